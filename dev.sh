@@ -1,0 +1,57 @@
+#!/bin/sh
+# Set-up, build, start and test on Debian 12, as root or with sudo.
+#   ./dev.sh start   install what is missing, build, start the editor
+#   ./dev.sh test    install what is missing, build, run every test
+#   ./dev.sh build   install what is missing and build
+set -eu
+
+cd "$(dirname "$0")"
+BUILD_DIR=${BUILD_DIR:-build}
+JOBS=${JOBS:-2}
+
+PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
+fonts-liberation fonts-dejavu-core xvfb xauth xdg-utils"
+
+install_missing() {
+    missing=""
+    for package in $PACKAGES; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing="$missing $package"
+        fi
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    as_root=""
+    [ "$(id -u)" -ne 0 ] && as_root="sudo"
+    $as_root apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing
+}
+
+build() {
+    install_missing
+    cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake --build "$BUILD_DIR" -j "$JOBS"
+}
+
+start() {
+    build
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display found. Start the editor in a virtual one with:"
+        echo "    xvfb-run -a $BUILD_DIR/bin/tessellon"
+        echo "or on a remote machine with X forwarding (ssh -X) and run $BUILD_DIR/bin/tessellon."
+        exit 1
+    fi
+    exec "$BUILD_DIR/bin/tessellon"
+}
+
+run_tests() {
+    build
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS"
+}
+
+case "${1:-}" in
+    start) start ;;
+    test) run_tests ;;
+    build) build ;;
+    *) echo "usage: $0 start|test|build" >&2; exit 2 ;;
+esac

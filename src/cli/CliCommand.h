@@ -1,0 +1,33 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tessellon::cli {
+
+// Exit statuses shared by the commands.
+inline constexpr int exitOk = 0;
+inline constexpr int exitUnusable = 2; // bad arguments, unreadable or unwritable files
+
+struct CliStreams {
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// A command gets the arguments after its name.
+using CommandFunction = int (*)(const std::vector<std::string>& args, CliStreams io);
+
+struct CliCommand {
+    const char* name;
+    const char* usage;
+    const char* summary;
+    CommandFunction run;
+};
+
+int runInfoCommand(const std::vector<std::string>& args, CliStreams io);
+
+// Runs the command line (arguments after the program name) and returns the exit status.
+int runCli(const std::vector<std::string>& args, CliStreams io);
+
+} // namespace tessellon::cli

@@ -1,0 +1,45 @@
+#include "cli/CliCommand.h"
+
+#include <array>
+#include <ostream>
+
+namespace tessellon::cli {
+
+namespace {
+
+    const std::array commands {
+        CliCommand { "info", "info FONT.pix", "print a font's glyph count, glyph size and code table",
+            runInfoCommand },
+    };
+
+    void printHelp(std::ostream& out)
+    {
+        out << "Usage: tessellon-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
+        for (const auto& command : commands) {
+            out << "  " << command.usage << "\n      " << command.summary << "\n";
+        }
+        out << "\nExit status: 0 success, 2 unusable arguments or files.\n";
+    }
+
+} // namespace
+
+int runCli(const std::vector<std::string>& args, CliStreams io)
+{
+    if (args.empty()) {
+        printHelp(io.err);
+        return exitUnusable;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        printHelp(io.out);
+        return exitOk;
+    }
+    for (const auto& command : commands) {
+        if (args[0] == command.name) {
+            return command.run({ args.begin() + 1, args.end() }, io);
+        }
+    }
+    io.err << "tessellon-cli: unknown command '" << args[0] << "' (try --help)\n";
+    return exitUnusable;
+}
+
+} // namespace tessellon::cli

@@ -1,0 +1,48 @@
+#include "cli/CliCommand.h"
+
+#include "document/PixReader.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ostream>
+
+namespace tessellon::cli {
+
+namespace {
+
+    void printCodeRange(const std::vector<std::uint16_t>& codes, std::ostream& out)
+    {
+        if (codes.empty()) {
+            return;
+        }
+        const auto [lowest, highest] = std::minmax_element(codes.begin(), codes.end());
+        char text[32];
+        std::snprintf(text, sizeof text, "%04X-%04X", *lowest, *highest);
+        out << "code range: " << text << "\n";
+    }
+
+} // namespace
+
+int runInfoCommand(const std::vector<std::string>& args, CliStreams io)
+{
+    if (args.size() != 1) {
+        io.err << "Usage: tessellon-cli info FONT.pix\n";
+        return exitUnusable;
+    }
+    const PixReadResult result = readPixFile(args[0]);
+    if (!result.ok()) {
+        io.err << result.message << "\n";
+        return exitUnusable;
+    }
+    const FontLib& font = result.font;
+    io.out << "glyphs: " << font.info.glyphCount << "\n"
+           << "size: " << font.info.glyphWidth << "x" << font.info.glyphHeight << "\n"
+           << "codes: " << (font.codeTable ? "yes" : "no") << "\n"
+           << "bytes per glyph: " << font.glyphBytes() << "\n";
+    if (font.codeTable) {
+        printCodeRange(*font.codeTable, io.out);
+    }
+    return exitOk;
+}
+
+} // namespace tessellon::cli

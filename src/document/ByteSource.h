@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace tessellon {
+
+// Random-access reading of a byte sequence whose real size is known, so that a reader
+// can check every claim of a file against what is really there before reading it.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    virtual std::uint64_t size() const = 0;
+    // Reads exactly destination.size() bytes at offset; false if they are not all there.
+    virtual bool readAt(std::uint64_t offset, std::span<std::uint8_t> destination) = 0;
+};
+
+class MemoryByteSource final : public ByteSource {
+public:
+    explicit MemoryByteSource(std::span<const std::uint8_t> bytes)
+        : m_bytes(bytes)
+    {
+    }
+    std::uint64_t size() const override { return m_bytes.size(); }
+    bool readAt(std::uint64_t offset, std::span<std::uint8_t> destination) override;
+
+private:
+    std::span<const std::uint8_t> m_bytes;
+};
+
+class FileByteSource final : public ByteSource {
+public:
+    // Null with errorText set when the file cannot be opened or measured.
+    static std::unique_ptr<FileByteSource> open(const std::string& path, std::string& errorText);
+    ~FileByteSource() override;
+
+    std::uint64_t size() const override { return m_size; }
+    bool readAt(std::uint64_t offset, std::span<std::uint8_t> destination) override;
+
+private:
+    FileByteSource(std::FILE* file, std::uint64_t size)
+        : m_file(file)
+        , m_size(size)
+    {
+    }
+    std::FILE* m_file;
+    std::uint64_t m_size;
+};
+
+} // namespace tessellon

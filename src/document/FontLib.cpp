@@ -1,0 +1,99 @@
+#include "document/FontLib.h"
+
+#include <algorithm>
+
+namespace tessellon {
+
+namespace {
+
+    std::uint8_t maskFor(int x) { return static_cast<std::uint8_t>(0x80u >> (x % 8)); }
+
+} // namespace
+
+bool isSupportedGlyphSize(int width, int height)
+{
+    return width >= minGlyphSide && width <= maxGlyphSide && height >= minGlyphSide
+        && height <= maxGlyphSide;
+}
+
+std::size_t rowBytesFor(int glyphWidth)
+{
+    return static_cast<std::size_t>((glyphWidth + 7) / 8);
+}
+
+FontLib FontLib::blank(int glyphWidth, int glyphHeight, std::uint32_t glyphCount, bool withCodes)
+{
+    FontLib font;
+    font.info.glyphCount = glyphCount;
+    font.info.codeTableFlag = withCodes ? 1 : 0;
+    font.info.glyphWidth = static_cast<std::uint16_t>(glyphWidth);
+    font.info.glyphHeight = static_cast<std::uint16_t>(glyphHeight);
+    font.pixelData.assign(font.glyphBytes() * glyphCount, 0);
+    if (withCodes) {
+        font.codeTable.emplace(glyphCount, 0);
+    }
+    return font;
+}
+
+bool FontLib::isConsistent() const
+{
+    if (pixelData.size() != glyphBytes() * info.glyphCount) {
+        return false;
+    }
+    return !codeTable || codeTable->size() == info.glyphCount;
+}
+
+std::span<std::uint8_t> FontLib::glyph(std::uint32_t index)
+{
+    return { pixelData.data() + index * glyphBytes(), glyphBytes() };
+}
+
+std::span<const std::uint8_t> FontLib::glyph(std::uint32_t index) const
+{
+    return { pixelData.data() + index * glyphBytes(), glyphBytes() };
+}
+
+bool FontLib::pixel(std::uint32_t index, int x, int y) const
+{
+    return (glyph(index)[y * rowBytes() + x / 8] & maskFor(x)) != 0;
+}
+
+void FontLib::setPixel(std::uint32_t index, int x, int y)
+{
+    glyph(index)[y * rowBytes() + x / 8] |= maskFor(x);
+}
+
+bool FontLib::DrawGlyph(
+    RgbImage& image, int x0, int y0, std::uint32_t index, Rgb background) const
+{
+    if (!hasGlyph(index)) {
+        return false;
+    }
+    for (int y = 0; y < info.glyphHeight; ++y) {
+        for (int x = 0; x < info.glyphWidth; ++x) {
+            if (image.contains(x0 + x, y0 + y)) {
+                image.setPixel(x0 + x, y0 + y, pixel(index, x, y) ? black : background);
+            }
+        }
+    }
+    return true;
+}
+
+bool FontLib::ReadGlyph(const RgbImage& image, int x0, int y0, std::uint32_t index)
+{
+    if (!hasGlyph(index)) {
+        return false;
+    }
+    auto bytes = glyph(index);
+    std::fill(bytes.begin(), bytes.end(), 0);
+    for (int y = 0; y < info.glyphHeight; ++y) {
+        for (int x = 0; x < info.glyphWidth; ++x) {
+            if (image.contains(x0 + x, y0 + y) && image.pixel(x0 + x, y0 + y) == black) {
+                setPixel(index, x, y);
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace tessellon

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "document/FontLibInfo.h"
+#include "document/RgbImage.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace tessellon {
+
+// Glyph sizes the program handles: the editor shows them and every export layout fits
+// its item buffer.
+inline constexpr int minGlyphSide = 1;
+inline constexpr int maxGlyphSide = 256;
+
+bool isSupportedGlyphSize(int width, int height);
+
+std::size_t rowBytesFor(int glyphWidth);
+
+// A fixed-size bitmap font: glyphCount glyphs of glyphWidth x glyphHeight pixels, packed
+// one bit per pixel with rows padded to whole bytes (most significant bit leftmost, set
+// bit is ink, padding 0), and optionally one 16-bit character code per glyph.
+//
+// Invariants: pixelData holds glyphCount * glyphBytes() bytes; codeTable, when present,
+// glyphCount entries.
+struct FontLib {
+    FontLibInfo info;
+    std::vector<std::uint8_t> pixelData;
+    std::optional<std::vector<std::uint16_t>> codeTable;
+
+    // A font of blank glyphs, with a code table of zeros when withCodes is set.
+    static FontLib blank(int glyphWidth, int glyphHeight, std::uint32_t glyphCount,
+        bool withCodes);
+
+    std::size_t rowBytes() const { return rowBytesFor(info.glyphWidth); }
+    std::size_t glyphBytes() const { return rowBytes() * info.glyphHeight; }
+    bool hasGlyph(std::uint32_t index) const { return index < info.glyphCount; }
+    bool isConsistent() const;
+
+    std::span<std::uint8_t> glyph(std::uint32_t index);
+    std::span<const std::uint8_t> glyph(std::uint32_t index) const;
+
+    // Pixel access within a valid glyph; x and y must lie inside the glyph.
+    bool pixel(std::uint32_t index, int x, int y) const;
+    void setPixel(std::uint32_t index, int x, int y);
+
+    // Draws glyph index with its top-left at (x0, y0): ink black, clear pixels in
+    // background. Pixels outside the image are skipped. False for an index at or beyond
+    // glyphCount, with nothing drawn.
+    bool DrawGlyph(RgbImage& image, int x0, int y0, std::uint32_t index, Rgb background) const;
+
+    // Rebuilds glyph index from the image: only exactly black pixels are ink; pixels
+    // outside the image are background. False for an index at or beyond glyphCount,
+    // with nothing changed.
+    bool ReadGlyph(const RgbImage& image, int x0, int y0, std::uint32_t index);
+};
+
+} // namespace tessellon

@@ -1,0 +1,116 @@
+#include "document/PixReader.h"
+
+#include "document/LittleEndian.h"
+#include "document/PixFormat.h"
+
+#include <array>
+#include <bit>
+
+namespace tessellon {
+
+namespace {
+
+    PixReadResult failure(PixReadStatus status, std::string message)
+    {
+        PixReadResult result;
+        result.status = status;
+        result.message = std::move(message);
+        return result;
+    }
+
+    PixReadResult damaged(const std::string& detail)
+    {
+        return failure(PixReadStatus::Damaged, "The font pixel file is damaged: " + detail + ".");
+    }
+
+    bool fitsInFile(std::uint64_t offset, std::uint64_t length, std::uint64_t fileSize)
+    {
+        return offset <= fileSize && length <= fileSize - offset;
+    }
+
+    std::string sectionPastEnd(const char* section, std::uint64_t offset, std::uint64_t length,
+        std::uint64_t fileSize)
+    {
+        return std::string(section) + " (" + std::to_string(length) + " bytes at offset "
+            + std::to_string(offset) + ") does not fit in the file of " + std::to_string(fileSize)
+            + " bytes";
+    }
+
+    bool readCodeTable(ByteSource& source, std::uint64_t offset, std::vector<std::uint16_t>& codes)
+    {
+        auto bytes = std::as_writable_bytes(std::span(codes));
+        std::span<std::uint8_t> raw(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size());
+        if (!source.readAt(offset, raw)) {
+            return false;
+        }
+        if constexpr (std::endian::native != std::endian::little) {
+            for (std::size_t i = 0; i < codes.size(); ++i) {
+                codes[i] = readLe16(raw.data() + 2 * i);
+            }
+        }
+        return true;
+    }
+
+} // namespace
+
+PixReadResult readPixFile(const std::string& path)
+{
+    std::string reason;
+    auto source = FileByteSource::open(path, reason);
+    if (!source) {
+        return failure(PixReadStatus::CannotOpen, "Cannot open file " + path + ": " + reason);
+    }
+    return readPix(*source);
+}
+
+PixReadResult readPix(ByteSource& source)
+{
+    const std::uint64_t fileSize = source.size();
+    std::array<std::uint8_t, pix::sectionsOffset> head {};
+    const bool headComplete = source.readAt(0, head);
+    if (fileSize < 2 || head[0] != pix::magic0 || head[1] != pix::magic1) {
+        return failure(PixReadStatus::NotFontPixelFile, pix::notFontPixelFileMessage);
+    }
+    if (!headComplete) {
+        return damaged("it ends inside its header (" + std::to_string(fileSize) + " of "
+            + std::to_string(pix::sectionsOffset) + " bytes)");
+    }
+
+    const std::uint32_t codeTableOffset = readLe32(&head[8]);
+    const std::uint32_t pixelDataOffset = readLe32(&head[12]);
+    PixReadResult result;
+    FontLib& font = result.font;
+    font.info = FontLibInfo::decode(&head[pix::infoOffset]);
+    const FontLibInfo& info = font.info;
+
+    if (!isSupportedGlyphSize(info.glyphWidth, info.glyphHeight)) {
+        return failure(PixReadStatus::Unsupported,
+            "The font pixel file holds glyphs of " + std::to_string(info.glyphWidth) + " x "
+                + std::to_string(info.glyphHeight) + " pixels; width and height must be "
+                + std::to_string(minGlyphSide) + " to " + std::to_string(maxGlyphSide) + ".");
+    }
+
+    const std::uint64_t codeBytes = 2ull * info.glyphCount;
+    const bool hasCodes = info.codeTableFlag == 1;
+    if (hasCodes && !fitsInFile(codeTableOffset, codeBytes, fileSize)) {
+        return damaged(sectionPastEnd("the code table", codeTableOffset, codeBytes, fileSize));
+    }
+    const std::uint64_t pixelBytes = static_cast<std::uint64_t>(font.glyphBytes()) * info.glyphCount;
+    if (!fitsInFile(pixelDataOffset, pixelBytes, fileSize)) {
+        return damaged(sectionPastEnd("the pixel data", pixelDataOffset, pixelBytes, fileSize));
+    }
+
+    if (hasCodes) {
+        font.codeTable.emplace(info.glyphCount);
+        if (!readCodeTable(source, codeTableOffset, *font.codeTable)) {
+            return damaged("the code table could not be read");
+        }
+    }
+    font.pixelData.resize(pixelBytes);
+    if (!source.readAt(pixelDataOffset, font.pixelData)) {
+        return damaged("the pixel data could not be read");
+    }
+    return result;
+}
+
+} // namespace tessellon

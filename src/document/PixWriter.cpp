@@ -1,0 +1,70 @@
+#include "document/PixWriter.h"
+
+#include "document/LittleEndian.h"
+#include "document/PixFormat.h"
+#include "document/SafeFileWriter.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+
+namespace tessellon {
+
+namespace {
+
+    std::array<std::uint8_t, pix::sectionsOffset> encodeHeadAndInfo(const FontLibInfo& info)
+    {
+        const bool hasCodes = info.codeTableFlag == 1;
+        std::array<std::uint8_t, pix::sectionsOffset> bytes {};
+        bytes[0] = pix::magic0;
+        bytes[1] = pix::magic1;
+        writeLe16(&bytes[2], pix::version);
+        writeLe32(&bytes[4], 0);
+        writeLe32(&bytes[8], hasCodes ? pix::sectionsOffset : 0);
+        writeLe32(&bytes[12], pix::sectionsOffset + (hasCodes ? 2 * info.glyphCount : 0));
+        const auto encodedInfo = info.encode();
+        std::copy(encodedInfo.begin(), encodedInfo.end(), bytes.begin() + pix::infoOffset);
+        return bytes;
+    }
+
+    bool writeCodeTable(SafeFileWriter& writer, const std::vector<std::uint16_t>& codes)
+    {
+        if constexpr (std::endian::native == std::endian::little) {
+            auto bytes = std::as_bytes(std::span(codes));
+            return writer.write({ reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size() });
+        } else {
+            std::vector<std::uint8_t> bytes(2 * codes.size());
+            for (std::size_t i = 0; i < codes.size(); ++i) {
+                writeLe16(&bytes[2 * i], codes[i]);
+            }
+            return writer.write(bytes);
+        }
+    }
+
+} // namespace
+
+FontLibInfo infoForSaving(const FontLib& font)
+{
+    FontLibInfo info = font.info;
+    info.codeTableFlag = font.codeTable ? 1 : 0;
+    info.reserved = 0;
+    return info;
+}
+
+PixWriteResult writePixFile(const std::string& path, const FontLib& font)
+{
+    if (!font.isConsistent()) {
+        return { false, "Cannot save " + path + ": the font's arrays do not match its size" };
+    }
+    const FontLibInfo info = infoForSaving(font);
+    SafeFileWriter writer(path);
+    bool written = writer.open() && writer.write(encodeHeadAndInfo(info))
+        && (!font.codeTable || writeCodeTable(writer, *font.codeTable))
+        && writer.write(font.pixelData) && writer.commit();
+    if (!written) {
+        return { false, writer.errorText() };
+    }
+    return { true, {} };
+}
+
+} // namespace tessellon

@@ -1,0 +1,134 @@
+#include "document/SafeFileWriter.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
+
+namespace tessellon {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+    std::string temporaryNameBeside(const std::string& target)
+    {
+        static constexpr char digits[] = "0123456789abcdef";
+        std::random_device entropy;
+        std::string suffix = ".tmp-";
+        for (int i = 0; i < 12; ++i) {
+            suffix += digits[entropy() % 16];
+        }
+        return target + suffix;
+    }
+
+    bool flushToDisk(std::FILE* file)
+    {
+        if (std::fflush(file) != 0) {
+            return false;
+        }
+#if defined(__unix__) || defined(__APPLE__)
+        return ::fsync(fileno(file)) == 0;
+#else
+        return true;
+#endif
+    }
+
+} // namespace
+
+SafeFileWriter::SafeFileWriter(std::string targetPath)
+    : m_target(std::move(targetPath))
+{
+}
+
+SafeFileWriter::~SafeFileWriter()
+{
+    discardTemporary();
+}
+
+bool SafeFileWriter::open()
+{
+    std::error_code error;
+    if (fs::is_directory(m_target, error)) {
+        m_error = "Cannot create file " + m_target + ": it is a folder";
+        return false;
+    }
+    for (int attempt = 0; attempt < 8 && !m_file; ++attempt) {
+        m_temporary = temporaryNameBeside(m_target);
+        m_file = std::fopen(m_temporary.c_str(), "wbx");
+        if (!m_file && errno != EEXIST) {
+            break;
+        }
+    }
+    if (!m_file) {
+        m_temporary.clear();
+        return fail("Cannot create file " + m_target);
+    }
+    return true;
+}
+
+bool SafeFileWriter::write(std::span<const std::uint8_t> bytes)
+{
+    if (!m_file) {
+        return false;
+    }
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size()) {
+        return fail("Cannot write file " + m_target);
+    }
+    return true;
+}
+
+bool SafeFileWriter::commit()
+{
+    if (!m_file) {
+        return false;
+    }
+    const bool flushed = flushToDisk(m_file);
+    const int flushErrno = errno;
+    const bool closed = std::fclose(m_file) == 0;
+    m_file = nullptr;
+    if (!flushed || !closed) {
+        errno = flushed ? errno : flushErrno;
+        return fail("Cannot write file " + m_target);
+    }
+    std::error_code error;
+    const auto status = fs::status(m_target, error);
+    if (!error && fs::exists(status)) {
+        fs::permissions(m_temporary, status.permissions(), error);
+    }
+    fs::rename(m_temporary, m_target, error);
+    if (error) {
+        m_error = "Cannot replace file " + m_target + ": " + error.message();
+        discardTemporary();
+        return false;
+    }
+    m_temporary.clear();
+    return true;
+}
+
+bool SafeFileWriter::fail(const std::string& what)
+{
+    m_error = what + ": " + std::strerror(errno);
+    discardTemporary();
+    return false;
+}
+
+void SafeFileWriter::discardTemporary()
+{
+    if (m_file) {
+        std::fclose(m_file);
+        m_file = nullptr;
+    }
+    if (!m_temporary.empty()) {
+        std::error_code ignored;
+        fs::remove(m_temporary, ignored);
+        m_temporary.clear();
+    }
+}
+
+} // namespace tessellon
