@@ -1,0 +1,58 @@
+#include "export/ProgramScriptFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+namespace tessellon {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+    std::string probeName()
+    {
+        static constexpr char digits[] = "0123456789abcdef";
+        std::random_device entropy;
+        std::string name = ".tessellon-probe-";
+        for (int i = 0; i < 12; ++i) {
+            name += digits[entropy() % 16];
+        }
+        return name;
+    }
+
+} // namespace
+
+bool canCreateFilesIn(const std::string& folder)
+{
+    std::error_code error;
+    if (folder.empty() || !fs::is_directory(folder, error)) {
+        return false;
+    }
+    const std::string probe = (fs::path(folder) / probeName()).string();
+    std::FILE* file = std::fopen(probe.c_str(), "wbx");
+    if (!file) {
+        return false;
+    }
+    std::fclose(file);
+    fs::remove(probe, error);
+    return true;
+}
+
+std::string scriptFileFolder(const std::string& programFolder, const std::string& userDataFolder)
+{
+    if (canCreateFilesIn(programFolder) || userDataFolder.empty()) {
+        return programFolder;
+    }
+    return userDataFolder;
+}
+
+std::string programScriptFilePath(
+    const std::string& programFolder, const std::string& userDataFolder)
+{
+    const fs::path folder = scriptFileFolder(programFolder, userDataFolder);
+    return (folder / programScriptFileName).string();
+}
+
+} // namespace tessellon
