@@ -1,7 +1,8 @@
 #!/bin/sh
 # Set-up, build, start and test on Debian 12, as root or with sudo.
 #   ./dev.sh start   install what is missing, build, start the editor
-#   ./dev.sh test    install what is missing, build, run every test
+#   ./dev.sh test    install what is missing, build, run every test (then the core's tests
+#                    under ASan and UBSan; SANITIZE=0 skips that pass)
 #   ./dev.sh build   install what is missing and build
 set -eu
 
@@ -44,9 +45,19 @@ start() {
     exec "$BUILD_DIR/bin/tessellon"
 }
 
+# The core's tests again under AddressSanitizer and UndefinedBehaviorSanitizer: everything
+# that reads files or runs scripts lives there.
+run_sanitized_core_tests() {
+    cmake -S . -B "$BUILD_DIR-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSELLON_QT=OFF \
+        -DTESSELLON_SANITIZE=address,undefined
+    cmake --build "$BUILD_DIR-sanitize" -j "$JOBS"
+    ctest --test-dir "$BUILD_DIR-sanitize" --output-on-failure -j "$JOBS"
+}
+
 run_tests() {
     build
     QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS"
+    [ "${SANITIZE:-1}" = 0 ] || run_sanitized_core_tests
 }
 
 case "${1:-}" in

@@ -8,8 +8,8 @@ namespace tessellon::cli {
 namespace {
 
     const std::array commands {
-        CliCommand { "info", "info FONT.pix", "print a font's glyph count, glyph size and code table",
-            runInfoCommand },
+        CliCommand { "info", "info FONT.pix",
+            "print a font's glyph count, glyph size and code table", runInfoCommand },
     };
 
     void printHelp(std::ostream& out)

@@ -18,7 +18,8 @@ bool MemoryByteSource::readAt(std::uint64_t offset, std::span<std::uint8_t> dest
     return true;
 }
 
-std::unique_ptr<FileByteSource> FileByteSource::open(const std::string& path, std::string& errorText)
+std::unique_ptr<FileByteSource> FileByteSource::open(
+    const std::string& path, std::string& errorText)
 {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
@@ -45,10 +46,7 @@ std::unique_ptr<FileByteSource> FileByteSource::open(const std::string& path, st
         new FileByteSource(file, static_cast<std::uint64_t>(end)));
 }
 
-FileByteSource::~FileByteSource()
-{
-    std::fclose(m_file);
-}
+FileByteSource::~FileByteSource() { std::fclose(m_file); }
 
 bool FileByteSource::readAt(std::uint64_t offset, std::span<std::uint8_t> destination)
 {

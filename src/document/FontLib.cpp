@@ -16,10 +16,7 @@ bool isSupportedGlyphSize(int width, int height)
         && height <= maxGlyphSide;
 }
 
-std::size_t rowBytesFor(int glyphWidth)
-{
-    return static_cast<std::size_t>((glyphWidth + 7) / 8);
-}
+std::size_t rowBytesFor(int glyphWidth) { return static_cast<std::size_t>((glyphWidth + 7) / 8); }
 
 FontLib FontLib::blank(int glyphWidth, int glyphHeight, std::uint32_t glyphCount, bool withCodes)
 {
@@ -63,8 +60,7 @@ void FontLib::setPixel(std::uint32_t index, int x, int y)
     glyph(index)[y * rowBytes() + x / 8] |= maskFor(x);
 }
 
-bool FontLib::DrawGlyph(
-    RgbImage& image, int x0, int y0, std::uint32_t index, Rgb background) const
+bool FontLib::DrawGlyph(RgbImage& image, int x0, int y0, std::uint32_t index, Rgb background) const
 {
     if (!hasGlyph(index)) {
         return false;

@@ -32,8 +32,7 @@ struct FontLib {
     std::optional<std::vector<std::uint16_t>> codeTable;
 
     // A font of blank glyphs, with a code table of zeros when withCodes is set.
-    static FontLib blank(int glyphWidth, int glyphHeight, std::uint32_t glyphCount,
-        bool withCodes);
+    static FontLib blank(int glyphWidth, int glyphHeight, std::uint32_t glyphCount, bool withCodes);
 
     std::size_t rowBytes() const { return rowBytesFor(info.glyphWidth); }
     std::size_t glyphBytes() const { return rowBytes() * info.glyphHeight; }

@@ -22,9 +22,6 @@ std::string withPixExtension(const std::string& chosenName)
     return extensionOf(chosenName) == ".pix" ? chosenName : chosenName + ".pix";
 }
 
-bool isUntitledName(const std::string& fileName)
-{
-    return fileName.rfind("NONAME", 0) == 0;
-}
+bool isUntitledName(const std::string& fileName) { return fileName.rfind("NONAME", 0) == 0; }
 
 } // namespace tessellon

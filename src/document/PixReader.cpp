@@ -3,6 +3,7 @@
 #include "document/LittleEndian.h"
 #include "document/PixFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -28,8 +29,8 @@ namespace {
         return offset <= fileSize && length <= fileSize - offset;
     }
 
-    std::string sectionPastEnd(const char* section, std::uint64_t offset, std::uint64_t length,
-        std::uint64_t fileSize)
+    std::string sectionPastEnd(
+        const char* section, std::uint64_t offset, std::uint64_t length, std::uint64_t fileSize)
     {
         return std::string(section) + " (" + std::to_string(length) + " bytes at offset "
             + std::to_string(offset) + ") does not fit in the file of " + std::to_string(fileSize)
@@ -67,11 +68,14 @@ PixReadResult readPix(ByteSource& source)
 {
     const std::uint64_t fileSize = source.size();
     std::array<std::uint8_t, pix::sectionsOffset> head {};
-    const bool headComplete = source.readAt(0, head);
-    if (fileSize < 2 || head[0] != pix::magic0 || head[1] != pix::magic1) {
+    const auto available = static_cast<std::size_t>(std::min<std::uint64_t>(fileSize, head.size()));
+    if (!source.readAt(0, std::span(head).first(available))) {
+        return damaged("its header could not be read");
+    }
+    if (available < 2 || head[0] != pix::magic0 || head[1] != pix::magic1) {
         return failure(PixReadStatus::NotFontPixelFile, pix::notFontPixelFileMessage);
     }
-    if (!headComplete) {
+    if (available < head.size()) {
         return damaged("it ends inside its header (" + std::to_string(fileSize) + " of "
             + std::to_string(pix::sectionsOffset) + " bytes)");
     }
@@ -95,7 +99,8 @@ PixReadResult readPix(ByteSource& source)
     if (hasCodes && !fitsInFile(codeTableOffset, codeBytes, fileSize)) {
         return damaged(sectionPastEnd("the code table", codeTableOffset, codeBytes, fileSize));
     }
-    const std::uint64_t pixelBytes = static_cast<std::uint64_t>(font.glyphBytes()) * info.glyphCount;
+    const std::uint64_t pixelBytes
+        = static_cast<std::uint64_t>(font.glyphBytes()) * info.glyphCount;
     if (!fitsInFile(pixelDataOffset, pixelBytes, fileSize)) {
         return damaged(sectionPastEnd("the pixel data", pixelDataOffset, pixelBytes, fileSize));
     }

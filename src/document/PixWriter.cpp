@@ -31,7 +31,8 @@ namespace {
     {
         if constexpr (std::endian::native == std::endian::little) {
             auto bytes = std::as_bytes(std::span(codes));
-            return writer.write({ reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size() });
+            return writer.write(
+                { reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size() });
         } else {
             std::vector<std::uint8_t> bytes(2 * codes.size());
             for (std::size_t i = 0; i < codes.size(); ++i) {

@@ -46,10 +46,7 @@ SafeFileWriter::SafeFileWriter(std::string targetPath)
 {
 }
 
-SafeFileWriter::~SafeFileWriter()
-{
-    discardTemporary();
-}
+SafeFileWriter::~SafeFileWriter() { discardTemporary(); }
 
 bool SafeFileWriter::open()
 {

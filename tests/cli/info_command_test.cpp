@@ -1,0 +1,73 @@
+#include "cli/CliCommand.h"
+#include "document/PixWriter.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace tessellon::cli {
+namespace {
+
+    struct CliRun {
+        int status;
+        std::string out;
+        std::string err;
+    };
+
+    CliRun runCommandLine(const std::vector<std::string>& args)
+    {
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = runCli(args, { out, err });
+        return { status, out.str(), err.str() };
+    }
+
+    TEST(CliInfo, PrintsGlyphCountSizeAndCodes)
+    {
+        test::TempDir dir;
+        ASSERT_TRUE(writePixFile(dir.path("a.pix"), FontLib::blank(12, 16, 3, true)).ok);
+        ASSERT_TRUE(writePixFile(dir.path("b.pix"), FontLib::blank(7, 9, 0, false)).ok);
+
+        const CliRun a = runCommandLine({ "info", dir.path("a.pix") });
+        EXPECT_EQ(a.status, 0);
+        EXPECT_EQ(a.out.rfind("glyphs: 3\nsize: 12x16\ncodes: yes\n", 0), 0u) << a.out;
+
+        const CliRun b = runCommandLine({ "info", dir.path("b.pix") });
+        EXPECT_EQ(b.status, 0);
+        EXPECT_EQ(b.out.rfind("glyphs: 0\nsize: 7x9\ncodes: no\n", 0), 0u) << b.out;
+    }
+
+    TEST(CliInfo, UnusableFilesGiveTheReasonAndStatusTwo)
+    {
+        test::TempDir dir;
+        test::writeBytes(dir.path("text.pix"), { 'h', 'e', 'l', 'l', 'o' });
+        test::writeBytes(dir.path("short.pix"), { 'F', 'T', 1, 0 });
+
+        const CliRun notPix = runCommandLine({ "info", dir.path("text.pix") });
+        EXPECT_EQ(notPix.status, 2);
+        EXPECT_EQ(notPix.err, "This is not an font pixel file!\n");
+        EXPECT_TRUE(notPix.out.empty());
+
+        const CliRun damaged = runCommandLine({ "info", dir.path("short.pix") });
+        EXPECT_EQ(damaged.status, 2);
+        EXPECT_NE(damaged.err.find("damaged"), std::string::npos) << damaged.err;
+
+        const CliRun missing = runCommandLine({ "info", dir.path("missing.pix") });
+        EXPECT_EQ(missing.status, 2);
+        EXPECT_NE(missing.err.find("missing.pix"), std::string::npos) << missing.err;
+    }
+
+    TEST(CliInfo, WrongArgumentsGiveUsageAndStatusTwo)
+    {
+        EXPECT_EQ(runCommandLine({ "info" }).status, 2);
+        EXPECT_EQ(runCommandLine({ "info", "a", "b" }).status, 2);
+        EXPECT_EQ(runCommandLine({ "frobnicate" }).status, 2);
+        EXPECT_EQ(runCommandLine({}).status, 2);
+        const CliRun help = runCommandLine({ "--help" });
+        EXPECT_EQ(help.status, 0);
+        EXPECT_NE(help.out.find("info FONT.pix"), std::string::npos);
+    }
+
+} // namespace
+} // namespace tessellon::cli
