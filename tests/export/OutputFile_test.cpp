@@ -1,40 +1,55 @@
 #include "export/OutputFile.h"
 
-#include "TempFolder.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
 using namespace tessellon;
 
+namespace {
+
+std::string textOf(const std::string& path)
+{
+    const auto bytes = test::readBytes(path);
+    return { bytes.begin(), bytes.end() };
+}
+
+void writeText(const std::string& path, const std::string& text)
+{
+    test::writeBytes(path, { text.begin(), text.end() });
+}
+
+} // namespace
+
 TEST(OutputFile, CreatesAMissingFile)
 {
-    TempFolder folder;
-    const std::string path = folder.file("font.c");
+    test::TempDir folder;
+    const std::string path = folder.path("font.c");
     OutputFileResult created = createOutputFile(path);
     ASSERT_TRUE(created.file) << created.message;
     EXPECT_EQ(std::fputs("x", created.file.get()), 1);
     EXPECT_TRUE(closeOutputFile(std::move(created.file)));
-    EXPECT_EQ(readBytes(path), "x");
+    EXPECT_EQ(textOf(path), "x");
 }
 
 TEST(OutputFile, TruncatesAnExistingFile)
 {
-    TempFolder folder;
-    const std::string path = folder.file("font");
-    writeBytes(path, "old contents");
+    test::TempDir folder;
+    const std::string path = folder.path("font");
+    writeText(path, "old contents");
     OutputFileResult created = createOutputFile(path);
     ASSERT_TRUE(created.file);
     EXPECT_TRUE(closeOutputFile(std::move(created.file)));
-    EXPECT_EQ(readBytes(path), "");
+    EXPECT_EQ(textOf(path), "");
 }
 
 TEST(OutputFile, FolderOrMissingParentCannotBeCreated)
 {
-    TempFolder folder;
-    const OutputFileResult onFolder = createOutputFile(folder.path());
+    test::TempDir folder;
+    const OutputFileResult onFolder = createOutputFile(folder.root().string());
     EXPECT_FALSE(onFolder.file);
-    EXPECT_EQ(onFolder.message, "Cannot create file " + folder.path());
-    const std::string deep = folder.file("missing/font.c");
+    EXPECT_EQ(onFolder.message, "Cannot create file " + folder.root().string());
+    const std::string deep = folder.path("missing/font.c");
     const OutputFileResult inMissing = createOutputFile(deep);
     EXPECT_FALSE(inMissing.file);
     EXPECT_EQ(inMissing.message, "Cannot create file " + deep);

@@ -2,28 +2,43 @@
 #include "export/ProgramScriptFile.h"
 #include "export/ScriptFile.h"
 
-#include "TempFolder.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
 using namespace tessellon;
+
+namespace {
+
+std::string textOf(const std::string& path)
+{
+    const auto bytes = test::readBytes(path);
+    return { bytes.begin(), bytes.end() };
+}
+
+void writeText(const std::string& path, const std::string& text)
+{
+    test::writeBytes(path, { text.begin(), text.end() });
+}
+
+} // namespace
 using Lines = std::vector<std::string>;
 
 TEST(ScriptFile, WritesTheLinesJoinedWithCrLf)
 {
-    TempFolder folder;
-    const std::string path = folder.file("tessellon.spt");
+    test::TempDir folder;
+    const std::string path = folder.path("tessellon.spt");
     const ScriptWriteResult written = writeScriptFile(path, { "int i;", " ", "WRITE(\"x\");" });
     ASSERT_TRUE(written.ok) << written.message;
-    EXPECT_EQ(readBytes(path), "int i;\r\n \r\nWRITE(\"x\");");
+    EXPECT_EQ(textOf(path), "int i;\r\n \r\nWRITE(\"x\");");
 }
 
 TEST(ScriptFile, DefaultScriptRoundTrips)
 {
-    TempFolder folder;
-    const std::string path = folder.file("tessellon.spt");
+    test::TempDir folder;
+    const std::string path = folder.path("tessellon.spt");
     ASSERT_TRUE(writeScriptFile(path, defaultScript()).ok);
-    const std::string bytes = readBytes(path);
+    const std::string bytes = textOf(path);
     EXPECT_EQ(bytes.substr(0, 16), "int i,unicode;\r\n");
     const std::string ending = "}\r\nWRITE(\"};\\n\");";
     ASSERT_GT(bytes.size(), ending.size());
@@ -37,9 +52,9 @@ TEST(ScriptFile, DefaultScriptRoundTrips)
 
 TEST(ScriptFile, ReadsAnyLineEnds)
 {
-    TempFolder folder;
-    const std::string path = folder.file("mixed.spt");
-    writeBytes(path, "a\nb\r\nc\rd\n");
+    test::TempDir folder;
+    const std::string path = folder.path("mixed.spt");
+    writeText(path, "a\nb\r\nc\rd\n");
     const ScriptReadResult read = readScriptFile(path);
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(read.lines, (Lines { "a", "b", "c", "d" }));
@@ -47,9 +62,9 @@ TEST(ScriptFile, ReadsAnyLineEnds)
 
 TEST(ScriptFile, EmptyFileGivesNoLinesNotAFailure)
 {
-    TempFolder folder;
-    const std::string path = folder.file("empty.spt");
-    writeBytes(path, "");
+    test::TempDir folder;
+    const std::string path = folder.path("empty.spt");
+    writeText(path, "");
     const ScriptReadResult read = readScriptFile(path);
     EXPECT_TRUE(read.ok);
     EXPECT_TRUE(read.lines.empty());
@@ -57,81 +72,84 @@ TEST(ScriptFile, EmptyFileGivesNoLinesNotAFailure)
 
 TEST(ScriptFile, MissingFileOrFolderCannotBeOpened)
 {
-    TempFolder folder;
-    const std::string missing = folder.file("missing.spt");
+    test::TempDir folder;
+    const std::string missing = folder.path("missing.spt");
     const ScriptReadResult read = readScriptFile(missing);
     EXPECT_FALSE(read.ok);
     EXPECT_EQ(read.message, "Cannot open file " + missing);
-    EXPECT_FALSE(readScriptFile(folder.path()).ok);
+    EXPECT_FALSE(readScriptFile(folder.root().string()).ok);
 }
 
 TEST(ScriptFile, WritingOverAFolderFailsWithTheCreateMessage)
 {
-    TempFolder folder;
-    const ScriptWriteResult written = writeScriptFile(folder.path(), { "x" });
+    test::TempDir folder;
+    const ScriptWriteResult written = writeScriptFile(folder.root().string(), { "x" });
     EXPECT_FALSE(written.ok);
-    EXPECT_EQ(written.message, "Cannot create file " + folder.path());
+    EXPECT_EQ(written.message, "Cannot create file " + folder.root().string());
 }
 
 TEST(ScriptFile, WritingReplacesTheOldFileWhole)
 {
-    TempFolder folder;
-    const std::string path = folder.file("s.spt");
-    writeBytes(path, "a much longer old script text\r\nwith two lines");
+    test::TempDir folder;
+    const std::string path = folder.path("s.spt");
+    writeText(path, "a much longer old script text\r\nwith two lines");
     ASSERT_TRUE(writeScriptFile(path, { "new" }).ok);
-    EXPECT_EQ(readBytes(path), "new");
+    EXPECT_EQ(textOf(path), "new");
     ASSERT_TRUE(writeScriptFile(path, {}).ok);
-    EXPECT_EQ(readBytes(path), "");
+    EXPECT_EQ(textOf(path), "");
 }
 
 TEST(ScriptFile, WritingCreatesAMissingFolder)
 {
-    TempFolder folder;
-    const std::string path = folder.file("user/data/tessellon.spt");
+    test::TempDir folder;
+    const std::string path = folder.path("user/data/tessellon.spt");
     ASSERT_TRUE(writeScriptFile(path, { "x" }).ok);
-    EXPECT_EQ(readBytes(path), "x");
+    EXPECT_EQ(textOf(path), "x");
 }
 
 TEST(ProgramScriptFile, ProgramFolderWhenFilesCanBeCreatedThere)
 {
-    TempFolder program;
-    TempFolder user;
-    EXPECT_EQ(scriptFileFolder(program.path(), user.path()), program.path());
-    EXPECT_EQ(programScriptFilePath(program.path(), user.path()), program.file("tessellon.spt"));
+    test::TempDir program;
+    test::TempDir user;
+    EXPECT_EQ(
+        scriptFileFolder(program.root().string(), user.root().string()), program.root().string());
+    EXPECT_EQ(programScriptFilePath(program.root().string(), user.root().string()),
+        program.path("tessellon.spt"));
     // The probe leaves nothing behind.
-    EXPECT_TRUE(std::filesystem::is_empty(program.path()));
+    EXPECT_TRUE(std::filesystem::is_empty(program.root().string()));
 }
 
 TEST(ProgramScriptFile, UserDataFolderWhenTheProgramFolderIsNotWritable)
 {
-    TempFolder user;
-    const std::string missing = user.file("no-such-program-folder");
+    test::TempDir user;
+    const std::string missing = user.path("no-such-program-folder");
     EXPECT_FALSE(canCreateFilesIn(missing));
-    EXPECT_EQ(scriptFileFolder(missing, user.path()), user.path());
-    EXPECT_EQ(programScriptFilePath(missing, user.path()), user.file("tessellon.spt"));
+    EXPECT_EQ(scriptFileFolder(missing, user.root().string()), user.root().string());
+    EXPECT_EQ(programScriptFilePath(missing, user.root().string()), user.path("tessellon.spt"));
 }
 
 TEST(ProgramScriptFile, ReadOnlyProgramFolderIsNotWritable)
 {
-    TempFolder program;
-    TempFolder user;
+    test::TempDir program;
+    test::TempDir user;
     namespace fs = std::filesystem;
-    fs::permissions(program.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    if (canCreateFilesIn(program.path())) {
-        fs::permissions(program.path(), fs::perms::owner_all);
+    fs::permissions(program.root().string(), fs::perms::owner_read | fs::perms::owner_exec);
+    if (canCreateFilesIn(program.root().string())) {
+        fs::permissions(program.root().string(), fs::perms::owner_all);
         GTEST_SKIP() << "folder permissions do not bind this user (root)";
     }
-    EXPECT_EQ(scriptFileFolder(program.path(), user.path()), user.path());
-    fs::permissions(program.path(), fs::perms::owner_all);
+    EXPECT_EQ(
+        scriptFileFolder(program.root().string(), user.root().string()), user.root().string());
+    fs::permissions(program.root().string(), fs::perms::owner_all);
 }
 
 TEST(ScriptFile, OverlargeFileIsRefused)
 {
-    TempFolder folder;
-    const std::string path = folder.file("huge.spt");
-    writeBytes(path, std::string(maxScriptFileBytes + 1, 'x'));
+    test::TempDir folder;
+    const std::string path = folder.path("huge.spt");
+    writeText(path, std::string(maxScriptFileBytes + 1, 'x'));
     EXPECT_FALSE(readScriptFile(path).ok);
-    writeBytes(path, std::string(maxScriptFileBytes, 'x'));
+    writeText(path, std::string(maxScriptFileBytes, 'x'));
     const ScriptReadResult read = readScriptFile(path);
     ASSERT_TRUE(read.ok);
     ASSERT_EQ(read.lines.size(), 1u);
