@@ -1,25 +1,13 @@
 #pragma once
 
 #include "export/ExportSource.h"
-#include "export/GlyphLayout.h"
+#include "export/GlyphEmitter.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
 
 namespace tessellon {
-
-// One of the six glyph built-ins: a layout in text form ("0x%02x," per byte) or binary.
-struct ItemForm {
-    GlyphLayout layout = GlyphLayout::Row;
-    bool binary = false;
-
-    bool operator==(const ItemForm&) const = default;
-};
-
-// The form the flags of a glyph built-in select: zip wins over col; a flag is set when
-// non-zero.
-ItemForm itemFormFor(std::int32_t zip, std::int32_t bin, std::int32_t col);
 
 // Length in bytes of one glyph's item of the font.
 std::size_t itemLength(const FontLibInfo& info, ItemForm form);

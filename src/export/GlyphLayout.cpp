@@ -1,6 +1,7 @@
 #include "export/GlyphLayout.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tessellon {
 
@@ -28,98 +29,117 @@ namespace {
         }
     }
 
-    std::size_t rowBytes(int width) { return static_cast<std::size_t>(width + 7) / 8; }
-
-    std::size_t leftoverBytes(int width, int height)
+    std::size_t leftoverBytes(const GlyphGeometry& geometry)
     {
-        if (width % 8 == 0) {
+        if (geometry.width % 8 == 0) {
             return 0;
         }
-        const int perByte = leftoverSlots(width % 8).rowsPerByte;
-        return static_cast<std::size_t>((height + perByte - 1) / perByte);
+        const int perByte = leftoverSlots(geometry.width % 8).rowsPerByte;
+        return static_cast<std::size_t>((geometry.height + perByte - 1) / perByte);
     }
 
-    void writeRow(std::span<const std::uint8_t> glyph, std::span<std::uint8_t> out)
+    void writePacked(const std::uint8_t* glyph, const GlyphGeometry& geometry, std::uint8_t* out)
     {
-        std::copy_n(glyph.begin(), out.size(), out.begin());
-    }
-
-    void writePacked(
-        std::span<const std::uint8_t> glyph, int width, int height, std::span<std::uint8_t> out)
-    {
-        const std::size_t stride = rowBytes(width);
-        const std::size_t wholeColumns = static_cast<std::size_t>(width / 8);
-        auto next = out.begin();
-        for (std::size_t column = 0; column < wholeColumns; ++column) {
-            for (int row = 0; row < height; ++row) {
-                *next++ = glyph[row * stride + column];
+        const std::size_t stride = geometry.rowBytes;
+        const int height = geometry.height;
+        const int wholeColumns = geometry.width / 8;
+        for (int column = 0; column < wholeColumns; ++column) {
+            const std::uint8_t* byte = glyph + column;
+            for (int row = 0; row < height; ++row, byte += stride) {
+                *out++ = *byte;
             }
         }
-        if (width % 8 == 0) {
+        if (geometry.width % 8 == 0) {
             return;
         }
-        const LeftoverSlots slots = leftoverSlots(width % 8);
+        const LeftoverSlots slots = leftoverSlots(geometry.width % 8);
+        const std::uint8_t* last = glyph + stride - 1;
         for (int first = 0; first < height; first += slots.rowsPerByte) {
             unsigned packed = 0;
-            for (int j = 0; j < slots.rowsPerByte && first + j < height; ++j) {
-                packed |= glyph[(first + j) * stride + stride - 1] >> (j * slots.bits);
+            const int rows = std::min(slots.rowsPerByte, height - first);
+            for (int j = 0; j < rows; ++j) {
+                packed |= last[(first + j) * stride] >> (j * slots.bits);
             }
-            *next++ = static_cast<std::uint8_t>(packed);
+            *out++ = static_cast<std::uint8_t>(packed);
         }
     }
 
-    void writeColumns(
-        std::span<const std::uint8_t> glyph, int width, int height, std::span<std::uint8_t> out)
+    // Turns eight rows of eight pixels (row j in byte j, leftmost pixel the most
+    // significant bit) into eight columns: the result's byte 7 - k, counted from the least
+    // significant, holds column k with row j at bit j.
+    std::uint64_t transposeBlock(std::uint64_t rows)
     {
-        const std::size_t stride = rowBytes(width);
-        auto next = out.begin();
-        for (int top = 0; top < height; top += 8) {
-            const int rows = std::min(8, height - top);
-            for (int x = 0; x < width; ++x) {
-                const std::uint8_t mask = static_cast<std::uint8_t>(0x80u >> (x % 8));
-                const std::uint8_t* byte = glyph.data() + top * stride + x / 8;
-                unsigned column = 0;
+        std::uint64_t t = (rows ^ (rows >> 7)) & 0x00AA00AA00AA00AAull;
+        rows ^= t ^ (t << 7);
+        t = (rows ^ (rows >> 14)) & 0x0000CCCC0000CCCCull;
+        rows ^= t ^ (t << 14);
+        t = (rows ^ (rows >> 28)) & 0x00000000F0F0F0F0ull;
+        return rows ^ t ^ (t << 28);
+    }
+
+    void writeColumns(const std::uint8_t* glyph, const GlyphGeometry& geometry, std::uint8_t* out)
+    {
+        const std::size_t stride = geometry.rowBytes;
+        const int width = geometry.width;
+        for (int top = 0; top < geometry.height; top += 8) {
+            const int rows = std::min(8, geometry.height - top);
+            for (int x0 = 0; x0 < width; x0 += 8) {
+                const std::uint8_t* byte = glyph + top * stride + x0 / 8;
+                std::uint64_t block = 0;
                 for (int j = 0; j < rows; ++j, byte += stride) {
-                    if (*byte & mask) {
-                        column |= 1u << j;
-                    }
+                    block |= std::uint64_t { *byte } << (8 * j);
                 }
-                *next++ = static_cast<std::uint8_t>(column);
+                const std::uint64_t columns = transposeBlock(block);
+                const int count = std::min(8, width - x0);
+                for (int k = 0; k < count; ++k) {
+                    out[x0 + k] = static_cast<std::uint8_t>(columns >> (56 - 8 * k));
+                }
             }
+            out += width;
         }
     }
 
 } // namespace
 
-std::size_t layoutLength(GlyphLayout layout, int width, int height)
+GlyphGeometry GlyphGeometry::of(int width, int height)
 {
+    GlyphGeometry geometry;
     if (width <= 0 || height <= 0) {
-        return 0;
+        return geometry;
     }
-    const auto h = static_cast<std::size_t>(height);
+    geometry.width = width;
+    geometry.height = height;
+    geometry.rowBytes = static_cast<std::size_t>(width + 7) / 8;
+    geometry.glyphBytes = geometry.rowBytes * static_cast<std::size_t>(height);
+    return geometry;
+}
+
+std::size_t layoutLength(GlyphLayout layout, const GlyphGeometry& geometry)
+{
+    const auto height = static_cast<std::size_t>(geometry.height);
     switch (layout) {
     case GlyphLayout::Row:
-        return rowBytes(width) * h;
+        return geometry.glyphBytes;
     case GlyphLayout::Packed:
-        return static_cast<std::size_t>(width / 8) * h + leftoverBytes(width, height);
+        return static_cast<std::size_t>(geometry.width / 8) * height + leftoverBytes(geometry);
     case GlyphLayout::Column:
-        return (h + 7) / 8 * static_cast<std::size_t>(width);
+        return (height + 7) / 8 * static_cast<std::size_t>(geometry.width);
     }
     return 0;
 }
 
-void writeLayout(GlyphLayout layout, std::span<const std::uint8_t> glyph, int width, int height,
-    std::span<std::uint8_t> out)
+void writeLayout(
+    GlyphLayout layout, const std::uint8_t* glyph, const GlyphGeometry& geometry, std::uint8_t* out)
 {
     switch (layout) {
     case GlyphLayout::Row:
-        writeRow(glyph, out);
+        std::memcpy(out, glyph, geometry.glyphBytes);
         break;
     case GlyphLayout::Packed:
-        writePacked(glyph, width, height, out);
+        writePacked(glyph, geometry, out);
         break;
     case GlyphLayout::Column:
-        writeColumns(glyph, width, height, out);
+        writeColumns(glyph, geometry, out);
         break;
     }
 }

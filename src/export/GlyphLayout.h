@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <span>
 
 namespace tessellon {
 
@@ -13,12 +12,22 @@ namespace tessellon {
 //   Column: pages of eight rows, one byte per pixel column, bit 0 the page's top row.
 enum class GlyphLayout { Row, Packed, Column };
 
-// Number of bytes the layout gives for one glyph of width x height pixels.
-std::size_t layoutLength(GlyphLayout layout, int width, int height);
+// The size of every glyph of a font, and what follows from it.
+struct GlyphGeometry {
+    int width = 0;
+    int height = 0;
+    std::size_t rowBytes = 0; // stored bytes per row
+    std::size_t glyphBytes = 0; // stored bytes per glyph
 
-// Writes the layout of one glyph (its stored bytes, rows padded to whole bytes) to out,
-// which holds exactly layoutLength(layout, width, height) bytes and does not overlap glyph.
-void writeLayout(GlyphLayout layout, std::span<const std::uint8_t> glyph, int width, int height,
-    std::span<std::uint8_t> out);
+    static GlyphGeometry of(int width, int height);
+};
+
+// Number of bytes the layout gives for one glyph.
+std::size_t layoutLength(GlyphLayout layout, const GlyphGeometry& geometry);
+
+// Writes the layout of one glyph (its geometry.glyphBytes stored bytes) to out, which holds
+// layoutLength(layout, geometry) bytes and does not overlap glyph.
+void writeLayout(GlyphLayout layout, const std::uint8_t* glyph, const GlyphGeometry& geometry,
+    std::uint8_t* out);
 
 } // namespace tessellon
