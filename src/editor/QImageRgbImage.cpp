@@ -4,15 +4,9 @@
 
 namespace tessellon {
 
-int QImageRgbImage::width() const
-{
-    return m_image.width();
-}
+int QImageRgbImage::width() const { return m_image.width(); }
 
-int QImageRgbImage::height() const
-{
-    return m_image.height();
-}
+int QImageRgbImage::height() const { return m_image.height(); }
 
 Rgb QImageRgbImage::pixel(int x, int y) const
 {
