@@ -84,7 +84,11 @@ void TMainForm::connectActions()
 {
     const MainActions& a = *m_actions;
     connect(a.FileOpen1, &QAction::triggered, this, &TMainForm::FileOpen1Execute);
-    connect(a.FileClose1, &QAction::triggered, m_mdiArea, &QMdiArea::closeActiveSubWindow);
+    connect(a.FileClose1, &QAction::triggered, this, [this] {
+        if (TMDIChild* child = activeChild()) {
+            child->close();
+        }
+    });
     connect(a.FileSave1, &QAction::triggered, this, &TMainForm::FileSave1Execute);
     connect(a.FileSaveAs1, &QAction::triggered, this, &TMainForm::FileSaveAs1Execute);
     connect(a.FileExit1, &QAction::triggered, this, &TMainForm::FileExit1Execute);
@@ -111,7 +115,7 @@ TMDIChild* TMainForm::activeChild() const
     return qobject_cast<TMDIChild*>(m_mdiArea->currentSubWindow());
 }
 
-QList<TMDIChild*> TMainForm::children() const
+QList<TMDIChild*> TMainForm::childWindows() const
 {
     QList<TMDIChild*> result;
     for (QMdiSubWindow* window : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
@@ -128,7 +132,7 @@ TMDIChild* TMainForm::childShowing(const QString& path) const
     if (wanted.isEmpty()) {
         return nullptr;
     }
-    for (TMDIChild* child : children()) {
+    for (TMDIChild* child : childWindows()) {
         const QString shown = child->fileName();
         if (!isUntitledName(child->document().fileName)
             && QFileInfo(shown).canonicalFilePath() == wanted) {
@@ -231,7 +235,7 @@ bool TMainForm::event(QEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    const QList<TMDIChild*> open = children();
+    const QList<TMDIChild*> open = childWindows();
     for (auto child = open.rbegin(); child != open.rend(); ++child) {
         if (!(*child)->QuerySave()) {
             event->ignore();

@@ -32,7 +32,7 @@ public:
     TMDIChild* OpenOrCreate(const QString& name);
 
     TMDIChild* activeChild() const;
-    QList<TMDIChild*> children() const;
+    QList<TMDIChild*> childWindows() const;
     QMdiArea& mdiArea() { return *m_mdiArea; }
     MainActions& actions() { return *m_actions; }
     MainStatusBar& statusPanels() { return *m_statusBar; }

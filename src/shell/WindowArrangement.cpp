@@ -48,10 +48,14 @@ void tileVertically(QMdiArea& area) { tile(area, false); }
 
 void minimizeAll(QMdiArea& area)
 {
+    // Minimising a maximised window activates another one, which the area would maximise.
+    const bool keepOption = area.testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    area.setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
     const QList<QMdiSubWindow*> windows = area.subWindowList(QMdiArea::CreationOrder);
     for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
         (*window)->showMinimized();
     }
+    area.setOption(QMdiArea::DontMaximizeSubWindowOnActivation, keepOption);
 }
 
 void arrangeIcons(QMdiArea& area)
