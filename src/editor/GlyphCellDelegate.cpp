@@ -1,8 +1,8 @@
 #include "editor/GlyphCellDelegate.h"
 
 #include "document/FontDocument.h"
+#include "editor/GlyphCellImage.h"
 #include "editor/GridGeometry.h"
-#include "editor/QImageRgbImage.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -46,8 +46,7 @@ void GlyphCellDelegate::gridFontLibDrawCell(
     if (m_cellImage.size() != glyphSize) {
         m_cellImage = QImage(glyphSize, QImage::Format_RGB32);
     }
-    QImageRgbImage canvas(m_cellImage);
-    m_document.DrawGlyph(canvas, 0, 0, static_cast<std::uint32_t>(index));
+    drawGlyphCell(m_document, static_cast<std::uint32_t>(index), m_cellImage);
     painter.drawImage(cell.topLeft(), m_cellImage);
 }
 

@@ -1,6 +1,8 @@
 #include "editor/GlyphGrid.h"
 #include "document/FontDocument.h"
+#include "editor/GlyphCellImage.h"
 #include "editor/GlyphGridModel.h"
+#include "editor/QImageRgbImage.h"
 #include "support/TestFonts.h"
 
 #include <QHeaderView>
@@ -190,6 +192,50 @@ private slots:
         // Glyph 65534: pixel (14, 15) and the bits of 65535 in the first row.
         QCOMPARE(shown.pixelOfCell(shot, 30, 2048, 14, 15), inkColour);
         QCOMPARE(shown.pixelOfCell(shot, 30, 2048, 0, 0), inkColour);
+    }
+
+    void cellImageMatchesTheDocumentsDrawing_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<bool>("selected");
+        QTest::newRow("12 x 16") << 12 << 16 << false;
+        QTest::newRow("12 x 16 selected") << 12 << 16 << true;
+        QTest::newRow("1 x 1") << 1 << 1 << false;
+        QTest::newRow("9 x 5") << 9 << 5 << true;
+        QTest::newRow("33 x 7") << 33 << 7 << false;
+    }
+
+    void cellImageMatchesTheDocumentsDrawing()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(bool, selected);
+        FontDocument document;
+        document.fontLib = FontLib::blank(width, height, 3, false);
+        auto bytes = document.fontLib.glyph(1);
+        for (std::size_t b = 0; b < bytes.size(); ++b) {
+            bytes[b] = static_cast<std::uint8_t>(b * 97 + 13);
+        }
+        document.cellBackColor = selected ? yellow : white;
+        QImage expected(width, height, QImage::Format_RGB32);
+        expected.fill(Qt::red);
+        QImageRgbImage canvas(expected);
+        QVERIFY(document.DrawGlyph(canvas, 0, 0, 1));
+        QImage cell(width, height, QImage::Format_RGB32);
+        cell.fill(Qt::red);
+        QVERIFY(drawGlyphCell(document, 1, cell));
+        QCOMPARE(cell, expected);
+    }
+
+    void cellImageRefusesAMissingGlyph()
+    {
+        FontDocument document;
+        document.fontLib = FontLib::blank(8, 8, 3, false);
+        QImage cell(8, 8, QImage::Format_RGB32);
+        cell.fill(Qt::red);
+        QVERIFY(!drawGlyphCell(document, 3, cell));
+        QCOMPARE(cell.pixelColor(0, 0), QColor(Qt::red));
     }
 
     void changedGlyphIsRepainted()
