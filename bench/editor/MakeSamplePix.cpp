@@ -55,6 +55,10 @@ void drawGlyph(FontLib& font, std::uint32_t index, std::uint16_t code, const QFo
 
 int main(int argc, char* argv[])
 {
+    // Drawing text needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QGuiApplication application(argc, argv);
     if (argc < 2) {
         std::fputs("usage: make_sample_pix OUTPUT.pix [WIDTH HEIGHT [FAMILY]]\n", stderr);

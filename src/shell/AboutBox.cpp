@@ -1,5 +1,7 @@
 #include "shell/AboutBox.h"
 
+#include "shell/ProgramIcon.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -34,14 +36,19 @@ TAboutBox::TAboutBox(const QString& fileVersion, QWidget* parent)
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setGeometry(8, 8, 265, 208);
 
+    auto* icon = new QLabel(panel);
+    icon->setObjectName("ProgramIcon");
+    icon->setPixmap(programPixmap(48));
+    icon->setGeometry(16, 16, 48, 48);
+
     m_productName = new QLabel("Tessellon", panel);
     m_productName->setObjectName("ProductName");
     m_productName->setFont(pixelFont(font(), 19, true));
-    m_productName->setGeometry(16, 60, 233, 28);
+    m_productName->setGeometry(80, 24, 170, 28);
 
     m_labelVersion = new QLabel(formVersionText, panel);
     m_labelVersion->setObjectName("labelVersion");
-    m_labelVersion->setGeometry(16, 100, 233, 18);
+    m_labelVersion->setGeometry(80, 56, 170, 18);
 
     m_okButton = new QPushButton("OK", this);
     m_okButton->setObjectName("OKButton");

@@ -5,6 +5,7 @@
 #include "export/DlgExportLib.h"
 #include "shell/AboutBox.h"
 #include "shell/MainForm.h"
+#include "shell/ProgramIcon.h"
 #include "shell/ProgramVersion.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ Program::Program(UserDialogs& dialogs)
     , m_dlgProgress(std::make_unique<TdlgProgress>())
     , m_dlgExportLib(std::make_unique<TDlgExportLib>())
 {
+    QApplication::setWindowIcon(programIcon());
 }
 
 // The dialogs go before the main window, the reverse of their making.
