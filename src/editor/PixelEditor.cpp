@@ -54,7 +54,6 @@ void PixelEditor::RedrawEditor()
 {
     const int width = m_document.glyphWidth();
     const int height = m_document.glyphHeight();
-    const int zoom = m_document.zoom;
     if (m_document.editBuffer.size() != static_cast<std::size_t>(width) * height) {
         return;
     }
@@ -62,8 +61,7 @@ void PixelEditor::RedrawEditor()
     for (int x = 0; x < width; ++x) {
         for (int y = 0; y < height; ++y) {
             const bool ink = m_document.editBuffer[y * width + x] == 1;
-            painter.fillRect(
-                x * zoom + 1, y * zoom + 1, zoom - 2, zoom - 2, ink ? Qt::black : Qt::white);
+            painter.fillRect(squareRect(x, y), ink ? Qt::black : Qt::white);
         }
     }
     update();
@@ -79,9 +77,24 @@ bool PixelEditor::insideGlyph(int column, int row) const
 
 void PixelEditor::drawWithPen(int column, int row)
 {
-    m_document.editBuffer[row * m_document.glyphWidth() + column]
-        = m_document.penColor == black ? 1 : 0;
-    RedrawEditor();
+    const bool ink = m_document.penColor == black;
+    m_document.editBuffer[row * m_document.glyphWidth() + column] = ink ? 1 : 0;
+    // Only this square can have changed: repainting all of them, as RedrawEditor does,
+    // makes strokes lag on large glyphs.
+    paintSquare(column, row, ink);
+    update(squareRect(column, row));
+}
+
+QRect PixelEditor::squareRect(int column, int row) const
+{
+    const int zoom = m_document.zoom;
+    return { column * zoom + 1, row * zoom + 1, zoom - 2, zoom - 2 };
+}
+
+void PixelEditor::paintSquare(int column, int row, bool ink)
+{
+    QPainter painter(&m_picture);
+    painter.fillRect(squareRect(column, row), ink ? Qt::black : Qt::white);
 }
 
 void PixelEditor::imgEditMouseDown(Qt::MouseButton button, int x, int y)

@@ -37,6 +37,8 @@ protected:
 private:
     bool insideGlyph(int column, int row) const;
     void drawWithPen(int column, int row);
+    QRect squareRect(int column, int row) const;
+    void paintSquare(int column, int row, bool ink);
     void setPicture(QImage picture);
 
     FontDocument& m_document;
