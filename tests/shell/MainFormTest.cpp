@@ -249,6 +249,18 @@ private slots:
         QCOMPARE(panel(0), QString("select white pen"));
     }
 
+    void menuEntriesShowTheirHintsInPanelZero()
+    {
+        QMenu* file = menuTitled(form(), "&File");
+        form().menuBar()->setActiveAction(file->menuAction());
+        QTRY_VERIFY(file->isVisible());
+        file->setActiveAction(actions().FileOpen1);
+        QCOMPARE(panel(0), QString("Open a file"));
+        file->setActiveAction(actions().FileExit1);
+        QCOMPARE(panel(0), QString("Exit application"));
+        file->close();
+    }
+
     void openingAFontEnablesItsCommandsWhenIdle()
     {
         const QString file = fontFile("a.pix");
