@@ -5,8 +5,8 @@
 #   bench/editor_grid.sh xvfb      in a virtual X display, as a user's X server sees it
 set -eu
 cd "$(dirname "$0")/.."
-BUILD_DIR=${BUILD_DIR:-build}
-[ -f "$BUILD_DIR/build.ninja" ] || cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release
+BUILD_DIR=${BUILD_DIR:-build-bench}
+cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSELLON_BENCH=ON -DTESSELLON_TESTS=OFF >/dev/null
 cmake --build "$BUILD_DIR" -j "${JOBS:-2}" --target editor_grid_bench >/dev/null
 bench="$BUILD_DIR/bench/editor/editor_grid_bench"
 if [ "${1:-}" = xvfb ]; then

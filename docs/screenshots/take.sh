@@ -4,9 +4,10 @@
 # the about box. Needs xvfb, xdotool and imagemagick, and a build in BUILD_DIR.
 set -eu
 cd "$(dirname "$0")/../.."
-BUILD_DIR=${BUILD_DIR:-build}
+BUILD_DIR=${BUILD_DIR:-build-bench}
 OUT=docs/screenshots
 WORK=$(mktemp -d)
+cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSELLON_BENCH=ON -DTESSELLON_TESTS=OFF >/dev/null
 cmake --build "$BUILD_DIR" -j "${JOBS:-2}" --target tessellon make_sample_pix >/dev/null
 "$BUILD_DIR/bench/editor/make_sample_pix" "$WORK/sample.pix" 12 16
 
