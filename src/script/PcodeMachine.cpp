@@ -233,7 +233,6 @@ void PcodeMachine::callWrite(std::uint8_t argCount)
     if (formatOffset < dataAreaSize) {
         const auto* start = reinterpret_cast<const char*>(m_memory.data.data()) + formatOffset;
         format = std::string_view(start, dataAreaSize - formatOffset);
-        format = format.substr(0, format.find('\0'));
     }
     const std::size_t size = formatWrite(format, { args.data(), argCount }, m_text);
     emit({ reinterpret_cast<const std::uint8_t*>(m_text.data()), size });

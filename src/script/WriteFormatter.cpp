@@ -11,39 +11,42 @@ namespace {
     // characters; capping them keeps every count small.
     constexpr int numberCap = 1 << 20;
 
+    // Appends to a fixed buffer and drops what does not fit. The texts are a few characters
+    // long, so plain loops beat calls to memcpy and memset here.
     class TextSink {
     public:
         explicit TextSink(std::span<char> out)
-            : m_out(out)
+            : m_data(out.data())
+            , m_capacity(out.size())
         {
         }
 
         void put(char c)
         {
-            if (m_size < m_out.size()) {
-                m_out[m_size++] = c;
+            if (m_size < m_capacity) {
+                m_data[m_size++] = c;
             }
         }
 
         void put(char c, int count)
         {
-            const std::size_t room = m_out.size() - m_size;
-            const std::size_t n = std::min(room, static_cast<std::size_t>(std::max(count, 0)));
-            std::fill_n(m_out.begin() + static_cast<std::ptrdiff_t>(m_size), n, c);
-            m_size += n;
+            for (; count > 0 && m_size < m_capacity; --count) {
+                m_data[m_size++] = c;
+            }
         }
 
         void put(std::string_view text)
         {
-            const std::size_t n = std::min(m_out.size() - m_size, text.size());
-            std::copy_n(text.begin(), n, m_out.begin() + static_cast<std::ptrdiff_t>(m_size));
-            m_size += n;
+            for (std::size_t i = 0; i < text.size() && m_size < m_capacity; ++i) {
+                m_data[m_size++] = text[i];
+            }
         }
 
         std::size_t size() const { return m_size; }
 
     private:
-        std::span<char> m_out;
+        char* m_data;
+        std::size_t m_capacity;
         std::size_t m_size = 0;
     };
 
@@ -139,7 +142,7 @@ namespace {
             ++pos;
         }
         spec.conversion = at(format, pos);
-        spec.end = std::min(pos + 1, format.size());
+        spec.end = spec.conversion == '\0' ? pos : pos + 1;
         return spec;
     }
 
@@ -260,22 +263,21 @@ std::size_t formatWrite(
     TextSink sink(out);
     Arguments arguments(args);
     std::size_t pos = 0;
-    while (pos < format.size()) {
-        const std::size_t percent = format.find('%', pos);
-        sink.put(format.substr(pos, percent - pos));
-        if (percent == std::string_view::npos) {
-            break;
-        }
-        if (at(format, percent + 1) == '%') {
-            sink.put('%');
-            pos = percent + 2;
+    while (pos < format.size() && format[pos] != '\0') {
+        if (format[pos] != '%') {
+            sink.put(format[pos++]);
             continue;
         }
-        const Conversion spec = parseConversion(format, percent + 1);
+        if (at(format, pos + 1) == '%') {
+            sink.put('%');
+            pos += 2;
+            continue;
+        }
+        const Conversion spec = parseConversion(format, pos + 1);
         if (isIntegerConversion(spec.conversion)) {
             formatConversion(sink, spec, arguments);
         } else {
-            sink.put(format.substr(percent, spec.end - percent));
+            sink.put(format.substr(pos, spec.end - pos));
         }
         pos = spec.end;
     }

@@ -17,7 +17,8 @@ namespace tessellon {
 //   as written and takes no argument.
 // - A conversion or * with no argument left uses the value 0.
 // - The text is cut after out.size() characters.
-// Returns the number of characters placed in out. A %c of 0 places a NUL byte.
+// The format ends at its first NUL or at its end. Returns the number of characters placed
+// in out; a %c of 0 places a NUL byte.
 std::size_t formatWrite(
     std::string_view format, std::span<const std::uint32_t> args, std::span<char> out);
 

@@ -195,3 +195,11 @@ TEST(WriteFormatter, TextIsCutAtTheBufferEnd)
     EXPECT_EQ(format("%d", { 0x80000000u }, 5), "-2147");
     EXPECT_EQ(format("%d", { 1 }, 0), "");
 }
+
+TEST(WriteFormatter, FormatEndsAtItsFirstNul)
+{
+    EXPECT_EQ(format(std::string_view("ab\0%d", 5), { 1 }), "ab");
+    EXPECT_EQ(format(std::string_view("x%\0d", 4), { 1 }), "x%");
+    EXPECT_EQ(format(std::string_view("%-5\0d", 5), { 1 }), "%-5");
+    EXPECT_EQ(format(std::string_view("%d\0%d", 5), { 1, 2 }), "1");
+}
