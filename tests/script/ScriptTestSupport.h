@@ -12,7 +12,14 @@ struct RecordingCsub {
     std::vector<std::string> lines;
     Csub csub { [this](const std::string& line) { lines.push_back(line); } };
 
-    RecordingCsub() = default;
+    // A script that a fault turns into an endless loop ends after about ten million
+    // instructions with the stop lines, so the test fails instead of hanging.
+    RecordingCsub()
+    {
+        csub.setStopCheck([this] { return ++safetyPolls > 2500; });
+    }
+
+    int safetyPolls = 0;
     RecordingCsub(const RecordingCsub&) = delete;
     RecordingCsub& operator=(const RecordingCsub&) = delete;
 
