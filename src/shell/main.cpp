@@ -1,11 +1,12 @@
-#include "shell/MainWindow.h"
+#include "editor/QtUserDialogs.h"
+#include "shell/Program.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    tessellon::MainWindow mainWindow;
-    mainWindow.show();
-    return application.exec();
+    tessellon::QtUserDialogs dialogs;
+    tessellon::Program program(dialogs);
+    return program.run();
 }

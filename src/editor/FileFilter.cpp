@@ -1,0 +1,41 @@
+#include "editor/FileFilter.h"
+
+#include <QStringList>
+
+namespace tessellon {
+
+namespace {
+
+    QString qtPatterns(const QString& patterns)
+    {
+        QStringList result;
+        for (const QString& pattern : patterns.split(';', Qt::SkipEmptyParts)) {
+            result << (pattern.trimmed() == "*.*" ? QStringLiteral("*") : pattern.trimmed());
+        }
+        return result.join(' ');
+    }
+
+    // A description that already ends in its own "(patterns)" gets them replaced, so
+    // that the list does not show the patterns twice.
+    QString qtEntry(QString description, const QString& patterns)
+    {
+        const QString shown = "(" + patterns + ")";
+        if (description.endsWith(shown)) {
+            description.chop(shown.size());
+        }
+        return description.trimmed() + " (" + qtPatterns(patterns) + ")";
+    }
+
+} // namespace
+
+QString qtFileFilter(const QString& filter)
+{
+    const QStringList parts = filter.split('|');
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        entries << qtEntry(parts[i], parts[i + 1]);
+    }
+    return entries.join(";;");
+}
+
+} // namespace tessellon

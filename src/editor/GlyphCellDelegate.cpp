@@ -1,0 +1,53 @@
+#include "editor/GlyphCellDelegate.h"
+
+#include "document/FontDocument.h"
+#include "editor/GlyphCellImage.h"
+#include "editor/GridGeometry.h"
+
+#include <QApplication>
+#include <QPainter>
+
+namespace tessellon {
+
+GlyphCellDelegate::GlyphCellDelegate(FontDocument& document, QObject* parent)
+    : QStyledItemDelegate(parent)
+    , m_document(document)
+{
+}
+
+void GlyphCellDelegate::paint(
+    QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+    gridFontLibDrawCell(*painter, index.column(), index.row() + 1, option.rect, selected);
+}
+
+QSize GlyphCellDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const
+{
+    return { m_document.glyphWidth(), m_document.glyphHeight() };
+}
+
+void GlyphCellDelegate::gridFontLibDrawCell(
+    QPainter& painter, int column, int row, const QRect& cell, bool selected) const
+{
+    if (!m_document.fontReady) {
+        return;
+    }
+    m_document.cellBackColor = selected ? yellow : white;
+    const auto index = glyphIndexAt(column, row);
+    if (row < 1 || index >= m_document.fontLib.info.glyphCount) {
+        // Past the last glyph: the grid's own look, marked when selected.
+        if (selected) {
+            painter.fillRect(cell, QApplication::palette().highlight());
+        }
+        return;
+    }
+    const QSize glyphSize(m_document.glyphWidth(), m_document.glyphHeight());
+    if (m_cellImage.size() != glyphSize) {
+        m_cellImage = QImage(glyphSize, QImage::Format_RGB32);
+    }
+    drawGlyphCell(m_document, static_cast<std::uint32_t>(index), m_cellImage);
+    painter.drawImage(cell.topLeft(), m_cellImage);
+}
+
+} // namespace tessellon

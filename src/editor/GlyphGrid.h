@@ -1,0 +1,45 @@
+#pragma once
+
+#include "editor/GridGeometry.h"
+
+#include <QTableView>
+
+namespace tessellon {
+
+class FontDocument;
+class GlyphCellDelegate;
+class GlyphGridModel;
+
+// The grid of a child window (gridFontLib): 32 columns of glyph-sized cells below a fixed
+// header row of hexadecimal digits, lines between cells, a rectangle of cells selectable.
+class GlyphGrid final : public QTableView {
+    Q_OBJECT
+public:
+    explicit GlyphGrid(FontDocument& document, QWidget* parent = nullptr);
+
+    // Sizes rows and columns to the glyph and the row count to the glyph count, and
+    // selects the first glyph.
+    void SetupGrid();
+    void repaintGlyphs();
+
+    // The selected rectangle in grid rows (row 0 is the header row); Top is 0 when
+    // nothing is selected.
+    GridRect selectedCells() const;
+    void selectCells(const GridRect& cells);
+    // Where grid cell (column, row >= 1) is shown, in viewport coordinates.
+    QRect cellRect(int column, int row) const;
+
+    GlyphGridModel& gridModel() { return *m_model; }
+
+signals:
+    void selectedCellsChanged();
+
+private:
+    void setupHeader();
+
+    FontDocument& m_document;
+    GlyphGridModel* m_model;
+    GlyphCellDelegate* m_delegate;
+};
+
+} // namespace tessellon

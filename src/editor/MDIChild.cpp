@@ -1,0 +1,258 @@
+#include "editor/MDIChild.h"
+
+#include "document/PixFileName.h"
+#include "document/PixFormat.h"
+#include "document/PixReader.h"
+#include "document/PixWriter.h"
+#include "editor/GlyphGrid.h"
+#include "editor/GlyphGridModel.h"
+#include "editor/PenToolBar.h"
+#include "editor/PixelEditor.h"
+#include "editor/UserDialogs.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QMenu>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tessellon {
+
+namespace {
+
+    const QString messageCaption = QStringLiteral("Tessellon");
+    constexpr int splitterWidth = 3;
+
+    std::string toPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+    QString fromPath(const std::string& name) { return QFile::decodeName(name.c_str()); }
+
+} // namespace
+
+TMDIChild::TMDIChild(UserDialogs& dialogs, QWidget* parent)
+    : QMdiSubWindow(parent)
+    , m_dialogs(dialogs)
+{
+    setObjectName("MDIChild");
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildLayout();
+    connectHandlers();
+    resize(initialWidth, initialHeight);
+    m_splitter->setSizes({ initialPanelLeftWidth, initialWidth - initialPanelLeftWidth });
+}
+
+TMDIChild::~TMDIChild() = default;
+
+void TMDIChild::buildLayout()
+{
+    m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->setObjectName("Splitter1");
+    m_splitter->setHandleWidth(splitterWidth);
+    m_splitter->setChildrenCollapsible(false);
+
+    m_panelLeft = new QWidget;
+    m_panelLeft->setObjectName("PanelLeft");
+    auto* panelLayout = new QVBoxLayout(m_panelLeft);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    panelLayout->setSpacing(0);
+    m_toolBar = new PenToolBar;
+    m_scrollBox = new QScrollArea;
+    m_scrollBox->setObjectName("ScrollBox1");
+    m_scrollBox->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_editor = new PixelEditor(m_document);
+    m_scrollBox->setWidget(m_editor);
+    panelLayout->addWidget(m_toolBar);
+    panelLayout->addWidget(m_scrollBox, 1);
+
+    m_grid = new GlyphGrid(m_document);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_splitter->addWidget(m_panelLeft);
+    m_splitter->addWidget(m_grid);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    setWidget(m_splitter);
+}
+
+void TMDIChild::connectHandlers()
+{
+    connect(
+        &m_toolBar->spdColorBlack(), &QToolButton::clicked, this, &TMDIChild::spdColorBlackClick);
+    connect(
+        &m_toolBar->spdColorWhite(), &QToolButton::clicked, this, &TMDIChild::spdColorBlackClick);
+    connect(&m_toolBar->spdUpdate(), &QToolButton::clicked, this, &TMDIChild::spdUpdateClick);
+    connect(m_grid, &GlyphGrid::selectedCellsChanged, this, &TMDIChild::gridFontLibClick);
+    connect(m_grid, &QAbstractItemView::doubleClicked, this, &TMDIChild::gridFontLibDblClick);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, &TMDIChild::showGridMenu);
+    connect(m_editor, &PixelEditor::positionChanged, this,
+        [this](const QString& text) { emit statusText(1, text); });
+}
+
+QString TMDIChild::fileName() const { return fromPath(m_document.fileName); }
+
+void TMDIChild::setFileName(const QString& name)
+{
+    m_document.fileName = toPath(name);
+    setWindowTitle(name);
+}
+
+bool TMDIChild::LoadFontLib(const QString& path)
+{
+    PixReadResult read = readPixFile(toPath(path));
+    switch (read.status) {
+    case PixReadStatus::Ok:
+        break;
+    case PixReadStatus::CannotOpen:
+        return false;
+    case PixReadStatus::NotFontPixelFile:
+        m_dialogs.inform(this, messageCaption, pix::notFontPixelFileMessage);
+        return false;
+    case PixReadStatus::Damaged:
+    case PixReadStatus::Unsupported:
+        m_dialogs.warn(this, messageCaption, QString::fromStdString(read.message));
+        return false;
+    }
+    m_document.fontLib = std::move(read.font);
+    SetupEditor(m_document.glyphWidth(), m_document.glyphHeight());
+    SetupGrid();
+    m_document.fontReady = true;
+    m_grid->repaintGlyphs();
+    setFileName(path);
+    m_document.modified = false;
+    return true;
+}
+
+bool TMDIChild::SaveFontLib(bool saveAs)
+{
+    if (saveAs || isUntitledName(m_document.fileName)) {
+        const QString chosen = m_dialogs.chooseFileToSave(this, pixFilter);
+        if (chosen.isEmpty()) {
+            return false;
+        }
+        setFileName(fromPath(withPixExtension(toPath(chosen))));
+    }
+    const PixWriteResult written = writePixFile(m_document.fileName, m_document.fontLib);
+    if (!written.ok) {
+        // Staying silent here would let the user believe the font is safe on disk.
+        m_dialogs.warn(this, messageCaption, QString::fromStdString(written.message));
+        return false;
+    }
+    m_document.fontLib.info = infoForSaving(m_document.fontLib);
+    m_document.modified = false;
+    return true;
+}
+
+bool TMDIChild::QuerySave()
+{
+    if (!m_document.modified) {
+        return true;
+    }
+    const MessageAnswer answer
+        = m_dialogs.askYesNoCancel(this, "Save file?", "Save Changes to " + fileName() + "?");
+    switch (answer) {
+    case MessageAnswer::Yes:
+        return SaveFontLib(false);
+    case MessageAnswer::No:
+        return true;
+    case MessageAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void TMDIChild::SetupGrid() { m_grid->SetupGrid(); }
+
+void TMDIChild::SetupEditor(int width, int height)
+{
+    m_document.editBuffer.assign(static_cast<std::size_t>(width) * height, 0);
+    m_editor->setupPicture(width, height);
+    const int pictureWidth = m_editor->picture().width();
+    if (pictureWidth >= panelLeftWidth()) {
+        setPanelLeftWidth(pictureWidth + 5);
+    }
+    if (this->width() * 3 / 4 < panelLeftWidth()) {
+        setPanelLeftWidth(this->width() * 3 / 4);
+    }
+}
+
+int TMDIChild::panelLeftWidth() const { return m_splitter->sizes().value(0); }
+
+void TMDIChild::setPanelLeftWidth(int width)
+{
+    const QList<int> sizes = m_splitter->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    m_splitter->setSizes({ width, std::max(0, total - width) });
+}
+
+std::int64_t TMDIChild::selectedGlyph() const
+{
+    const GridRect cells = m_grid->selectedCells();
+    const std::int64_t index = glyphIndexAt(cells.Left, cells.Top);
+    if (cells.Top < 1 || index >= m_document.fontLib.info.glyphCount) {
+        return -1;
+    }
+    return index;
+}
+
+void TMDIChild::gridFontLibClick()
+{
+    const std::int64_t index = selectedGlyph();
+    if (index < 0) {
+        return;
+    }
+    emit statusText(3, "Index:" + QString::number(index));
+    if (m_document.fontLib.codeTable) {
+        const unsigned code = (*m_document.fontLib.codeTable)[static_cast<std::size_t>(index)];
+        emit statusText(2, QString::asprintf("Unicode:%04X", code));
+    }
+}
+
+void TMDIChild::gridFontLibDblClick()
+{
+    const std::int64_t index = selectedGlyph();
+    if (index >= 0 && m_document.LoadEditBuffer(static_cast<std::uint32_t>(index))) {
+        m_editor->RedrawEditor();
+    }
+}
+
+void TMDIChild::spdUpdateClick()
+{
+    const std::int64_t index = selectedGlyph();
+    if (index >= 0 && m_document.StoreEditBuffer(static_cast<std::uint32_t>(index))) {
+        m_grid->repaintGlyphs();
+    }
+}
+
+void TMDIChild::spdColorBlackClick()
+{
+    m_document.penColor = m_toolBar->spdColorBlack().isChecked() ? black : white;
+}
+
+void TMDIChild::setContextActions(QAction* copy, QAction* paste)
+{
+    m_copyAction = copy;
+    m_pasteAction = paste;
+}
+
+void TMDIChild::showGridMenu(const QPoint& at)
+{
+    if (!m_copyAction || !m_pasteAction) {
+        return;
+    }
+    QMenu mnuFontEdit(this);
+    mnuFontEdit.addAction(m_copyAction);
+    mnuFontEdit.addAction(m_pasteAction);
+    mnuFontEdit.exec(m_grid->viewport()->mapToGlobal(at));
+}
+
+void TMDIChild::closeEvent(QCloseEvent* event)
+{
+    if (!QuerySave()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+} // namespace tessellon

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "document/FontDocument.h"
+
+#include <QMdiSubWindow>
+
+class QAction;
+class QScrollArea;
+class QSplitter;
+
+namespace tessellon {
+
+class GlyphGrid;
+class PenToolBar;
+class PixelEditor;
+class UserDialogs;
+
+// A child window of the main window: one font, its grid of glyphs and the pixel editor.
+// The window owns the font and all of its editing state.
+class TMDIChild final : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    static constexpr int initialWidth = 552;
+    static constexpr int initialHeight = 419;
+    static constexpr int initialPanelLeftWidth = 193;
+    static constexpr const char* pixFilter = "Font pixel file (*.pix)|*.pix";
+
+    explicit TMDIChild(UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~TMDIChild() override;
+
+    FontDocument& document() { return m_document; }
+    const FontDocument& document() const { return m_document; }
+    QString fileName() const;
+    void setFileName(const QString& name);
+
+    // Reads a font pixel file into this fresh window; false, after telling the user why
+    // when the file is not a usable font, if it cannot be read. The caller closes the
+    // window then.
+    bool LoadFontLib(const QString& path);
+    // Writes the font; asks for a name first when saveAs is set or the font is untitled.
+    // False when the user cancelled or the file could not be written (the user is told).
+    bool SaveFontLib(bool saveAs);
+    // Asks whether to save unsaved changes; false means the window must stay open.
+    bool QuerySave();
+
+    void SetupGrid();
+    void SetupEditor(int width, int height);
+
+    void gridFontLibClick();
+    void gridFontLibDblClick();
+    void spdUpdateClick();
+    void spdColorBlackClick();
+
+    // The main window's Copy and Paste, offered by the grid's context menu.
+    void setContextActions(QAction* copy, QAction* paste);
+
+    int panelLeftWidth() const;
+    GlyphGrid& gridFontLib() { return *m_grid; }
+    PixelEditor& imgEdit() { return *m_editor; }
+    PenToolBar& CoolBar1() { return *m_toolBar; }
+
+signals:
+    // Text for one of the main window's status panels (1 position, 2 code, 3 index).
+    void statusText(int panel, const QString& text);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildLayout();
+    void connectHandlers();
+    void setPanelLeftWidth(int width);
+    // The glyph the editor commands act on: the top-left selected cell; -1 for none.
+    std::int64_t selectedGlyph() const;
+    void showGridMenu(const QPoint& at);
+
+    UserDialogs& m_dialogs;
+    FontDocument m_document;
+    QSplitter* m_splitter = nullptr;
+    QWidget* m_panelLeft = nullptr;
+    PenToolBar* m_toolBar = nullptr;
+    QScrollArea* m_scrollBox = nullptr;
+    PixelEditor* m_editor = nullptr;
+    GlyphGrid* m_grid = nullptr;
+    QAction* m_copyAction = nullptr;
+    QAction* m_pasteAction = nullptr;
+};
+
+} // namespace tessellon

@@ -1,0 +1,63 @@
+#include "editor/QtUserDialogs.h"
+
+#include "editor/FileFilter.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace tessellon {
+
+MessageAnswer QtUserDialogs::askYesNoCancel(
+    QWidget* owner, const QString& caption, const QString& text)
+{
+    const auto button = QMessageBox::question(owner, caption, text,
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (button == QMessageBox::Yes) {
+        return MessageAnswer::Yes;
+    }
+    return button == QMessageBox::No ? MessageAnswer::No : MessageAnswer::Cancel;
+}
+
+void QtUserDialogs::inform(QWidget* owner, const QString& caption, const QString& text)
+{
+    QMessageBox::information(owner, caption, text);
+}
+
+void QtUserDialogs::warn(QWidget* owner, const QString& caption, const QString& text)
+{
+    QMessageBox::warning(owner, caption, text);
+}
+
+QString QtUserDialogs::chooseFileToOpen(QWidget* owner, const QString& filter)
+{
+    const QString path
+        = QFileDialog::getOpenFileName(owner, QString(), m_lastFolder, qtFileFilter(filter));
+    if (!path.isEmpty()) {
+        m_lastFolder = QFileInfo(path).absolutePath();
+    }
+    return path;
+}
+
+QString QtUserDialogs::chooseFileToSave(QWidget* owner, const QString& filter)
+{
+    // The caller decides the extension, and an existing file is replaced without a question.
+    const QString path = QFileDialog::getSaveFileName(owner, QString(), m_lastFolder,
+        qtFileFilter(filter), nullptr, QFileDialog::DontConfirmOverwrite);
+    if (!path.isEmpty()) {
+        m_lastFolder = QFileInfo(path).absolutePath();
+    }
+    return path;
+}
+
+int QtUserDialogs::runModal(QDialog& dialog) { return dialog.exec(); }
+
+void QtUserDialogs::openDocument(const QString& path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+} // namespace tessellon

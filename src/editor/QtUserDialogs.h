@@ -1,0 +1,24 @@
+#pragma once
+
+#include "editor/UserDialogs.h"
+
+namespace tessellon {
+
+// The real boxes: QMessageBox, QFileDialog, QDialog::exec and QDesktopServices.
+class QtUserDialogs final : public UserDialogs {
+public:
+    MessageAnswer askYesNoCancel(
+        QWidget* owner, const QString& caption, const QString& text) override;
+    void inform(QWidget* owner, const QString& caption, const QString& text) override;
+    void warn(QWidget* owner, const QString& caption, const QString& text) override;
+    QString chooseFileToOpen(QWidget* owner, const QString& filter) override;
+    QString chooseFileToSave(QWidget* owner, const QString& filter) override;
+    int runModal(QDialog& dialog) override;
+    void openDocument(const QString& path) override;
+
+private:
+    // File choosers start where the user last chose a file.
+    QString m_lastFolder;
+};
+
+} // namespace tessellon

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace tessellon {
+
+enum class MessageAnswer { Yes, No, Cancel };
+
+// Everything a window asks of the user in a modal box, and the one thing it hands to the
+// desktop. Windows ask through this interface so that tests can answer for the user.
+// File filters are given as "description|pattern|description|pattern...".
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    virtual MessageAnswer askYesNoCancel(
+        QWidget* owner, const QString& caption, const QString& text)
+        = 0;
+    virtual void inform(QWidget* owner, const QString& caption, const QString& text) = 0;
+    virtual void warn(QWidget* owner, const QString& caption, const QString& text) = 0;
+
+    // The chosen path, or an empty string when the user cancelled.
+    virtual QString chooseFileToOpen(QWidget* owner, const QString& filter) = 0;
+    virtual QString chooseFileToSave(QWidget* owner, const QString& filter) = 0;
+
+    // Shows dialog modally and returns its result code.
+    virtual int runModal(QDialog& dialog) = 0;
+
+    // Opens a local file with the desktop's default program; the outcome is not reported.
+    virtual void openDocument(const QString& path) = 0;
+};
+
+} // namespace tessellon

@@ -1,0 +1,281 @@
+#include "script/PcodeMachine.h"
+
+#include "script/WriteFormatter.h"
+
+#include <algorithm>
+
+namespace tessellon {
+
+PcodeMachine::PcodeMachine(ScriptMemory& memory)
+    : m_memory(memory)
+    , m_itemBuffer(itemBufferSize)
+    , m_output(&m_nullOutput)
+{
+}
+
+void PcodeMachine::setOutput(ScriptOutput* output) { m_output = output ? output : &m_nullOutput; }
+
+void PcodeMachine::setCallbacks(TPutItemFunc putItem, TGetUnicodeFunc getUnicode)
+{
+    m_putItem = std::move(putItem);
+    m_getUnicode = std::move(getUnicode);
+}
+
+// An instruction whose operand names no symbol or label of the tables counts as an unknown
+// instruction; the compiler never emits one.
+RunEnd PcodeMachine::CsubRun()
+{
+    m_sp = 0;
+    m_stack.fill(0);
+    m_end = RunEnd::Finished;
+    const Instruction* const code = m_memory.code.data();
+    const std::uint32_t* const labels = m_memory.labels.data();
+    std::uint32_t pc = 0;
+    std::uint32_t countdown = stopPollInterval;
+    std::uint64_t polls = 0;
+    bool running = true;
+    while (running) {
+        if (--countdown == 0) {
+            countdown = stopPollInterval;
+            ++polls;
+            if (stopRequested()) {
+                runError(runErrorStopped);
+                m_end = RunEnd::Stopped;
+                break;
+            }
+        }
+        const Instruction instruction = code[pc++];
+        const std::uint32_t operand = instruction.operand;
+        switch (instruction.op) {
+        case Opcode::STP:
+            running = false;
+            break;
+        case Opcode::LDA:
+            if (operand >= symbolTableSize) {
+                runError(runErrorUnknownInstruction);
+                break;
+            }
+            push(symbolOffset(operand));
+            break;
+        case Opcode::LDC:
+            push(operand);
+            break;
+        case Opcode::LOD:
+            if (operand >= symbolTableSize) {
+                runError(runErrorUnknownInstruction);
+                break;
+            }
+            push(m_memory.loadWord(symbolOffset(operand)));
+            break;
+        case Opcode::MPI: {
+            const std::uint32_t b = pop();
+            push(pop() * b);
+            break;
+        }
+        case Opcode::DVI:
+            divide();
+            break;
+        case Opcode::SBI: {
+            const std::uint32_t b = pop();
+            push(pop() - b);
+            break;
+        }
+        case Opcode::ADI: {
+            const std::uint32_t b = pop();
+            push(pop() + b);
+            break;
+        }
+        case Opcode::STO:
+            store(false);
+            break;
+        case Opcode::STN:
+            store(true);
+            break;
+        case Opcode::GRT: {
+            const std::uint32_t b = pop();
+            push(pop() > b ? 1 : 0);
+            break;
+        }
+        case Opcode::LOW: {
+            const std::uint32_t b = pop();
+            push(pop() < b ? 1 : 0);
+            break;
+        }
+        case Opcode::GTE: {
+            const std::uint32_t b = pop();
+            push(pop() >= b ? 1 : 0);
+            break;
+        }
+        case Opcode::LWE: {
+            const std::uint32_t b = pop();
+            push(pop() <= b ? 1 : 0);
+            break;
+        }
+        case Opcode::EQU: {
+            const std::uint32_t b = pop();
+            push(pop() == b ? 1 : 0);
+            break;
+        }
+        case Opcode::NEQ: {
+            const std::uint32_t b = pop();
+            push(pop() != b ? 1 : 0);
+            break;
+        }
+        case Opcode::LAB:
+        case Opcode::ENT:
+        case Opcode::RET:
+            break;
+        case Opcode::FJP:
+            if (operand >= labelTableSize) {
+                runError(runErrorUnknownInstruction);
+                break;
+            }
+            if (pop() == 0) {
+                pc = std::min<std::uint32_t>(labels[operand], codeAreaSize);
+            }
+            break;
+        case Opcode::UJP:
+            if (operand >= labelTableSize) {
+                runError(runErrorUnknownInstruction);
+                break;
+            }
+            pc = std::min<std::uint32_t>(labels[operand], codeAreaSize);
+            break;
+        case Opcode::MST:
+            push(markValue);
+            break;
+        case Opcode::CAL:
+            call(instruction);
+            running = m_end == RunEnd::Finished;
+            break;
+        default:
+            runError(runErrorUnknownInstruction);
+            break;
+        }
+    }
+    const std::uint64_t sinceLastPoll = stopPollInterval - countdown;
+    m_executed = polls * stopPollInterval + sinceLastPoll - (m_end == RunEnd::Stopped ? 1 : 0);
+    return m_end;
+}
+
+bool PcodeMachine::stopRequested() { return m_shouldStop && m_shouldStop(); }
+
+void PcodeMachine::divide()
+{
+    const std::uint32_t b = pop();
+    const std::uint32_t a = pop();
+    if (b == 0) {
+        runError(runErrorDividedByZero);
+        return;
+    }
+    push(a / b);
+}
+
+// A store outside the data area is refused, as a run error; STN pushes its value either way.
+void PcodeMachine::store(bool pushValue)
+{
+    const std::uint32_t value = pop();
+    const std::uint32_t offset = pop();
+    if (offset > dataAreaSize - 4) {
+        runError(runErrorStoreOutside);
+    } else {
+        m_memory.storeWord(offset, value);
+    }
+    if (pushValue) {
+        push(value);
+    }
+}
+
+void PcodeMachine::call(const Instruction& instruction)
+{
+    switch (instruction.operand) {
+    case 0:
+        callWrite(instruction.argCount);
+        break;
+    case 1:
+        callPutItem(0, 0, 0);
+        break;
+    case 2:
+        callPutItem(1, 0, 0);
+        break;
+    case 3:
+        callPutItem(0, 1, 0);
+        break;
+    case 4:
+        callPutItem(1, 1, 0);
+        break;
+    case 5:
+        callPutItem(0, 0, 1);
+        break;
+    case 6:
+        callPutItem(0, 1, 1);
+        break;
+    case 7:
+        callGetUnicode();
+        break;
+    default:
+        break;
+    }
+}
+
+// The compiler notes the argument count in the instruction, so an argument that holds the
+// mark value is printed like any other word. The format is read up to its NUL, never past
+// the data area; an offset outside it gives an empty format.
+void PcodeMachine::callWrite(std::uint8_t argCount)
+{
+    std::array<std::uint32_t, 256> args;
+    for (int k = argCount - 1; k >= 0; --k) {
+        args[static_cast<std::size_t>(k)] = pop();
+    }
+    const std::uint32_t formatOffset = pop();
+    pop(); // the mark
+    std::string_view format;
+    if (formatOffset < dataAreaSize) {
+        const auto* start = reinterpret_cast<const char*>(m_memory.data.data()) + formatOffset;
+        format = std::string_view(start, dataAreaSize - formatOffset);
+    }
+    const std::size_t size = formatWrite(format, { args.data(), argCount }, m_text);
+    emit({ reinterpret_cast<const std::uint8_t*>(m_text.data()), size });
+}
+
+// A count below 0 writes nothing; one above the buffer writes the whole buffer.
+void PcodeMachine::callPutItem(std::int32_t zip, std::int32_t bin, std::int32_t col)
+{
+    const std::uint32_t index = pop();
+    std::int32_t count = 0;
+    if (m_putItem) {
+        count = m_putItem(m_itemBuffer, index, zip, bin, col);
+    }
+    const std::size_t size = std::min<std::size_t>(std::max(count, 0), itemBufferSize);
+    emit({ m_itemBuffer.data(), size });
+    pop(); // the mark
+}
+
+void PcodeMachine::callGetUnicode()
+{
+    const std::uint32_t index = pop();
+    pop(); // the mark
+    push(m_getUnicode ? m_getUnicode(index) : 0);
+}
+
+void PcodeMachine::emit(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.empty() || m_end != RunEnd::Finished) {
+        return;
+    }
+    if (!m_output->write(bytes)) {
+        runError(runErrorOutputFailed);
+        m_end = RunEnd::OutputFailed;
+    }
+}
+
+void PcodeMachine::runError(const char* line)
+{
+    if (m_lines) {
+        const std::string text(line);
+        m_lines(text);
+        m_lines(text);
+    }
+}
+
+} // namespace tessellon

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "script/ScriptCallbacks.h"
+#include "script/ScriptMemory.h"
+#include "script/ScriptOutput.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tessellon {
+
+enum class RunEnd { Finished, Stopped, OutputFailed };
+
+// Run-error lines; each is written twice.
+inline constexpr const char* runErrorDividedByZero = "run error: divided by 0";
+inline constexpr const char* runErrorUnknownInstruction = "run error: unknow ins";
+inline constexpr const char* runErrorStackFull = "run error: stack full, value dropped";
+inline constexpr const char* runErrorStoreOutside = "run error: store outside the data area";
+inline constexpr const char* runErrorStopped = "run error: stopped on request";
+inline constexpr const char* runErrorOutputFailed = "run error: cannot write the output file";
+
+// The stack machine that runs the code area over 32-bit words.
+class PcodeMachine {
+public:
+    explicit PcodeMachine(ScriptMemory& memory);
+
+    void setOutput(ScriptOutput* output);
+    void setCallbacks(TPutItemFunc putItem, TGetUnicodeFunc getUnicode);
+    void setStopCheck(std::function<bool()> shouldStop) { m_shouldStop = std::move(shouldStop); }
+    void setLineSink(LineSink sink) { m_lines = std::move(sink); }
+
+    RunEnd CsubRun();
+
+    std::uint64_t executedInstructions() const { return m_executed; }
+    std::uint32_t stackDepth() const { return m_sp; }
+    std::uint32_t stackWord(std::uint32_t slot) const { return m_stack[slot]; }
+
+private:
+    void push(std::uint32_t value)
+    {
+        if (m_sp == stackSize) {
+            runError(runErrorStackFull);
+            return;
+        }
+        m_stack[m_sp++] = value;
+    }
+
+    std::uint32_t pop() { return m_sp == 0 ? 0 : m_stack[--m_sp]; }
+
+    std::uint32_t symbolOffset(std::uint32_t symbol) const
+    {
+        return m_memory.symbols.entry(symbol).dataOffset;
+    }
+
+    bool stopRequested();
+    void divide();
+    void store(bool pushValue);
+    void call(const Instruction& instruction);
+    void callWrite(std::uint8_t argCount);
+    void callPutItem(std::int32_t zip, std::int32_t bin, std::int32_t col);
+    void callGetUnicode();
+    void emit(std::span<const std::uint8_t> bytes);
+    void runError(const char* line);
+
+    ScriptMemory& m_memory;
+    std::array<std::uint32_t, stackSize> m_stack {};
+    std::uint32_t m_sp = 0;
+    std::vector<std::uint8_t> m_itemBuffer;
+    std::array<char, writeTextCapacity> m_text {};
+    ScriptOutput* m_output;
+    NullScriptOutput m_nullOutput;
+    TPutItemFunc m_putItem;
+    TGetUnicodeFunc m_getUnicode;
+    std::function<bool()> m_shouldStop;
+    LineSink m_lines;
+    RunEnd m_end = RunEnd::Finished;
+    std::uint64_t m_executed = 0;
+};
+
+} // namespace tessellon

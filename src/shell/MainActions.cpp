@@ -1,0 +1,89 @@
+#include "shell/MainActions.h"
+
+#include "editor/Hint.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QStyle>
+
+namespace tessellon {
+
+namespace {
+
+    struct ActionText {
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+        const char* hint;
+    };
+
+    QAction* makeAction(QObject* owner, const ActionText& text)
+    {
+        auto* action = new QAction(QString::fromLatin1(text.caption), owner);
+        action->setObjectName(text.name);
+        action->setShortcut(text.shortcut);
+        if (text.hint) {
+            applyHint(*action, QString::fromLatin1(text.hint));
+        }
+        return action;
+    }
+
+    QIcon standardIcon(const char* themeName, QStyle::StandardPixmap fallback)
+    {
+        return QIcon::fromTheme(themeName, QApplication::style()->standardIcon(fallback));
+    }
+
+} // namespace
+
+MainActions::MainActions(QObject* owner)
+    : FileNew1(
+        makeAction(owner, { "FileNew1", "&New", Qt::CTRL | Qt::Key_N, "New|Create a new file" }))
+    , FileOpen1(
+          makeAction(owner, { "FileOpen1", "&Open", Qt::CTRL | Qt::Key_O, "Open|Open a file" }))
+    , FileClose1(makeAction(owner, { "FileClose1", "&Close", {}, "Close|Close current file" }))
+    , FileSave1(makeAction(
+          owner, { "FileSave1", "&Save", Qt::CTRL | Qt::Key_S, "Save|Save current file" }))
+    , FileSaveAs1(makeAction(owner,
+          { "FileSaveAs1", "Save &As...", {}, "Save As|Save current file with different name" }))
+    , FileExport1(makeAction(owner,
+          { "FileExport1", "Ex&port...", Qt::CTRL | Qt::Key_P,
+              "Export|export pixel font into c source file" }))
+    , FileExit1(makeAction(owner, { "FileExit1", "E&xit", {}, "Exit|Exit application" }))
+    , EditCut1(makeAction(owner,
+          { "EditCut1", "Cu&t", Qt::CTRL | Qt::Key_X,
+              "Cut|Cuts the selection and puts it on the Clipboard" }))
+    , EditCopy1(makeAction(owner,
+          { "EditCopy1", "&Copy", Qt::CTRL | Qt::Key_C,
+              "Copy|Copies the selection and puts it on the Clipboard" }))
+    , EditPaste1(makeAction(owner,
+          { "EditPaste1", "&Paste", Qt::CTRL | Qt::Key_V, "Paste|Inserts Clipboard contents" }))
+    , WindowCascade1(makeAction(owner, { "WindowCascade1", "&Cascade", {}, "Cascade" }))
+    , WindowTileHorizontal1(makeAction(
+          owner, { "WindowTileHorizontal1", "Tile &Horizontally", {}, "Tile Horizontally" }))
+    , WindowTileVertical1(
+          makeAction(owner, { "WindowTileVertical1", "Tile &Vertically", {}, "Tile Vertically" }))
+    , WindowMinimizeAll1(
+          makeAction(owner, { "WindowMinimizeAll1", "&Minimize All", {}, "Minimize All" }))
+    , WindowArrangeAll1(
+          makeAction(owner, { "WindowArrangeAll1", "&Arrange All", {}, "Arrange All" }))
+    , HelpAbout1(makeAction(owner,
+          { "HelpAbout1", "&About...", {},
+              "About|Displays program information, version number, and copyright" }))
+    , EditCopyTo(makeAction(owner, { "EditCopyTo", "Copy To ...", {}, nullptr }))
+    , EditPasteFrom(makeAction(owner, { "EditPasteFrom", "Paste from ...", {}, nullptr }))
+    , HelpHelp1(makeAction(owner, { "HelpHelp1", "&Help", {}, nullptr }))
+{
+    FileNew1->setIcon(standardIcon("document-new", QStyle::SP_FileIcon));
+    FileOpen1->setIcon(standardIcon("document-open", QStyle::SP_DialogOpenButton));
+    FileSave1->setIcon(standardIcon("document-save", QStyle::SP_DialogSaveButton));
+    FileExport1->setIcon(standardIcon("document-send", QStyle::SP_ArrowRight));
+}
+
+QList<QAction*> MainActions::all() const
+{
+    return { FileNew1, FileOpen1, FileClose1, FileSave1, FileSaveAs1, FileExport1, FileExit1,
+        EditCut1, EditCopy1, EditPaste1, WindowCascade1, WindowTileHorizontal1, WindowTileVertical1,
+        WindowMinimizeAll1, WindowArrangeAll1, HelpAbout1, EditCopyTo, EditPasteFrom, HelpHelp1 };
+}
+
+} // namespace tessellon

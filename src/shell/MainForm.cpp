@@ -1,0 +1,248 @@
+#include "shell/MainForm.h"
+
+#include "document/PixFileName.h"
+#include "editor/MDIChild.h"
+#include "editor/UserDialogs.h"
+#include "shell/AboutBox.h"
+#include "shell/MainActions.h"
+#include "shell/MainStatusBar.h"
+#include "shell/MainToolBar.h"
+#include "shell/Program.h"
+#include "shell/WindowArrangement.h"
+#include "shell/WindowList.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusTipEvent>
+#include <QVBoxLayout>
+
+namespace tessellon {
+
+TMainForm::TMainForm(Program& program, UserDialogs& dialogs)
+    : m_program(program)
+    , m_dialogs(dialogs)
+    , m_actions(std::make_unique<MainActions>(this))
+    , m_mdiArea(new QMdiArea)
+    , m_toolBar(new MainToolBar(*m_actions))
+    , m_statusBar(new MainStatusBar)
+{
+    setObjectName("MainForm");
+    setWindowTitle("Tessellon");
+    m_mdiArea->setObjectName("MDIClientArea");
+    auto* frame = new QWidget;
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(m_mdiArea, 1);
+    setCentralWidget(frame);
+    setStatusBar(m_statusBar);
+    buildMenus();
+    connectActions();
+    updateActions();
+    // The enabled state of the commands follows the program's state whenever it goes idle.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+        &TMainForm::updateActions);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::buildMenus()
+{
+    const MainActions& a = *m_actions;
+    QMenu* file = menuBar()->addMenu("&File");
+    file->menuAction()->setStatusTip("File related commands");
+    file->addActions(
+        { a.FileNew1, a.FileOpen1, a.FileClose1, a.FileSave1, a.FileSaveAs1, a.FileExport1 });
+    file->addSeparator();
+    file->addAction(a.FileExit1);
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->menuAction()->setStatusTip("Edit commands");
+    edit->addActions({ a.EditCut1, a.EditCopy1, a.EditPaste1 });
+    edit->addSeparator();
+    edit->addActions({ a.EditCopyTo, a.EditPasteFrom });
+
+    m_windowMenu = menuBar()->addMenu("&Window");
+    m_windowMenu->menuAction()->setStatusTip("Window related commands");
+    m_windowMenu->addActions({ a.WindowCascade1, a.WindowTileHorizontal1, a.WindowTileVertical1,
+        a.WindowMinimizeAll1, a.WindowArrangeAll1 });
+    m_windowList = new WindowList(*m_mdiArea, *m_windowMenu);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->menuAction()->setStatusTip("Help topics");
+    help->addActions({ a.HelpHelp1, a.HelpAbout1 });
+}
+
+void TMainForm::connectActions()
+{
+    const MainActions& a = *m_actions;
+    connect(a.FileOpen1, &QAction::triggered, this, &TMainForm::FileOpen1Execute);
+    connect(a.FileClose1, &QAction::triggered, this, [this] {
+        if (TMDIChild* child = activeChild()) {
+            child->close();
+        }
+    });
+    connect(a.FileSave1, &QAction::triggered, this, &TMainForm::FileSave1Execute);
+    connect(a.FileSaveAs1, &QAction::triggered, this, &TMainForm::FileSaveAs1Execute);
+    connect(a.FileExit1, &QAction::triggered, this, &TMainForm::FileExit1Execute);
+    connect(a.WindowCascade1, &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
+    connect(a.WindowTileHorizontal1, &QAction::triggered, this,
+        [this] { tileHorizontally(*m_mdiArea); });
+    connect(
+        a.WindowTileVertical1, &QAction::triggered, this, [this] { tileVertically(*m_mdiArea); });
+    connect(a.WindowMinimizeAll1, &QAction::triggered, this, [this] { minimizeAll(*m_mdiArea); });
+    connect(a.WindowArrangeAll1, &QAction::triggered, this, [this] { arrangeIcons(*m_mdiArea); });
+    connect(a.HelpAbout1, &QAction::triggered, this, &TMainForm::HelpAbout1Execute);
+    connect(a.HelpHelp1, &QAction::triggered, this, &TMainForm::HelpHelp1Execute);
+    // Cut acts only on a focused text field, and the frame and its child windows have none.
+    // New, Export and the glyph exchange commands have no work behind them yet.
+    for (QAction* idle : { a.FileNew1, a.FileExport1, a.EditCut1, a.EditCopy1, a.EditPaste1,
+             a.EditCopyTo, a.EditPasteFrom }) {
+        idle->setEnabled(false);
+    }
+}
+
+TMDIChild* TMainForm::activeChild() const
+{
+    // The current window stays current while the frame itself is not the active window.
+    return qobject_cast<TMDIChild*>(m_mdiArea->currentSubWindow());
+}
+
+QList<TMDIChild*> TMainForm::childWindows() const
+{
+    QList<TMDIChild*> result;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (auto* child = qobject_cast<TMDIChild*>(window)) {
+            result << child;
+        }
+    }
+    return result;
+}
+
+TMDIChild* TMainForm::childShowing(const QString& path) const
+{
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    if (wanted.isEmpty()) {
+        return nullptr;
+    }
+    for (TMDIChild* child : childWindows()) {
+        const QString shown = child->fileName();
+        if (!isUntitledName(child->document().fileName)
+            && QFileInfo(shown).canonicalFilePath() == wanted) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+TMDIChild* TMainForm::OpenOrCreate(const QString& name)
+{
+    // A second window on the same file would let two diverging copies overwrite each other.
+    if (TMDIChild* open = childShowing(name)) {
+        m_mdiArea->setActiveSubWindow(open);
+        return open;
+    }
+    auto* child = new TMDIChild(m_dialogs);
+    child->setContextActions(m_actions->EditCopy1, m_actions->EditPaste1);
+    connect(child, &TMDIChild::statusText, m_statusBar, &MainStatusBar::setPanelText);
+    m_mdiArea->addSubWindow(child);
+    child->setWindowTitle(name);
+    child->show();
+    m_mdiArea->setActiveSubWindow(child);
+    // Making a new font under a name that does not exist comes with the new-font dialog.
+    const bool ready = QFileInfo::exists(name) && child->LoadFontLib(name);
+    if (!ready) {
+        child->close();
+        return nullptr;
+    }
+    return child;
+}
+
+void TMainForm::FileOpen1Execute()
+{
+    const QString name = m_dialogs.chooseFileToOpen(this, openFilter);
+    if (!name.isEmpty()) {
+        OpenOrCreate(name);
+    }
+}
+
+void TMainForm::FileSave1Execute()
+{
+    if (TMDIChild* child = activeChild()) {
+        child->SaveFontLib(false);
+    }
+}
+
+void TMainForm::FileSaveAs1Execute()
+{
+    if (TMDIChild* child = activeChild()) {
+        child->SaveFontLib(true);
+    }
+}
+
+void TMainForm::FileExit1Execute() { close(); }
+
+void TMainForm::HelpAbout1Execute() { m_dialogs.runModal(m_program.AboutBox()); }
+
+void TMainForm::HelpHelp1Execute()
+{
+    const QString path = QCoreApplication::applicationDirPath() + "/doc/help.html";
+    m_dialogs.openDocument(QDir::toNativeSeparators(path));
+}
+
+void TMainForm::updateActions()
+{
+    FileSave1Update();
+    FileClose1Update();
+    WindowCommandsUpdate();
+}
+
+void TMainForm::FileSave1Update()
+{
+    const bool enabled = activeChild() != nullptr;
+    m_actions->FileSave1->setEnabled(enabled);
+    m_actions->FileSaveAs1->setEnabled(enabled);
+}
+
+void TMainForm::FileClose1Update() { m_actions->FileClose1->setEnabled(activeChild() != nullptr); }
+
+void TMainForm::WindowCommandsUpdate()
+{
+    const bool anyOpen = !m_mdiArea->subWindowList().isEmpty();
+    for (QAction* action : { m_actions->WindowCascade1, m_actions->WindowTileHorizontal1,
+             m_actions->WindowTileVertical1, m_actions->WindowMinimizeAll1,
+             m_actions->WindowArrangeAll1 }) {
+        action->setEnabled(anyOpen);
+    }
+}
+
+bool TMainForm::event(QEvent* event)
+{
+    // The long part of a hint goes to panel 0 instead of covering the whole status bar.
+    if (event->type() == QEvent::StatusTip) {
+        m_statusBar->setPanelText(0, static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    const QList<TMDIChild*> open = childWindows();
+    for (auto child = open.rbegin(); child != open.rend(); ++child) {
+        if (!(*child)->QuerySave()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+} // namespace tessellon

@@ -1,0 +1,36 @@
+#include "shell/Program.h"
+
+#include "creation/DlgNewFont.h"
+#include "creation/DlgProgress.h"
+#include "export/DlgExportLib.h"
+#include "shell/AboutBox.h"
+#include "shell/MainForm.h"
+#include "shell/ProgramIcon.h"
+#include "shell/ProgramVersion.h"
+
+#include <QApplication>
+
+namespace tessellon {
+
+Program::Program(UserDialogs& dialogs)
+    : m_dialogs(dialogs)
+    , m_mainForm(std::make_unique<TMainForm>(*this, dialogs))
+    , m_aboutBox(std::make_unique<TAboutBox>(programFileVersion()))
+    , m_dlgNewFont(std::make_unique<TDlgNewFont>())
+    , m_dlgProgress(std::make_unique<TdlgProgress>())
+    , m_dlgExportLib(std::make_unique<TDlgExportLib>())
+{
+    QApplication::setWindowIcon(programIcon());
+}
+
+// The dialogs go before the main window, the reverse of their making.
+Program::~Program() = default;
+
+int Program::run()
+{
+    m_mainForm->show();
+    QApplication::exec();
+    return 0;
+}
+
+} // namespace tessellon

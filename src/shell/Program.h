@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+
+namespace tessellon {
+
+class TAboutBox;
+class TDlgExportLib;
+class TDlgNewFont;
+class TMainForm;
+class TdlgProgress;
+class UserDialogs;
+
+// The program's windows that live from start to end: the main window and the four
+// dialogs, made in this order. The dialogs are hidden between uses and keep their state.
+class Program {
+public:
+    explicit Program(UserDialogs& dialogs);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    TMainForm& MainForm() { return *m_mainForm; }
+    TAboutBox& AboutBox() { return *m_aboutBox; }
+    TDlgNewFont& DlgNewFont() { return *m_dlgNewFont; }
+    TdlgProgress& dlgProgress() { return *m_dlgProgress; }
+    TDlgExportLib& DlgExportLib() { return *m_dlgExportLib; }
+    UserDialogs& dialogs() { return m_dialogs; }
+
+    // Shows the main window and runs the event loop until it closes.
+    int run();
+
+private:
+    UserDialogs& m_dialogs;
+    std::unique_ptr<TMainForm> m_mainForm;
+    std::unique_ptr<TAboutBox> m_aboutBox;
+    std::unique_ptr<TDlgNewFont> m_dlgNewFont;
+    std::unique_ptr<TdlgProgress> m_dlgProgress;
+    std::unique_ptr<TDlgExportLib> m_dlgExportLib;
+};
+
+} // namespace tessellon

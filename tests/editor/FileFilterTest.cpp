@@ -1,0 +1,40 @@
+#include "editor/FileFilter.h"
+#include "editor/Hint.h"
+
+#include <QtTest>
+
+using namespace tessellon;
+
+class FileFilterTest : public QObject {
+    Q_OBJECT
+private slots:
+    void patternInDescriptionIsNotRepeated()
+    {
+        QCOMPARE(qtFileFilter("Font pixel file (*.pix)|*.pix"), QString("Font pixel file (*.pix)"));
+    }
+
+    void everyFileMeansEveryFile()
+    {
+        QCOMPARE(qtFileFilter("Font pixel file (*.pix)|*.pix|All files (*.*)|*.*"),
+            QString("Font pixel file (*.pix);;All files (*)"));
+    }
+
+    void descriptionWithoutPatternGetsOne()
+    {
+        QCOMPARE(qtFileFilter("Bitmaps|*.bmp"), QString("Bitmaps (*.bmp)"));
+        QCOMPARE(qtFileFilter("C Source file (*.c)|*.c|Any file(*.*)|*.*"),
+            QString("C Source file (*.c);;Any file (*)"));
+    }
+
+    void hintsSplitAtTheBar()
+    {
+        QCOMPARE(shortHint("black pen|Select black pen"), QString("black pen"));
+        QCOMPARE(longHint("black pen|Select black pen"), QString("Select black pen"));
+        QCOMPARE(shortHint("Cascade"), QString("Cascade"));
+        QCOMPARE(longHint("Cascade"), QString("Cascade"));
+        QCOMPARE(longHint("Open|"), QString());
+    }
+};
+
+QTEST_MAIN(FileFilterTest)
+#include "FileFilterTest.moc"

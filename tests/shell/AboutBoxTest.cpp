@@ -1,0 +1,83 @@
+#include "shell/AboutBox.h"
+#include "creation/DlgNewFont.h"
+#include "creation/DlgProgress.h"
+#include "export/DlgExportLib.h"
+#include "shell/MainForm.h"
+#include "shell/Program.h"
+#include "shell/ProgramVersion.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace tessellon;
+
+class AboutBoxTest : public QObject {
+    Q_OBJECT
+private slots:
+    void programCarriesItsFileVersion() { QCOMPARE(programFileVersion(), QString("1.4.0.1625")); }
+
+    void versionLabelShowsTheFileVersion()
+    {
+        TAboutBox box(programFileVersion());
+        QCOMPARE(box.labelVersion().text(), QString("Version: 1.4.0.1625"));
+        QCOMPARE(box.ProductName().text(), QString("Tessellon"));
+        QVERIFY(box.ProductName().font().bold());
+    }
+
+    void withoutAVersionTheFormTextStays()
+    {
+        TAboutBox box(QString {});
+        QCOMPARE(box.labelVersion().text(), QString("Version: 2.0  (1990)"));
+    }
+
+    void boxIsAFixedDialogWithADefaultOkButton()
+    {
+        TAboutBox box(QString {});
+        QCOMPARE(box.windowTitle(), QString("About"));
+        QCOMPARE(box.size(), QSize(363, 224));
+        QCOMPARE(box.minimumSize(), box.maximumSize());
+        QVERIFY(box.OKButton().isDefault());
+        QCOMPARE(box.OKButton().text(), QString("OK"));
+    }
+
+    void okEndsTheBoxWithOk()
+    {
+        TAboutBox box(QString {});
+        box.open();
+        QVERIFY(box.isVisible());
+        box.OKButton().click();
+        QVERIFY(!box.isVisible());
+        QCOMPARE(box.result(), int(QDialog::Accepted));
+    }
+
+    void startUpMakesTheFiveFormsAndShowsNoneOfThem()
+    {
+        test::ScriptedDialogs dialogs;
+        Program program(dialogs);
+        QCOMPARE(program.MainForm().windowTitle(), QString("Tessellon"));
+        QCOMPARE(program.AboutBox().labelVersion().text(), QString("Version: 1.4.0.1625"));
+        QCOMPARE(program.DlgNewFont().windowTitle(), QString("Create font"));
+        QCOMPARE(program.dlgProgress().windowTitle(), QString("Making pixel font"));
+        QCOMPARE(program.DlgExportLib().windowTitle(), QString("Export font lib"));
+        for (QWidget* form :
+            std::initializer_list<QWidget*> { &program.MainForm(), &program.AboutBox(),
+                &program.DlgNewFont(), &program.dlgProgress(), &program.DlgExportLib() }) {
+            QVERIFY(!form->isVisible());
+        }
+        QVERIFY(program.MainForm().childWindows().isEmpty());
+    }
+
+    void aboutCommandShowsTheProgramsAboutBoxModally()
+    {
+        test::ScriptedDialogs dialogs;
+        Program program(dialogs);
+        program.MainForm().HelpAbout1Execute();
+        QCOMPARE(dialogs.modalDialogs.size(), 1);
+        QCOMPARE(dialogs.modalDialogs[0], static_cast<QDialog*>(&program.AboutBox()));
+    }
+};
+
+QTEST_MAIN(AboutBoxTest)
+#include "AboutBoxTest.moc"

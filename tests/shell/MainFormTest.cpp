@@ -1,0 +1,447 @@
+#include "shell/MainForm.h"
+#include "editor/GlyphGrid.h"
+#include "editor/MDIChild.h"
+#include "editor/PenToolBar.h"
+#include "editor/PixelEditor.h"
+#include "shell/MainActions.h"
+#include "shell/MainStatusBar.h"
+#include "shell/MainToolBar.h"
+#include "shell/Program.h"
+#include "shell/WindowList.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFonts.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace tessellon;
+
+namespace {
+
+QStringList entryNames(const QMenu& menu)
+{
+    QStringList names;
+    for (const QAction* action : menu.actions()) {
+        names << (action->isSeparator() ? QString("-") : action->objectName());
+    }
+    return names;
+}
+
+QMenu* menuTitled(QMainWindow& window, const QString& title)
+{
+    for (QAction* action : window.menuBar()->actions()) {
+        if (action->text() == title) {
+            return action->menu();
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    test::ScriptedDialogs m_dialogs;
+    std::unique_ptr<Program> m_program;
+
+    TMainForm& form() { return m_program->MainForm(); }
+    MainActions& actions() { return form().actions(); }
+    QString panel(int index) { return form().statusPanels().panelText(index); }
+
+    QString fontFile(const QString& name, std::uint32_t glyphs = 40)
+    {
+        const QString file = m_dir.filePath(name);
+        if (!test::writeFont(file, test::numberedFont(8, 8, glyphs))) {
+            qFatal("cannot write a test font");
+        }
+        return file;
+    }
+
+    TMDIChild* openThroughTheMenu(const QString& file)
+    {
+        m_dialogs.openChoices << file;
+        actions().FileOpen1->trigger();
+        return form().activeChild();
+    }
+
+    // Runs the event loop until it has gone idle, when the commands' enabled states are
+    // recomputed. (QTest::qWait never lets the loop block, so it never goes idle.)
+    void idle()
+    {
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_dialogs = test::ScriptedDialogs();
+        m_program = std::make_unique<Program>(m_dialogs);
+        form().resize(1000, 700);
+        form().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+    }
+
+    void cleanup()
+    {
+        m_program.reset();
+        QCOMPARE(m_dialogs.unexpected, 0);
+    }
+
+    void startsWithNoChildWindow()
+    {
+        idle();
+        QCOMPARE(form().windowTitle(), QString("Tessellon"));
+        QVERIFY(form().childWindows().isEmpty());
+        QCOMPARE(panel(0), QString("test"));
+        const MainActions& a = actions();
+        for (QAction* disabled :
+            { a.FileClose1, a.FileSave1, a.FileSaveAs1, a.FileExport1, a.EditCopy1, a.EditPaste1,
+                a.EditCopyTo, a.EditPasteFrom, a.WindowCascade1, a.WindowTileHorizontal1,
+                a.WindowTileVertical1, a.WindowMinimizeAll1, a.WindowArrangeAll1 }) {
+            QVERIFY2(!disabled->isEnabled(), qPrintable(disabled->objectName()));
+        }
+        for (QAction* enabled : { a.FileOpen1, a.FileExit1, a.HelpHelp1, a.HelpAbout1 }) {
+            QVERIFY2(enabled->isEnabled(), qPrintable(enabled->objectName()));
+        }
+    }
+
+    void actionsCarryCaptionsShortcutsAndHints_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shortcut");
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<QString>("statusTip");
+        auto row = [](const char* name, const char* caption, const char* shortcut, const char* tip,
+                       const char* statusTip) {
+            QTest::newRow(name) << name << caption << shortcut << tip << statusTip;
+        };
+        row("FileNew1", "&New", "Ctrl+N", "New", "Create a new file");
+        row("FileOpen1", "&Open", "Ctrl+O", "Open", "Open a file");
+        row("FileClose1", "&Close", "", "Close", "Close current file");
+        row("FileSave1", "&Save", "Ctrl+S", "Save", "Save current file");
+        row("FileSaveAs1", "Save &As...", "", "Save As", "Save current file with different name");
+        row("FileExport1", "Ex&port...", "Ctrl+P", "Export",
+            "export pixel font into c source file");
+        row("FileExit1", "E&xit", "", "Exit", "Exit application");
+        row("EditCut1", "Cu&t", "Ctrl+X", "Cut", "Cuts the selection and puts it on the Clipboard");
+        row("EditCopy1", "&Copy", "Ctrl+C", "Copy",
+            "Copies the selection and puts it on the Clipboard");
+        row("EditPaste1", "&Paste", "Ctrl+V", "Paste", "Inserts Clipboard contents");
+        row("WindowCascade1", "&Cascade", "", "Cascade", "Cascade");
+        row("WindowTileHorizontal1", "Tile &Horizontally", "", "Tile Horizontally",
+            "Tile Horizontally");
+        row("WindowTileVertical1", "Tile &Vertically", "", "Tile Vertically", "Tile Vertically");
+        row("WindowMinimizeAll1", "&Minimize All", "", "Minimize All", "Minimize All");
+        row("WindowArrangeAll1", "&Arrange All", "", "Arrange All", "Arrange All");
+        row("HelpAbout1", "&About...", "", "About",
+            "Displays program information, version number, and copyright");
+        row("EditCopyTo", "Copy To ...", "", nullptr, "");
+        row("EditPasteFrom", "Paste from ...", "", nullptr, "");
+        row("HelpHelp1", "&Help", "", nullptr, "");
+    }
+
+    void actionsCarryCaptionsShortcutsAndHints()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, shortcut);
+        QFETCH(QString, tip);
+        QFETCH(QString, statusTip);
+        QAction* action = form().findChild<QAction*>(name);
+        QVERIFY(action);
+        QCOMPARE(action->text(), caption);
+        QCOMPARE(action->shortcut().toString(), shortcut);
+        if (!tip.isNull()) {
+            QCOMPARE(action->toolTip(), tip);
+        }
+        QCOMPARE(action->statusTip(), statusTip);
+    }
+
+    void actionListKeepsItsOrder()
+    {
+        QStringList names;
+        for (const QAction* action : actions().all()) {
+            names << action->objectName();
+        }
+        QCOMPARE(names,
+            QStringList({ "FileNew1", "FileOpen1", "FileClose1", "FileSave1", "FileSaveAs1",
+                "FileExport1", "FileExit1", "EditCut1", "EditCopy1", "EditPaste1", "WindowCascade1",
+                "WindowTileHorizontal1", "WindowTileVertical1", "WindowMinimizeAll1",
+                "WindowArrangeAll1", "HelpAbout1", "EditCopyTo", "EditPasteFrom", "HelpHelp1" }));
+    }
+
+    void menusHoldTheirEntriesInOrder()
+    {
+        QMenu* file = menuTitled(form(), "&File");
+        QMenu* edit = menuTitled(form(), "&Edit");
+        QMenu* window = menuTitled(form(), "&Window");
+        QMenu* help = menuTitled(form(), "&Help");
+        QVERIFY(file && edit && window && help);
+        QCOMPARE(entryNames(*file),
+            QStringList({ "FileNew1", "FileOpen1", "FileClose1", "FileSave1", "FileSaveAs1",
+                "FileExport1", "-", "FileExit1" }));
+        QCOMPARE(entryNames(*edit),
+            QStringList(
+                { "EditCut1", "EditCopy1", "EditPaste1", "-", "EditCopyTo", "EditPasteFrom" }));
+        QCOMPARE(entryNames(*window),
+            QStringList({ "WindowCascade1", "WindowTileHorizontal1", "WindowTileVertical1",
+                "WindowMinimizeAll1", "WindowArrangeAll1" }));
+        QCOMPARE(entryNames(*help), QStringList({ "HelpHelp1", "HelpAbout1" }));
+        QCOMPARE(file->menuAction()->statusTip(), QString("File related commands"));
+        QCOMPARE(edit->menuAction()->statusTip(), QString("Edit commands"));
+        QCOMPARE(window->menuAction()->statusTip(), QString("Window related commands"));
+        QCOMPARE(help->menuAction()->statusTip(), QString("Help topics"));
+    }
+
+    void toolbarHoldsFourButtonsBoundToTheirCommands()
+    {
+        MainToolBar& bar = form().CoolBar1();
+        QCOMPARE(bar.height(), 64);
+        const struct {
+            int x;
+            const char* caption;
+            QAction* action;
+        } expected[] = { { 0, "New", actions().FileNew1 }, { 60, "Open", actions().FileOpen1 },
+            { 120, "Save", actions().FileSave1 }, { 184, "Export", actions().FileExport1 } };
+        for (int i = 0; i < 4; ++i) {
+            QToolButton& button = bar.button(i);
+            QCOMPARE(button.x(), expected[i].x);
+            QCOMPARE(button.size(), QSize(60, 60));
+            QCOMPARE(button.text(), QString(expected[i].caption));
+            QCOMPARE(button.defaultAction(), expected[i].action);
+            QCOMPARE(button.toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        }
+        idle();
+        QVERIFY(!bar.button(2).isEnabled());
+        QVERIFY(bar.button(1).isEnabled());
+    }
+
+    void statusBarHasFourPanels()
+    {
+        const QList<QLabel*> panels = form().statusPanels().findChildren<QLabel*>();
+        QCOMPARE(panels.size(), 4);
+        QCOMPARE(panels[0]->width(), 150);
+        QCOMPARE(panels[1]->width(), 50);
+        QCOMPARE(panels[2]->width(), 100);
+        QCOMPARE(panels[3]->width(), 100);
+    }
+
+    void hintsGoToPanelZero()
+    {
+        actions().FileSave1->showStatusText(&form().CoolBar1().button(2));
+        QCOMPARE(panel(0), QString("Save current file"));
+        TMDIChild* child = openThroughTheMenu(fontFile("a.pix"));
+        QVERIFY(child);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(&child->CoolBar1().spdColorWhite(), &enter);
+        QCOMPARE(panel(0), QString("select white pen"));
+    }
+
+    void menuEntriesShowTheirHintsInPanelZero()
+    {
+        QMenu* file = menuTitled(form(), "&File");
+        form().menuBar()->setActiveAction(file->menuAction());
+        QTRY_VERIFY(file->isVisible());
+        file->setActiveAction(actions().FileOpen1);
+        QCOMPARE(panel(0), QString("Open a file"));
+        file->setActiveAction(actions().FileExit1);
+        QCOMPARE(panel(0), QString("Exit application"));
+        file->close();
+    }
+
+    void openingAFontEnablesItsCommandsWhenIdle()
+    {
+        const QString file = fontFile("a.pix");
+        TMDIChild* child = openThroughTheMenu(file);
+        QVERIFY(child);
+        QCOMPARE(m_dialogs.openFilters,
+            QStringList { "Font pixel file (*.pix)|*.pix|All files (*.*)|*.*" });
+        QCOMPARE(child->windowTitle(), file);
+        QVERIFY(child->document().fontReady);
+        QVERIFY(!actions().FileSave1->isEnabled());
+        idle();
+        const MainActions& a = actions();
+        for (QAction* enabled :
+            { a.FileClose1, a.FileSave1, a.FileSaveAs1, a.WindowCascade1, a.WindowTileHorizontal1,
+                a.WindowTileVertical1, a.WindowMinimizeAll1, a.WindowArrangeAll1 }) {
+            QVERIFY2(enabled->isEnabled(), qPrintable(enabled->objectName()));
+        }
+        child->close();
+        idle();
+        QVERIFY(!actions().FileSave1->isEnabled());
+        QVERIFY(!actions().WindowCascade1->isEnabled());
+    }
+
+    void statusBarShowsIndexCodeAndPosition()
+    {
+        TMDIChild* child = openThroughTheMenu(fontFile("a.pix"));
+        QVERIFY(child);
+        GlyphGrid& grid = child->gridFontLib();
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(5, 1).center());
+        QCOMPARE(panel(3), QString("Index:5"));
+        QCOMPARE(panel(2), QString("Unicode:0046"));
+        child->imgEdit().imgEditMouseMove(Qt::NoButton, 35, 72);
+        QCOMPARE(panel(1), QString("07,03"));
+    }
+
+    void openingAnOpenFileActivatesItsWindow()
+    {
+        const QString first = fontFile("a.pix");
+        TMDIChild* a = openThroughTheMenu(first);
+        TMDIChild* b = openThroughTheMenu(fontFile("b.pix"));
+        QVERIFY(a && b && a != b);
+        QCOMPARE(form().activeChild(), b);
+        const QString sameFileOtherSpelling = m_dir.path() + "/./a.pix";
+        QCOMPARE(openThroughTheMenu(sameFileOtherSpelling), a);
+        QCOMPARE(form().childWindows().size(), 2);
+    }
+
+    void badFileClosesItsWindow()
+    {
+        const QString file = m_dir.filePath("bad.pix");
+        QVERIFY(test::writeBytes(file, "GIF89a, not a font at all"));
+        QVERIFY(!openThroughTheMenu(file));
+        QCOMPARE(m_dialogs.informed, QStringList { "This is not an font pixel file!" });
+        QVERIFY(form().childWindows().isEmpty());
+        QVERIFY(m_dialogs.questions.isEmpty());
+    }
+
+    void cancelledOpenDoesNothing()
+    {
+        m_dialogs.openChoices << QString();
+        actions().FileOpen1->trigger();
+        QVERIFY(form().childWindows().isEmpty());
+    }
+
+    void closeCommandAsksAboutUnsavedChanges()
+    {
+        TMDIChild* child = openThroughTheMenu(fontFile("a.pix"));
+        QVERIFY(child);
+        child->document().modified = true;
+        idle();
+        m_dialogs.answers << MessageAnswer::Cancel;
+        actions().FileClose1->trigger();
+        QCOMPARE(form().childWindows().size(), 1);
+        m_dialogs.answers << MessageAnswer::No;
+        actions().FileClose1->trigger();
+        QVERIFY(form().childWindows().isEmpty());
+        QCOMPARE(m_dialogs.questions.size(), 2);
+    }
+
+    void exitAsksLastOpenedFirstAndStopsAtTheFirstCancel()
+    {
+        QStringList files;
+        for (const char* name : { "a.pix", "b.pix", "c.pix" }) {
+            files << fontFile(name);
+            TMDIChild* child = openThroughTheMenu(files.last());
+            QVERIFY(child);
+            child->document().modified = true;
+        }
+        m_dialogs.answers << MessageAnswer::No << MessageAnswer::Cancel;
+        actions().FileExit1->trigger();
+        QCOMPARE(m_dialogs.questions.size(), 2);
+        QCOMPARE(m_dialogs.questions[0].text, "Save Changes to " + files[2] + "?");
+        QCOMPARE(m_dialogs.questions[1].text, "Save Changes to " + files[1] + "?");
+        QVERIFY(form().isVisible());
+        QCOMPARE(form().childWindows().size(), 3);
+        for (TMDIChild* child : form().childWindows()) {
+            QVERIFY(child->document().modified);
+        }
+    }
+
+    void exitSavesWhatTheUserAsksAndEnds()
+    {
+        const QString first = fontFile("a.pix");
+        TMDIChild* a = openThroughTheMenu(first);
+        TMDIChild* b = openThroughTheMenu(fontFile("b.pix"));
+        TMDIChild* c = openThroughTheMenu(fontFile("c.pix"));
+        QVERIFY(a && b && c);
+        a->document().modified = true;
+        a->gridFontLib().selectCells({ 2, 1, 2, 1 });
+        a->spdUpdateClick();
+        c->document().modified = true;
+        // c is asked first, b passes silently, then a.
+        m_dialogs.answers << MessageAnswer::No << MessageAnswer::Yes;
+        QVERIFY(form().close());
+        QCOMPARE(m_dialogs.questions.size(), 2);
+        QVERIFY(!form().isVisible());
+        const FontLib saved = test::readFont(first);
+        QCOMPARE(saved.glyph(2)[0], std::uint8_t(0));
+    }
+
+    void saveWritesTheActiveFont()
+    {
+        const QString file = fontFile("a.pix");
+        TMDIChild* child = openThroughTheMenu(file);
+        QVERIFY(child);
+        child->gridFontLib().selectCells({ 4, 1, 4, 1 });
+        child->spdUpdateClick();
+        idle();
+        actions().FileSave1->trigger();
+        QVERIFY(!child->document().modified);
+        QVERIFY(m_dialogs.saveFilters.isEmpty());
+        QCOMPARE(test::readFont(file).pixelData, child->document().fontLib.pixelData);
+    }
+
+    void saveAsAsksForTheName()
+    {
+        TMDIChild* child = openThroughTheMenu(fontFile("a.pix"));
+        QVERIFY(child);
+        m_dialogs.saveChoices << m_dir.filePath("copy");
+        idle();
+        actions().FileSaveAs1->trigger();
+        QCOMPARE(child->fileName(), m_dir.filePath("copy.pix"));
+        QVERIFY(QFile::exists(m_dir.filePath("copy.pix")));
+    }
+
+    void helpOpensThePageBesideTheProgram()
+    {
+        actions().HelpHelp1->trigger();
+        QCOMPARE(m_dialogs.openedDocuments,
+            QStringList { QDir::toNativeSeparators(
+                QCoreApplication::applicationDirPath() + "/doc/help.html") });
+    }
+
+    void windowMenuListsTheOpenWindows()
+    {
+        const QString first = fontFile("a.pix");
+        const QString second = fontFile("b.pix");
+        TMDIChild* a = openThroughTheMenu(first);
+        TMDIChild* b = openThroughTheMenu(second);
+        QVERIFY(a && b);
+        form().windowList().refresh();
+        QStringList entries;
+        QAction* firstEntry = nullptr;
+        for (QAction* action : form().windowMenu().actions()) {
+            if (action->text().startsWith('&') && action->isCheckable()) {
+                entries << action->text() + (action->isChecked() ? " *" : "");
+                firstEntry = firstEntry ? firstEntry : action;
+            }
+        }
+        QCOMPARE(entries, QStringList({ "&1 " + first, "&2 " + second + " *" }));
+        firstEntry->trigger();
+        QCOMPARE(form().activeChild(), a);
+        form().windowList().refresh();
+        form().windowList().refresh();
+        int listed = 0;
+        for (QAction* action : form().windowMenu().actions()) {
+            listed += action->isCheckable() ? 1 : 0;
+        }
+        QCOMPARE(listed, 2);
+    }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "MainFormTest.moc"

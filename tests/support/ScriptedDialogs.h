@@ -1,0 +1,77 @@
+#pragma once
+
+#include "editor/UserDialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace tessellon::test {
+
+// Answers for the user from queues filled by the test, and records every box that was
+// asked for. A question with no answer queued is answered Cancel and counted as
+// unexpected, so a test never waits for a real modal box.
+class ScriptedDialogs final : public UserDialogs {
+public:
+    struct Question {
+        QString caption;
+        QString text;
+    };
+
+    QList<MessageAnswer> answers;
+    QStringList openChoices;
+    QStringList saveChoices;
+
+    QList<Question> questions;
+    QStringList informed;
+    QStringList warned;
+    QStringList openFilters;
+    QStringList saveFilters;
+    QList<QDialog*> modalDialogs;
+    QStringList openedDocuments;
+    int unexpected = 0;
+
+    MessageAnswer askYesNoCancel(QWidget*, const QString& caption, const QString& text) override
+    {
+        questions.append({ caption, text });
+        if (answers.isEmpty()) {
+            ++unexpected;
+            return MessageAnswer::Cancel;
+        }
+        return answers.takeFirst();
+    }
+
+    void inform(QWidget*, const QString&, const QString& text) override { informed << text; }
+    void warn(QWidget*, const QString&, const QString& text) override { warned << text; }
+
+    QString chooseFileToOpen(QWidget*, const QString& filter) override
+    {
+        openFilters << filter;
+        return takeChoice(openChoices);
+    }
+
+    QString chooseFileToSave(QWidget*, const QString& filter) override
+    {
+        saveFilters << filter;
+        return takeChoice(saveChoices);
+    }
+
+    int runModal(QDialog& dialog) override
+    {
+        modalDialogs << &dialog;
+        return 1;
+    }
+
+    void openDocument(const QString& path) override { openedDocuments << path; }
+
+private:
+    QString takeChoice(QStringList& choices)
+    {
+        if (choices.isEmpty()) {
+            ++unexpected;
+            return {};
+        }
+        return choices.takeFirst();
+    }
+};
+
+} // namespace tessellon::test
