@@ -1,0 +1,41 @@
+#include "export/ExportSession.h"
+
+#include "export/DefaultScript.h"
+#include "export/ScriptFile.h"
+#include "export/ScriptText.h"
+
+namespace tessellon {
+
+std::vector<std::string> scriptForEditor(const std::string& path)
+{
+    ScriptReadResult read = readScriptFile(path);
+    return read.ok ? std::move(read.lines) : defaultScript();
+}
+
+ExportSession::ExportSession(std::string scriptFilePath, LineSink sink)
+    : m_scriptFilePath(std::move(scriptFilePath))
+    , m_csub(std::move(sink))
+{
+}
+
+std::vector<std::string> ExportSession::PrepareExport(
+    std::string outputFileName, const FontLib& font)
+{
+    m_source = makeExportSource(std::move(outputFileName), font);
+    return scriptForEditor(m_scriptFilePath);
+}
+
+ExportRunResult ExportSession::RunExport(
+    const std::vector<std::string>& editorLines, const std::function<void()>& afterSave)
+{
+    const ScriptWriteResult saved = writeScriptFile(m_scriptFilePath, editorLines);
+    if (!saved.ok) {
+        return { ExportRunStatus::ScriptNotSaved, saved.message };
+    }
+    if (afterSave) {
+        afterSave();
+    }
+    return runExportScript(m_csub, m_source, joinScriptLines(editorLines));
+}
+
+} // namespace tessellon

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "document/FontLib.h"
+#include "export/ExportRun.h"
+#include "export/ExportSource.h"
+#include "script/Csub.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tessellon {
+
+// What the export dialog keeps from start-up to the end of the program, without its
+// widgets: the font being exported, the script file of the last export, and the script
+// unit. The dialog shows the lines PrepareExport gives and hands its editor's lines to
+// RunExport at each press of Export.
+class ExportSession {
+public:
+    // scriptFilePath: where the script of the last export is kept (see
+    // programScriptFilePath). sink receives the script unit's lines.
+    explicit ExportSession(std::string scriptFilePath, LineSink sink = {});
+
+    // Takes the font for the dialog's next showing and returns the lines its script editor
+    // is to show: the script file's lines, or defaultScript when that file cannot be read.
+    // The font must stay alive and unchanged until the next PrepareExport.
+    std::vector<std::string> PrepareExport(std::string outputFileName, const FontLib& font);
+
+    // One press of Export: saves the editor's lines to the script file (on failure nothing
+    // else happens), calls afterSave (the dialog empties its message box there), then
+    // creates the output file and runs the lines joined with CR LF.
+    ExportRunResult RunExport(
+        const std::vector<std::string>& editorLines, const std::function<void()>& afterSave = {});
+
+    const ExportSource& source() const { return m_source; }
+    const std::string& scriptFilePath() const { return m_scriptFilePath; }
+    Csub& csub() { return m_csub; }
+
+private:
+    std::string m_scriptFilePath;
+    ExportSource m_source;
+    Csub m_csub;
+};
+
+// The lines the script editor starts from: those of the file at path, or defaultScript
+// when it cannot be read. An empty file gives no lines.
+std::vector<std::string> scriptForEditor(const std::string& path);
+
+} // namespace tessellon

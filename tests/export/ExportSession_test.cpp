@@ -1,0 +1,136 @@
+#include "export/DefaultScript.h"
+#include "export/ExportSession.h"
+
+#include "ExportFonts.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace tessellon;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+std::string textOf(const std::string& path)
+{
+    const auto bytes = test::readBytes(path);
+    return { bytes.begin(), bytes.end() };
+}
+
+struct Session {
+    explicit Session(const test::TempDir& dir)
+        : session(dir.path("program/tessellon.spt"),
+            [this](const std::string& line) { lines.push_back(line); })
+    {
+        std::filesystem::create_directories(dir.path("program"));
+    }
+    Lines lines;
+    ExportSession session;
+};
+
+} // namespace
+
+TEST(ExportSession, FirstUseShowsTheDefaultScriptAndExportSavesIt)
+{
+    test::TempDir dir;
+    Session s(dir);
+    const FontLib font = test::twoGlyphFont();
+    const Lines editor = s.session.PrepareExport(dir.path("font.c"), font);
+    EXPECT_EQ(editor, defaultScript());
+
+    const ExportRunResult result = s.session.RunExport(editor);
+    EXPECT_EQ(result.status, ExportRunStatus::Ran);
+    EXPECT_EQ(textOf(dir.path("font.c")), test::twoGlyphDefaultOutput);
+    const std::string saved = textOf(s.session.scriptFilePath());
+    EXPECT_EQ(saved.rfind("int i,unicode;\r\nWRITE(", 0), 0u);
+    EXPECT_EQ(saved.substr(saved.size() - 3), "\");");
+}
+
+TEST(ExportSession, EditsNeverExportedAreGoneAtTheNextOpening)
+{
+    test::TempDir dir;
+    Session s(dir);
+    const FontLib font = test::twoGlyphFont();
+    s.session.PrepareExport(dir.path("a.c"), font);
+    const Lines exported { "WRITE(\"first\");" };
+    ASSERT_EQ(s.session.RunExport(exported).status, ExportRunStatus::Ran);
+    // The user edits to something else and closes without exporting.
+    EXPECT_EQ(s.session.PrepareExport(dir.path("b.c"), font), exported);
+}
+
+TEST(ExportSession, EmptyScriptFileGivesAnEmptyEditor)
+{
+    test::TempDir dir;
+    Session s(dir);
+    const FontLib font = test::twoGlyphFont();
+    s.session.PrepareExport(dir.path("a.c"), font);
+    ASSERT_EQ(s.session.RunExport({}).status, ExportRunStatus::Ran);
+    EXPECT_EQ(textOf(s.session.scriptFilePath()), "");
+    EXPECT_TRUE(s.session.PrepareExport(dir.path("a.c"), font).empty());
+}
+
+TEST(ExportSession, ScriptFileThatCannotBeWrittenStopsThePress)
+{
+    test::TempDir dir;
+    const std::string folderInTheWay = dir.path("program/tessellon.spt");
+    std::filesystem::create_directories(folderInTheWay);
+    Session s(dir);
+    const FontLib font = test::twoGlyphFont();
+    EXPECT_EQ(s.session.PrepareExport(dir.path("font.c"), font), defaultScript());
+    bool afterSaveCalled = false;
+    const ExportRunResult result
+        = s.session.RunExport(defaultScript(), [&] { afterSaveCalled = true; });
+    EXPECT_EQ(result.status, ExportRunStatus::ScriptNotSaved);
+    EXPECT_EQ(result.message, "Cannot create file " + folderInTheWay);
+    EXPECT_FALSE(afterSaveCalled);
+    EXPECT_TRUE(s.lines.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir.path("font.c")));
+}
+
+TEST(ExportSession, AfterSaveComesBeforeTheScriptUnitsLines)
+{
+    test::TempDir dir;
+    Session s(dir);
+    const FontLib font = test::twoGlyphFont();
+    s.session.PrepareExport(dir.path("font.c"), font);
+    s.lines.push_back("left from before");
+    s.session.RunExport({ "WRITE(\"x\");" }, [&] { s.lines.clear(); });
+    EXPECT_EQ(s.lines, (Lines { "Compiling...", "No error", "Run...", "OK" }));
+}
+
+TEST(ExportSession, CompileErrorLeavesAZeroLengthOutput)
+{
+    test::TempDir dir;
+    Session s(dir);
+    const FontLib font = test::twoGlyphFont();
+    s.session.PrepareExport(dir.path("font.c"), font);
+    const ExportRunResult result = s.session.RunExport({ "int i;", "i = 1", "}" });
+    EXPECT_EQ(result.status, ExportRunStatus::CompileError);
+    EXPECT_EQ(std::filesystem::file_size(dir.path("font.c")), 0u);
+    ASSERT_EQ(s.lines.size(), 2u);
+    EXPECT_EQ(s.lines[1], "Line 3: [E5] ; expected \"}\"");
+}
+
+TEST(ExportSession, ScriptLinesAreJoinedWithCrLf)
+{
+    test::TempDir dir;
+    Session s(dir);
+    const FontLib font = test::twoGlyphFont();
+    s.session.PrepareExport(dir.path("font.c"), font);
+    // A string literal that spans lines keeps the CR LF between them.
+    s.session.RunExport({ "WRITE(\"a", "b\");" });
+    EXPECT_EQ(textOf(dir.path("font.c")), "a\r\nb");
+}
+
+TEST(ExportSession, OutputNameWithoutExtensionIsUsedUnchanged)
+{
+    test::TempDir dir;
+    Session s(dir);
+    const FontLib font = test::twoGlyphFont();
+    s.session.PrepareExport(dir.path("fontdata"), font);
+    EXPECT_EQ(s.session.RunExport(defaultScript()).status, ExportRunStatus::Ran);
+    EXPECT_TRUE(std::filesystem::exists(dir.path("fontdata")));
+    EXPECT_FALSE(std::filesystem::exists(dir.path("fontdata.c")));
+}
