@@ -38,17 +38,36 @@ namespace {
         return static_cast<std::size_t>((geometry.height + perByte - 1) / perByte);
     }
 
+    // Section A: the whole byte columns, each top to bottom.
+    std::uint8_t* writeByteColumns(
+        const std::uint8_t* glyph, const GlyphGeometry& geometry, std::uint8_t* out)
+    {
+        const std::size_t stride = geometry.rowBytes;
+        const auto height = static_cast<std::size_t>(geometry.height);
+        const auto wholeColumns = static_cast<std::size_t>(geometry.width / 8);
+        if (stride == 1) {
+            std::memcpy(out, glyph, wholeColumns * height);
+        } else if (stride == 2 && wholeColumns == 2) {
+            // The most common width, 16: split the rows' two bytes between the two columns.
+            for (std::size_t row = 0; row < height; ++row) {
+                out[row] = glyph[2 * row];
+                out[height + row] = glyph[2 * row + 1];
+            }
+        } else {
+            for (std::size_t column = 0; column < wholeColumns; ++column) {
+                for (std::size_t row = 0; row < height; ++row) {
+                    out[column * height + row] = glyph[row * stride + column];
+                }
+            }
+        }
+        return out + wholeColumns * height;
+    }
+
     void writePacked(const std::uint8_t* glyph, const GlyphGeometry& geometry, std::uint8_t* out)
     {
         const std::size_t stride = geometry.rowBytes;
         const int height = geometry.height;
-        const int wholeColumns = geometry.width / 8;
-        for (int column = 0; column < wholeColumns; ++column) {
-            const std::uint8_t* byte = glyph + column;
-            for (int row = 0; row < height; ++row, byte += stride) {
-                *out++ = *byte;
-            }
-        }
+        out = writeByteColumns(glyph, geometry, out);
         if (geometry.width % 8 == 0) {
             return;
         }
