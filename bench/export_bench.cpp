@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -121,8 +122,10 @@ const char* verdict(bool met) { return met ? "met" : "NOT MET"; }
 
 int main(int argc, char* argv[])
 {
-    const std::string folder = argc > 1 ? argv[1] : std::filesystem::temp_directory_path().string();
-    const int runs = argc > 2 ? std::stoi(argv[2]) : 15;
+    const std::string folder = argc > 1 && argv[1][0] != '\0'
+        ? argv[1]
+        : std::filesystem::temp_directory_path().string();
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 15;
     const std::string outPath = folder + "/bench-export.c";
     const std::string rawPath = folder + "/bench-export-raw.bin";
 
