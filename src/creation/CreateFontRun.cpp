@@ -9,7 +9,7 @@ namespace {
     // How long a waiting thread polls before it sleeps. The worker draws a glyph in some
     // ten microseconds, so a serving thread that polls a little longer than that answers
     // without ever being woken by the system.
-    constexpr std::chrono::microseconds workerSpin { 50 };
+    constexpr std::chrono::microseconds workerSpin { 5 };
     constexpr std::chrono::microseconds serverSpin { 200 };
     constexpr std::chrono::microseconds noSpin { 0 };
 
@@ -108,6 +108,7 @@ bool CreateFontRun::handOver()
     if (stopRequested()) {
         return false;
     }
+    const auto start = std::chrono::steady_clock::now();
     const std::uint64_t ticket = m_posted.fetch_add(1, std::memory_order_acq_rel) + 1;
     notifyAll();
     if (m_notify) {
@@ -118,6 +119,7 @@ bool CreateFontRun::handOver()
             return m_answered.load(std::memory_order_acquire) >= ticket || stopRequested();
         },
         workerSpin);
+    m_handOverTime += std::chrono::steady_clock::now() - start;
     return !stopRequested();
 }
 

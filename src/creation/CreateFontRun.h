@@ -64,12 +64,16 @@ public:
     // The worker will write nothing more into the font's arrays.
     void markStopped();
 
+    // Time the worker spent in hand-overs; read it once the worker has stopped.
+    std::chrono::nanoseconds handOverTime() const { return m_handOverTime; }
+
 private:
     template <class Condition> void waitUntil(Condition condition, std::chrono::microseconds spin);
     void notifyAll();
     bool isAnswerable() const;
 
     Hook m_notify;
+    std::chrono::nanoseconds m_handOverTime { 0 }; // worker's own until it has stopped
     std::atomic<std::uint64_t> m_posted { 0 };
     std::atomic<std::uint64_t> m_answered { 0 };
     std::atomic<bool> m_stop { false };
