@@ -17,8 +17,8 @@ namespace tessellon {
 //
 // A hand-over is answered either from the GUI thread's event loop (the worker's notify
 // hook posts an event there, whose handler calls answerPending) or by a thread that serves
-// hand-overs directly (serveUntilStopped). Waits spin for a short while before they block,
-// so that a hand-over between two busy threads costs well under a microsecond.
+// hand-overs directly (serveUntilStopped). The worker polls for the answer for up to a
+// millisecond before it sleeps, so a hand-over costs one wake-up of the serving thread.
 //
 // The worker never waits for an answer after the stop request: a GUI thread that stops,
 // closes or goes away gives the stop request and so releases it.

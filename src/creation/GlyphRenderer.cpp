@@ -45,6 +45,15 @@ bool GlyphRenderer::BeginRender(
     m_painter->setRenderHint(QPainter::TextAntialiasing, false);
     m_painter->setRenderHint(QPainter::Antialiasing, false);
     m_text = QString(1, QChar(' '));
+    // Shaping a lone code unit gives its glyph from the font's character map, so for the
+    // characters the font has, the glyph can be drawn directly, which is the same picture
+    // without the cost of the shaper.
+    m_rawFont = QRawFont::fromFont(renderFont);
+    m_glyphsDirect = m_rawFont.isValid() && !renderFont.underline() && !renderFont.strikeOut()
+        && !renderFont.overline();
+    m_glyphRun = QGlyphRun();
+    m_glyphRun.setRawFont(m_rawFont);
+    m_glyphRun.setPositions({ QPointF(0, 0) });
     return true;
 }
 
@@ -54,10 +63,23 @@ bool GlyphRenderer::RenderGlyph(std::span<std::uint8_t> destination, std::uint16
         return false;
     }
     m_painter->fillRect(0, 0, m_renderSide, m_renderSide, Qt::white);
-    m_text[0] = QChar(code);
-    m_painter->drawText(m_originX, m_baseline, m_text);
+    draw(code);
     packInk(destination.data());
     return true;
+}
+
+void GlyphRenderer::draw(std::uint16_t code)
+{
+    m_text[0] = QChar(code);
+    quint32 glyph = 0;
+    int glyphCount = 1;
+    if (m_glyphsDirect && m_rawFont.glyphIndexesForChars(m_text.constData(), 1, &glyph, &glyphCount)
+        && glyphCount == 1 && glyph != 0) {
+        m_glyphRun.setGlyphIndexes({ glyph });
+        m_painter->drawGlyphRun(QPointF(m_originX, m_baseline), m_glyphRun);
+        return;
+    }
+    m_painter->drawText(m_originX, m_baseline, m_text);
 }
 
 void GlyphRenderer::packInk(std::uint8_t* destination) const
@@ -81,6 +103,8 @@ bool GlyphRenderer::EndRender()
     m_painter->end();
     m_painter.reset();
     m_surface = QImage();
+    m_glyphRun = QGlyphRun();
+    m_rawFont = QRawFont();
     return true;
 }
 

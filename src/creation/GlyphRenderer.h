@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QImage>
+#include <QRawFont>
 #include <QString>
 
 #include <cstdint>
@@ -49,11 +51,17 @@ public:
     static constexpr std::uint32_t rgb565Bits = 0x00F8FCF8;
 
 private:
+    void draw(std::uint16_t code);
     void packInk(std::uint8_t* destination) const;
 
     QImage m_surface;
     std::unique_ptr<QPainter> m_painter;
     QString m_text;
+    // The font's own glyphs are drawn straight from its glyph table; characters it lacks,
+    // and decorated text, go through Qt's full text drawing (with its font fallback).
+    QRawFont m_rawFont;
+    QGlyphRun m_glyphRun;
+    bool m_glyphsDirect = false;
     int m_renderSide = 0;
     int m_glyphWidth = 0;
     int m_glyphHeight = 0;

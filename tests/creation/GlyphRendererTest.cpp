@@ -120,7 +120,8 @@ private slots:
         QFETCH(int, pixelSize);
         const QFont font = fontOf(mono, pixelSize);
         int ink = 0;
-        for (char16_t code : u"AMW@#gjy|_-0") {
+        // U+4E2D is not in the font: drawn by a fallback font.
+        for (char16_t code : u"AMW@#gjy|_-0\u00E9\u4E2D") {
             if (code == 0) {
                 continue;
             }
