@@ -30,10 +30,12 @@ ThreadCreateFont::ThreadCreateFont(QObject* parent)
     , m_run(std::make_shared<CreateFontRun>())
 {
     setHandOverRoute(HandOverRoute::EventLoop);
-    // A GUI that quits must not leave the worker waiting for an answer.
+    // A GUI that quits, or goes without quitting, must not leave the worker waiting for
+    // an answer that its event loop will never give.
     if (auto* application = QCoreApplication::instance()) {
         connect(application, &QCoreApplication::aboutToQuit, this,
             [run = m_run] { run->requestStop(); });
+        connect(application, &QObject::destroyed, this, [run = m_run] { run->requestStop(); });
     }
 }
 

@@ -134,6 +134,35 @@ private slots:
         QVERIFY(!making.blank(10));
     }
 
+    // 12 x 16 glyphs: two bytes a row, glyph k at byte 32 k; a block wider than the glyph
+    // leaves the padding bits of every row clear.
+    void twelveBySixteenGlyphsKeepTheirPaddingClear()
+    {
+        QTemporaryDir folder;
+        const std::vector<std::uint16_t> codes { 0x2588, 0x41, 0x2588 };
+        const QString path = writeFile(folder, "blocks.txt", utf16File(codes));
+        CreateFontParams params = paramsFor(path, 12, 16);
+        params.font = QFont(QStringLiteral("DejaVu Sans Mono"));
+        params.font.setPixelSize(26);
+        params.offsetX = 0;
+        params.offsetY = 0;
+        Making making(params);
+        QCOMPARE(making.glyphCount, 3u);
+        QCOMPARE(making.font.glyphBytes(), std::size_t { 32 });
+        QSignalSpy closed(making.worker.data(), &ThreadCreateFont::closeProgressRequested);
+        making.worker->start();
+        QVERIFY(closed.wait(10000));
+        making.run->stopAndWait();
+        for (std::uint32_t k = 0; k < 3; ++k) {
+            QCOMPARE(making.glyph(k), directGlyph(params, codes[k]));
+            for (int row = 0; row < 16; ++row) {
+                QCOMPARE(making.font.pixelData[32 * k + 2 * row + 1] & 0x0F, 0);
+            }
+        }
+        // The block reaches the glyph's last column, so the padding was really at stake.
+        QVERIFY(making.font.pixel(0, 11, 8));
+    }
+
     void progressGoesByBytesOfTheFile()
     {
         QTemporaryDir folder;
