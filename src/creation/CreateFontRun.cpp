@@ -7,12 +7,14 @@ namespace tessellon {
 namespace {
 
     // How long a waiting thread polls before it sleeps. The worker polls for the answer to
-    // its hand-over, which comes within microseconds once the serving thread runs: polling
-    // keeps the worker on its processor, where sleeping would make each hand-over wait for
-    // two wake-ups. The serving thread sleeps at once between hand-overs: on a busy machine
-    // a polling server only takes processor time from the worker it waits for.
+    // its hand-over (it has drawn the next glyph meanwhile, so the answer is usually there):
+    // polling keeps the worker on its processor. A serving thread that polls answers without
+    // being woken by the system, which costs the worker several microseconds a glyph; but
+    // where it shares a processor with the worker it only keeps the worker from drawing,
+    // and its polls run out. Then it sleeps at once for the next many hand-overs.
     constexpr std::chrono::microseconds workerSpin { 1000 };
-    constexpr std::chrono::microseconds serverSpin { 0 };
+    constexpr std::chrono::microseconds serverSpin { 100 };
+    constexpr int serverPollPause = 256;
 
     inline void relax()
     {
@@ -26,13 +28,13 @@ namespace {
 } // namespace
 
 template <class Condition>
-void CreateFontRun::waitUntil(Condition condition, std::chrono::microseconds spin)
+bool CreateFontRun::waitUntil(Condition condition, std::chrono::microseconds spin)
 {
     if (spin.count() > 0) {
         const auto until = std::chrono::steady_clock::now() + spin;
         for (int round = 1;; ++round) {
             if (condition()) {
-                return;
+                return true;
             }
             relax();
             if (round % 64 == 0 && std::chrono::steady_clock::now() >= until) {
@@ -42,6 +44,7 @@ void CreateFontRun::waitUntil(Condition condition, std::chrono::microseconds spi
     }
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, condition);
+    return false;
 }
 
 void CreateFontRun::notifyAll()
@@ -78,8 +81,16 @@ void CreateFontRun::answerPending(const Hook& update)
 
 void CreateFontRun::serveUntilStopped(const Hook& update)
 {
+    int sleepingWaits = 0;
     for (;;) {
-        waitUntil([this] { return hasStopped() || isAnswerable(); }, serverSpin);
+        const auto spin = sleepingWaits > 0 ? std::chrono::microseconds(0) : serverSpin;
+        const bool answeredWhilePolling
+            = waitUntil([this] { return hasStopped() || isAnswerable(); }, spin);
+        if (spin.count() > 0 && !answeredWhilePolling) {
+            sleepingWaits = serverPollPause;
+        } else if (sleepingWaits > 0) {
+            --sleepingWaits;
+        }
         if (!isAnswerable()) {
             return;
         }
@@ -95,7 +106,7 @@ void CreateFontRun::stopAndWait()
         notifyAll();
         return;
     }
-    waitUntil([this] { return hasStopped(); }, serverSpin);
+    waitUntil([this] { return hasStopped(); }, std::chrono::microseconds(0));
 }
 
 bool CreateFontRun::enter()
@@ -104,17 +115,27 @@ bool CreateFontRun::enter()
     return m_state.compare_exchange_strong(idle, State::Running, std::memory_order_acq_rel);
 }
 
-bool CreateFontRun::handOver()
+bool CreateFontRun::handOver() { return awaitAnswer(post()); }
+
+std::uint64_t CreateFontRun::post()
 {
     if (stopRequested()) {
-        return false;
+        return 0;
     }
-    const auto start = std::chrono::steady_clock::now();
     const std::uint64_t ticket = m_posted.fetch_add(1, std::memory_order_acq_rel) + 1;
     notifyAll();
     if (m_notify) {
         m_notify();
     }
+    return ticket;
+}
+
+bool CreateFontRun::awaitAnswer(std::uint64_t ticket)
+{
+    if (ticket == 0) {
+        return false;
+    }
+    const auto start = std::chrono::steady_clock::now();
     waitUntil(
         [this, ticket] {
             return m_answered.load(std::memory_order_acquire) >= ticket || stopRequested();

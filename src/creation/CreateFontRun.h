@@ -17,8 +17,9 @@ namespace tessellon {
 //
 // A hand-over is answered either from the GUI thread's event loop (the worker's notify
 // hook posts an event there, whose handler calls answerPending) or by a thread that serves
-// hand-overs directly (serveUntilStopped). The worker polls for the answer for up to a
-// millisecond before it sleeps, so a hand-over costs one wake-up of the serving thread.
+// hand-overs directly (serveUntilStopped). Both sides poll before they sleep, the serving
+// side only while polling pays (see CreateFontRun.cpp), so that a hand-over between two
+// processors costs no system call.
 //
 // The worker never waits for an answer after the stop request: a GUI thread that stops,
 // closes or goes away gives the stop request and so releases it.
@@ -61,14 +62,21 @@ public:
     // been given. True when the worker may go on: answered, and no stop request.
     bool handOver();
 
+    // The two halves of a hand-over, for a worker that has something to do before the
+    // answer can come: post publishes it (0 after the stop request), awaitAnswer waits as
+    // handOver does. Nothing the update reads may change in between.
+    std::uint64_t post();
+    bool awaitAnswer(std::uint64_t ticket);
+
     // The worker will write nothing more into the font's arrays.
     void markStopped();
 
-    // Time the worker spent in hand-overs; read it once the worker has stopped.
+    // Time the worker spent waiting for answers; read it once the worker has stopped.
     std::chrono::nanoseconds handOverTime() const { return m_handOverTime; }
 
 private:
-    template <class Condition> void waitUntil(Condition condition, std::chrono::microseconds spin);
+    // True when the condition came true while polling, false when the thread slept.
+    template <class Condition> bool waitUntil(Condition condition, std::chrono::microseconds spin);
     void notifyAll();
     bool isAnswerable() const;
 

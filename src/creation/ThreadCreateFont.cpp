@@ -12,6 +12,8 @@
 #include <QFile>
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace tessellon {
 
@@ -148,17 +150,33 @@ void ThreadCreateFont::Execute()
     renderer.EndRender();
 }
 
+// Glyph k goes into the font, then its hand-over is posted. While the GUI thread runs
+// UpdateProgress for it, the worker reads and draws glyph k + 1 into a glyph of its own,
+// which goes into the font only once the hand-over has been answered; so the font and the
+// counters advance one glyph per hand-over, as if the worker had waited idle.
 void ThreadCreateFont::drawGlyphs(CharSetReader& reader, GlyphRenderer& renderer)
 {
-    for (std::uint32_t k = 0; k < m_glyphCount && !m_run->stopRequested(); ++k) {
-        const auto code = reader.next();
-        if (!code) {
+    std::vector<std::uint8_t> glyph(m_glyphBytes, 0);
+    std::optional<std::uint16_t> code = m_glyphCount > 0 ? reader.next() : std::nullopt;
+    std::uint64_t position = reader.position();
+    if (code) {
+        renderer.RenderGlyph(glyph, *code);
+    }
+    for (std::uint32_t k = 0; code && !m_run->stopRequested(); ++k) {
+        m_codeTable[k] = *code;
+        std::copy(glyph.begin(), glyph.end(), m_pixelData + k * m_glyphBytes);
+        m_doneBytes = position;
+        const std::uint64_t ticket = m_run->post();
+
+        code = k + 1 < m_glyphCount ? reader.next() : std::nullopt;
+        position = reader.position();
+        std::fill(glyph.begin(), glyph.end(), 0);
+        if (code) {
+            renderer.RenderGlyph(glyph, *code);
+        }
+        if (!m_run->awaitAnswer(ticket)) {
             break;
         }
-        m_codeTable[k] = *code;
-        m_doneBytes = reader.position();
-        renderer.RenderGlyph({ m_pixelData + k * m_glyphBytes, m_glyphBytes }, *code);
-        m_run->handOver();
     }
 }
 

@@ -55,6 +55,34 @@ namespace {
         EXPECT_TRUE(run.hasStopped());
     }
 
+    TEST(CreateFontRun, WorkBetweenPostAndAwaitOverlapsTheUpdate)
+    {
+        CreateFontRun run;
+        std::atomic<int> updates { 0 };
+        bool inStep = true;
+        std::thread worker([&] {
+            run.enter();
+            for (int i = 1; i <= 200; ++i) {
+                const auto ticket = run.post();
+                inStep = inStep && ticket == static_cast<std::uint64_t>(i);
+                inStep = run.awaitAnswer(ticket) && updates == i && inStep;
+            }
+            run.markStopped();
+        });
+        run.serveUntilStopped([&] { ++updates; });
+        worker.join();
+        EXPECT_TRUE(inStep);
+        EXPECT_EQ(updates, 200);
+    }
+
+    TEST(CreateFontRun, NothingIsPostedAfterTheStopRequest)
+    {
+        CreateFontRun run;
+        run.requestStop();
+        EXPECT_EQ(run.post(), 0u);
+        EXPECT_FALSE(run.awaitAnswer(0));
+    }
+
     TEST(CreateFontRun, HandOverAfterTheStopRequestReturnsAtOnce)
     {
         CreateFontRun run;

@@ -134,6 +134,32 @@ private slots:
         QVERIFY(!making.blank(10));
     }
 
+    // At each hand-over the font holds exactly the glyphs drawn so far: the next one is
+    // drawn aside and goes in only after the hand-over.
+    void fontAdvancesOneGlyphPerHandOver()
+    {
+        TemporaryCharSetFile charSet;
+        const auto codes = UnicodeRangeGrid().codes();
+        QVERIFY(charSet.create(codes));
+        Making making(paramsFor(QString::fromStdString(charSet.path())));
+        ThreadCreateFont* worker = making.worker.data();
+        int handOvers = 0;
+        bool inStep = true;
+        connect(worker, &ThreadCreateFont::progressChanged, this, [&](int) {
+            const std::uint32_t done = static_cast<std::uint32_t>((worker->doneBytes() - 2) / 2);
+            ++handOvers;
+            inStep = inStep && done == static_cast<std::uint32_t>(handOvers)
+                && (*making.font.codeTable)[done - 1] == codes[done - 1]
+                && (done == 62 || ((*making.font.codeTable)[done] == 0 && making.blank(done)));
+        });
+        QSignalSpy closed(worker, &ThreadCreateFont::closeProgressRequested);
+        worker->start();
+        QVERIFY(closed.wait(10000));
+        making.run->stopAndWait();
+        QCOMPARE(handOvers, 62);
+        QVERIFY(inStep);
+    }
+
     // 12 x 16 glyphs: two bytes a row, glyph k at byte 32 k; a block wider than the glyph
     // leaves the padding bits of every row clear.
     void twelveBySixteenGlyphsKeepTheirPaddingClear()
