@@ -10,6 +10,10 @@ namespace {
     const std::array commands {
         CliCommand { "info", "info FONT.pix",
             "print a font's glyph count, glyph size and code table", runInfoCommand },
+        CliCommand { "make",
+            "make OUT.pix --width W --height H [--offset X,Y] --font FAMILY_OR_FILE --px N\n"
+            "       [--bold] [--italic] (--charset FILE | --ranges 30-39,41-5A) [--timings]",
+            "make a font from a TrueType/OpenType font and a character set", runMakeCommand },
     };
 
     void printHelp(std::ostream& out)
