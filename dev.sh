@@ -11,7 +11,7 @@ BUILD_DIR=${BUILD_DIR:-build}
 JOBS=${JOBS:-2}
 
 PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
-fonts-liberation fonts-dejavu-core xvfb xauth xdg-utils"
+fonts-liberation fonts-dejavu-core xvfb xauth xdg-utils python3"
 
 install_missing() {
     missing=""

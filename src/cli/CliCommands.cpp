@@ -10,6 +10,10 @@ namespace {
     const std::array commands {
         CliCommand { "info", "info FONT.pix",
             "print a font's glyph count, glyph size and code table", runInfoCommand },
+        CliCommand { "make",
+            "make OUT.pix --width W --height H [--offset X,Y] --font FAMILY_OR_FILE --px N\n"
+            "       [--bold] [--italic] (--charset FILE | --ranges 30-39,41-5A) [--timings]",
+            "make a font from a TrueType/OpenType font and a character set", runMakeCommand },
         CliCommand { "export", "export FONT.pix -o OUT [-s SCRIPT.spt] [--max-seconds N]",
             "run an export script (default: the built-in one) over a font into OUT;\n"
             "      exit 1 when the script does not compile, 3 when stopped after N seconds",

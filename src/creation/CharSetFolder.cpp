@@ -1,0 +1,66 @@
+#include "creation/CharSetFolder.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace tessellon {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+    char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+    bool hasTxtExtension(const std::string& name)
+    {
+        static constexpr std::string_view extension = ".txt";
+        if (name.size() < extension.size()) {
+            return false;
+        }
+        const auto tail = std::string_view(name).substr(name.size() - extension.size());
+        return std::equal(tail.begin(), tail.end(), extension.begin(),
+            [](char a, char b) { return lowerAscii(a) == b; });
+    }
+
+    bool byNameIgnoringCase(const std::string& a, const std::string& b)
+    {
+        const bool less = std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+            [](char x, char y) { return lowerAscii(x) < lowerAscii(y); });
+        const bool greater = std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(),
+            [](char x, char y) { return lowerAscii(x) < lowerAscii(y); });
+        return less || (!greater && a < b);
+    }
+
+} // namespace
+
+fs::path programFolder()
+{
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::path() : executable.parent_path();
+}
+
+fs::path charSetFolder(const fs::path& programFolder) { return programFolder / charSetFolderName; }
+
+std::vector<std::string> listCharSetFiles(const fs::path& programFolder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    fs::directory_iterator entries(charSetFolder(programFolder), error);
+    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
+        std::error_code typeError;
+        const std::string name = entries->path().filename().string();
+        if (hasTxtExtension(name) && entries->is_regular_file(typeError)) {
+            names.push_back(name);
+        }
+    }
+    std::sort(names.begin(), names.end(), byNameIgnoringCase);
+    return names;
+}
+
+std::string charSetFilePath(const fs::path& programFolder, const std::string& name)
+{
+    return (charSetFolder(programFolder) / name).string();
+}
+
+} // namespace tessellon

@@ -1,0 +1,111 @@
+#include "creation/GlyphRenderer.h"
+
+#include "document/FontLib.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace tessellon {
+
+GlyphRenderer::GlyphRenderer() = default;
+
+GlyphRenderer::~GlyphRenderer() { EndRender(); }
+
+bool GlyphRenderer::BeginRender(
+    const QFont& font, int glyphWidth, int glyphHeight, int offsetX, int offsetY)
+{
+    EndRender();
+    if (!isSupportedGlyphSize(glyphWidth, glyphHeight)) {
+        return false;
+    }
+    m_renderSide = glyphHeight >= glyphWidth ? glyphHeight : glyphWidth;
+    // Text drawn without antialiasing straight into a 16-bit image lands with every second
+    // row shifted (Qt 6.4), so the surface is 32-bit and ink is judged by the bits a
+    // 5-6-5 surface would keep.
+    m_surface = QImage(m_renderSide, m_renderSide, QImage::Format_RGB32);
+    if (m_surface.isNull()) {
+        return false;
+    }
+    m_surface.fill(Qt::black);
+    m_glyphWidth = glyphWidth;
+    m_glyphHeight = glyphHeight;
+    m_rowBytes = rowBytesFor(glyphWidth);
+
+    // A copy of our own, so that this thread has its own font data and engines.
+    QFont renderFont(font);
+    renderFont.setStyleStrategy(
+        static_cast<QFont::StyleStrategy>(renderFont.styleStrategy() | QFont::NoAntialias));
+    m_originX = offsetX;
+    m_baseline = offsetY + QFontMetrics(renderFont).ascent();
+
+    m_painter = std::make_unique<QPainter>(&m_surface);
+    m_painter->setFont(renderFont);
+    m_painter->setPen(Qt::black);
+    m_painter->setBackgroundMode(Qt::TransparentMode);
+    m_painter->setRenderHint(QPainter::TextAntialiasing, false);
+    m_painter->setRenderHint(QPainter::Antialiasing, false);
+    m_text = QString(1, QChar(' '));
+    // Shaping a lone code unit gives its glyph from the font's character map, so for the
+    // characters the font has, the glyph can be drawn directly, which is the same picture
+    // without the cost of the shaper.
+    m_rawFont = QRawFont::fromFont(renderFont);
+    m_glyphsDirect = m_rawFont.isValid() && !renderFont.underline() && !renderFont.strikeOut()
+        && !renderFont.overline();
+    m_glyphRun = QGlyphRun();
+    m_glyphRun.setRawFont(m_rawFont);
+    m_glyphRun.setPositions({ QPointF(0, 0) });
+    return true;
+}
+
+bool GlyphRenderer::RenderGlyph(std::span<std::uint8_t> destination, std::uint16_t code)
+{
+    if (!m_painter || destination.size() < glyphBytes()) {
+        return false;
+    }
+    m_painter->fillRect(0, 0, m_renderSide, m_renderSide, Qt::white);
+    draw(code);
+    packInk(destination.data());
+    return true;
+}
+
+void GlyphRenderer::draw(std::uint16_t code)
+{
+    m_text[0] = QChar(code);
+    quint32 glyph = 0;
+    int glyphCount = 1;
+    if (m_glyphsDirect && m_rawFont.glyphIndexesForChars(m_text.constData(), 1, &glyph, &glyphCount)
+        && glyphCount == 1 && glyph != 0) {
+        m_glyphRun.setGlyphIndexes({ glyph });
+        m_painter->drawGlyphRun(QPointF(m_originX, m_baseline), m_glyphRun);
+        return;
+    }
+    m_painter->drawText(m_originX, m_baseline, m_text);
+}
+
+void GlyphRenderer::packInk(std::uint8_t* destination) const
+{
+    for (int y = 0; y < m_glyphHeight; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(m_surface.constScanLine(y));
+        std::uint8_t* row = destination + static_cast<std::size_t>(y) * m_rowBytes;
+        for (int x = 0; x < m_glyphWidth; ++x) {
+            if ((line[x] & rgb565Bits) == 0) {
+                row[x / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
+            }
+        }
+    }
+}
+
+bool GlyphRenderer::EndRender()
+{
+    if (!m_painter) {
+        return false;
+    }
+    m_painter->end();
+    m_painter.reset();
+    m_surface = QImage();
+    m_glyphRun = QGlyphRun();
+    m_rawFont = QRawFont();
+    return true;
+}
+
+} // namespace tessellon

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tessellon {
+
+// Bounds on what one new font may claim, so that a huge character-set file cannot make the
+// program allocate more than it can hold. A character set of a million units is far beyond
+// any real one (a 16-bit code space repeated sixteen times).
+inline constexpr std::uint32_t maxCharSetGlyphs = 1u << 20;
+inline constexpr std::uint64_t maxNewFontPixelBytes = 512ull << 20;
+
+// Empty when a font of glyphCount glyphs of this size may be made, else the reason why not.
+std::string newFontSizeProblem(int glyphWidth, int glyphHeight, std::uint64_t glyphCount);
+
+} // namespace tessellon

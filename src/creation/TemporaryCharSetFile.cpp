@@ -1,0 +1,123 @@
+#include "creation/TemporaryCharSetFile.h"
+
+#include "creation/CharSetFormat.h"
+#include "document/LittleEndian.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <system_error>
+#include <vector>
+
+namespace tessellon {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+    std::string uniqueName()
+    {
+        static constexpr char digits[] = "0123456789abcdef";
+        std::random_device entropy;
+        std::string name = TemporaryCharSetFile::namePrefix;
+        for (int i = 0; i < 8; ++i) {
+            name += digits[entropy() % 16];
+        }
+        return name + ".tmp";
+    }
+
+    std::vector<std::uint8_t> encode(std::span<const std::uint16_t> codes)
+    {
+        std::vector<std::uint8_t> bytes(utf16MarkSize + 2 * codes.size());
+        bytes[0] = utf16Mark0;
+        bytes[1] = utf16Mark1;
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            writeLe16(&bytes[utf16MarkSize + 2 * i], codes[i]);
+        }
+        return bytes;
+    }
+
+    // Opens a new file that did not exist before, so that no other file is overwritten.
+    std::FILE* createUnique(const fs::path& folder, std::string& path)
+    {
+        for (int attempt = 0; attempt < 16; ++attempt) {
+            path = (folder / uniqueName()).string();
+            if (std::FILE* file = std::fopen(path.c_str(), "wbx")) {
+                return file;
+            }
+            if (errno != EEXIST) {
+                break;
+            }
+        }
+        return nullptr;
+    }
+
+} // namespace
+
+TemporaryCharSetFile::~TemporaryCharSetFile() { remove(); }
+
+TemporaryCharSetFile::TemporaryCharSetFile(TemporaryCharSetFile&& other) noexcept
+    : m_path(std::move(other.m_path))
+    , m_error(std::move(other.m_error))
+{
+    other.m_path.clear();
+}
+
+TemporaryCharSetFile& TemporaryCharSetFile::operator=(TemporaryCharSetFile&& other) noexcept
+{
+    if (this != &other) {
+        remove();
+        m_path = std::move(other.m_path);
+        m_error = std::move(other.m_error);
+        other.m_path.clear();
+    }
+    return *this;
+}
+
+bool TemporaryCharSetFile::create(std::span<const std::uint16_t> codes)
+{
+    std::error_code error;
+    const fs::path folder = fs::temp_directory_path(error);
+    if (error) {
+        m_error = "Cannot find the temporary folder: " + error.message();
+        return false;
+    }
+    return create(codes, folder);
+}
+
+bool TemporaryCharSetFile::create(std::span<const std::uint16_t> codes, const fs::path& folder)
+{
+    remove();
+    std::string path;
+    std::FILE* file = createUnique(folder, path);
+    if (!file) {
+        m_error
+            = "Cannot create a temporary file in " + folder.string() + ": " + std::strerror(errno);
+        return false;
+    }
+    m_path = path;
+    const auto bytes = encode(codes);
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const int writeErrno = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed) {
+        m_error
+            = "Cannot write file " + m_path + ": " + std::strerror(written ? errno : writeErrno);
+        remove();
+        return false;
+    }
+    m_error.clear();
+    return true;
+}
+
+void TemporaryCharSetFile::remove()
+{
+    if (!m_path.empty()) {
+        std::error_code ignored;
+        fs::remove(m_path, ignored);
+        m_path.clear();
+    }
+}
+
+} // namespace tessellon

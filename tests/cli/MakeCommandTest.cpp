@@ -1,0 +1,257 @@
+#include "creation/GlyphRenderer.h"
+#include "document/FontLib.h"
+#include "document/PixReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace tessellon {
+
+namespace {
+
+    struct Run {
+        int exitCode = -1;
+        QString out;
+        QString err;
+    };
+
+    const QString dejaVuMono
+        = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf");
+
+} // namespace
+
+// Runs tessellon-cli as a user would, without a display and with the system's temporary
+// folder pointed at a folder of the test's own.
+class MakeCommandTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+    QString m_temporary;
+
+    Run make(const QStringList& arguments)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.remove("QT_QPA_PLATFORM");
+        environment.insert("TMPDIR", m_temporary);
+        process.setProcessEnvironment(environment);
+        process.start(TESSELLON_CLI, QStringList { "make" } + arguments);
+        Run run;
+        if (!process.waitForFinished(60000)) {
+            process.kill();
+            process.waitForFinished();
+            return run;
+        }
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    QString path(const QString& name) const { return m_folder.filePath(name); }
+
+    QString writeFile(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(path(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    QStringList leftInTemporary() const
+    {
+        return QDir(m_temporary).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    static QStringList common(const QString& output)
+    {
+        return { output, "--width", "16", "--height", "16", "--font", "Courier New", "--px", "16" };
+    }
+
+    void expectRefused(const QStringList& arguments, const QString& message)
+    {
+        const QString output = path("refused.pix");
+        QFile::remove(output);
+        const Run run = make(QStringList { output } + arguments);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(!QFile::exists(output));
+        QVERIFY(leftInTemporary().isEmpty());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_folder.isValid());
+        m_temporary = m_folder.filePath("tmp");
+        QVERIFY(QDir().mkpath(m_temporary));
+    }
+
+    void makesAFontFromRangesWithoutADisplay()
+    {
+        const QString output = path("digits.pix");
+        const Run run = make(common(output) + QStringList { "--ranges", "30-39,41-5A" });
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains("36 glyphs of 16x16"), qPrintable(run.out));
+        QVERIFY2(run.out.contains("Liberation Mono"), qPrintable(run.out));
+
+        const PixReadResult read = readPixFile(output.toStdString());
+        QVERIFY2(read.ok(), read.message.c_str());
+        QCOMPARE(read.font.info.glyphCount, 36u);
+        QCOMPARE(read.font.info.glyphWidth, std::uint16_t { 16 });
+        QVERIFY(read.font.codeTable.has_value());
+        QCOMPARE((*read.font.codeTable)[0], std::uint16_t { 0x30 });
+        QCOMPARE((*read.font.codeTable)[10], std::uint16_t { 0x41 });
+        QCOMPARE((*read.font.codeTable)[35], std::uint16_t { 0x5A });
+        // The temporary character-set file is gone once the font is made.
+        QVERIFY2(leftInTemporary().isEmpty(), qPrintable(leftInTemporary().join(' ')));
+    }
+
+    // The glyphs are those of the rasteriser with the same font, style and offset.
+    void glyphsAreTheRasterisersWithTheGivenStyleAndOffset()
+    {
+        const QString output = path("bold.pix");
+        const Run run = make({ output, "--width", "12", "--height", "16", "--offset", "-3,2",
+            "--font", "Liberation Mono", "--px", "14", "--bold", "--italic", "--ranges", "41-43" });
+        QCOMPARE(run.exitCode, 0);
+        const PixReadResult read = readPixFile(output.toStdString());
+        QVERIFY(read.ok());
+        QCOMPARE(read.font.info.glyphCount, 3u);
+
+        QFont font(QStringLiteral("Liberation Mono"));
+        font.setPixelSize(14);
+        font.setWeight(QFont::Bold);
+        font.setItalic(true);
+        GlyphRenderer renderer;
+        QVERIFY(renderer.BeginRender(font, 12, 16, -3, 2));
+        for (std::uint32_t k = 0; k < 3; ++k) {
+            std::vector<std::uint8_t> expected(32, 0);
+            QVERIFY(renderer.RenderGlyph(expected, static_cast<std::uint16_t>(0x41 + k)));
+            const auto glyph = read.font.glyph(k);
+            QCOMPARE(std::vector<std::uint8_t>(glyph.begin(), glyph.end()), expected);
+            QVERIFY(std::any_of(expected.begin(), expected.end(), [](auto b) { return b != 0; }));
+        }
+    }
+
+    void makesAFontFromACharacterSetFile()
+    {
+        const QString charSet = writeFile("set.txt", QByteArray("AB\r\n"));
+        const QString output = path("set.pix");
+        const Run run = make(common(output) + QStringList { "--charset", charSet });
+        QCOMPARE(run.exitCode, 0);
+        const PixReadResult read = readPixFile(output.toStdString());
+        QVERIFY(read.ok());
+        QCOMPARE(*read.font.codeTable, (std::vector<std::uint16_t> { 0x41, 0x42, 0x0D, 0x0A }));
+    }
+
+    void findsAShippedCharacterSetByName()
+    {
+        const QString output = path("ascii.pix");
+        const Run run = make(common(output) + QStringList { "--charset", "ascii.txt" });
+        QCOMPARE(run.exitCode, 0);
+        const PixReadResult read = readPixFile(output.toStdString());
+        QVERIFY(read.ok());
+        QCOMPARE(read.font.info.glyphCount, 95u);
+    }
+
+    void takesAFontFile()
+    {
+        const QString output = path("file.pix");
+        const Run run = make({ output, "--width", "8", "--height", "16", "--font", dejaVuMono,
+            "--px", "13", "--ranges", "2580-2590" });
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains("DejaVu Sans Mono"), qPrintable(run.out));
+        const PixReadResult read = readPixFile(output.toStdString());
+        QVERIFY(read.ok());
+        QCOMPARE(read.font.info.glyphCount, 17u);
+        // U+2588, the full block, fills whole rows.
+        const auto block = read.font.glyph(8);
+        QVERIFY(std::count(block.begin(), block.end(), 0xFF) >= 8);
+    }
+
+    void rangeThatGivesNothingMakesAnEmptyFont()
+    {
+        const QString output = path("empty.pix");
+        const Run run = make(common(output) + QStringList { "--ranges", "41-41" });
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.contains("gives no code"));
+        QCOMPARE(QFile(output).size(), 28);
+    }
+
+    void noProgressBarWhenStandardErrorIsNoTerminal()
+    {
+        const Run run = make(common(path("quiet.pix")) + QStringList { "--ranges", "20-7E" });
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(!run.err.contains('#') && !run.err.contains('%'), qPrintable(run.err));
+    }
+
+    void refusesBadArguments()
+    {
+        const QStringList font { "--font", "Courier New", "--px", "16", "--ranges", "30-39" };
+        expectRefused(QStringList { "--width", "0", "--height", "16" } + font, "--width must be");
+        expectRefused(
+            QStringList { "--width", "16", "--height", "257" } + font, "--height must be");
+        expectRefused(QStringList { "--width", "abc", "--height", "16" } + font, "not 'abc'");
+        expectRefused(QStringList { "--width", "16", "--height", "16", "--offset", "1" } + font,
+            "--offset must be X,Y");
+        expectRefused(
+            QStringList { "--width", "16", "--height", "16", "--px", "16", "--ranges", "30-39" },
+            "--font is needed");
+        expectRefused(QStringList { "--width", "16", "--height", "16", "--font", "Courier New",
+                          "--ranges", "30-39" },
+            "--px is needed");
+        expectRefused(QStringList { "--width", "16", "--height", "16", "--font", "Courier New",
+                          "--px", "16" },
+            "either --charset or --ranges");
+        expectRefused(
+            QStringList { "--width", "16", "--height", "16", "--charset", "x.txt" } + font,
+            "either --charset or --ranges");
+        expectRefused(QStringList { "--width", "16", "--height", "16", "--frobnicate" } + font,
+            "unknown option '--frobnicate'");
+        expectRefused(QStringList { "--width", "16" } + font, "--width and --height are needed");
+    }
+
+    void refusesBadRanges()
+    {
+        for (const char* ranges : { "30-3G", "30", "30-39,", "-39", "12345-12346", "30--39" }) {
+            expectRefused(QStringList { "--width", "16", "--height", "16", "--font", "Courier New",
+                              "--px", "16", "--ranges", QString(ranges) },
+                "a range must be FROM-TO");
+        }
+    }
+
+    void refusesUnusableFiles()
+    {
+        const QStringList size { "--width", "16", "--height", "16", "--px", "16" };
+        expectRefused(
+            size + QStringList { "--font", "Courier New", "--charset", path("missing.txt") },
+            "Cannot open file " + path("missing.txt"));
+        expectRefused(size + QStringList { "--font", "Courier New", "--charset", m_folder.path() },
+            "Cannot open file");
+        expectRefused(size + QStringList { "--font", "/nonexistent/font.ttf", "--ranges", "30-39" },
+            "Cannot open font file /nonexistent/font.ttf");
+        const QString notAFont = writeFile("notafont.ttf", QByteArray("not a font at all"));
+        expectRefused(size + QStringList { "--font", notAFont, "--ranges", "30-39" },
+            "Cannot load font file");
+    }
+
+    void unwritableOutputIsAnError()
+    {
+        const Run run
+            = make(common(path("no/such/folder/out.pix")) + QStringList { "--ranges", "30-39" });
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("Cannot create file"), qPrintable(run.err));
+        QVERIFY(leftInTemporary().isEmpty());
+    }
+};
+
+} // namespace tessellon
+
+QTEST_MAIN(tessellon::MakeCommandTest)
+#include "MakeCommandTest.moc"

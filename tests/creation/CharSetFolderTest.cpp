@@ -1,0 +1,53 @@
+#include "creation/CharSetFolder.h"
+
+#include "CharSetTestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace tessellon {
+namespace {
+
+    namespace fs = std::filesystem;
+    using Names = std::vector<std::string>;
+
+    TEST(CharSetFolder, ListsTxtFilesSortedByNameWithoutRegardToCase)
+    {
+        test::ScratchFolder program("folder-list");
+        fs::create_directories(program.path() / "txt");
+        for (const char* name : { "latin1.txt", "Big5.txt", "ascii.txt", "GB2312.TXT", "notes.md",
+                 "txt", "ascii.txt.bak", "a.txtx" }) {
+            test::ScratchFolder::touch(program.path() / "txt", name);
+        }
+        fs::create_directories(program.path() / "txt" / "folder.txt");
+        EXPECT_EQ(listCharSetFiles(program.path()),
+            (Names { "ascii.txt", "Big5.txt", "GB2312.TXT", "latin1.txt" }));
+    }
+
+    TEST(CharSetFolder, MissingOrEmptyFolderGivesNoName)
+    {
+        test::ScratchFolder program("folder-missing");
+        EXPECT_TRUE(listCharSetFiles(program.path()).empty());
+        fs::create_directories(program.path() / "txt");
+        EXPECT_TRUE(listCharSetFiles(program.path()).empty());
+    }
+
+    TEST(CharSetFolder, PathOfAListedFileLiesInTheTxtFolder)
+    {
+        EXPECT_EQ(charSetFilePath("/opt/tessellon", "gb2312.txt"),
+            (fs::path("/opt/tessellon") / "txt" / "gb2312.txt").string());
+    }
+
+    TEST(CharSetFolder, ProgramFolderHoldsThisTest)
+    {
+        const fs::path folder = programFolder();
+        ASSERT_FALSE(folder.empty());
+        EXPECT_TRUE(fs::is_directory(folder));
+    }
+
+    TEST(CharSetFolder, MessageForNoFilesIsTheProgramsOwnText)
+    {
+        EXPECT_STREQ(noCharSetFilesMessage, "Can not find any .\\txt\\*.txt!");
+    }
+
+} // namespace
+} // namespace tessellon

@@ -1,0 +1,401 @@
+#include "creation/ThreadCreateFont.h"
+
+#include "creation/GlyphRenderer.h"
+#include "creation/TemporaryCharSetFile.h"
+#include "creation/UnicodeRangeGrid.h"
+#include "document/FontLib.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <thread>
+
+namespace tessellon {
+
+namespace {
+
+    QFont testFont()
+    {
+        QFont font(QStringLiteral("Liberation Mono"));
+        font.setPixelSize(16);
+        return font;
+    }
+
+    CreateFontParams paramsFor(const QString& charSetFile, int width = 16, int height = 16)
+    {
+        CreateFontParams params;
+        params.glyphWidth = static_cast<std::uint16_t>(width);
+        params.glyphHeight = static_cast<std::uint16_t>(height);
+        params.offsetX = 1;
+        params.offsetY = -1;
+        params.font = testFont();
+        params.CharSetFile = charSetFile;
+        return params;
+    }
+
+    QString writeFile(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes)
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(bytes);
+        }
+        return path;
+    }
+
+    QByteArray utf16File(const std::vector<std::uint16_t>& codes)
+    {
+        QByteArray bytes("\xFF\xFE", 2);
+        for (std::uint16_t code : codes) {
+            bytes.append(static_cast<char>(code & 0xFF));
+            bytes.append(static_cast<char>(code >> 8));
+        }
+        return bytes;
+    }
+
+    std::vector<std::uint16_t> rangeCodes(std::uint16_t from, int count)
+    {
+        std::vector<std::uint16_t> codes;
+        for (int i = 0; i < count; ++i) {
+            codes.push_back(static_cast<std::uint16_t>(from + i));
+        }
+        return codes;
+    }
+
+    // The glyph of code drawn directly, as the worker should draw it.
+    std::vector<std::uint8_t> directGlyph(const CreateFontParams& params, std::uint16_t code)
+    {
+        GlyphRenderer renderer;
+        std::vector<std::uint8_t> glyph(rowBytesFor(params.glyphWidth) * params.glyphHeight, 0);
+        renderer.BeginRender(
+            params.font, params.glyphWidth, params.glyphHeight, params.offsetX, params.offsetY);
+        renderer.RenderGlyph(glyph, code);
+        return glyph;
+    }
+
+    // A font being made: the worker, the arrays it fills and the run it reports to.
+    struct Making {
+        FontLib font;
+        QPointer<ThreadCreateFont> worker;
+        std::shared_ptr<CreateFontRun> run;
+        std::uint32_t glyphCount = 0;
+
+        explicit Making(const CreateFontParams& params)
+            : worker(new ThreadCreateFont)
+            , run(worker->runState())
+        {
+            glyphCount = worker->Prepare(params);
+            font = FontLib::blank(params.glyphWidth, params.glyphHeight, glyphCount, true);
+            // Non-zero to show that SetBuffers clears them.
+            std::fill(font.pixelData.begin(), font.pixelData.end(), 0xFF);
+            std::fill(font.codeTable->begin(), font.codeTable->end(), 0xFFFF);
+            worker->SetBuffers(font.pixelData, *font.codeTable, glyphCount);
+            worker->setReleaseOnEnd(true);
+        }
+
+        std::vector<std::uint8_t> glyph(std::uint32_t index) const
+        {
+            const auto bytes = font.glyph(index);
+            return { bytes.begin(), bytes.end() };
+        }
+        bool blank(std::uint32_t index) const
+        {
+            const auto bytes = font.glyph(index);
+            return std::all_of(bytes.begin(), bytes.end(), [](auto b) { return b == 0; });
+        }
+    };
+
+} // namespace
+
+class ThreadCreateFontTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void drawsEveryCodeOfTheDefaultRanges()
+    {
+        TemporaryCharSetFile charSet;
+        const auto codes = UnicodeRangeGrid().codes();
+        QVERIFY(charSet.create(codes));
+        const CreateFontParams params = paramsFor(QString::fromStdString(charSet.path()));
+        Making making(params);
+        QCOMPARE(making.glyphCount, 62u);
+        QSignalSpy closed(making.worker.data(), &ThreadCreateFont::closeProgressRequested);
+        making.worker->start();
+        QVERIFY(closed.wait(10000));
+        making.run->stopAndWait();
+        QCOMPARE(*making.font.codeTable, codes);
+        for (std::uint32_t k = 0; k < 62; ++k) {
+            QCOMPARE(making.glyph(k), directGlyph(params, codes[k]));
+        }
+        QVERIFY(!making.blank(10));
+    }
+
+    // At each hand-over the font holds exactly the glyphs drawn so far: the next one is
+    // drawn aside and goes in only after the hand-over.
+    void fontAdvancesOneGlyphPerHandOver()
+    {
+        TemporaryCharSetFile charSet;
+        const auto codes = UnicodeRangeGrid().codes();
+        QVERIFY(charSet.create(codes));
+        Making making(paramsFor(QString::fromStdString(charSet.path())));
+        ThreadCreateFont* worker = making.worker.data();
+        int handOvers = 0;
+        bool inStep = true;
+        connect(worker, &ThreadCreateFont::progressChanged, this, [&](int) {
+            const std::uint32_t done = static_cast<std::uint32_t>((worker->doneBytes() - 2) / 2);
+            ++handOvers;
+            inStep = inStep && done == static_cast<std::uint32_t>(handOvers)
+                && (*making.font.codeTable)[done - 1] == codes[done - 1]
+                && (done == 62 || ((*making.font.codeTable)[done] == 0 && making.blank(done)));
+        });
+        QSignalSpy closed(worker, &ThreadCreateFont::closeProgressRequested);
+        worker->start();
+        QVERIFY(closed.wait(10000));
+        making.run->stopAndWait();
+        QCOMPARE(handOvers, 62);
+        QVERIFY(inStep);
+    }
+
+    // 12 x 16 glyphs: two bytes a row, glyph k at byte 32 k; a block wider than the glyph
+    // leaves the padding bits of every row clear.
+    void twelveBySixteenGlyphsKeepTheirPaddingClear()
+    {
+        QTemporaryDir folder;
+        const std::vector<std::uint16_t> codes { 0x2588, 0x41, 0x2588 };
+        const QString path = writeFile(folder, "blocks.txt", utf16File(codes));
+        CreateFontParams params = paramsFor(path, 12, 16);
+        params.font = QFont(QStringLiteral("DejaVu Sans Mono"));
+        params.font.setPixelSize(26);
+        params.offsetX = 0;
+        params.offsetY = 0;
+        Making making(params);
+        QCOMPARE(making.glyphCount, 3u);
+        QCOMPARE(making.font.glyphBytes(), std::size_t { 32 });
+        QSignalSpy closed(making.worker.data(), &ThreadCreateFont::closeProgressRequested);
+        making.worker->start();
+        QVERIFY(closed.wait(10000));
+        making.run->stopAndWait();
+        for (std::uint32_t k = 0; k < 3; ++k) {
+            QCOMPARE(making.glyph(k), directGlyph(params, codes[k]));
+            for (int row = 0; row < 16; ++row) {
+                QCOMPARE(making.font.pixelData[32 * k + 2 * row + 1] & 0x0F, 0);
+            }
+        }
+        // The block reaches the glyph's last column, so the padding was really at stake.
+        QVERIFY(making.font.pixel(0, 11, 8));
+    }
+
+    void progressGoesByBytesOfTheFile()
+    {
+        QTemporaryDir folder;
+        const QString path = writeFile(folder, "64.txt", utf16File(rangeCodes(0x41, 64)));
+        QCOMPARE(QFile(path).size(), 130);
+        Making making(paramsFor(path));
+        QCOMPARE(making.glyphCount, 64u);
+        QList<int> positions;
+        connect(making.worker.data(), &ThreadCreateFont::progressChanged, this,
+            [&](int percent) { positions.append(percent); });
+        QSignalSpy closed(making.worker.data(), &ThreadCreateFont::closeProgressRequested);
+        making.worker->start();
+        QVERIFY(closed.wait(10000));
+        making.run->stopAndWait();
+        QList<int> expected;
+        for (int glyphs = 1; glyphs <= 64; ++glyphs) {
+            expected.append((2 + 2 * glyphs) * 100 / 130);
+        }
+        QCOMPARE(positions, expected);
+        QCOMPARE(positions.first(), 3);
+        QCOMPARE(positions.last(), 100);
+    }
+
+    // Cancel while glyph 10 of 62 is drawn: the stop request comes right after the hand-over
+    // of glyph 9, so at most glyph 10 is still completed.
+    void stopAtGlyphTenLeavesTheRestBlank()
+    {
+        TemporaryCharSetFile charSet;
+        const auto codes = UnicodeRangeGrid().codes();
+        QVERIFY(charSet.create(codes));
+        Making making(paramsFor(QString::fromStdString(charSet.path())));
+        QCOMPARE(making.glyphCount, 62u);
+        auto run = making.run;
+        ThreadCreateFont* worker = making.worker.data();
+        connect(worker, &ThreadCreateFont::progressChanged, this, [worker, run](int) {
+            if (worker->doneBytes() == 2 + 2 * 10) {
+                QMetaObject::invokeMethod(
+                    worker, [run] { run->requestStop(); }, Qt::QueuedConnection);
+            }
+        });
+        QSignalSpy closed(worker, &ThreadCreateFont::closeProgressRequested);
+        worker->start();
+        QVERIFY(closed.wait(10000));
+        run->stopAndWait();
+
+        QCOMPARE(making.font.info.glyphCount, 62u);
+        for (std::uint32_t k = 0; k < 10; ++k) {
+            QCOMPARE((*making.font.codeTable)[k], codes[k]);
+            QVERIFY(!making.blank(k));
+        }
+        const std::uint16_t tenth = (*making.font.codeTable)[10];
+        QVERIFY(tenth == codes[10] || (tenth == 0 && making.blank(10)));
+        for (std::uint32_t k = 11; k < 62; ++k) {
+            QCOMPARE((*making.font.codeTable)[k], std::uint16_t { 0 });
+            QVERIFY(making.blank(k));
+        }
+    }
+
+    void emptyCharacterSetGivesZeroGlyphsAndCloses()
+    {
+        QTemporaryDir folder;
+        const QString path = writeFile(folder, "empty.txt", QByteArray("\xFF\xFE", 2));
+        Making making(paramsFor(path));
+        QCOMPARE(making.glyphCount, 0u);
+        QSignalSpy closed(making.worker.data(), &ThreadCreateFont::closeProgressRequested);
+        QSignalSpy progress(making.worker.data(), &ThreadCreateFont::progressChanged);
+        making.worker->start();
+        QVERIFY(closed.wait(10000));
+        making.run->stopAndWait();
+        QCOMPARE(progress.count(), 0);
+        QVERIFY(making.font.pixelData.empty());
+    }
+
+    void missingCharacterSetGivesZeroGlyphsAndCloses()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("missing.txt");
+        Making making(paramsFor(path));
+        QCOMPARE(making.glyphCount, 0u);
+        QVERIFY(making.worker->errorText().find("missing.txt") != std::string::npos);
+        QCOMPARE(making.worker->totalBytes(), std::uint64_t { 0 });
+        QSignalSpy closed(making.worker.data(), &ThreadCreateFont::closeProgressRequested);
+        making.worker->start();
+        QVERIFY(closed.wait(10000));
+        making.run->stopAndWait();
+    }
+
+    void eightBitFileGivesItsBytesAsCodes()
+    {
+        QTemporaryDir folder;
+        const QString path = writeFile(folder, "latin.txt", QByteArray("A\xE9\r\n", 4));
+        Making making(paramsFor(path));
+        QCOMPARE(making.glyphCount, 4u);
+        QSignalSpy closed(making.worker.data(), &ThreadCreateFont::closeProgressRequested);
+        making.worker->start();
+        QVERIFY(closed.wait(10000));
+        making.run->stopAndWait();
+        QCOMPARE(*making.font.codeTable, (std::vector<std::uint16_t> { 0x41, 0xE9, 0x0D, 0x0A }));
+    }
+
+    void workerReleasesItselfWhenItEnds()
+    {
+        QTemporaryDir folder;
+        const QString path = writeFile(folder, "two.txt", QByteArray("AB"));
+        Making making(paramsFor(path));
+        QSignalSpy destroyed(making.worker.data(), &QObject::destroyed);
+        making.worker->start();
+        QVERIFY(destroyed.wait(10000));
+        QVERIFY(making.worker.isNull());
+        QVERIFY(making.run->hasStopped());
+        making.run->stopAndWait();
+        QCOMPARE(*making.font.codeTable, (std::vector<std::uint16_t> { 0x41, 0x42 }));
+    }
+
+    // The GUI thread runs no event loop here, so no hand-over is ever answered: the stop
+    // request must still end the worker, after the glyph in hand.
+    void stopEndsAWorkerWhoseHandOverIsNotAnswered()
+    {
+        TemporaryCharSetFile charSet;
+        QVERIFY(charSet.create(UnicodeRangeGrid().codes()));
+        Making making(paramsFor(QString::fromStdString(charSet.path())));
+        making.worker->setReleaseOnEnd(false);
+        making.worker->start();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        QElapsedTimer timer;
+        timer.start();
+        making.run->stopAndWait();
+        QVERIFY(timer.elapsed() < 5000);
+        QCOMPARE((*making.font.codeTable)[0], std::uint16_t { 0x30 });
+        QCOMPARE((*making.font.codeTable)[1], std::uint16_t { 0 });
+        QVERIFY(making.blank(1));
+        delete making.worker.data();
+    }
+
+    void deletingARunningWorkerStopsIt()
+    {
+        TemporaryCharSetFile charSet;
+        QVERIFY(charSet.create(UnicodeRangeGrid().codes()));
+        Making making(paramsFor(QString::fromStdString(charSet.path())));
+        making.worker->setReleaseOnEnd(false);
+        making.worker->start();
+        delete making.worker.data();
+        QVERIFY(making.run->hasStopped());
+    }
+
+    void stopBeforeStartMeansNothingIsWritten()
+    {
+        TemporaryCharSetFile charSet;
+        QVERIFY(charSet.create(UnicodeRangeGrid().codes()));
+        Making making(paramsFor(QString::fromStdString(charSet.path())));
+        making.run->stopAndWait();
+        QSignalSpy closed(making.worker.data(), &ThreadCreateFont::closeProgressRequested);
+        making.worker->start();
+        QVERIFY(closed.wait(10000));
+        QVERIFY(std::all_of(making.font.codeTable->begin(), making.font.codeTable->end(),
+            [](auto code) { return code == 0; }));
+    }
+
+    void directHandOversAreServedByTheCaller()
+    {
+        TemporaryCharSetFile charSet;
+        const auto codes = UnicodeRangeGrid().codes();
+        QVERIFY(charSet.create(codes));
+        Making making(paramsFor(QString::fromStdString(charSet.path())));
+        making.worker->setReleaseOnEnd(false);
+        making.worker->setHandOverRoute(ThreadCreateFont::HandOverRoute::Direct);
+        QSignalSpy progress(making.worker.data(), &ThreadCreateFont::progressChanged);
+        making.worker->start();
+        making.worker->serveUntilStopped();
+        QVERIFY(making.run->hasStopped());
+        QCOMPARE(progress.count(), 62);
+        QCOMPARE(progress.last().at(0).toInt(), 100);
+        QCOMPARE(*making.font.codeTable, codes);
+        delete making.worker.data();
+    }
+
+    void unsupportedGlyphSizeGivesZeroGlyphs()
+    {
+        QTemporaryDir folder;
+        const QString path = writeFile(folder, "two.txt", QByteArray("AB"));
+        ThreadCreateFont worker;
+        QCOMPARE(worker.Prepare(paramsFor(path, 0, 16)), 0u);
+        QVERIFY(!worker.errorText().empty());
+        QCOMPARE(worker.Prepare(paramsFor(path, 16, 300)), 0u);
+        QCOMPARE(worker.Prepare(paramsFor(path, 16, 16)), 2u);
+        QVERIFY(worker.errorText().empty());
+    }
+
+    void shortBuffersAreRefused()
+    {
+        QTemporaryDir folder;
+        const QString path = writeFile(folder, "two.txt", QByteArray("AB"));
+        ThreadCreateFont worker;
+        QCOMPARE(worker.Prepare(paramsFor(path, 12, 16)), 2u);
+        std::vector<std::uint8_t> pixels(63);
+        std::vector<std::uint16_t> codes(2);
+        QVERIFY(!worker.SetBuffers(pixels, codes, 2));
+        QCOMPARE(worker.glyphCount(), 0u);
+        pixels.resize(64, 0xFF);
+        QVERIFY(worker.SetBuffers(pixels, codes, 2));
+        QVERIFY(std::all_of(pixels.begin(), pixels.end(), [](auto b) { return b == 0; }));
+        codes.resize(1);
+        QVERIFY(!worker.SetBuffers(pixels, codes, 2));
+    }
+};
+
+} // namespace tessellon
+
+QTEST_MAIN(tessellon::ThreadCreateFontTest)
+#include "ThreadCreateFontTest.moc"
