@@ -90,23 +90,23 @@ namespace {
         return value;
     }
 
-    bool readFlag(char c, Conversion& spec)
+    bool readFlag(char c, Conversion& directive)
     {
         switch (c) {
         case '-':
-            spec.left = true;
+            directive.left = true;
             return true;
         case '+':
-            spec.plus = true;
+            directive.plus = true;
             return true;
         case ' ':
-            spec.space = true;
+            directive.space = true;
             return true;
         case '#':
-            spec.alternate = true;
+            directive.alternate = true;
             return true;
         case '0':
-            spec.zero = true;
+            directive.zero = true;
             return true;
         default:
             return false;
@@ -118,32 +118,32 @@ namespace {
     // pos is just after the '%'.
     Conversion parseConversion(std::string_view format, std::size_t pos)
     {
-        Conversion spec;
-        while (readFlag(at(format, pos), spec)) {
+        Conversion directive;
+        while (readFlag(at(format, pos), directive)) {
             ++pos;
         }
         if (at(format, pos) == '*') {
-            spec.widthFromArgument = true;
+            directive.widthFromArgument = true;
             ++pos;
         } else {
-            spec.width = readNumber(format, pos);
+            directive.width = readNumber(format, pos);
         }
         if (at(format, pos) == '.') {
             ++pos;
             if (at(format, pos) == '*') {
-                spec.precisionFromArgument = true;
+                directive.precisionFromArgument = true;
                 ++pos;
             } else {
-                spec.precision = readNumber(format, pos);
+                directive.precision = readNumber(format, pos);
             }
         }
         while (std::string_view("hlLqjzt").find(at(format, pos)) != std::string_view::npos
             && pos < format.size()) {
             ++pos;
         }
-        spec.conversion = at(format, pos);
-        spec.end = spec.conversion == '\0' ? pos : pos + 1;
-        return spec;
+        directive.conversion = at(format, pos);
+        directive.end = directive.conversion == '\0' ? pos : pos + 1;
+        return directive;
     }
 
     bool isIntegerConversion(char c)
@@ -151,17 +151,17 @@ namespace {
         return c != '\0' && std::string_view("diuxXoc").find(c) != std::string_view::npos;
     }
 
-    void takeStarArguments(Conversion& spec, Arguments& args)
+    void takeStarArguments(Conversion& directive, Arguments& args)
     {
-        if (spec.widthFromArgument) {
+        if (directive.widthFromArgument) {
             const auto width = static_cast<std::int32_t>(args.take());
-            spec.left = spec.left || width < 0;
+            directive.left = directive.left || width < 0;
             const std::int64_t magnitude = width < 0 ? -std::int64_t { width } : width;
-            spec.width = static_cast<int>(std::min<std::int64_t>(magnitude, numberCap));
+            directive.width = static_cast<int>(std::min<std::int64_t>(magnitude, numberCap));
         }
-        if (spec.precisionFromArgument) {
+        if (directive.precisionFromArgument) {
             const auto precision = static_cast<std::int32_t>(args.take());
-            spec.precision = precision < 0 ? -1 : std::min(precision, numberCap);
+            directive.precision = precision < 0 ? -1 : std::min(precision, numberCap);
         }
     }
 
@@ -190,19 +190,19 @@ namespace {
         return digits;
     }
 
-    void padded(TextSink& sink, const Conversion& spec, std::string_view prefix, int zeros,
+    void padded(TextSink& sink, const Conversion& directive, std::string_view prefix, int zeros,
         std::string_view digits)
     {
         const int body = static_cast<int>(prefix.size() + digits.size()) + zeros;
-        const int padding = std::max(spec.width - body, 0);
-        if (spec.left) {
+        const int padding = std::max(directive.width - body, 0);
+        if (directive.left) {
             sink.put(prefix);
             sink.put('0', zeros);
             sink.put(digits);
             sink.put(' ', padding);
             return;
         }
-        const bool zeroPad = spec.zero && spec.precision < 0;
+        const bool zeroPad = directive.zero && directive.precision < 0;
         if (!zeroPad) {
             sink.put(' ', padding);
         }
@@ -211,47 +211,47 @@ namespace {
         sink.put(digits);
     }
 
-    void formatCharacter(TextSink& sink, const Conversion& spec, std::uint32_t value)
+    void formatCharacter(TextSink& sink, const Conversion& directive, std::uint32_t value)
     {
-        const int padding = std::max(spec.width - 1, 0);
-        if (!spec.left) {
+        const int padding = std::max(directive.width - 1, 0);
+        if (!directive.left) {
             sink.put(' ', padding);
         }
         sink.put(static_cast<char>(static_cast<unsigned char>(value)));
-        if (spec.left) {
+        if (directive.left) {
             sink.put(' ', padding);
         }
     }
 
-    void formatInteger(TextSink& sink, const Conversion& spec, std::uint32_t value)
+    void formatInteger(TextSink& sink, const Conversion& directive, std::uint32_t value)
     {
-        const char conversion = spec.conversion;
+        const char conversion = directive.conversion;
         const bool isSigned = conversion == 'd' || conversion == 'i';
         const bool negative = isSigned && static_cast<std::int32_t>(value) < 0;
         const std::uint32_t magnitude = negative ? 0u - value : value;
         const Digits digits = digitsOf(magnitude, conversion);
-        const int precision = spec.precision < 0 ? 1 : spec.precision;
+        const int precision = directive.precision < 0 ? 1 : directive.precision;
         int zeros = std::max(precision - digits.count, 0);
         std::string_view prefix;
         if (isSigned) {
-            prefix = negative ? "-" : spec.plus ? "+" : spec.space ? " " : "";
-        } else if (spec.alternate && conversion == 'o' && zeros == 0
+            prefix = negative ? "-" : directive.plus ? "+" : directive.space ? " " : "";
+        } else if (directive.alternate && conversion == 'o' && zeros == 0
             && (digits.count == 0 || digits.view().front() != '0')) {
             zeros = 1;
-        } else if (spec.alternate && value != 0 && (conversion == 'x' || conversion == 'X')) {
+        } else if (directive.alternate && value != 0 && (conversion == 'x' || conversion == 'X')) {
             prefix = conversion == 'x' ? "0x" : "0X";
         }
-        padded(sink, spec, prefix, zeros, digits.view());
+        padded(sink, directive, prefix, zeros, digits.view());
     }
 
-    void formatConversion(TextSink& sink, Conversion spec, Arguments& args)
+    void formatConversion(TextSink& sink, Conversion directive, Arguments& args)
     {
-        takeStarArguments(spec, args);
+        takeStarArguments(directive, args);
         const std::uint32_t value = args.take();
-        if (spec.conversion == 'c') {
-            formatCharacter(sink, spec, value);
+        if (directive.conversion == 'c') {
+            formatCharacter(sink, directive, value);
         } else {
-            formatInteger(sink, spec, value);
+            formatInteger(sink, directive, value);
         }
     }
 
@@ -273,13 +273,13 @@ std::size_t formatWrite(
             pos += 2;
             continue;
         }
-        const Conversion spec = parseConversion(format, pos + 1);
-        if (isIntegerConversion(spec.conversion)) {
-            formatConversion(sink, spec, arguments);
+        const Conversion directive = parseConversion(format, pos + 1);
+        if (isIntegerConversion(directive.conversion)) {
+            formatConversion(sink, directive, arguments);
         } else {
-            sink.put(format.substr(pos, spec.end - pos));
+            sink.put(format.substr(pos, directive.end - pos));
         }
-        pos = spec.end;
+        pos = directive.end;
     }
     return sink.size();
 }

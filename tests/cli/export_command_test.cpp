@@ -1,3 +1,4 @@
+#include "CliRunner.h"
 #include "cli/CliCommand.h"
 #include "document/PixWriter.h"
 
@@ -12,30 +13,8 @@
 namespace tessellon::cli {
 namespace {
 
-    struct CliRun {
-        int status;
-        std::string out;
-        std::string err;
-    };
-
-    CliRun runCommandLine(const std::vector<std::string>& args)
-    {
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = runCli(args, { out, err });
-        return { status, out.str(), err.str() };
-    }
-
-    std::string textOf(const std::string& path)
-    {
-        const auto bytes = test::readBytes(path);
-        return { bytes.begin(), bytes.end() };
-    }
-
-    void writeText(const std::string& path, const std::string& text)
-    {
-        test::writeBytes(path, { text.begin(), text.end() });
-    }
+    using test::CliRun;
+    using test::runCommandLine;
 
     // A folder with the two-glyph font as font.pix.
     struct Fixture {
@@ -54,7 +33,7 @@ namespace {
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.out, ranLines);
         EXPECT_EQ(run.err, "");
-        EXPECT_EQ(textOf(f.path("font.c")), test::twoGlyphDefaultOutput);
+        EXPECT_EQ(test::readText(f.path("font.c")), test::twoGlyphDefaultOutput);
         // The command line keeps no script of its own.
         EXPECT_FALSE(std::filesystem::exists(f.path("tessellon.spt")));
     }
@@ -63,17 +42,17 @@ namespace {
     {
         Fixture f;
         // LF, CR and CR LF line ends, and a line end at the very end: the script sees CR LF.
-        writeText(f.path("s.spt"), "int i;\ni=0;\rWRITE(\"a\r\nb\");\r\n");
+        test::writeText(f.path("s.spt"), "int i;\ni=0;\rWRITE(\"a\r\nb\");\r\n");
         const CliRun run
             = runCommandLine({ "export", f.font(), "-s", f.path("s.spt"), "-o", f.path("out") });
         EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(textOf(f.path("out")), "a\r\nb");
+        EXPECT_EQ(test::readText(f.path("out")), "a\r\nb");
     }
 
     TEST(CliExport, CompileErrorExitsOneWithTheErrorLine)
     {
         Fixture f;
-        writeText(f.path("bad.spt"), "int i;\n\ni = 3 $ 4;\n");
+        test::writeText(f.path("bad.spt"), "int i;\n\ni = 3 $ 4;\n");
         const CliRun run = runCommandLine(
             { "export", f.font(), "-o", f.path("out.c"), "-s", f.path("bad.spt") });
         EXPECT_EQ(run.status, 1);
@@ -85,20 +64,20 @@ namespace {
     TEST(CliExport, RunErrorsStillExitZero)
     {
         Fixture f;
-        writeText(f.path("div.spt"), "int x;\nx = 5 / 0;\nWRITE(\"done\");");
+        test::writeText(f.path("div.spt"), "int x;\nx = 5 / 0;\nWRITE(\"done\");");
         const CliRun run = runCommandLine(
             { "export", f.font(), "-o", f.path("out.c"), "-s", f.path("div.spt") });
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.out,
             "Compiling...\nNo error\nRun...\nrun error: divided by 0\nrun error: divided by "
             "0\nOK\n");
-        EXPECT_EQ(textOf(f.path("out.c")), "done");
+        EXPECT_EQ(test::readText(f.path("out.c")), "done");
     }
 
     TEST(CliExport, UnreadableFontGivesTheInfoMessage)
     {
         Fixture f;
-        writeText(f.path("text.pix"), "hello");
+        test::writeText(f.path("text.pix"), "hello");
         const CliRun run = runCommandLine({ "export", f.path("text.pix"), "-o", f.path("out.c") });
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.err, "This is not an font pixel file!\n");
@@ -148,7 +127,7 @@ namespace {
     TEST(CliExport, MaxSecondsStopsAnEndlessScriptWithStatusThree)
     {
         Fixture f;
-        writeText(f.path("endless.spt"), "int i;\nfor(i=0;0<1;i++) WRITE(\"x\");");
+        test::writeText(f.path("endless.spt"), "int i;\nfor(i=0;0<1;i++) WRITE(\"x\");");
         const CliRun run = runCommandLine({ "export", f.font(), "-o", f.path("out.c"), "-s",
             f.path("endless.spt"), "--max-seconds", "0.2" });
         EXPECT_EQ(run.status, 3);
@@ -164,7 +143,7 @@ namespace {
             const CliRun run = runCommandLine(
                 { "export", f.font(), "-o", f.path("font.c"), "--max-seconds", limit });
             EXPECT_EQ(run.status, 0) << limit;
-            EXPECT_EQ(textOf(f.path("font.c")), test::twoGlyphDefaultOutput);
+            EXPECT_EQ(test::readText(f.path("font.c")), test::twoGlyphDefaultOutput);
         }
     }
 

@@ -1,3 +1,4 @@
+#include "CliRunner.h"
 #include "cli/CliCommand.h"
 #include "document/PixWriter.h"
 
@@ -9,19 +10,8 @@
 namespace tessellon::cli {
 namespace {
 
-    struct CliRun {
-        int status;
-        std::string out;
-        std::string err;
-    };
-
-    CliRun runCommandLine(const std::vector<std::string>& args)
-    {
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = runCli(args, { out, err });
-        return { status, out.str(), err.str() };
-    }
+    using test::CliRun;
+    using test::runCommandLine;
 
     TEST(CliInfo, PrintsGlyphCountSizeAndCodes)
     {

@@ -15,12 +15,6 @@ using namespace tessellon;
 
 namespace {
 
-std::string textOf(const std::string& path)
-{
-    const auto bytes = test::readBytes(path);
-    return { bytes.begin(), bytes.end() };
-}
-
 std::string examplePath(const std::string& name) { return std::string(SCRIPTS_DIR) + "/" + name; }
 
 // Runs an example script file over font into path and returns the file's text.
@@ -32,7 +26,7 @@ std::string exportWith(const std::string& scriptName, const FontLib& font, const
     const ExportSource source = makeExportSource(path, font);
     const ExportRunResult result = runExportScript(csub, source, joinScriptLines(script.lines));
     EXPECT_EQ(result.status, ExportRunStatus::Ran) << scriptName;
-    return textOf(path);
+    return test::readText(path);
 }
 
 // Two 11 x 3 glyphs: the packed layout's worked example and a blank one.
@@ -59,7 +53,7 @@ bool compilesAsC(const test::TempDir& dir, const std::string& generated)
 
 TEST(ExampleScripts, DefaultFileHoldsTheDefaultScriptWithCrLf)
 {
-    const std::string text = textOf(examplePath("default.spt"));
+    const std::string text = test::readText(examplePath("default.spt"));
     EXPECT_EQ(text, joinScriptLines(defaultScript()));
 }
 
@@ -136,7 +130,8 @@ TEST(ExampleScripts, OutputsCompileAsC)
     const FontLib font = elevenByThreePair();
     for (const char* name : { "oled_pages.spt", "packed_blob.spt" }) {
         exportWith(name, font, dir.path("generated.h"));
-        EXPECT_TRUE(compilesAsC(dir, dir.path("generated.h"))) << name << ":\n"
-                                                               << textOf(dir.path("cc.log"));
+        EXPECT_TRUE(compilesAsC(dir, dir.path("generated.h")))
+            << name << ":\n"
+            << test::readText(dir.path("cc.log"));
     }
 }

@@ -16,12 +16,6 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-std::string textOf(const std::string& path)
-{
-    const auto bytes = test::readBytes(path);
-    return { bytes.begin(), bytes.end() };
-}
-
 struct Export {
     ExportRunResult result;
     Lines lines;
@@ -58,7 +52,7 @@ TEST(ExportRun, DefaultScriptOnTwoGlyphsGivesSevenCrLfLines)
     EXPECT_EQ(run.result.status, ExportRunStatus::Ran);
     EXPECT_TRUE(run.result.message.empty());
     EXPECT_EQ(run.lines, ranLines);
-    EXPECT_EQ(textOf(out), test::twoGlyphDefaultOutput);
+    EXPECT_EQ(test::readText(out), test::twoGlyphDefaultOutput);
 }
 
 TEST(ExportRun, SixBuiltInsOnTheElevenByThreeGlyph)
@@ -76,7 +70,7 @@ TEST(ExportRun, SixBuiltInsOnTheElevenByThreeGlyph)
                                  "\x81\xA0\x42\x60\xFF\xE0"
                                  "\x81\x42\xFF\xA6\xE0"
                                  "\x05\x06\x04\x04\x04\x04\x06\x05\x05\x06\x07";
-    EXPECT_EQ(textOf(out), expected);
+    EXPECT_EQ(test::readText(out), expected);
 }
 
 TEST(ExportRun, GetUnicodeOfFFFFIs65535)
@@ -86,7 +80,7 @@ TEST(ExportRun, GetUnicodeOfFFFFIs65535)
     const Export run = runScript(test::elevenByThreeFont(0xFFFF), out,
         "int i,c;\r\ni=0;\r\nc=GETUNICODE(i);\r\nWRITE(\"%d %x\",c,c);");
     EXPECT_EQ(run.result.status, ExportRunStatus::Ran);
-    EXPECT_EQ(textOf(out), "65535 ffff");
+    EXPECT_EQ(test::readText(out), "65535 ffff");
 }
 
 TEST(ExportRun, IndexOutsideTheFontWritesNothingInEveryLayout)
@@ -98,7 +92,7 @@ TEST(ExportRun, IndexOutsideTheFontWritesNothingInEveryLayout)
         "PUTITEMZIPBIN(i);PUTITEMCOL(i);PUTITEMCOLBIN(i);\r\n"
         "c=GETUNICODE(i);\r\nWRITE(\"%d\",c);");
     EXPECT_EQ(run.result.status, ExportRunStatus::Ran);
-    EXPECT_EQ(textOf(out), "0");
+    EXPECT_EQ(test::readText(out), "0");
 }
 
 TEST(ExportRun, FontWithoutCodeTableNamesArraysByIndex)
@@ -110,7 +104,7 @@ TEST(ExportRun, FontWithoutCodeTableNamesArraysByIndex)
     font.info.codeTableFlag = 0;
     const Export run = runScript(font, out, joinScriptLines(defaultScript()));
     EXPECT_EQ(run.result.status, ExportRunStatus::Ran);
-    const std::string text = textOf(out);
+    const std::string text = test::readText(out);
     EXPECT_NE(text.find("uc2_0000[] = {0x18,0x24,};"), std::string::npos) << text;
     EXPECT_NE(text.find("uc2_0001[] = {0x3c,0x42,};"), std::string::npos) << text;
 }
@@ -146,7 +140,7 @@ TEST(ExportRun, SecondRunReplacesTheFirstCompletely)
     runScript(test::twoGlyphFont(), out, joinScriptLines(defaultScript()));
     const Export second = runScript(test::twoGlyphFont(), out, "WRITE(\"short\");");
     EXPECT_EQ(second.result.status, ExportRunStatus::Ran);
-    EXPECT_EQ(textOf(out), "short");
+    EXPECT_EQ(test::readText(out), "short");
     EXPECT_FALSE(std::filesystem::exists(dir.path("font.c")));
 }
 
@@ -183,7 +177,7 @@ TEST(ExportRun, StopCheckEndsAScriptThatNeverEnds)
     EXPECT_EQ(run.result.status, ExportRunStatus::Stopped);
     EXPECT_TRUE(hasRunError(run.lines));
     EXPECT_EQ(std::count(run.lines.begin(), run.lines.end(), "OK"), 0);
-    const std::string text = textOf(out);
+    const std::string text = test::readText(out);
     EXPECT_FALSE(text.empty());
     EXPECT_EQ(text.find_first_not_of('x'), std::string::npos);
 }

@@ -13,12 +13,6 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-std::string textOf(const std::string& path)
-{
-    const auto bytes = test::readBytes(path);
-    return { bytes.begin(), bytes.end() };
-}
-
 struct Session {
     explicit Session(const test::TempDir& dir)
         : session(dir.path("program/tessellon.spt"),
@@ -42,8 +36,8 @@ TEST(ExportSession, FirstUseShowsTheDefaultScriptAndExportSavesIt)
 
     const ExportRunResult result = s.session.RunExport(editor);
     EXPECT_EQ(result.status, ExportRunStatus::Ran);
-    EXPECT_EQ(textOf(dir.path("font.c")), test::twoGlyphDefaultOutput);
-    const std::string saved = textOf(s.session.scriptFilePath());
+    EXPECT_EQ(test::readText(dir.path("font.c")), test::twoGlyphDefaultOutput);
+    const std::string saved = test::readText(s.session.scriptFilePath());
     EXPECT_EQ(saved.rfind("int i,unicode;\r\nWRITE(", 0), 0u);
     EXPECT_EQ(saved.substr(saved.size() - 3), "\");");
 }
@@ -67,7 +61,7 @@ TEST(ExportSession, EmptyScriptFileGivesAnEmptyEditor)
     const FontLib font = test::twoGlyphFont();
     s.session.PrepareExport(dir.path("a.c"), font);
     ASSERT_EQ(s.session.RunExport({}).status, ExportRunStatus::Ran);
-    EXPECT_EQ(textOf(s.session.scriptFilePath()), "");
+    EXPECT_EQ(test::readText(s.session.scriptFilePath()), "");
     EXPECT_TRUE(s.session.PrepareExport(dir.path("a.c"), font).empty());
 }
 
@@ -121,7 +115,7 @@ TEST(ExportSession, ScriptLinesAreJoinedWithCrLf)
     s.session.PrepareExport(dir.path("font.c"), font);
     // A string literal that spans lines keeps the CR LF between them.
     s.session.RunExport({ "WRITE(\"a", "b\");" });
-    EXPECT_EQ(textOf(dir.path("font.c")), "a\r\nb");
+    EXPECT_EQ(test::readText(dir.path("font.c")), "a\r\nb");
 }
 
 TEST(ExportSession, OutputNameWithoutExtensionIsUsedUnchanged)

@@ -8,17 +8,6 @@ using namespace tessellon;
 
 namespace {
 
-std::string textOf(const std::string& path)
-{
-    const auto bytes = test::readBytes(path);
-    return { bytes.begin(), bytes.end() };
-}
-
-void writeText(const std::string& path, const std::string& text)
-{
-    test::writeBytes(path, { text.begin(), text.end() });
-}
-
 } // namespace
 
 TEST(OutputFile, CreatesAMissingFile)
@@ -29,18 +18,18 @@ TEST(OutputFile, CreatesAMissingFile)
     ASSERT_TRUE(created.file) << created.message;
     EXPECT_EQ(std::fputs("x", created.file.get()), 1);
     EXPECT_TRUE(closeOutputFile(std::move(created.file)));
-    EXPECT_EQ(textOf(path), "x");
+    EXPECT_EQ(test::readText(path), "x");
 }
 
 TEST(OutputFile, TruncatesAnExistingFile)
 {
     test::TempDir folder;
     const std::string path = folder.path("font");
-    writeText(path, "old contents");
+    test::writeText(path, "old contents");
     OutputFileResult created = createOutputFile(path);
     ASSERT_TRUE(created.file);
     EXPECT_TRUE(closeOutputFile(std::move(created.file)));
-    EXPECT_EQ(textOf(path), "");
+    EXPECT_EQ(test::readText(path), "");
 }
 
 TEST(OutputFile, FolderOrMissingParentCannotBeCreated)

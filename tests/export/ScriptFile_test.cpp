@@ -10,17 +10,6 @@ using namespace tessellon;
 
 namespace {
 
-std::string textOf(const std::string& path)
-{
-    const auto bytes = test::readBytes(path);
-    return { bytes.begin(), bytes.end() };
-}
-
-void writeText(const std::string& path, const std::string& text)
-{
-    test::writeBytes(path, { text.begin(), text.end() });
-}
-
 } // namespace
 using Lines = std::vector<std::string>;
 
@@ -30,7 +19,7 @@ TEST(ScriptFile, WritesTheLinesJoinedWithCrLf)
     const std::string path = folder.path("tessellon.spt");
     const ScriptWriteResult written = writeScriptFile(path, { "int i;", " ", "WRITE(\"x\");" });
     ASSERT_TRUE(written.ok) << written.message;
-    EXPECT_EQ(textOf(path), "int i;\r\n \r\nWRITE(\"x\");");
+    EXPECT_EQ(test::readText(path), "int i;\r\n \r\nWRITE(\"x\");");
 }
 
 TEST(ScriptFile, DefaultScriptRoundTrips)
@@ -38,7 +27,7 @@ TEST(ScriptFile, DefaultScriptRoundTrips)
     test::TempDir folder;
     const std::string path = folder.path("tessellon.spt");
     ASSERT_TRUE(writeScriptFile(path, defaultScript()).ok);
-    const std::string bytes = textOf(path);
+    const std::string bytes = test::readText(path);
     EXPECT_EQ(bytes.substr(0, 16), "int i,unicode;\r\n");
     const std::string ending = "}\r\nWRITE(\"};\\n\");";
     ASSERT_GT(bytes.size(), ending.size());
@@ -54,7 +43,7 @@ TEST(ScriptFile, ReadsAnyLineEnds)
 {
     test::TempDir folder;
     const std::string path = folder.path("mixed.spt");
-    writeText(path, "a\nb\r\nc\rd\n");
+    test::writeText(path, "a\nb\r\nc\rd\n");
     const ScriptReadResult read = readScriptFile(path);
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(read.lines, (Lines { "a", "b", "c", "d" }));
@@ -64,7 +53,7 @@ TEST(ScriptFile, EmptyFileGivesNoLinesNotAFailure)
 {
     test::TempDir folder;
     const std::string path = folder.path("empty.spt");
-    writeText(path, "");
+    test::writeText(path, "");
     const ScriptReadResult read = readScriptFile(path);
     EXPECT_TRUE(read.ok);
     EXPECT_TRUE(read.lines.empty());
@@ -92,11 +81,11 @@ TEST(ScriptFile, WritingReplacesTheOldFileWhole)
 {
     test::TempDir folder;
     const std::string path = folder.path("s.spt");
-    writeText(path, "a much longer old script text\r\nwith two lines");
+    test::writeText(path, "a much longer old script text\r\nwith two lines");
     ASSERT_TRUE(writeScriptFile(path, { "new" }).ok);
-    EXPECT_EQ(textOf(path), "new");
+    EXPECT_EQ(test::readText(path), "new");
     ASSERT_TRUE(writeScriptFile(path, {}).ok);
-    EXPECT_EQ(textOf(path), "");
+    EXPECT_EQ(test::readText(path), "");
 }
 
 TEST(ScriptFile, WritingCreatesAMissingFolder)
@@ -104,7 +93,7 @@ TEST(ScriptFile, WritingCreatesAMissingFolder)
     test::TempDir folder;
     const std::string path = folder.path("user/data/tessellon.spt");
     ASSERT_TRUE(writeScriptFile(path, { "x" }).ok);
-    EXPECT_EQ(textOf(path), "x");
+    EXPECT_EQ(test::readText(path), "x");
 }
 
 TEST(ProgramScriptFile, ProgramFolderWhenFilesCanBeCreatedThere)
@@ -147,9 +136,9 @@ TEST(ScriptFile, OverlargeFileIsRefused)
 {
     test::TempDir folder;
     const std::string path = folder.path("huge.spt");
-    writeText(path, std::string(maxScriptFileBytes + 1, 'x'));
+    test::writeText(path, std::string(maxScriptFileBytes + 1, 'x'));
     EXPECT_FALSE(readScriptFile(path).ok);
-    writeText(path, std::string(maxScriptFileBytes, 'x'));
+    test::writeText(path, std::string(maxScriptFileBytes, 'x'));
     const ScriptReadResult read = readScriptFile(path);
     ASSERT_TRUE(read.ok);
     ASSERT_EQ(read.lines.size(), 1u);

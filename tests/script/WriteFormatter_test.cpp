@@ -60,10 +60,10 @@ TEST(WriteFormatter, SignedConversionsMatchTheCLibrary)
         for (const auto& flags : flagSets(false)) {
             for (const auto& width : widths) {
                 for (const auto& precision : precisions) {
-                    const std::string spec = "[%" + flags + width + precision + conversion + "]";
+                    const std::string directive = "[%" + flags + width + precision + conversion + "]";
                     for (const std::uint32_t value : values) {
-                        ASSERT_EQ(format(spec, { value }), reference(spec, static_cast<int>(value)))
-                            << spec << " " << value;
+                        ASSERT_EQ(format(directive, { value }), reference(directive, static_cast<int>(value)))
+                            << directive << " " << value;
                         ++checked;
                     }
                 }
@@ -80,11 +80,11 @@ TEST(WriteFormatter, UnsignedConversionsMatchTheCLibrary)
         for (const auto& flags : flagSets(alternateDefined)) {
             for (const auto& width : widths) {
                 for (const auto& precision : precisions) {
-                    const std::string spec = "<%" + flags + width + precision + conversion + ">";
+                    const std::string directive = "<%" + flags + width + precision + conversion + ">";
                     for (const std::uint32_t value : values) {
                         ASSERT_EQ(
-                            format(spec, { value }), reference(spec, static_cast<unsigned>(value)))
-                            << spec << " " << value;
+                            format(directive, { value }), reference(directive, static_cast<unsigned>(value)))
+                            << directive << " " << value;
                     }
                 }
             }
@@ -118,9 +118,9 @@ TEST(WriteFormatter, StarWidthAndPrecisionMatchTheCLibrary)
 
 TEST(WriteFormatter, CharacterConversionMatchesTheCLibrary)
 {
-    for (const std::string spec : { "%c", "%5c", "%-5c", "%1c", "%-c" }) {
+    for (const std::string directive : { "%c", "%5c", "%-5c", "%1c", "%-c" }) {
         for (const std::uint32_t value : { 65u, 122u, 0x141u, 0xFFu, 32u }) {
-            EXPECT_EQ(format(spec, { value }), reference(spec, static_cast<int>(value))) << spec;
+            EXPECT_EQ(format(directive, { value }), reference(directive, static_cast<int>(value))) << directive;
         }
     }
 }

@@ -24,5 +24,7 @@ private:
 
 std::vector<std::uint8_t> readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+std::string readText(const std::string& path);
+void writeText(const std::string& path, const std::string& text);
 
 } // namespace tessellon::test

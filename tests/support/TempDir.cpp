@@ -33,4 +33,15 @@ void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
         reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+std::string readText(const std::string& path)
+{
+    const auto bytes = readBytes(path);
+    return { bytes.begin(), bytes.end() };
+}
+
+void writeText(const std::string& path, const std::string& text)
+{
+    writeBytes(path, { text.begin(), text.end() });
+}
+
 } // namespace tessellon::test
