@@ -2,11 +2,11 @@
 
 #include "creation/CharSetFormat.h"
 #include "document/LittleEndian.h"
+#include "document/RandomName.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <random>
 #include <system_error>
 #include <vector>
 
@@ -18,13 +18,7 @@ namespace {
 
     std::string uniqueName()
     {
-        static constexpr char digits[] = "0123456789abcdef";
-        std::random_device entropy;
-        std::string name = TemporaryCharSetFile::namePrefix;
-        for (int i = 0; i < 8; ++i) {
-            name += digits[entropy() % 16];
-        }
-        return name + ".tmp";
+        return std::string(TemporaryCharSetFile::namePrefix) + randomHexDigits(8) + ".tmp";
     }
 
     std::vector<std::uint8_t> encode(std::span<const std::uint16_t> codes)

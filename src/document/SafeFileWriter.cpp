@@ -1,9 +1,10 @@
 #include "document/SafeFileWriter.h"
 
+#include "document/RandomName.h"
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -18,13 +19,7 @@ namespace {
 
     std::string temporaryNameBeside(const std::string& target)
     {
-        static constexpr char digits[] = "0123456789abcdef";
-        std::random_device entropy;
-        std::string suffix = ".tmp-";
-        for (int i = 0; i < 12; ++i) {
-            suffix += digits[entropy() % 16];
-        }
-        return target + suffix;
+        return target + ".tmp-" + randomHexDigits(12);
     }
 
     bool flushToDisk(std::FILE* file)

@@ -1,8 +1,9 @@
 #include "export/ProgramScriptFile.h"
 
+#include "document/RandomName.h"
+
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <system_error>
 
 namespace tessellon {
@@ -11,16 +12,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-    std::string probeName()
-    {
-        static constexpr char digits[] = "0123456789abcdef";
-        std::random_device entropy;
-        std::string name = ".tessellon-probe-";
-        for (int i = 0; i < 12; ++i) {
-            name += digits[entropy() % 16];
-        }
-        return name;
-    }
+    std::string probeName() { return ".tessellon-probe-" + randomHexDigits(12); }
 
 } // namespace
 
