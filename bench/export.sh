@@ -4,7 +4,7 @@
 # Usage: bench/export.sh [FOLDER [RUNS]]   (FOLDER: where the files go, default the temp folder)
 set -eu
 cd "$(dirname "$0")/.."
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSELLON_BENCH=ON \
-    -DTESSELLON_TESTS=OFF >/dev/null
-cmake --build build-bench --target export_bench -j 2 >/dev/null
-exec build-bench/bench/export_bench "$@"
+BUILD_DIR=${BUILD_DIR:-build-bench}
+export BUILD_DIR
+bench/build_targets.sh export_bench
+exec "$BUILD_DIR/bench/export_bench" "$@"

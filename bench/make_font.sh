@@ -4,7 +4,7 @@
 # Prints the best and median wall time of each over RUNS runs, the ratio of the best times,
 # and where the time of make went.
 #
-#   bench/make_font.sh            (RUNS=7 BUILD_DIR=build by default)
+#   bench/make_font.sh            (RUNS=7 BUILD_DIR=build-bench by default)
 #
 # Installs fonts-droid-fallback, libfreetype-dev and pkg-config when they are missing (as
 # root or with sudo), builds tessellon-cli when it is missing and ft_limit into bench/out/.
@@ -12,7 +12,7 @@ set -euo pipefail
 
 cd "$(dirname "$0")/.."
 REPO=$(pwd)
-BUILD_DIR=${BUILD_DIR:-build}
+BUILD_DIR=${BUILD_DIR:-build-bench}
 RUNS=${RUNS:-7}
 OUT=$REPO/bench/out
 CLI=$REPO/$BUILD_DIR/bin/tessellon-cli
@@ -65,10 +65,7 @@ install_missing
 FONT=$(dpkg -L fonts-droid-fallback | grep '/DroidSansFallbackFull.ttf$' | head -n 1)
 mkdir -p "$OUT"
 cc -O2 -o "$OUT/ft_limit" "$(find_reference)" $(pkg-config --cflags --libs freetype2)
-if [ ! -x "$CLI" ]; then
-    cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release >&2
-    cmake --build "$BUILD_DIR" -j 2 --target tessellon-cli >&2
-fi
+BUILD_DIR=$BUILD_DIR "$REPO/bench/build_targets.sh" tessellon-cli tessellon_charsets
 
 make_font() {
     "$CLI" make "$OUT/droid16.pix" --width 16 --height 16 --font "$FONT" --px 16 \

@@ -5,10 +5,10 @@
 set -eu
 cd "$(dirname "$0")/../.."
 BUILD_DIR=${BUILD_DIR:-build-bench}
+export BUILD_DIR
 OUT=docs/screenshots
 WORK=$(mktemp -d)
-cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSELLON_BENCH=ON -DTESSELLON_TESTS=OFF >/dev/null
-cmake --build "$BUILD_DIR" -j "${JOBS:-2}" --target tessellon make_sample_pix >/dev/null
+bench/build_targets.sh tessellon make_sample_pix
 "$BUILD_DIR/bench/editor/make_sample_pix" "$WORK/sample.pix" 12 16
 
 DISPLAY_NUMBER=${DISPLAY_NUMBER:-97}
