@@ -31,14 +31,13 @@ CharSetMeasure measureCharSet(ByteSource& source)
 
 CharSetMeasure measureCharSetFile(const std::string& path)
 {
-    std::string reason;
-    auto source = FileByteSource::open(path, reason);
+    auto source = FileByteSource::open(path);
     if (!source) {
         CharSetMeasure measure;
-        measure.message = "Cannot open file " + path + ": " + reason;
+        measure.message = "Cannot open file " + path + ": " + source.message();
         return measure;
     }
-    return measureCharSet(*source);
+    return measureCharSet(**source);
 }
 
 } // namespace tessellon

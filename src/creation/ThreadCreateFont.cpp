@@ -138,13 +138,12 @@ void ThreadCreateFont::run()
 
 void ThreadCreateFont::Execute()
 {
-    std::string reason;
-    auto source = FileByteSource::open(m_charSetPath, reason);
+    auto source = FileByteSource::open(m_charSetPath);
     GlyphRenderer renderer;
     renderer.BeginRender(m_params.font, m_params.glyphWidth, m_params.glyphHeight, m_params.offsetX,
         m_params.offsetY);
     if (source) {
-        CharSetReader reader(*source);
+        CharSetReader reader(**source);
         drawGlyphs(reader, renderer);
     }
     renderer.EndRender();

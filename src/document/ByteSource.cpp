@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tessellon {
 
@@ -18,32 +20,31 @@ bool MemoryByteSource::readAt(std::uint64_t offset, std::span<std::uint8_t> dest
     return true;
 }
 
-std::unique_ptr<FileByteSource> FileByteSource::open(
-    const std::string& path, std::string& errorText)
+Result<std::unique_ptr<FileByteSource>> FileByteSource::open(const std::string& path)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        errorText = "it is a folder";
-        return nullptr;
+    // Without O_NONBLOCK opening a FIFO waits for a writer, possibly for ever.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return failure(std::strerror(errno));
     }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    struct stat status { };
+    if (::fstat(descriptor, &status) != 0) {
+        const int error = errno;
+        ::close(descriptor);
+        return failure(std::strerror(error));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return failure(S_ISDIR(status.st_mode) ? "it is a folder" : "it is not a regular file");
+    }
+    std::FILE* file = ::fdopen(descriptor, "rb");
     if (!file) {
-        errorText = std::strerror(errno);
-        return nullptr;
-    }
-    if (std::fseek(file, 0, SEEK_END) != 0) {
-        errorText = std::strerror(errno);
-        std::fclose(file);
-        return nullptr;
-    }
-    const long end = std::ftell(file);
-    if (end < 0) {
-        errorText = std::strerror(errno);
-        std::fclose(file);
-        return nullptr;
+        const int error = errno;
+        ::close(descriptor);
+        return failure(std::strerror(error));
     }
     return std::unique_ptr<FileByteSource>(
-        new FileByteSource(file, static_cast<std::uint64_t>(end)));
+        new FileByteSource(file, static_cast<std::uint64_t>(status.st_size)));
 }
 
 FileByteSource::~FileByteSource() { std::fclose(m_file); }
@@ -56,7 +57,7 @@ bool FileByteSource::readAt(std::uint64_t offset, std::span<std::uint8_t> destin
     if (destination.empty()) {
         return true;
     }
-    if (std::fseek(m_file, static_cast<long>(offset), SEEK_SET) != 0) {
+    if (::fseeko(m_file, static_cast<off_t>(offset), SEEK_SET) != 0) {
         return false;
     }
     return std::fread(destination.data(), 1, destination.size(), m_file) == destination.size();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/Result.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -33,8 +35,9 @@ private:
 
 class FileByteSource final : public ByteSource {
 public:
-    // Null with errorText set when the file cannot be opened or measured.
-    static std::unique_ptr<FileByteSource> open(const std::string& path, std::string& errorText);
+    // The reason, without the path, when the file cannot be opened or measured or is not a
+    // regular file (a FIFO or a device would block or never end).
+    static Result<std::unique_ptr<FileByteSource>> open(const std::string& path);
     ~FileByteSource() override;
 
     std::uint64_t size() const override { return m_size; }

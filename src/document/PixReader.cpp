@@ -56,12 +56,12 @@ namespace {
 
 PixReadResult readPixFile(const std::string& path)
 {
-    std::string reason;
-    auto source = FileByteSource::open(path, reason);
+    auto source = FileByteSource::open(path);
     if (!source) {
-        return failure(PixReadStatus::CannotOpen, "Cannot open file " + path + ": " + reason);
+        return failure(
+            PixReadStatus::CannotOpen, "Cannot open file " + path + ": " + source.message());
     }
-    return readPix(*source);
+    return readPix(**source);
 }
 
 PixReadResult readPix(ByteSource& source)

@@ -114,11 +114,10 @@ namespace {
     {
         test::ScratchFolder folder("reader-file");
         const auto path = folder.write("set.txt", { 'A', 'B', 0xC4 });
-        std::string reason;
-        auto source = FileByteSource::open(path, reason);
-        ASSERT_TRUE(source);
+        auto source = FileByteSource::open(path);
+        ASSERT_TRUE(source) << source.message();
         const std::vector<Unit> expected { { 0x41, 1 }, { 0x42, 2 }, { 0xC4, 3 } };
-        EXPECT_EQ(readUnits(*source), expected);
+        EXPECT_EQ(readUnits(**source), expected);
     }
 
 } // namespace

@@ -13,14 +13,13 @@ namespace {
 
     std::vector<std::uint16_t> codesOf(const std::string& name)
     {
-        std::string reason;
-        auto source = FileByteSource::open(charSetFilePath(TESSELLON_PROGRAM_DIR, name), reason);
+        auto source = FileByteSource::open(charSetFilePath(TESSELLON_PROGRAM_DIR, name));
         std::vector<std::uint16_t> codes;
         if (!source) {
-            ADD_FAILURE() << name << ": " << reason;
+            ADD_FAILURE() << name << ": " << source.message();
             return codes;
         }
-        CharSetReader reader(*source);
+        CharSetReader reader(**source);
         while (const auto code = reader.next()) {
             codes.push_back(*code);
         }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace tessellon {
 namespace {
 
@@ -164,6 +166,14 @@ namespace {
 
         const PixReadResult folder = readPixFile(dir.root().string());
         EXPECT_EQ(folder.status, PixReadStatus::CannotOpen);
+
+        // Opening a FIFO for reading would wait for a writer that never comes.
+        const std::string fifo = dir.path("fifo.pix");
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        const PixReadResult notRegular = readPixFile(fifo);
+        EXPECT_EQ(notRegular.status, PixReadStatus::CannotOpen);
+        EXPECT_NE(notRegular.message.find("not a regular file"), std::string::npos)
+            << notRegular.message;
     }
 
 } // namespace
