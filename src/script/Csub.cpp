@@ -97,6 +97,9 @@ std::uint32_t Csub::variable(const std::string& name) const
     return 0;
 }
 
-std::string Csub::disassembly() const { return disassemble(m_memory->program()); }
+std::string Csub::disassembly() const
+{
+    return disassemble(m_memory->program(), m_memory->symbols);
+}
 
 } // namespace tessellon

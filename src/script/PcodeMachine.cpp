@@ -186,35 +186,19 @@ void PcodeMachine::store(bool pushValue)
     }
 }
 
+// Service numbers without a service do nothing.
 void PcodeMachine::call(const Instruction& instruction)
 {
-    switch (instruction.operand) {
-    case 0:
+    const ServiceInfo* service = serviceInfo(instruction.operand);
+    if (!service) {
+        return;
+    }
+    if (service->argument == ServiceArgument::Format) {
         callWrite(instruction.argCount);
-        break;
-    case 1:
-        callPutItem(0, 0, 0);
-        break;
-    case 2:
-        callPutItem(1, 0, 0);
-        break;
-    case 3:
-        callPutItem(0, 1, 0);
-        break;
-    case 4:
-        callPutItem(1, 1, 0);
-        break;
-    case 5:
-        callPutItem(0, 0, 1);
-        break;
-    case 6:
-        callPutItem(0, 1, 1);
-        break;
-    case 7:
+    } else if (service->givesValue) {
         callGetUnicode();
-        break;
-    default:
-        break;
+    } else {
+        callPutItem(service->item);
     }
 }
 
@@ -239,12 +223,12 @@ void PcodeMachine::callWrite(std::uint8_t argCount)
 }
 
 // A count below 0 writes nothing; one above the buffer writes the whole buffer.
-void PcodeMachine::callPutItem(std::int32_t zip, std::int32_t bin, std::int32_t col)
+void PcodeMachine::callPutItem(const ItemFlags& flags)
 {
     const std::uint32_t index = pop();
     std::int32_t count = 0;
     if (m_putItem) {
-        count = m_putItem(m_itemBuffer, index, zip, bin, col);
+        count = m_putItem(m_itemBuffer, index, flags.zip, flags.bin, flags.col);
     }
     const std::size_t size = std::min<std::size_t>(std::max(count, 0), itemBufferSize);
     emit({ m_itemBuffer.data(), size });

@@ -3,6 +3,7 @@
 #include "script/ScriptCallbacks.h"
 #include "script/ScriptMemory.h"
 #include "script/ScriptOutput.h"
+#include "script/Service.h"
 
 #include <array>
 #include <cstdint>
@@ -60,7 +61,7 @@ private:
     void store(bool pushValue);
     void call(const Instruction& instruction);
     void callWrite(std::uint8_t argCount);
-    void callPutItem(std::int32_t zip, std::int32_t bin, std::int32_t col);
+    void callPutItem(const ItemFlags& flags);
     void callGetUnicode();
     void emit(std::span<const std::uint8_t> bytes);
     void runError(const char* line);
