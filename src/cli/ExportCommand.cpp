@@ -117,6 +117,7 @@ namespace {
         }
         switch (*result) {
         case ExecuteResult::Ran:
+        case ExecuteResult::StackFull:
             return exitOk;
         case ExecuteResult::CompileError:
             return exitNotCompiled;

@@ -39,8 +39,7 @@ RunEnd PcodeMachine::CsubRun()
             countdown = stopPollInterval;
             ++polls;
             if (stopRequested()) {
-                runError(runErrorStopped);
-                m_end = RunEnd::Stopped;
+                endRun(RunEnd::Stopped, runErrorStopped);
                 break;
             }
         }
@@ -55,70 +54,70 @@ RunEnd PcodeMachine::CsubRun()
                 runError(runErrorUnknownInstruction);
                 break;
             }
-            push(symbolOffset(operand));
+            running = push(symbolOffset(operand));
             break;
         case Opcode::LDC:
-            push(operand);
+            running = push(operand);
             break;
         case Opcode::LOD:
             if (operand >= symbolTableSize) {
                 runError(runErrorUnknownInstruction);
                 break;
             }
-            push(m_memory.loadWord(symbolOffset(operand)));
+            running = push(m_memory.loadWord(symbolOffset(operand)));
             break;
         case Opcode::MPI: {
             const std::uint32_t b = pop();
-            push(pop() * b);
+            running = push(pop() * b);
             break;
         }
         case Opcode::DVI:
-            divide();
+            running = divide();
             break;
         case Opcode::SBI: {
             const std::uint32_t b = pop();
-            push(pop() - b);
+            running = push(pop() - b);
             break;
         }
         case Opcode::ADI: {
             const std::uint32_t b = pop();
-            push(pop() + b);
+            running = push(pop() + b);
             break;
         }
         case Opcode::STO:
-            store(false);
+            running = store(false);
             break;
         case Opcode::STN:
-            store(true);
+            running = store(true);
             break;
         case Opcode::GRT: {
             const std::uint32_t b = pop();
-            push(pop() > b ? 1 : 0);
+            running = push(pop() > b ? 1 : 0);
             break;
         }
         case Opcode::LOW: {
             const std::uint32_t b = pop();
-            push(pop() < b ? 1 : 0);
+            running = push(pop() < b ? 1 : 0);
             break;
         }
         case Opcode::GTE: {
             const std::uint32_t b = pop();
-            push(pop() >= b ? 1 : 0);
+            running = push(pop() >= b ? 1 : 0);
             break;
         }
         case Opcode::LWE: {
             const std::uint32_t b = pop();
-            push(pop() <= b ? 1 : 0);
+            running = push(pop() <= b ? 1 : 0);
             break;
         }
         case Opcode::EQU: {
             const std::uint32_t b = pop();
-            push(pop() == b ? 1 : 0);
+            running = push(pop() == b ? 1 : 0);
             break;
         }
         case Opcode::NEQ: {
             const std::uint32_t b = pop();
-            push(pop() != b ? 1 : 0);
+            running = push(pop() != b ? 1 : 0);
             break;
         }
         case Opcode::LAB:
@@ -142,11 +141,10 @@ RunEnd PcodeMachine::CsubRun()
             pc = std::min<std::uint32_t>(labels[operand], codeAreaSize);
             break;
         case Opcode::MST:
-            push(markValue);
+            running = push(markValue);
             break;
         case Opcode::CAL:
-            call(instruction);
-            running = m_end == RunEnd::Finished;
+            running = call(instruction);
             break;
         default:
             runError(runErrorUnknownInstruction);
@@ -160,19 +158,19 @@ RunEnd PcodeMachine::CsubRun()
 
 bool PcodeMachine::stopRequested() { return m_shouldStop && m_shouldStop(); }
 
-void PcodeMachine::divide()
+bool PcodeMachine::divide()
 {
     const std::uint32_t b = pop();
     const std::uint32_t a = pop();
     if (b == 0) {
         runError(runErrorDividedByZero);
-        return;
+        return true;
     }
-    push(a / b);
+    return push(a / b);
 }
 
 // A store outside the data area is refused, as a run error; STN pushes its value either way.
-void PcodeMachine::store(bool pushValue)
+bool PcodeMachine::store(bool pushValue)
 {
     const std::uint32_t value = pop();
     const std::uint32_t offset = pop();
@@ -181,25 +179,24 @@ void PcodeMachine::store(bool pushValue)
     } else {
         m_memory.storeWord(offset, value);
     }
-    if (pushValue) {
-        push(value);
-    }
+    return !pushValue || push(value);
 }
 
 // Service numbers without a service do nothing.
-void PcodeMachine::call(const Instruction& instruction)
+bool PcodeMachine::call(const Instruction& instruction)
 {
     const ServiceInfo* service = serviceInfo(instruction.operand);
     if (!service) {
-        return;
+        return true;
     }
     if (service->argument == ServiceArgument::Format) {
         callWrite(instruction.argCount);
     } else if (service->givesValue) {
-        callGetUnicode();
+        return callGetUnicode();
     } else {
         callPutItem(service->item);
     }
+    return m_end == RunEnd::Finished;
 }
 
 // The compiler notes the argument count in the instruction, so an argument that holds the
@@ -235,11 +232,11 @@ void PcodeMachine::callPutItem(const ItemFlags& flags)
     pop(); // the mark
 }
 
-void PcodeMachine::callGetUnicode()
+bool PcodeMachine::callGetUnicode()
 {
     const std::uint32_t index = pop();
     pop(); // the mark
-    push(m_getUnicode ? m_getUnicode(index) : 0);
+    return push(m_getUnicode ? m_getUnicode(index) : 0);
 }
 
 void PcodeMachine::emit(std::span<const std::uint8_t> bytes)
@@ -248,8 +245,7 @@ void PcodeMachine::emit(std::span<const std::uint8_t> bytes)
         return;
     }
     if (!m_output->write(bytes)) {
-        runError(runErrorOutputFailed);
-        m_end = RunEnd::OutputFailed;
+        endRun(RunEnd::OutputFailed, runErrorOutputFailed);
     }
 }
 
@@ -260,6 +256,12 @@ void PcodeMachine::runError(const char* line)
         m_lines(text);
         m_lines(text);
     }
+}
+
+void PcodeMachine::endRun(RunEnd end, const char* line)
+{
+    runError(line);
+    m_end = end;
 }
 
 } // namespace tessellon

@@ -2,6 +2,7 @@
 #include "cli/CliCommand.h"
 #include "document/PixWriter.h"
 #include "export/ScriptFile.h"
+#include "script/PcodeMachine.h"
 
 #include "ExportFonts.h"
 #include "TempDir.h"
@@ -170,6 +171,29 @@ namespace {
         const CliRun run = runCommandLine({ "export", f.font(), "-o", "/dev/null" });
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.out, ranLines);
+    }
+
+    TEST(CliExport, FullStackEndsTheRunAtOnceAndExitsZero)
+    {
+        Fixture f;
+        const std::string message = runErrorStackFull;
+        for (const std::uint32_t glyphs : { 5u, 5000u }) {
+            const std::string font = f.path(std::to_string(glyphs) + ".pix");
+            ASSERT_TRUE(writePixFile(font, FontLib::blank(8, 2, glyphs, true)).ok);
+            for (const std::string statement : { "i < 3;", "GETUNICODE(i);" }) {
+                test::writeText(f.path("s.spt"),
+                    "int i;\nWRITE(\"before\");\nfor (i = 0; i < 5000; i++) " + statement
+                        + "\nWRITE(\"done\");");
+                // The limit only keeps a fault from hanging the test.
+                const CliRun run = runCommandLine({ "export", font, "-s", f.path("s.spt"), "-o",
+                    f.path("out.c"), "--max-seconds", "5" });
+                EXPECT_EQ(run.status, 0) << glyphs << statement;
+                EXPECT_EQ(
+                    run.out, "Compiling...\nNo error\nRun...\n" + message + "\n" + message + "\n")
+                    << glyphs << statement;
+                EXPECT_EQ(test::readText(f.path("out.c")), "before") << glyphs << statement;
+            }
+        }
     }
 
     TEST(CliExport, FullDiskExitsTwoWithoutOk)

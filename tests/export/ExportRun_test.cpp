@@ -188,3 +188,27 @@ TEST(ExportRun, LargestGlyphsFitTheScriptItemBuffer)
     info.glyphHeight = maxGlyphSide;
     EXPECT_LE(longestItemLength(info), itemBufferSize);
 }
+
+TEST(ExportRun, StatementsWhoseValueNothingTakesEndALongLoopAtOnce)
+{
+    const std::string stackFull = runErrorStackFull;
+    const FontLib five = FontLib::blank(8, 2, 5, true);
+    const FontLib fiveThousand = FontLib::blank(8, 2, 5000, true);
+    for (const FontLib* font : { &five, &fiveThousand }) {
+        for (const std::string statement : { "i < 3;", "GETUNICODE(i);" }) {
+            test::TempDir dir;
+            const std::string out = dir.path("font.c");
+            const Export run = runScript(*font, out,
+                "int i;\r\nWRITE(\"before\");\r\nfor (i = 0; i < 5000; i++) " + statement
+                    + "\r\nWRITE(\"done\");");
+            const std::string glyphs = std::to_string(font->info.glyphCount) + " glyphs, ";
+            EXPECT_TRUE(test::endedAs(run.result, ExecuteResult::StackFull)) << glyphs << statement;
+            EXPECT_EQ(
+                run.lines, (Lines { "Compiling...", "No error", "Run...", stackFull, stackFull }))
+                << glyphs << statement;
+            EXPECT_EQ(test::readText(out), "before") << glyphs << statement;
+            // The whole loop would take 90,000 instructions.
+            EXPECT_LT(run.instructions, 20000u) << glyphs << statement;
+        }
+    }
+}
