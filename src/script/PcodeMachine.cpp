@@ -158,13 +158,16 @@ RunEnd PcodeMachine::CsubRun()
 
 bool PcodeMachine::stopRequested() { return m_shouldStop && m_shouldStop(); }
 
+// A division by zero pushes 0 in place of the quotient, so that the words below stay what
+// the code expects (an assignment x = 5 / 0 would otherwise store x's offset into
+// whatever variable the empty stack's 0 names).
 bool PcodeMachine::divide()
 {
     const std::uint32_t b = pop();
     const std::uint32_t a = pop();
     if (b == 0) {
         runError(runErrorDividedByZero);
-        return true;
+        return push(0);
     }
     return push(a / b);
 }

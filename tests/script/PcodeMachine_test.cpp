@@ -116,12 +116,25 @@ TEST(PcodeMachine, DivisionByZeroIsReportedTwiceAndTheRunGoesOn)
     EXPECT_EQ(run.output.text(), "after");
 }
 
-TEST(PcodeMachine, DivisionByZeroPushesNothing)
+TEST(PcodeMachine, DivisionByZeroPushesZero)
 {
     HandMachine hand;
     hand.run({ op(Opcode::LDC, 4), op(Opcode::LDC, 8), op(Opcode::LDC, 0), op(Opcode::DVI),
         op(Opcode::STP) });
-    EXPECT_EQ(hand.stack(), (std::vector<std::uint32_t> { 4 }));
+    EXPECT_EQ(hand.stack(), (std::vector<std::uint32_t> { 4, 0 }));
+}
+
+TEST(PcodeMachine, DivisionByZeroInALoopLeavesTheOtherVariablesAlone)
+{
+    // Without a quotient the assignment would store x's offset into i, and the loop would
+    // never end.
+    ScriptRun run("int i, x; x = 9; for (i = 0; i < 500; i++) x = 5 / 0; WRITE(\"%d\", i);");
+    EXPECT_EQ(run["i"], 500u);
+    EXPECT_EQ(run["x"], 0u);
+    EXPECT_EQ(run.output.text(), "500");
+    ASSERT_EQ(run.unit.lines.size(), 3u + 2 * 500 + 1);
+    EXPECT_EQ(run.unit.lines[3], runErrorDividedByZero);
+    EXPECT_EQ(run.unit.lines.back(), "OK");
 }
 
 TEST(PcodeMachine, PopFromAnEmptyStackYieldsZero)
@@ -204,7 +217,7 @@ TEST(PcodeMachine, PushOntoAFullStackEndsTheRun)
 
 TEST(PcodeMachine, StatementsWhoseValueNothingTakesEndALongLoop)
 {
-    for (const std::string statement : { "i < 3;", "GETUNICODE(i);", "i;" }) {
+    for (const std::string statement : { "i < 3;", "GETUNICODE(i);", "i;", "5 / 0;" }) {
         ScriptRun run("int i;\r\nWRITE(\"before\");\r\nfor (i = 0; i < 5000; i++) " + statement
                 + "\r\nWRITE(\"done\");",
             {}, [](std::uint32_t) -> std::uint16_t { return 0x41; });
