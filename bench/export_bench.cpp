@@ -70,6 +70,8 @@ void plainWrite(const std::string& path, const std::vector<char>& bytes)
     std::fclose(file);
 }
 
+bool ranToItsEnd(const Result<ExecuteResult>& run) { return run && *run == ExecuteResult::Ran; }
+
 struct Figures {
     Timing exportTime;
     Timing fwriteTime;
@@ -85,15 +87,14 @@ Figures measure(const FontLib& font, const std::string& script, const std::strin
     const ExportSource source = makeExportSource(outPath, font);
     Csub csub;
     Figures figures;
-    figures.ran = runExportScript(csub, source, script).status == ExportRunStatus::Ran;
+    figures.ran = ranToItsEnd(runExportScript(csub, source, script));
     const std::vector<char> written = contentsOf(outPath);
     figures.bytes = written.size();
     std::vector<double> exportTimes;
     std::vector<double> fwriteTimes;
     for (int i = 0; i < runs; ++i) {
         exportTimes.push_back(millisecondsOf([&] {
-            figures.ran = runExportScript(csub, source, script).status == ExportRunStatus::Ran
-                && figures.ran;
+            figures.ran = ranToItsEnd(runExportScript(csub, source, script)) && figures.ran;
         }));
         fwriteTimes.push_back(millisecondsOf([&] { plainWrite(rawPath, written); }));
     }

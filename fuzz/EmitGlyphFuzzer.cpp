@@ -3,13 +3,12 @@
 // item may be longer than the buffer, and an index outside the font must give nothing.
 #include "document/PixReader.h"
 #include "export/EmitGlyph.h"
+#include "script/ScriptLimits.h"
 
 #include <cstdlib>
 #include <vector>
 
 namespace {
-
-constexpr std::size_t itemBufferBytes = 102400;
 
 void emitAllForms(const tessellon::ExportSource& source, std::vector<std::uint8_t>& buffer,
     std::uint32_t index, bool inside)
@@ -40,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const tessellon::ExportSource source = tessellon::makeExportSource("fuzz.c", result.font);
-    std::vector<std::uint8_t> buffer(itemBufferBytes);
+    std::vector<std::uint8_t> buffer(tessellon::itemBufferSize);
     const std::uint32_t count = result.font.info.glyphCount;
     if (count > 0) {
         emitAllForms(source, buffer, 0, true);

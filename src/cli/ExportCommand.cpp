@@ -3,6 +3,7 @@
 #include "document/PixReader.h"
 #include "export/DefaultScript.h"
 #include "export/ExportRun.h"
+#include "export/OutputFile.h"
 #include "export/ScriptFile.h"
 #include "export/ScriptText.h"
 
@@ -43,55 +44,61 @@ namespace {
         return std::min(value, longestLimit);
     }
 
-    // Reads the options; the reason for a refusal goes to err.
-    std::optional<ExportArguments> parseArguments(
-        const std::vector<std::string>& args, std::ostream& err)
+    // The options, or why they cannot be used.
+    Result<ExportArguments> parseArguments(const std::vector<std::string>& args)
     {
         ExportArguments parsed;
-        bool haveOutput = false;
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string& arg = args[i];
             const bool takesValue = arg == "-o" || arg == "-s" || arg == "--max-seconds";
             if (takesValue && i + 1 == args.size()) {
-                err << "tessellon-cli export: " << arg << " needs a value\n";
-                return std::nullopt;
+                return failure(arg + " needs a value");
             }
             if (arg == "-o") {
                 parsed.outputPath = args[++i];
-                haveOutput = true;
             } else if (arg == "-s") {
                 parsed.scriptPath = args[++i];
             } else if (arg == "--max-seconds") {
                 parsed.maxSeconds = positiveSeconds(args[++i]);
                 if (!parsed.maxSeconds) {
-                    err << "tessellon-cli export: --max-seconds needs a number above 0\n";
-                    return std::nullopt;
+                    return failure("--max-seconds needs a number above 0");
                 }
             } else if (parsed.fontPath.empty() && (arg.empty() || arg[0] != '-')) {
                 parsed.fontPath = arg;
             } else {
-                err << "tessellon-cli export: unexpected argument '" << arg << "'\n";
-                return std::nullopt;
+                return failure("unexpected argument '" + arg + "'");
             }
         }
-        if (parsed.fontPath.empty() || !haveOutput || parsed.outputPath.empty()) {
-            return std::nullopt;
+        if (parsed.fontPath.empty()) {
+            return failure("FONT.pix is missing");
+        }
+        if (parsed.outputPath.empty()) {
+            return failure("-o OUT is missing: name the file the export writes");
         }
         return parsed;
     }
 
     // The script as the export dialog's editor would hand it over.
-    std::optional<std::string> scriptText(const ExportArguments& arguments, std::ostream& err)
+    Result<std::string> scriptText(const ExportArguments& arguments)
     {
         if (!arguments.scriptPath) {
             return joinScriptLines(defaultScript());
         }
-        const ScriptReadResult read = readScriptFile(*arguments.scriptPath);
-        if (!read.ok) {
-            err << read.message << "\n";
-            return std::nullopt;
+        const Result<std::vector<std::string>> read = readScriptFile(*arguments.scriptPath);
+        if (!read) {
+            return failure(read.message());
         }
-        return joinScriptLines(read.lines);
+        return joinScriptLines(*read);
+    }
+
+    // Creating the output empties it: it must be neither the font nor the script.
+    Status checkOutputSparesInputs(const ExportArguments& arguments)
+    {
+        const Status apartFromFont = checkOutputIsNot(arguments.outputPath, arguments.fontPath);
+        if (!apartFromFont || !arguments.scriptPath) {
+            return apartFromFont;
+        }
+        return checkOutputIsNot(arguments.outputPath, *arguments.scriptPath);
     }
 
     std::function<bool()> deadlineCheck(double seconds)
@@ -102,30 +109,33 @@ namespace {
         return [deadline] { return Clock::now() >= deadline; };
     }
 
-    int exitStatusOf(const ExportRunResult& result, std::ostream& err)
+    int exitStatusOf(const Result<ExecuteResult>& result, std::ostream& err)
     {
-        if (!result.message.empty()) {
-            err << result.message << "\n";
-        }
-        switch (result.status) {
-        case ExportRunStatus::Ran:
-            return exitOk;
-        case ExportRunStatus::CompileError:
-            return exitNotCompiled;
-        case ExportRunStatus::Stopped:
-            return exitStopped;
-        default:
+        if (!result) {
+            err << result.message() << "\n";
             return exitUnusable;
         }
+        switch (*result) {
+        case ExecuteResult::Ran:
+        case ExecuteResult::StackFull:
+            return exitOk;
+        case ExecuteResult::CompileError:
+            return exitNotCompiled;
+        case ExecuteResult::Stopped:
+            return exitStopped;
+        case ExecuteResult::OutputFailed:
+            break;
+        }
+        return exitUnusable;
     }
 
 } // namespace
 
 int runExportCommand(const std::vector<std::string>& args, CliStreams io)
 {
-    const std::optional<ExportArguments> arguments = parseArguments(args, io.err);
+    const Result<ExportArguments> arguments = parseArguments(args);
     if (!arguments) {
-        io.err << usage;
+        io.err << "tessellon-cli export: " << arguments.message() << "\n" << usage;
         return exitUnusable;
     }
     const PixReadResult font = readPixFile(arguments->fontPath);
@@ -133,8 +143,13 @@ int runExportCommand(const std::vector<std::string>& args, CliStreams io)
         io.err << font.message << "\n";
         return exitUnusable;
     }
-    const std::optional<std::string> script = scriptText(*arguments, io.err);
+    const Result<std::string> script = scriptText(*arguments);
     if (!script) {
+        io.err << script.message() << "\n";
+        return exitUnusable;
+    }
+    if (const Status spared = checkOutputSparesInputs(*arguments); !spared) {
+        io.err << spared.message() << "\n";
         return exitUnusable;
     }
     const ExportSource source = makeExportSource(arguments->outputPath, font.font);
@@ -142,7 +157,7 @@ int runExportCommand(const std::vector<std::string>& args, CliStreams io)
     if (arguments->maxSeconds) {
         csub.setStopCheck(deadlineCheck(*arguments->maxSeconds));
     }
-    const ExportRunResult result = runExportScript(csub, source, *script);
+    const Result<ExecuteResult> result = runExportScript(csub, source, *script);
     io.out.flush();
     return exitStatusOf(result, io.err);
 }

@@ -5,26 +5,9 @@
 #include "export/OutputFile.h"
 #include "script/FileScriptOutput.h"
 
+#include <cstring>
+
 namespace tessellon {
-
-namespace {
-
-    ExportRunStatus statusOf(ExecuteResult executed)
-    {
-        switch (executed) {
-        case ExecuteResult::Ran:
-            return ExportRunStatus::Ran;
-        case ExecuteResult::CompileError:
-            return ExportRunStatus::CompileError;
-        case ExecuteResult::Stopped:
-            return ExportRunStatus::Stopped;
-        case ExecuteResult::OutputFailed:
-            return ExportRunStatus::OutputFailed;
-        }
-        return ExportRunStatus::OutputFailed;
-    }
-
-} // namespace
 
 TPutItemFunc putItemFor(const ExportSource& source)
 {
@@ -39,27 +22,32 @@ TGetUnicodeFunc getUnicodeFor(const ExportSource& source)
     return [&source](std::uint32_t index) { return GetGlyphCode(source, index); };
 }
 
-ExportRunResult runExportScript(
+Result<ExecuteResult> runExportScript(
     Csub& csub, const ExportSource& source, const std::string& scriptText)
 {
-    OutputFileResult created = createOutputFile(source.outputFileName);
-    if (!created.file) {
-        return { ExportRunStatus::OutputNotCreated, created.message };
+    Result<FileHandle> created = createOutputFile(source.outputFileName);
+    if (!created) {
+        return failure(created.message());
     }
     ExecuteResult executed = ExecuteResult::Ran;
-    bool flushed = true;
+    int writeError = 0;
     {
-        FileScriptOutput output(created.file.get());
+        FileScriptOutput output(created->get());
         executed = csub.CsubExecute(output, scriptText, putItemFor(source), getUnicodeFor(source),
             static_cast<std::int32_t>(source.fontInfo.glyphCount));
-        flushed = output.flush();
+        output.flush();
+        writeError = output.errorNumber();
     }
-    const bool closed = closeOutputFile(std::move(created.file));
-    ExportRunResult result { statusOf(executed), {} };
-    if (!flushed || !closed || result.status == ExportRunStatus::OutputFailed) {
-        result = { ExportRunStatus::OutputFailed, "Cannot write file " + source.outputFileName };
+    const Status closed = closeOutputFile(std::move(*created), source.outputFileName);
+    if (writeError != 0 || executed == ExecuteResult::OutputFailed) {
+        const std::string reason
+            = writeError != 0 ? std::strerror(writeError) : "the bytes were not all written";
+        return failure("Cannot write file " + source.outputFileName + ": " + reason);
     }
-    return result;
+    if (!closed) {
+        return failure(closed.message());
+    }
+    return executed;
 }
 
 } // namespace tessellon

@@ -1,6 +1,7 @@
 #include "export/ExportSession.h"
 
 #include "export/DefaultScript.h"
+#include "export/OutputFile.h"
 #include "export/ScriptFile.h"
 #include "export/ScriptText.h"
 
@@ -8,8 +9,8 @@ namespace tessellon {
 
 std::vector<std::string> scriptForEditor(const std::string& path)
 {
-    ScriptReadResult read = readScriptFile(path);
-    return read.ok ? std::move(read.lines) : defaultScript();
+    Result<std::vector<std::string>> read = readScriptFile(path);
+    return read ? std::move(read).value() : defaultScript();
 }
 
 ExportSession::ExportSession(std::string scriptFilePath, LineSink sink)
@@ -25,12 +26,16 @@ std::vector<std::string> ExportSession::PrepareExport(
     return scriptForEditor(m_scriptFilePath);
 }
 
-ExportRunResult ExportSession::RunExport(
+Result<ExecuteResult> ExportSession::RunExport(
     const std::vector<std::string>& editorLines, const std::function<void()>& afterSave)
 {
-    const ScriptWriteResult saved = writeScriptFile(m_scriptFilePath, editorLines);
-    if (!saved.ok) {
-        return { ExportRunStatus::ScriptNotSaved, saved.message };
+    const Status apart = checkOutputIsNot(m_source.outputFileName, m_scriptFilePath);
+    if (!apart) {
+        return failure(apart.message());
+    }
+    const Status saved = writeScriptFile(m_scriptFilePath, editorLines);
+    if (!saved) {
+        return failure(saved.message());
     }
     if (afterSave) {
         afterSave();

@@ -28,8 +28,9 @@ public:
 
     // One press of Export: saves the editor's lines to the script file (on failure nothing
     // else happens), calls afterSave (the dialog empties its message box there), then
-    // creates the output file and runs the lines joined with CR LF.
-    ExportRunResult RunExport(
+    // creates the output file and runs the lines joined with CR LF (runExportScript). An
+    // output that is the script file itself is refused before anything is saved.
+    Result<ExecuteResult> RunExport(
         const std::vector<std::string>& editorLines, const std::function<void()>& afterSave = {});
 
     const ExportSource& source() const { return m_source; }

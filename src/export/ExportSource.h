@@ -10,8 +10,10 @@
 namespace tessellon {
 
 // What the export holds of the font being exported: a copy of its information record and
-// views of its arrays, which it reads and never changes. The font outlives every use (the
-// export dialog is modal; the command line keeps the font until the run ends).
+// views of its arrays, which it reads and never changes. In the editor the views point into
+// a child window's font and are valid only while the export dialog runs modally: the
+// window can neither close nor change its font until the dialog has closed, and nothing
+// may keep the source beyond that. The command line keeps its font until the run ends.
 struct ExportSource {
     std::string outputFileName;
     FontLibInfo fontInfo;

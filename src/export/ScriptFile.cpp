@@ -1,46 +1,49 @@
 #include "export/ScriptFile.h"
 
+#include "document/ByteSource.h"
 #include "document/SafeFileWriter.h"
-#include "export/FileHandle.h"
 #include "export/ScriptText.h"
 
-#include <cstdio>
 #include <filesystem>
 
 namespace tessellon {
 
 namespace {
 
-    bool readWhole(std::FILE* file, std::string& text)
+    constexpr std::size_t bytesPerMegabyte = 1024 * 1024;
+
+    // The whole file as text, or the reason it cannot be had.
+    Result<std::string> readText(const std::string& path)
     {
-        char chunk[16384];
-        std::size_t got = 0;
-        while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-            if (text.size() + got > maxScriptFileBytes) {
-                return false;
-            }
-            text.append(chunk, got);
+        auto source = FileByteSource::open(path);
+        if (!source) {
+            return failure(source.message());
         }
-        return std::ferror(file) == 0;
+        const std::uint64_t size = (*source)->size();
+        if (size > maxScriptFileBytes) {
+            return failure("it is larger than "
+                + std::to_string(maxScriptFileBytes / bytesPerMegabyte)
+                + " MB, the most a script file may hold");
+        }
+        std::string text(static_cast<std::size_t>(size), '\0');
+        if (!(*source)->readAt(0, { reinterpret_cast<std::uint8_t*>(text.data()), text.size() })) {
+            return failure("it could not be read to its end");
+        }
+        return text;
     }
 
 } // namespace
 
-ScriptReadResult readScriptFile(const std::string& path)
+Result<std::vector<std::string>> readScriptFile(const std::string& path)
 {
-    ScriptReadResult result;
-    FileHandle file(std::fopen(path.c_str(), "rb"));
-    std::string text;
-    if (!file || !readWhole(file.get(), text)) {
-        result.message = "Cannot open file " + path;
-        return result;
+    const Result<std::string> text = readText(path);
+    if (!text) {
+        return failure("Cannot open file " + path + ": " + text.message());
     }
-    result.ok = true;
-    result.lines = splitScriptLines(text);
-    return result;
+    return splitScriptLines(*text);
 }
 
-ScriptWriteResult writeScriptFile(const std::string& path, const std::vector<std::string>& lines)
+Status writeScriptFile(const std::string& path, const std::vector<std::string>& lines)
 {
     const std::string text = joinScriptLines(lines);
     // The per-user data folder may not exist yet.
@@ -54,9 +57,9 @@ ScriptWriteResult writeScriptFile(const std::string& path, const std::vector<std
         && writer.write({ reinterpret_cast<const std::uint8_t*>(text.data()), text.size() })
         && writer.commit();
     if (!written) {
-        return { false, "Cannot create file " + path };
+        return failure(writer.errorText());
     }
-    return { true, {} };
+    return {};
 }
 
 } // namespace tessellon

@@ -5,6 +5,25 @@
 
 namespace tessellon {
 
+namespace {
+
+    ExecuteResult executeResultOf(RunEnd end)
+    {
+        switch (end) {
+        case RunEnd::Finished:
+            return ExecuteResult::Ran;
+        case RunEnd::StackFull:
+            return ExecuteResult::StackFull;
+        case RunEnd::Stopped:
+            return ExecuteResult::Stopped;
+        case RunEnd::OutputFailed:
+            break;
+        }
+        return ExecuteResult::OutputFailed;
+    }
+
+} // namespace
+
 Csub::Csub(LineSink sink)
     : m_sink(std::move(sink))
     , m_memory(std::make_unique<ScriptMemory>())
@@ -42,10 +61,8 @@ ExecuteResult Csub::CsubExecute(ScriptOutput& output, const std::string& scriptT
         CsubOutput("No error");
         CsubOutput("Run...");
         CsubRun();
-        result = m_lastRunEnd == RunEnd::Stopped ? ExecuteResult::Stopped : ExecuteResult::Ran;
-        if (m_lastRunEnd == RunEnd::OutputFailed) {
-            result = ExecuteResult::OutputFailed;
-        } else if (!output.flush()) {
+        result = executeResultOf(m_lastRunEnd);
+        if (result != ExecuteResult::OutputFailed && !output.flush()) {
             CsubOutput(runErrorOutputFailed);
             CsubOutput(runErrorOutputFailed);
             result = ExecuteResult::OutputFailed;
@@ -97,6 +114,9 @@ std::uint32_t Csub::variable(const std::string& name) const
     return 0;
 }
 
-std::string Csub::disassembly() const { return disassemble(m_memory->program()); }
+std::string Csub::disassembly() const
+{
+    return disassemble(m_memory->program(), m_memory->symbols);
+}
 
 } // namespace tessellon

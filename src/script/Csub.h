@@ -14,7 +14,9 @@
 
 namespace tessellon {
 
-enum class ExecuteResult { Ran, CompileError, Stopped, OutputFailed };
+// How CsubExecute ended. Ran: at the program's end, run errors that let the run go on
+// included. StackFull, Stopped and OutputFailed: a run error ended the run early.
+enum class ExecuteResult { Ran, CompileError, StackFull, Stopped, OutputFailed };
 
 // The export script unit: lexer, compiler and p-code machine over one set of tables (code
 // area, data area, symbols, labels, stack, item buffer). The program keeps one for its
@@ -30,7 +32,8 @@ public:
     void setStopCheck(std::function<bool()> shouldStop);
 
     // Compile, report, run, report; returns how it ended. "OK" is written only after a run
-    // that ended at STP and whose output was flushed.
+    // that ended at STP and whose output was flushed. What the run wrote before a run error
+    // ended it is flushed too.
     ExecuteResult CsubExecute(ScriptOutput& output, const std::string& scriptText,
         TPutItemFunc putItem, TGetUnicodeFunc getUnicode, std::int32_t glyphCount);
 

@@ -1,6 +1,7 @@
 #include "script/FileScriptOutput.h"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace tessellon {
 
@@ -46,7 +47,7 @@ bool FileScriptOutput::flush()
         return false;
     }
     if (std::fflush(m_file) != 0) {
-        m_failed = true;
+        fail();
     }
     return !m_failed;
 }
@@ -64,9 +65,15 @@ bool FileScriptOutput::drain()
 bool FileScriptOutput::writeThrough(std::span<const std::uint8_t> bytes)
 {
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size()) {
-        m_failed = true;
+        fail();
     }
     return !m_failed;
+}
+
+void FileScriptOutput::fail()
+{
+    m_failed = true;
+    m_errorNumber = errno;
 }
 
 } // namespace tessellon

@@ -20,14 +20,19 @@ public:
     bool write(std::span<const std::uint8_t> bytes) override;
     bool flush() override;
 
+    // The errno of the first failed write or flush, 0 while none has failed.
+    int errorNumber() const { return m_errorNumber; }
+
 private:
     bool writeThrough(std::span<const std::uint8_t> bytes);
     bool drain();
+    void fail();
 
     std::FILE* m_file;
     std::vector<std::uint8_t> m_buffer;
     std::size_t m_used = 0;
     bool m_failed = false;
+    int m_errorNumber = 0;
 };
 
 } // namespace tessellon

@@ -45,19 +45,9 @@ struct Instruction {
     bool operator==(const Instruction&) const = default;
 };
 
+// What an operand means: nothing, a symbol index, a value, a label number or a service
+// number (Service.h).
 enum class OperandKind : std::uint8_t { None, Symbol, Value, Label, Service };
-
-// Built-in services called by CAL.
-enum class Service : std::uint32_t {
-    Write = 0,
-    PutItem = 1,
-    PutItemZip = 2,
-    PutItemBin = 3,
-    PutItemZipBin = 4,
-    PutItemCol = 5,
-    PutItemColBin = 6,
-    GetUnicode = 7,
-};
 
 inline constexpr int variableStackEffect = -1;
 

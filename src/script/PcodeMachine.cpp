@@ -39,8 +39,7 @@ RunEnd PcodeMachine::CsubRun()
             countdown = stopPollInterval;
             ++polls;
             if (stopRequested()) {
-                runError(runErrorStopped);
-                m_end = RunEnd::Stopped;
+                endRun(RunEnd::Stopped, runErrorStopped);
                 break;
             }
         }
@@ -55,70 +54,70 @@ RunEnd PcodeMachine::CsubRun()
                 runError(runErrorUnknownInstruction);
                 break;
             }
-            push(symbolOffset(operand));
+            running = push(symbolOffset(operand));
             break;
         case Opcode::LDC:
-            push(operand);
+            running = push(operand);
             break;
         case Opcode::LOD:
             if (operand >= symbolTableSize) {
                 runError(runErrorUnknownInstruction);
                 break;
             }
-            push(m_memory.loadWord(symbolOffset(operand)));
+            running = push(m_memory.loadWord(symbolOffset(operand)));
             break;
         case Opcode::MPI: {
             const std::uint32_t b = pop();
-            push(pop() * b);
+            running = push(pop() * b);
             break;
         }
         case Opcode::DVI:
-            divide();
+            running = divide();
             break;
         case Opcode::SBI: {
             const std::uint32_t b = pop();
-            push(pop() - b);
+            running = push(pop() - b);
             break;
         }
         case Opcode::ADI: {
             const std::uint32_t b = pop();
-            push(pop() + b);
+            running = push(pop() + b);
             break;
         }
         case Opcode::STO:
-            store(false);
+            running = store(false);
             break;
         case Opcode::STN:
-            store(true);
+            running = store(true);
             break;
         case Opcode::GRT: {
             const std::uint32_t b = pop();
-            push(pop() > b ? 1 : 0);
+            running = push(pop() > b ? 1 : 0);
             break;
         }
         case Opcode::LOW: {
             const std::uint32_t b = pop();
-            push(pop() < b ? 1 : 0);
+            running = push(pop() < b ? 1 : 0);
             break;
         }
         case Opcode::GTE: {
             const std::uint32_t b = pop();
-            push(pop() >= b ? 1 : 0);
+            running = push(pop() >= b ? 1 : 0);
             break;
         }
         case Opcode::LWE: {
             const std::uint32_t b = pop();
-            push(pop() <= b ? 1 : 0);
+            running = push(pop() <= b ? 1 : 0);
             break;
         }
         case Opcode::EQU: {
             const std::uint32_t b = pop();
-            push(pop() == b ? 1 : 0);
+            running = push(pop() == b ? 1 : 0);
             break;
         }
         case Opcode::NEQ: {
             const std::uint32_t b = pop();
-            push(pop() != b ? 1 : 0);
+            running = push(pop() != b ? 1 : 0);
             break;
         }
         case Opcode::LAB:
@@ -142,11 +141,10 @@ RunEnd PcodeMachine::CsubRun()
             pc = std::min<std::uint32_t>(labels[operand], codeAreaSize);
             break;
         case Opcode::MST:
-            push(markValue);
+            running = push(markValue);
             break;
         case Opcode::CAL:
-            call(instruction);
-            running = m_end == RunEnd::Finished;
+            running = call(instruction);
             break;
         default:
             runError(runErrorUnknownInstruction);
@@ -160,19 +158,22 @@ RunEnd PcodeMachine::CsubRun()
 
 bool PcodeMachine::stopRequested() { return m_shouldStop && m_shouldStop(); }
 
-void PcodeMachine::divide()
+// A division by zero pushes 0 in place of the quotient, so that the words below stay what
+// the code expects (an assignment x = 5 / 0 would otherwise store x's offset into
+// whatever variable the empty stack's 0 names).
+bool PcodeMachine::divide()
 {
     const std::uint32_t b = pop();
     const std::uint32_t a = pop();
     if (b == 0) {
         runError(runErrorDividedByZero);
-        return;
+        return push(0);
     }
-    push(a / b);
+    return push(a / b);
 }
 
 // A store outside the data area is refused, as a run error; STN pushes its value either way.
-void PcodeMachine::store(bool pushValue)
+bool PcodeMachine::store(bool pushValue)
 {
     const std::uint32_t value = pop();
     const std::uint32_t offset = pop();
@@ -181,41 +182,24 @@ void PcodeMachine::store(bool pushValue)
     } else {
         m_memory.storeWord(offset, value);
     }
-    if (pushValue) {
-        push(value);
-    }
+    return !pushValue || push(value);
 }
 
-void PcodeMachine::call(const Instruction& instruction)
+// Service numbers without a service do nothing.
+bool PcodeMachine::call(const Instruction& instruction)
 {
-    switch (instruction.operand) {
-    case 0:
-        callWrite(instruction.argCount);
-        break;
-    case 1:
-        callPutItem(0, 0, 0);
-        break;
-    case 2:
-        callPutItem(1, 0, 0);
-        break;
-    case 3:
-        callPutItem(0, 1, 0);
-        break;
-    case 4:
-        callPutItem(1, 1, 0);
-        break;
-    case 5:
-        callPutItem(0, 0, 1);
-        break;
-    case 6:
-        callPutItem(0, 1, 1);
-        break;
-    case 7:
-        callGetUnicode();
-        break;
-    default:
-        break;
+    const ServiceInfo* service = serviceInfo(instruction.operand);
+    if (!service) {
+        return true;
     }
+    if (service->argument == ServiceArgument::Format) {
+        callWrite(instruction.argCount);
+    } else if (service->givesValue) {
+        return callGetUnicode();
+    } else {
+        callPutItem(service->item);
+    }
+    return m_end == RunEnd::Finished;
 }
 
 // The compiler notes the argument count in the instruction, so an argument that holds the
@@ -239,23 +223,23 @@ void PcodeMachine::callWrite(std::uint8_t argCount)
 }
 
 // A count below 0 writes nothing; one above the buffer writes the whole buffer.
-void PcodeMachine::callPutItem(std::int32_t zip, std::int32_t bin, std::int32_t col)
+void PcodeMachine::callPutItem(const ItemFlags& flags)
 {
     const std::uint32_t index = pop();
     std::int32_t count = 0;
     if (m_putItem) {
-        count = m_putItem(m_itemBuffer, index, zip, bin, col);
+        count = m_putItem(m_itemBuffer, index, flags.zip, flags.bin, flags.col);
     }
     const std::size_t size = std::min<std::size_t>(std::max(count, 0), itemBufferSize);
     emit({ m_itemBuffer.data(), size });
     pop(); // the mark
 }
 
-void PcodeMachine::callGetUnicode()
+bool PcodeMachine::callGetUnicode()
 {
     const std::uint32_t index = pop();
     pop(); // the mark
-    push(m_getUnicode ? m_getUnicode(index) : 0);
+    return push(m_getUnicode ? m_getUnicode(index) : 0);
 }
 
 void PcodeMachine::emit(std::span<const std::uint8_t> bytes)
@@ -264,8 +248,7 @@ void PcodeMachine::emit(std::span<const std::uint8_t> bytes)
         return;
     }
     if (!m_output->write(bytes)) {
-        runError(runErrorOutputFailed);
-        m_end = RunEnd::OutputFailed;
+        endRun(RunEnd::OutputFailed, runErrorOutputFailed);
     }
 }
 
@@ -276,6 +259,12 @@ void PcodeMachine::runError(const char* line)
         m_lines(text);
         m_lines(text);
     }
+}
+
+void PcodeMachine::endRun(RunEnd end, const char* line)
+{
+    runError(line);
+    m_end = end;
 }
 
 } // namespace tessellon

@@ -3,6 +3,7 @@
 #include "script/ScriptCallbacks.h"
 #include "script/ScriptMemory.h"
 #include "script/ScriptOutput.h"
+#include "script/Service.h"
 
 #include <array>
 #include <cstdint>
@@ -12,12 +13,15 @@
 
 namespace tessellon {
 
-enum class RunEnd { Finished, Stopped, OutputFailed };
+// How a run ended: at STP, or cut short by a run error that ends it.
+enum class RunEnd { Finished, StackFull, Stopped, OutputFailed };
 
 // Run-error lines; each is written twice.
 inline constexpr const char* runErrorDividedByZero = "run error: divided by 0";
 inline constexpr const char* runErrorUnknownInstruction = "run error: unknow ins";
-inline constexpr const char* runErrorStackFull = "run error: stack full, value dropped";
+inline constexpr const char* runErrorStackFull
+    = "run error: stack full, run ended (a statement whose value nothing takes, such as "
+      "GETUNICODE(i); alone, fills it in a loop)";
 inline constexpr const char* runErrorStoreOutside = "run error: store outside the data area";
 inline constexpr const char* runErrorStopped = "run error: stopped on request";
 inline constexpr const char* runErrorOutputFailed = "run error: cannot write the output file";
@@ -39,13 +43,16 @@ public:
     std::uint32_t stackWord(std::uint32_t slot) const { return m_stack[slot]; }
 
 private:
-    void push(std::uint32_t value)
+    // A push onto a full stack ends the run: the words below would no longer be what the
+    // code expects, and a loop computing from them may never end. False then.
+    [[nodiscard]] bool push(std::uint32_t value)
     {
         if (m_sp == stackSize) {
-            runError(runErrorStackFull);
-            return;
+            endRun(RunEnd::StackFull, runErrorStackFull);
+            return false;
         }
         m_stack[m_sp++] = value;
+        return true;
     }
 
     std::uint32_t pop() { return m_sp == 0 ? 0 : m_stack[--m_sp]; }
@@ -56,14 +63,16 @@ private:
     }
 
     bool stopRequested();
-    void divide();
-    void store(bool pushValue);
-    void call(const Instruction& instruction);
+    // Each returns false when it ended the run.
+    [[nodiscard]] bool divide();
+    [[nodiscard]] bool store(bool pushValue);
+    [[nodiscard]] bool call(const Instruction& instruction);
     void callWrite(std::uint8_t argCount);
-    void callPutItem(std::int32_t zip, std::int32_t bin, std::int32_t col);
-    void callGetUnicode();
+    void callPutItem(const ItemFlags& flags);
+    [[nodiscard]] bool callGetUnicode();
     void emit(std::span<const std::uint8_t> bytes);
     void runError(const char* line);
+    void endRun(RunEnd end, const char* line);
 
     ScriptMemory& m_memory;
     std::array<std::uint32_t, stackSize> m_stack {};

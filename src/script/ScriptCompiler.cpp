@@ -1,7 +1,6 @@
 #include "script/ScriptCompiler.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace tessellon {
 
@@ -51,16 +50,6 @@ namespace {
         }
     }
 
-    std::optional<Service> builtinService(TokenKind kind)
-    {
-        const auto code = static_cast<std::uint8_t>(kind);
-        if (code < static_cast<std::uint8_t>(TokenKind::PutItem)
-            || code > static_cast<std::uint8_t>(TokenKind::GetUnicode)) {
-            return std::nullopt;
-        }
-        return static_cast<Service>(code - static_cast<std::uint8_t>(TokenKind::PutItem) + 1);
-    }
-
 } // namespace
 
 std::uint32_t numberTokenValue(const Token& token)
@@ -70,7 +59,7 @@ std::uint32_t numberTokenValue(const Token& token)
     std::int64_t value = 0;
     for (char digit : text.substr(negative ? 1 : 0)) {
         value = value * 10 + (digit - '0');
-        if (value > std::numeric_limits<std::int32_t>::max() + std::int64_t { negative }) {
+        if (value > maxNumberLiteral + std::int64_t { negative }) {
             CsubError(CompileErrorCode::NumberTooLarge, text);
         }
     }
@@ -149,8 +138,6 @@ std::size_t ScriptCompiler::statement(std::size_t pos)
     Token token;
     const std::size_t after = next(pos, token);
     switch (token.kind) {
-    case TokenKind::Write:
-        return writeStatement(after);
     case TokenKind::LeftBrace:
         return block(after, token);
     case TokenKind::For:
@@ -158,13 +145,14 @@ std::size_t ScriptCompiler::statement(std::size_t pos)
     default:
         break;
     }
-    if (const auto service = builtinService(token.kind)) {
-        return builtinStatement(after, *service);
+    if (const ServiceInfo* service = serviceOfKeyword(token.kind)) {
+        return service->argument == ServiceArgument::Format ? writeStatement(after, *service)
+                                                            : builtinStatement(after, *service);
     }
     return expressionStatement(pos);
 }
 
-std::size_t ScriptCompiler::writeStatement(std::size_t pos)
+std::size_t ScriptCompiler::writeStatement(std::size_t pos, const ServiceInfo& service)
 {
     pos = expect(pos, TokenKind::LeftParen, CompileErrorCode::LeftParenExpected);
     Token token;
@@ -182,7 +170,7 @@ std::size_t ScriptCompiler::writeStatement(std::size_t pos)
         CsubError(CompileErrorCode::RightParenExpected, token.text());
     }
     pos = expect(pos, TokenKind::Semicolon, CompileErrorCode::SemicolonExpected);
-    CsubEmit(Opcode::CAL, static_cast<std::uint32_t>(Service::Write), count);
+    CsubEmit(Opcode::CAL, serviceNumber(service.service), count);
     return pos;
 }
 
@@ -218,7 +206,7 @@ std::size_t ScriptCompiler::block(std::size_t pos, const Token& brace)
     return pos;
 }
 
-std::size_t ScriptCompiler::builtinStatement(std::size_t pos, Service service)
+std::size_t ScriptCompiler::builtinStatement(std::size_t pos, const ServiceInfo& service)
 {
     pos = expect(pos, TokenKind::LeftParen, CompileErrorCode::LeftParenExpected);
     Token token;
@@ -231,7 +219,7 @@ std::size_t ScriptCompiler::builtinStatement(std::size_t pos, Service service)
     CsubEmit(Opcode::LOD, symbol);
     pos = expect(pos, TokenKind::RightParen, CompileErrorCode::WrongPutItem);
     pos = expect(pos, TokenKind::Semicolon, CompileErrorCode::SemicolonExpected);
-    CsubEmit(Opcode::CAL, static_cast<std::uint32_t>(service));
+    CsubEmit(Opcode::CAL, serviceNumber(service.service));
     return pos;
 }
 
@@ -351,9 +339,10 @@ std::size_t ScriptCompiler::factor(std::size_t pos)
 {
     Token token;
     const std::size_t after = next(pos, token);
+    if (const ServiceInfo* service = serviceOfKeyword(token.kind); service && service->givesValue) {
+        return serviceFactor(after, *service);
+    }
     switch (token.kind) {
-    case TokenKind::GetUnicode:
-        return getUnicodeFactor(after);
     case TokenKind::Identifier:
     case TokenKind::Number:
         emitValue(token);
@@ -365,7 +354,7 @@ std::size_t ScriptCompiler::factor(std::size_t pos)
     }
 }
 
-std::size_t ScriptCompiler::getUnicodeFactor(std::size_t pos)
+std::size_t ScriptCompiler::serviceFactor(std::size_t pos, const ServiceInfo& service)
 {
     pos = expect(pos, TokenKind::LeftParen, CompileErrorCode::LeftParenExpected);
     CsubEmit(Opcode::MST, 0);
@@ -376,7 +365,7 @@ std::size_t ScriptCompiler::getUnicodeFactor(std::size_t pos)
     }
     emitValue(argument);
     pos = expect(pos, TokenKind::RightParen, CompileErrorCode::RightParenExpected);
-    CsubEmit(Opcode::CAL, static_cast<std::uint32_t>(Service::GetUnicode));
+    CsubEmit(Opcode::CAL, serviceNumber(service.service));
     return pos;
 }
 
@@ -435,11 +424,11 @@ std::uint32_t ScriptCompiler::placeFormat(const Token& literal)
 
 std::uint32_t ScriptCompiler::takeLabels(const Token& forToken)
 {
-    if (m_memory.labelCounter + 4 > labelTableSize) {
+    if (m_memory.labelCounter + labelsPerFor > labelTableSize) {
         CsubError(CompileErrorCode::TooManyLoops, forToken.text());
     }
     const std::uint32_t first = m_memory.labelCounter;
-    m_memory.labelCounter += 4;
+    m_memory.labelCounter += labelsPerFor;
     return first;
 }
 

@@ -3,6 +3,7 @@
 #include "script/Opcode.h"
 #include "script/ScriptLexer.h"
 #include "script/ScriptMemory.h"
+#include "script/Service.h"
 #include "script/TClException.h"
 
 #include <cstddef>
@@ -31,10 +32,10 @@ private:
     std::size_t declaredNames(std::size_t pos);
     std::size_t statementList(std::size_t pos);
     std::size_t statement(std::size_t pos);
-    std::size_t writeStatement(std::size_t pos);
+    std::size_t writeStatement(std::size_t pos, const ServiceInfo& service);
     std::size_t writeArguments(std::size_t pos, std::uint8_t& count);
     std::size_t block(std::size_t pos, const Token& brace);
-    std::size_t builtinStatement(std::size_t pos, Service service);
+    std::size_t builtinStatement(std::size_t pos, const ServiceInfo& service);
     std::size_t forStatement(std::size_t pos, const Token& forToken);
     std::size_t forBody(std::size_t pos, const Token& forToken);
     std::size_t expressionStatement(std::size_t pos);
@@ -45,7 +46,7 @@ private:
     std::size_t term(std::size_t pos);
     std::size_t binaryLevel(std::size_t pos, Rule operand, OperatorOf operatorOf);
     std::size_t factor(std::size_t pos);
-    std::size_t getUnicodeFactor(std::size_t pos);
+    std::size_t serviceFactor(std::size_t pos, const ServiceInfo& service);
     std::size_t parenthesised(std::size_t pos, const Token& paren);
 
     std::size_t next(std::size_t pos, Token& token) { return m_lexer.CsubNextToken(pos, token); }
@@ -64,7 +65,7 @@ private:
 };
 
 // The value of a number token: decimal digits, or a signed decimal from FONT_NUMBER.
-// Raises NumberTooLarge above 2147483647.
+// Raises NumberTooLarge above maxNumberLiteral.
 std::uint32_t numberTokenValue(const Token& token);
 
 } // namespace tessellon

@@ -1,5 +1,6 @@
 #include "script/ScriptLexer.h"
 
+#include "script/Service.h"
 #include "script/TClException.h"
 
 #include <algorithm>
@@ -15,19 +16,12 @@ namespace {
         TokenKind kind;
     };
 
-    constexpr std::array<Keyword, 12> keywords = { {
+    // The keywords of the language; the names of the built-ins come from the service table.
+    constexpr std::array<Keyword, 4> keywords = { {
         { "int", TokenKind::Int },
         { "for", TokenKind::For },
         { "do", TokenKind::Do },
         { "while", TokenKind::While },
-        { "WRITE", TokenKind::Write },
-        { "PUTITEM", TokenKind::PutItem },
-        { "PUTITEMZIP", TokenKind::PutItemZip },
-        { "PUTITEMBIN", TokenKind::PutItemBin },
-        { "PUTITEMZIPBIN", TokenKind::PutItemZipBin },
-        { "PUTITEMCOL", TokenKind::PutItemCol },
-        { "PUTITEMCOLBIN", TokenKind::PutItemColBin },
-        { "GETUNICODE", TokenKind::GetUnicode },
     } };
 
     constexpr std::string_view fontNumberWord = "FONT_NUMBER";
@@ -251,6 +245,9 @@ void ScriptLexer::classifyWord(Token& token) const
             token.kind = keyword.kind;
             return;
         }
+    }
+    if (const ServiceInfo* service = serviceNamed(word)) {
+        token.kind = service->keyword;
     }
 }
 

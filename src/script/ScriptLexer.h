@@ -18,7 +18,8 @@ public:
     void setFontNumber(std::int32_t value);
 
     // Reads the next significant token from pos and returns the position after it. Raises
-    // UnknownSymbol for a bad character and TokenTooLong for a token over 127 characters.
+    // UnknownSymbol for a bad character and TokenTooLong for a token over tokenTextCapacity
+    // characters.
     std::size_t CsubNextToken(std::size_t pos, Token& token);
 
     std::size_t errorPosition() const { return m_errorPosition; }

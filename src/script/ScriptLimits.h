@@ -10,12 +10,17 @@ namespace tessellon {
 inline constexpr std::size_t codeAreaSize = 1024; // instructions
 inline constexpr std::size_t dataAreaSize = 1024; // bytes
 inline constexpr std::size_t labelTableSize = 100;
+// Each for statement takes four labels: test, step, body and exit.
+inline constexpr std::size_t labelsPerFor = 4;
+inline constexpr std::size_t maxForStatements = labelTableSize / labelsPerFor;
 inline constexpr std::size_t symbolTableSize = 100;
 inline constexpr std::size_t stackSize = 1024; // 32-bit slots
 inline constexpr std::size_t itemBufferSize = 102400;
 
 inline constexpr std::size_t tokenTextCapacity = 127;
 inline constexpr std::size_t nameCapacity = 15;
+// Number literals are 32-bit words read as signed decimals; write 0 - n for negatives.
+inline constexpr std::int64_t maxNumberLiteral = 2147483647;
 // Blocks, for bodies and parentheses nested deeper than this are refused, so that the
 // recursive descent stays far from the end of the thread's stack.
 inline constexpr int maxNestingDepth = 64;

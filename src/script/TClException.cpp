@@ -1,42 +1,59 @@
 #include "script/TClException.h"
 
+#include "script/ScriptLimits.h"
+
 #include <array>
 
 namespace tessellon {
 
 namespace {
 
-    constexpr std::array<std::string_view, 24> messages = {
-        "",
-        "( expected",
-        ") expected",
-        "{ expected",
-        "} expected",
-        "; expected",
-        ", expected",
-        "Miss fmtstring in WRITE",
-        "Wrong WRITE",
-        "Wrong expression",
-        "Wrong var delare",
-        "Wrong for stmt",
-        "Wrong putitem stmt",
-        "Wrong getunicode stmt",
-        "Unknow symple",
-        "Token too long (at most 127 characters)",
-        "Name too long (at most 15 characters)",
-        "Number too large (at most 2147483647)",
-        "Nesting too deep (at most 64 levels)",
-        "Program too long (at most 1024 instructions)",
-        "Data area full (at most 1024 bytes of variables and WRITE formats)",
-        "Too many for stmts (at most 25)",
-        "Too many variables (at most 100)",
-        "Too many WRITE arguments (at most 8)",
-    };
+    std::string atMost(std::size_t limit, std::string_view what)
+    {
+        std::string text = "(at most " + std::to_string(limit);
+        if (!what.empty()) {
+            text += ' ';
+            text += what;
+        }
+        return text + ')';
+    }
+
+    // Codes 15 to 23 name the limit they guard, as ScriptLimits.h sets it.
+    std::array<std::string, 24> makeMessages()
+    {
+        return {
+            "",
+            "( expected",
+            ") expected",
+            "{ expected",
+            "} expected",
+            "; expected",
+            ", expected",
+            "Miss fmtstring in WRITE",
+            "Wrong WRITE",
+            "Wrong expression",
+            "Wrong var delare",
+            "Wrong for stmt",
+            "Wrong putitem stmt",
+            "Wrong getunicode stmt",
+            "Unknow symple",
+            "Token too long " + atMost(tokenTextCapacity, "characters"),
+            "Name too long " + atMost(nameCapacity, "characters"),
+            "Number too large " + atMost(maxNumberLiteral, ""),
+            "Nesting too deep " + atMost(maxNestingDepth, "levels"),
+            "Program too long " + atMost(codeAreaSize, "instructions"),
+            "Data area full " + atMost(dataAreaSize, "bytes of variables and WRITE formats"),
+            "Too many for stmts " + atMost(maxForStatements, ""),
+            "Too many variables " + atMost(symbolTableSize, ""),
+            "Too many WRITE arguments " + atMost(maxWriteArguments, ""),
+        };
+    }
 
 } // namespace
 
 std::string_view compileErrorMessage(std::int32_t code)
 {
+    static const std::array<std::string, 24> messages = makeMessages();
     if (code < 0 || static_cast<std::size_t>(code) >= messages.size()) {
         return {};
     }

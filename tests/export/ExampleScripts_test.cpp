@@ -20,12 +20,16 @@ std::string examplePath(const std::string& name) { return std::string(SCRIPTS_DI
 // Runs an example script file over font into path and returns the file's text.
 std::string exportWith(const std::string& scriptName, const FontLib& font, const std::string& path)
 {
-    const ScriptReadResult script = readScriptFile(examplePath(scriptName));
-    EXPECT_TRUE(script.ok) << script.message;
+    const Result<std::vector<std::string>> script = readScriptFile(examplePath(scriptName));
+    if (!script) {
+        ADD_FAILURE() << script.message();
+        return {};
+    }
     Csub csub;
     const ExportSource source = makeExportSource(path, font);
-    const ExportRunResult result = runExportScript(csub, source, joinScriptLines(script.lines));
-    EXPECT_EQ(result.status, ExportRunStatus::Ran) << scriptName;
+    EXPECT_TRUE(
+        test::endedAs(runExportScript(csub, source, joinScriptLines(*script)), ExecuteResult::Ran))
+        << scriptName;
     return test::readText(path);
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "document/FontLib.h"
+#include "document/Result.h"
+#include "script/Csub.h"
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -50,6 +54,18 @@ inline const char* twoGlyphDefaultOutput = "#include \"fontlib.h\"\r\n"
 inline FontLib elevenByThreeFont(std::uint16_t code)
 {
     return fontFromRows({ { "10000001101", "01000010011", "11111111111" } }, { code });
+}
+
+// Passes when the export ran and ended as expected; otherwise says what happened.
+inline testing::AssertionResult endedAs(const Result<ExecuteResult>& run, ExecuteResult expected)
+{
+    if (!run) {
+        return testing::AssertionFailure() << "failed: " << run.message();
+    }
+    if (*run != expected) {
+        return testing::AssertionFailure() << "ended as " << static_cast<int>(*run);
+    }
+    return testing::AssertionSuccess();
 }
 
 } // namespace tessellon::test

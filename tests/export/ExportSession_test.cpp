@@ -34,8 +34,7 @@ TEST(ExportSession, FirstUseShowsTheDefaultScriptAndExportSavesIt)
     const Lines editor = s.session.PrepareExport(dir.path("font.c"), font);
     EXPECT_EQ(editor, defaultScript());
 
-    const ExportRunResult result = s.session.RunExport(editor);
-    EXPECT_EQ(result.status, ExportRunStatus::Ran);
+    EXPECT_TRUE(test::endedAs(s.session.RunExport(editor), ExecuteResult::Ran));
     EXPECT_EQ(test::readText(dir.path("font.c")), test::twoGlyphDefaultOutput);
     const std::string saved = test::readText(s.session.scriptFilePath());
     EXPECT_EQ(saved.rfind("int i,unicode;\r\nWRITE(", 0), 0u);
@@ -49,7 +48,7 @@ TEST(ExportSession, EditsNeverExportedAreGoneAtTheNextOpening)
     const FontLib font = test::twoGlyphFont();
     s.session.PrepareExport(dir.path("a.c"), font);
     const Lines exported { "WRITE(\"first\");" };
-    ASSERT_EQ(s.session.RunExport(exported).status, ExportRunStatus::Ran);
+    ASSERT_TRUE(test::endedAs(s.session.RunExport(exported), ExecuteResult::Ran));
     // The user edits to something else and closes without exporting.
     EXPECT_EQ(s.session.PrepareExport(dir.path("b.c"), font), exported);
 }
@@ -60,7 +59,7 @@ TEST(ExportSession, EmptyScriptFileGivesAnEmptyEditor)
     Session s(dir);
     const FontLib font = test::twoGlyphFont();
     s.session.PrepareExport(dir.path("a.c"), font);
-    ASSERT_EQ(s.session.RunExport({}).status, ExportRunStatus::Ran);
+    ASSERT_TRUE(test::endedAs(s.session.RunExport({}), ExecuteResult::Ran));
     EXPECT_EQ(test::readText(s.session.scriptFilePath()), "");
     EXPECT_TRUE(s.session.PrepareExport(dir.path("a.c"), font).empty());
 }
@@ -74,10 +73,9 @@ TEST(ExportSession, ScriptFileThatCannotBeWrittenStopsThePress)
     const FontLib font = test::twoGlyphFont();
     EXPECT_EQ(s.session.PrepareExport(dir.path("font.c"), font), defaultScript());
     bool afterSaveCalled = false;
-    const ExportRunResult result
+    const Result<ExecuteResult> result
         = s.session.RunExport(defaultScript(), [&] { afterSaveCalled = true; });
-    EXPECT_EQ(result.status, ExportRunStatus::ScriptNotSaved);
-    EXPECT_EQ(result.message, "Cannot create file " + folderInTheWay);
+    EXPECT_EQ(result.message(), "Cannot create file " + folderInTheWay + ": it is a folder");
     EXPECT_FALSE(afterSaveCalled);
     EXPECT_TRUE(s.lines.empty());
     EXPECT_FALSE(std::filesystem::exists(dir.path("font.c")));
@@ -90,7 +88,8 @@ TEST(ExportSession, AfterSaveComesBeforeTheScriptUnitsLines)
     const FontLib font = test::twoGlyphFont();
     s.session.PrepareExport(dir.path("font.c"), font);
     s.lines.push_back("left from before");
-    s.session.RunExport({ "WRITE(\"x\");" }, [&] { s.lines.clear(); });
+    EXPECT_TRUE(test::endedAs(
+        s.session.RunExport({ "WRITE(\"x\");" }, [&] { s.lines.clear(); }), ExecuteResult::Ran));
     EXPECT_EQ(s.lines, (Lines { "Compiling...", "No error", "Run...", "OK" }));
 }
 
@@ -100,8 +99,8 @@ TEST(ExportSession, CompileErrorLeavesAZeroLengthOutput)
     Session s(dir);
     const FontLib font = test::twoGlyphFont();
     s.session.PrepareExport(dir.path("font.c"), font);
-    const ExportRunResult result = s.session.RunExport({ "int i;", "i = 1", "}" });
-    EXPECT_EQ(result.status, ExportRunStatus::CompileError);
+    EXPECT_TRUE(test::endedAs(
+        s.session.RunExport({ "int i;", "i = 1", "}" }), ExecuteResult::CompileError));
     EXPECT_EQ(std::filesystem::file_size(dir.path("font.c")), 0u);
     ASSERT_EQ(s.lines.size(), 2u);
     EXPECT_EQ(s.lines[1], "Line 3: [E5] ; expected \"}\"");
@@ -114,7 +113,7 @@ TEST(ExportSession, ScriptLinesAreJoinedWithCrLf)
     const FontLib font = test::twoGlyphFont();
     s.session.PrepareExport(dir.path("font.c"), font);
     // A string literal that spans lines keeps the CR LF between them.
-    s.session.RunExport({ "WRITE(\"a", "b\");" });
+    EXPECT_TRUE(test::endedAs(s.session.RunExport({ "WRITE(\"a", "b\");" }), ExecuteResult::Ran));
     EXPECT_EQ(test::readText(dir.path("font.c")), "a\r\nb");
 }
 
@@ -124,7 +123,22 @@ TEST(ExportSession, OutputNameWithoutExtensionIsUsedUnchanged)
     Session s(dir);
     const FontLib font = test::twoGlyphFont();
     s.session.PrepareExport(dir.path("fontdata"), font);
-    EXPECT_EQ(s.session.RunExport(defaultScript()).status, ExportRunStatus::Ran);
+    EXPECT_TRUE(test::endedAs(s.session.RunExport(defaultScript()), ExecuteResult::Ran));
     EXPECT_TRUE(std::filesystem::exists(dir.path("fontdata")));
     EXPECT_FALSE(std::filesystem::exists(dir.path("fontdata.c")));
+}
+
+TEST(ExportSession, OutputThatIsTheScriptFileIsRefusedBeforeSaving)
+{
+    test::TempDir dir;
+    Session s(dir);
+    const FontLib font = test::twoGlyphFont();
+    test::writeText(s.session.scriptFilePath(), "WRITE(\"kept\");");
+    s.session.PrepareExport(s.session.scriptFilePath(), font);
+    const Result<ExecuteResult> result = s.session.RunExport({ "WRITE(\"new\");" });
+    EXPECT_EQ(result.message(),
+        "Cannot create file " + s.session.scriptFilePath() + ": it is the same file as "
+            + s.session.scriptFilePath());
+    EXPECT_EQ(test::readText(s.session.scriptFilePath()), "WRITE(\"kept\");");
+    EXPECT_TRUE(s.lines.empty());
 }

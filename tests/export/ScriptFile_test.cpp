@@ -6,19 +6,18 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace tessellon;
 
-namespace {
-
-} // namespace
 using Lines = std::vector<std::string>;
 
 TEST(ScriptFile, WritesTheLinesJoinedWithCrLf)
 {
     test::TempDir folder;
     const std::string path = folder.path("tessellon.spt");
-    const ScriptWriteResult written = writeScriptFile(path, { "int i;", " ", "WRITE(\"x\");" });
-    ASSERT_TRUE(written.ok) << written.message;
+    const Status written = writeScriptFile(path, { "int i;", " ", "WRITE(\"x\");" });
+    ASSERT_TRUE(written) << written.message();
     EXPECT_EQ(test::readText(path), "int i;\r\n \r\nWRITE(\"x\");");
 }
 
@@ -26,7 +25,7 @@ TEST(ScriptFile, DefaultScriptRoundTrips)
 {
     test::TempDir folder;
     const std::string path = folder.path("tessellon.spt");
-    ASSERT_TRUE(writeScriptFile(path, defaultScript()).ok);
+    ASSERT_TRUE(writeScriptFile(path, defaultScript()));
     const std::string bytes = test::readText(path);
     EXPECT_EQ(bytes.substr(0, 16), "int i,unicode;\r\n");
     const std::string ending = "}\r\nWRITE(\"};\\n\");";
@@ -34,9 +33,9 @@ TEST(ScriptFile, DefaultScriptRoundTrips)
     EXPECT_EQ(bytes.substr(bytes.size() - ending.size()), ending);
     // Lines 1 and 2 take 14 + 2 + 34 bytes; line 3 holds one space.
     EXPECT_EQ(bytes.find("\r\n \r\n"), 50u);
-    const ScriptReadResult read = readScriptFile(path);
-    ASSERT_TRUE(read.ok);
-    EXPECT_EQ(read.lines, defaultScript());
+    const Result<Lines> read = readScriptFile(path);
+    ASSERT_TRUE(read) << read.message();
+    EXPECT_EQ(*read, defaultScript());
 }
 
 TEST(ScriptFile, ReadsAnyLineEnds)
@@ -44,9 +43,9 @@ TEST(ScriptFile, ReadsAnyLineEnds)
     test::TempDir folder;
     const std::string path = folder.path("mixed.spt");
     test::writeText(path, "a\nb\r\nc\rd\n");
-    const ScriptReadResult read = readScriptFile(path);
-    ASSERT_TRUE(read.ok);
-    EXPECT_EQ(read.lines, (Lines { "a", "b", "c", "d" }));
+    const Result<Lines> read = readScriptFile(path);
+    ASSERT_TRUE(read) << read.message();
+    EXPECT_EQ(*read, (Lines { "a", "b", "c", "d" }));
 }
 
 TEST(ScriptFile, EmptyFileGivesNoLinesNotAFailure)
@@ -54,27 +53,38 @@ TEST(ScriptFile, EmptyFileGivesNoLinesNotAFailure)
     test::TempDir folder;
     const std::string path = folder.path("empty.spt");
     test::writeText(path, "");
-    const ScriptReadResult read = readScriptFile(path);
-    EXPECT_TRUE(read.ok);
-    EXPECT_TRUE(read.lines.empty());
+    const Result<Lines> read = readScriptFile(path);
+    ASSERT_TRUE(read) << read.message();
+    EXPECT_TRUE(read->empty());
 }
 
-TEST(ScriptFile, MissingFileOrFolderCannotBeOpened)
+TEST(ScriptFile, WhatCannotBeReadSaysWhy)
 {
     test::TempDir folder;
     const std::string missing = folder.path("missing.spt");
-    const ScriptReadResult read = readScriptFile(missing);
-    EXPECT_FALSE(read.ok);
-    EXPECT_EQ(read.message, "Cannot open file " + missing);
-    EXPECT_FALSE(readScriptFile(folder.root().string()).ok);
+    const std::string fifo = folder.path("fifo.spt");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::vector<std::pair<std::string, std::string>> cases {
+        { missing, "Cannot open file " + missing + ": No such file or directory" },
+        { folder.root().string(),
+            "Cannot open file " + folder.root().string() + ": it is a folder" },
+        // Reading a FIFO would wait for a writer that never comes.
+        { fifo, "Cannot open file " + fifo + ": it is not a regular file" },
+    };
+    for (const auto& [path, message] : cases) {
+        const Result<Lines> read = readScriptFile(path);
+        EXPECT_FALSE(read) << path;
+        EXPECT_EQ(read.message(), message);
+    }
 }
 
 TEST(ScriptFile, WritingOverAFolderFailsWithTheCreateMessage)
 {
     test::TempDir folder;
-    const ScriptWriteResult written = writeScriptFile(folder.root().string(), { "x" });
-    EXPECT_FALSE(written.ok);
-    EXPECT_EQ(written.message, "Cannot create file " + folder.root().string());
+    const Status written = writeScriptFile(folder.root().string(), { "x" });
+    EXPECT_FALSE(written);
+    EXPECT_EQ(
+        written.message(), "Cannot create file " + folder.root().string() + ": it is a folder");
 }
 
 TEST(ScriptFile, WritingReplacesTheOldFileWhole)
@@ -82,9 +92,9 @@ TEST(ScriptFile, WritingReplacesTheOldFileWhole)
     test::TempDir folder;
     const std::string path = folder.path("s.spt");
     test::writeText(path, "a much longer old script text\r\nwith two lines");
-    ASSERT_TRUE(writeScriptFile(path, { "new" }).ok);
+    ASSERT_TRUE(writeScriptFile(path, { "new" }));
     EXPECT_EQ(test::readText(path), "new");
-    ASSERT_TRUE(writeScriptFile(path, {}).ok);
+    ASSERT_TRUE(writeScriptFile(path, {}));
     EXPECT_EQ(test::readText(path), "");
 }
 
@@ -92,7 +102,7 @@ TEST(ScriptFile, WritingCreatesAMissingFolder)
 {
     test::TempDir folder;
     const std::string path = folder.path("user/data/tessellon.spt");
-    ASSERT_TRUE(writeScriptFile(path, { "x" }).ok);
+    ASSERT_TRUE(writeScriptFile(path, { "x" }));
     EXPECT_EQ(test::readText(path), "x");
 }
 
@@ -137,10 +147,11 @@ TEST(ScriptFile, OverlargeFileIsRefused)
     test::TempDir folder;
     const std::string path = folder.path("huge.spt");
     test::writeText(path, std::string(maxScriptFileBytes + 1, 'x'));
-    EXPECT_FALSE(readScriptFile(path).ok);
+    EXPECT_EQ(readScriptFile(path).message(),
+        "Cannot open file " + path + ": it is larger than 16 MB, the most a script file may hold");
     test::writeText(path, std::string(maxScriptFileBytes, 'x'));
-    const ScriptReadResult read = readScriptFile(path);
-    ASSERT_TRUE(read.ok);
-    ASSERT_EQ(read.lines.size(), 1u);
-    EXPECT_EQ(read.lines[0].size(), maxScriptFileBytes);
+    const Result<Lines> read = readScriptFile(path);
+    ASSERT_TRUE(read) << read.message();
+    ASSERT_EQ(read->size(), 1u);
+    EXPECT_EQ((*read)[0].size(), maxScriptFileBytes);
 }

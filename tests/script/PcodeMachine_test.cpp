@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -115,12 +116,25 @@ TEST(PcodeMachine, DivisionByZeroIsReportedTwiceAndTheRunGoesOn)
     EXPECT_EQ(run.output.text(), "after");
 }
 
-TEST(PcodeMachine, DivisionByZeroPushesNothing)
+TEST(PcodeMachine, DivisionByZeroPushesZero)
 {
     HandMachine hand;
     hand.run({ op(Opcode::LDC, 4), op(Opcode::LDC, 8), op(Opcode::LDC, 0), op(Opcode::DVI),
         op(Opcode::STP) });
-    EXPECT_EQ(hand.stack(), (std::vector<std::uint32_t> { 4 }));
+    EXPECT_EQ(hand.stack(), (std::vector<std::uint32_t> { 4, 0 }));
+}
+
+TEST(PcodeMachine, DivisionByZeroInALoopLeavesTheOtherVariablesAlone)
+{
+    // Without a quotient the assignment would store x's offset into i, and the loop would
+    // never end.
+    ScriptRun run("int i, x; x = 9; for (i = 0; i < 500; i++) x = 5 / 0; WRITE(\"%d\", i);");
+    EXPECT_EQ(run["i"], 500u);
+    EXPECT_EQ(run["x"], 0u);
+    EXPECT_EQ(run.output.text(), "500");
+    ASSERT_EQ(run.unit.lines.size(), 3u + 2 * 500 + 1);
+    EXPECT_EQ(run.unit.lines[3], runErrorDividedByZero);
+    EXPECT_EQ(run.unit.lines.back(), "OK");
 }
 
 TEST(PcodeMachine, PopFromAnEmptyStackYieldsZero)
@@ -185,21 +199,38 @@ TEST(PcodeMachine, AssignmentInParenthesesCanOnlyMissTheDataArea)
             "OK" }));
 }
 
-TEST(PcodeMachine, PushOntoAFullStackIsRefused)
+TEST(PcodeMachine, PushOntoAFullStackEndsTheRun)
 {
-    HandMachine hand;
-    hand.memory.labels[0] = 0;
-    int polls = 0;
-    hand.machine.setStopCheck([&] { return ++polls == 1; });
-    // LAB 0; LDC 5; UJP 0 forever: 1365 pushes before the first poll.
-    EXPECT_EQ(
-        hand.run({ op(Opcode::LAB, 0), op(Opcode::LDC, 5), op(Opcode::UJP, 0) }), RunEnd::Stopped);
-    EXPECT_EQ(hand.stack(), std::vector<std::uint32_t>(stackSize, 5));
-    const std::size_t overflowLines = 2 * (4095 / 3 - stackSize);
-    ASSERT_EQ(hand.lines.size(), overflowLines + 2);
-    EXPECT_EQ(hand.lines.front(), "run error: stack full, value dropped");
-    EXPECT_EQ(hand.lines[overflowLines - 1], "run error: stack full, value dropped");
-    EXPECT_EQ(hand.lines.back(), "run error: stopped on request");
+    // LAB 0; <push>; UJP 0 for ever: the 1025th push ends the run, whatever pushes.
+    for (const Instruction pushing :
+        { op(Opcode::LDC, 5), op(Opcode::LDA, 0), op(Opcode::LOD, 0), op(Opcode::MST) }) {
+        HandMachine hand;
+        hand.memory.labels[0] = 0;
+        int polls = 0;
+        hand.machine.setStopCheck([&] { return ++polls > 10; });
+        EXPECT_EQ(hand.run({ op(Opcode::LAB, 0), pushing, op(Opcode::UJP, 0) }), RunEnd::StackFull);
+        EXPECT_EQ(hand.machine.stackDepth(), stackSize);
+        EXPECT_EQ(hand.machine.executedInstructions(), 3 * (stackSize + 1) - 1);
+        EXPECT_EQ(hand.lines, std::vector<std::string>(2, runErrorStackFull));
+    }
+}
+
+TEST(PcodeMachine, StatementsWhoseValueNothingTakesEndALongLoop)
+{
+    for (const std::string statement : { "i < 3;", "GETUNICODE(i);", "i;", "5 / 0;" }) {
+        ScriptRun run("int i;\r\nWRITE(\"before\");\r\nfor (i = 0; i < 5000; i++) " + statement
+                + "\r\nWRITE(\"done\");",
+            {}, [](std::uint32_t) -> std::uint16_t { return 0x41; });
+        const auto& lines = run.unit.lines;
+        ASSERT_GE(lines.size(), 5u) << statement;
+        EXPECT_EQ(std::vector<std::string>(lines.end() - 2, lines.end()),
+            std::vector<std::string>(2, runErrorStackFull))
+            << statement;
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), "OK"), 0) << statement;
+        EXPECT_EQ(run.output.text(), "before") << statement;
+        // Running the whole loop would take 90,000 instructions.
+        EXPECT_LT(run.unit.csub.lastRunInstructions(), 20000u) << statement;
+    }
 }
 
 TEST(PcodeMachine, JumpsGoToTheirLabels)

@@ -45,9 +45,9 @@ std::string repeated(const std::string& text, int count)
 
 TEST(ScriptCompiler, EmptyScriptAndDeclarationsOnlyCompileToStp)
 {
-    EXPECT_EQ(compiled(""), "0 STP 0\n");
-    EXPECT_EQ(compiled("  /* nothing */ \r\n"), "0 STP 0\n");
-    EXPECT_EQ(compiled("int a, b;\r\nint c;"), "0 STP 0\n");
+    EXPECT_EQ(compiled(""), "0 STP\n");
+    EXPECT_EQ(compiled("  /* nothing */ \r\n"), "0 STP\n");
+    EXPECT_EQ(compiled("int a, b;\r\nint c;"), "0 STP\n");
 }
 
 TEST(ScriptCompiler, ForLoopCompilesToTheTwentyFourInstructions)
@@ -55,9 +55,9 @@ TEST(ScriptCompiler, ForLoopCompilesToTheTwentyFourInstructions)
     RecordingCsub unit;
     const std::string code = compiled(unit, "int i; for (i = 0; i < 3; i++) WRITE(\"%d \", i);");
     EXPECT_EQ(code,
-        listing({ "LDA 0", "LDC 0", "STO 0", "LAB 0", "LOD 0", "LDC 3", "LOW 0", "FJP 3", "UJP 2",
-            "LAB 1", "LDA 0", "LOD 0", "LDC 1", "ADI 0", "STO 0", "UJP 0", "LAB 2", "MST 0",
-            "LDC 4", "LOD 0", "CAL 0", "UJP 1", "LAB 3", "STP 0" }));
+        listing({ "LDA i", "LDC 0", "STO", "LAB L0", "LOD i", "LDC 3", "LOW", "FJP L3", "UJP L2",
+            "LAB L1", "LDA i", "LOD i", "LDC 1", "ADI", "STO", "UJP L0", "LAB L2", "MST", "LDC 4",
+            "LOD i", "CAL WRITE", "UJP L1", "LAB L3", "STP" }));
     const ScriptMemory& memory = unit.csub.memory();
     EXPECT_EQ(memory.labels[0], 3u);
     EXPECT_EQ(memory.labels[1], 9u);
@@ -73,31 +73,31 @@ TEST(ScriptCompiler, ForLoopCompilesToTheTwentyFourInstructions)
 TEST(ScriptCompiler, OperatorPrecedenceAndAssociativity)
 {
     EXPECT_EQ(compiled("int x; x = 2 + 3 * 4;"),
-        listing({ "LDA 0", "LDC 2", "LDC 3", "LDC 4", "MPI 0", "ADI 0", "STO 0", "STP 0" }));
+        listing({ "LDA x", "LDC 2", "LDC 3", "LDC 4", "MPI", "ADI", "STO", "STP" }));
     EXPECT_EQ(compiled("int x; x = (2 + 3) * 4;"),
-        listing({ "LDA 0", "LDC 2", "LDC 3", "ADI 0", "LDC 4", "MPI 0", "STO 0", "STP 0" }));
+        listing({ "LDA x", "LDC 2", "LDC 3", "ADI", "LDC 4", "MPI", "STO", "STP" }));
     EXPECT_EQ(compiled("int x; x = 10 - 3 - 2;"),
-        listing({ "LDA 0", "LDC 10", "LDC 3", "SBI 0", "LDC 2", "SBI 0", "STO 0", "STP 0" }));
+        listing({ "LDA x", "LDC 10", "LDC 3", "SBI", "LDC 2", "SBI", "STO", "STP" }));
     EXPECT_EQ(compiled("int x; x = 8 / 4 / 2;"),
-        listing({ "LDA 0", "LDC 8", "LDC 4", "DVI 0", "LDC 2", "DVI 0", "STO 0", "STP 0" }));
+        listing({ "LDA x", "LDC 8", "LDC 4", "DVI", "LDC 2", "DVI", "STO", "STP" }));
 }
 
 TEST(ScriptCompiler, ComparisonsChainLeftToRight)
 {
     EXPECT_EQ(compiled("int a, b, c; a < b < c;"),
-        listing({ "LOD 0", "LOD 1", "LOW 0", "LOD 2", "LOW 0", "STP 0" }));
+        listing({ "LOD a", "LOD b", "LOW", "LOD c", "LOW", "STP" }));
     EXPECT_EQ(compiled("int a; a > 1; a <= 2; a >= 3; a == 4; a != 5;"),
-        listing({ "LOD 0", "LDC 1", "GRT 0", "LOD 0", "LDC 2", "LWE 0", "LOD 0", "LDC 3", "GTE 0",
-            "LOD 0", "LDC 4", "EQU 0", "LOD 0", "LDC 5", "NEQ 0", "STP 0" }));
+        listing({ "LOD a", "LDC 1", "GRT", "LOD a", "LDC 2", "LWE", "LOD a", "LDC 3", "GTE",
+            "LOD a", "LDC 4", "EQU", "LOD a", "LDC 5", "NEQ", "STP" }));
     EXPECT_EQ(compiled("int a; a + 1 < a * 2;"),
-        listing({ "LOD 0", "LDC 1", "ADI 0", "LOD 0", "LDC 2", "MPI 0", "LOW 0", "STP 0" }));
+        listing({ "LOD a", "LDC 1", "ADI", "LOD a", "LDC 2", "MPI", "LOW", "STP" }));
 }
 
 TEST(ScriptCompiler, IncrementAndDecrement)
 {
     EXPECT_EQ(compiled("int a, b; b++; a--;"),
-        listing({ "LDA 1", "LOD 1", "LDC 1", "ADI 0", "STO 0", "LDA 0", "LOD 0", "LDC 1", "SBI 0",
-            "STO 0", "STP 0" }));
+        listing({ "LDA b", "LOD b", "LDC 1", "ADI", "STO", "LDA a", "LOD a", "LDC 1", "SBI", "STO",
+            "STP" }));
 }
 
 TEST(ScriptCompiler, WriteShape)
@@ -105,7 +105,7 @@ TEST(ScriptCompiler, WriteShape)
     RecordingCsub unit;
     EXPECT_EQ(compiled(unit, "int a; WRITE(\"f\", a, 5); WRITE(\"\");"),
         listing(
-            { "MST 0", "LDC 4", "LOD 0", "LDC 5", "CAL 0", "MST 0", "LDC 6", "CAL 0", "STP 0" }));
+            { "MST", "LDC 4", "LOD a", "LDC 5", "CAL WRITE", "MST", "LDC 6", "CAL WRITE", "STP" }));
     EXPECT_EQ(unit.csub.memory().code[4].argCount, 2);
     EXPECT_EQ(unit.csub.memory().code[7].argCount, 0);
     EXPECT_EQ(unit.csub.memory().symbols.dataPointer(), 7u);
@@ -115,27 +115,27 @@ TEST(ScriptCompiler, BuiltinStatementsAndTheirServices)
 {
     EXPECT_EQ(compiled("int i; PUTITEM(i); PUTITEMZIP(i); PUTITEMBIN(i); PUTITEMZIPBIN(i);"
                        "PUTITEMCOL(i); PUTITEMCOLBIN(i); GETUNICODE(i);"),
-        listing({ "MST 0", "LOD 0", "CAL 1", "MST 0", "LOD 0", "CAL 2", "MST 0", "LOD 0", "CAL 3",
-            "MST 0", "LOD 0", "CAL 4", "MST 0", "LOD 0", "CAL 5", "MST 0", "LOD 0", "CAL 6",
-            "MST 0", "LOD 0", "CAL 7", "STP 0" }));
+        listing({ "MST", "LOD i", "CAL PUTITEM", "MST", "LOD i", "CAL PUTITEMZIP", "MST", "LOD i",
+            "CAL PUTITEMBIN", "MST", "LOD i", "CAL PUTITEMZIPBIN", "MST", "LOD i", "CAL PUTITEMCOL",
+            "MST", "LOD i", "CAL PUTITEMCOLBIN", "MST", "LOD i", "CAL GETUNICODE", "STP" }));
 }
 
 TEST(ScriptCompiler, GetUnicodeInAnExpression)
 {
     EXPECT_EQ(compiled("int u, i; u = GETUNICODE(i) + GETUNICODE(7);"),
-        listing({ "LDA 0", "MST 0", "LOD 1", "CAL 7", "MST 0", "LDC 7", "CAL 7", "ADI 0", "STO 0",
-            "STP 0" }));
+        listing({ "LDA u", "MST", "LOD i", "CAL GETUNICODE", "MST", "LDC 7", "CAL GETUNICODE",
+            "ADI", "STO", "STP" }));
 }
 
 TEST(ScriptCompiler, ForWithEmptyPartsAndEmptyBody)
 {
     EXPECT_EQ(compiled("for (;;) ;"),
-        listing(
-            { "LAB 0", "FJP 3", "UJP 2", "LAB 1", "UJP 0", "LAB 2", "UJP 1", "LAB 3", "STP 0" }));
+        listing({ "LAB L0", "FJP L3", "UJP L2", "LAB L1", "UJP L0", "LAB L2", "UJP L1", "LAB L3",
+            "STP" }));
     // Nothing that can be a statement follows: the body is empty.
     EXPECT_EQ(compiled("{ for (;;) }"),
-        listing(
-            { "LAB 0", "FJP 3", "UJP 2", "LAB 1", "UJP 0", "LAB 2", "UJP 1", "LAB 3", "STP 0" }));
+        listing({ "LAB L0", "FJP L3", "UJP L2", "LAB L1", "UJP L0", "LAB L2", "UJP L1", "LAB L3",
+            "STP" }));
 }
 
 TEST(ScriptCompiler, NestedForLoopsTakeLabelsInOrder)
@@ -144,8 +144,8 @@ TEST(ScriptCompiler, NestedForLoopsTakeLabelsInOrder)
     compiled(unit, "int i, j; for (i = 0; i < 2; i++) for (j = 0; j < 2; j++) { }");
     EXPECT_EQ(unit.csub.memory().labelCounter, 8u);
     const std::string code = unit.csub.disassembly();
-    EXPECT_NE(code.find("FJP 7\n"), std::string::npos);
-    EXPECT_NE(code.find("UJP 5\n"), std::string::npos);
+    EXPECT_NE(code.find("FJP L7\n"), std::string::npos);
+    EXPECT_NE(code.find("UJP L5\n"), std::string::npos);
 }
 
 TEST(ScriptCompiler, EachCompilationStartsItsLabelsAtZero)
@@ -156,38 +156,38 @@ TEST(ScriptCompiler, EachCompilationStartsItsLabelsAtZero)
     EXPECT_EQ(unit.csub.memory().labelCounter, 8u);
     EXPECT_EQ(compiled(unit, script), first);
     EXPECT_EQ(unit.csub.memory().labelCounter, 8u);
-    EXPECT_NE(first.find("LAB 7\n"), std::string::npos);
-    EXPECT_EQ(first.find("LAB 8\n"), std::string::npos);
+    EXPECT_NE(first.find("LAB L7\n"), std::string::npos);
+    EXPECT_EQ(first.find("LAB L8\n"), std::string::npos);
 }
 
 TEST(ScriptCompiler, AssignmentInsideParenthesesPushesNothing)
 {
     EXPECT_EQ(compiled("int x, i; x = (i = 1);"),
-        listing({ "LDA 0", "LDA 1", "LDC 1", "STO 0", "STO 0", "STP 0" }));
-    EXPECT_EQ(compiled("int i; (i++);"),
-        listing({ "LDA 0", "LOD 0", "LDC 1", "ADI 0", "STO 0", "STP 0" }));
+        listing({ "LDA x", "LDA i", "LDC 1", "STO", "STO", "STP" }));
+    EXPECT_EQ(
+        compiled("int i; (i++);"), listing({ "LDA i", "LOD i", "LDC 1", "ADI", "STO", "STP" }));
 }
 
 TEST(ScriptCompiler, FontNumberIsANumber)
 {
     RecordingCsub unit;
     unit.csub.setFontNumber(300);
-    EXPECT_EQ(compiled(unit, "FONT_NUMBER;"), listing({ "LDC 300", "STP 0" }));
+    EXPECT_EQ(compiled(unit, "FONT_NUMBER;"), listing({ "LDC 300", "STP" }));
     unit.csub.setFontNumber(-5);
-    EXPECT_EQ(compiled(unit, "FONT_NUMBER;"), listing({ "LDC 4294967291", "STP 0" }));
+    EXPECT_EQ(compiled(unit, "FONT_NUMBER;"), listing({ "LDC 4294967291", "STP" }));
 }
 
 TEST(ScriptCompiler, TheStatementListEndsWhereNoStatementCanBegin)
 {
     EXPECT_EQ(compiled("WRITE(\"a\"); int j; WRITE(\"b\");"),
-        listing({ "MST 0", "LDC 0", "CAL 0", "STP 0" }));
+        listing({ "MST", "LDC 0", "CAL WRITE", "STP" }));
     EXPECT_EQ(compiled("int i; i++; while (i < 3) i++;"),
-        listing({ "LDA 0", "LOD 0", "LDC 1", "ADI 0", "STO 0", "STP 0" }));
-    EXPECT_EQ(compiled("1; } $ never read"), listing({ "LDC 1", "STP 0" }));
-    EXPECT_EQ(compiled("1; \"text\";"), listing({ "LDC 1", "STP 0" }));
-    EXPECT_EQ(compiled("1; [2];"), listing({ "LDC 1", "STP 0" }));
-    EXPECT_EQ(compiled("1; do"), listing({ "LDC 1", "STP 0" }));
-    EXPECT_EQ(compiled(";;; 2;"), listing({ "LDC 2", "STP 0" }));
+        listing({ "LDA i", "LOD i", "LDC 1", "ADI", "STO", "STP" }));
+    EXPECT_EQ(compiled("1; } $ never read"), listing({ "LDC 1", "STP" }));
+    EXPECT_EQ(compiled("1; \"text\";"), listing({ "LDC 1", "STP" }));
+    EXPECT_EQ(compiled("1; [2];"), listing({ "LDC 1", "STP" }));
+    EXPECT_EQ(compiled("1; do"), listing({ "LDC 1", "STP" }));
+    EXPECT_EQ(compiled(";;; 2;"), listing({ "LDC 2", "STP" }));
 }
 
 TEST(ScriptCompiler, ErrorsOfExpressions)
@@ -272,15 +272,15 @@ TEST(ScriptCompiler, ErrorLineIsThatOfTheLastTokenRead)
 TEST(ScriptCompiler, FirstOfTwoDeclarationsOfANameIsUsed)
 {
     RecordingCsub unit;
-    EXPECT_EQ(compiled(unit, "int a, a; a = 1;"), listing({ "LDA 0", "LDC 1", "STO 0", "STP 0" }));
+    EXPECT_EQ(compiled(unit, "int a, a; a = 1;"), listing({ "LDA a", "LDC 1", "STO", "STP" }));
     EXPECT_EQ(unit.csub.memory().symbols.count(), 2u);
     EXPECT_EQ(unit.csub.memory().symbols.entry(1).dataOffset, 4u);
 }
 
 TEST(ScriptCompiler, NumberLiteralsUpToTheLargestPositiveWord)
 {
-    EXPECT_EQ(compiled("2147483647;"), listing({ "LDC 2147483647", "STP 0" }));
-    EXPECT_EQ(compiled("0000000000002147483647;"), listing({ "LDC 2147483647", "STP 0" }));
+    EXPECT_EQ(compiled("2147483647;"), listing({ "LDC 2147483647", "STP" }));
+    EXPECT_EQ(compiled("0000000000002147483647;"), listing({ "LDC 2147483647", "STP" }));
     EXPECT_EQ(errorOf("\r\n2147483648;"),
         "Line 2: [E17] Number too large (at most 2147483647) \"2147483648\"");
     EXPECT_EQ(errorOf("int x; WRITE(\"%d\", 99999999999);"),
@@ -289,7 +289,8 @@ TEST(ScriptCompiler, NumberLiteralsUpToTheLargestPositiveWord)
 
 TEST(ScriptCompiler, NamesUpToFifteenCharacters)
 {
-    EXPECT_EQ(compiled("int abcdefghijklmno; abcdefghijklmno;"), listing({ "LOD 0", "STP 0" }));
+    EXPECT_EQ(compiled("int abcdefghijklmno; abcdefghijklmno;"),
+        listing({ "LOD abcdefghijklmno", "STP" }));
     EXPECT_EQ(errorOf("int abcdefghijklmnop;"),
         "Line 1: [E16] Name too long (at most 15 characters) \"abcdefghijklmnop\"");
     EXPECT_EQ(errorOf("int abcdefghijklmno; abcdefghijklmnop;"),
@@ -355,11 +356,11 @@ TEST(ScriptCompiler, NestingIsBounded)
     const int depth = maxNestingDepth;
     const std::string deepest
         = "int x; x = " + repeated("(", depth) + "1" + repeated(")", depth) + ";";
-    EXPECT_EQ(compiled(deepest).substr(0, 16), "0 LDA 0\n1 LDC 1\n");
+    EXPECT_EQ(compiled(deepest).substr(0, 16), "0 LDA x\n1 LDC 1\n");
     EXPECT_EQ(
         errorOf("int x; x = " + repeated("(", depth + 1) + "1" + repeated(")", depth + 1) + ";"),
         "Line 1: [E18] Nesting too deep (at most 64 levels) \"(\"");
-    EXPECT_EQ(compiled(repeated("{", depth) + repeated("}", depth)), "0 STP 0\n");
+    EXPECT_EQ(compiled(repeated("{", depth) + repeated("}", depth)), "0 STP\n");
     EXPECT_EQ(errorOf(repeated("{", depth + 1) + repeated("}", depth + 1)),
         "Line 1: [E18] Nesting too deep (at most 64 levels) \"{\"");
     EXPECT_EQ(errorOf(repeated("{", depth - 1) + "for(;;)(((1)));"),
@@ -380,16 +381,26 @@ TEST(ScriptCompiler, ErrorMessagesOfTheOriginalCodesStandAsTheyAre)
     EXPECT_EQ(compileErrorLine(12, 5, "}"), "Line 12: [E5] ; expected \"}\"");
 }
 
-TEST(ScriptCompiler, DisassemblerNamesEveryOpcodeFromTheTable)
+TEST(ScriptCompiler, DisassemblerNamesOperandsByTheirMeaning)
 {
+    RecordingCsub unit;
+    compiled(unit, "int i, n;");
     const std::vector<Instruction> code = {
+        { Opcode::LOD, 0, 1 },
+        { Opcode::LDA, 0, 7 },
+        { Opcode::FJP, 0, 3 },
+        { Opcode::CAL, 0, 3 },
+        { Opcode::CAL, 0, 8 },
+        { Opcode::STO, 0, 5 },
         { Opcode::STN, 0, 0 },
         { Opcode::ENT, 0, 0 },
         { Opcode::RET, 0, 0 },
         { static_cast<Opcode>(23), 0, 9 },
         { static_cast<Opcode>(255), 0, 0 },
     };
-    EXPECT_EQ(disassemble(code), listing({ "STN 0", "ENT 0", "RET 0", "OP23 9", "OP255 0" }));
+    EXPECT_EQ(disassemble(code, unit.csub.memory().symbols),
+        listing({ "LOD n", "LDA #7", "FJP L3", "CAL PUTITEMBIN", "CAL 8", "STO 5", "STN", "ENT",
+            "RET", "OP23 9", "OP255 0" }));
     for (int code = 0; code < opcodeCount; ++code) {
         const auto info = opcodeInfo(static_cast<std::uint8_t>(code));
         ASSERT_TRUE(info);
