@@ -65,13 +65,13 @@ namespace {
 
     TEST(CharSetFormat, FolderIsNotACharacterSet)
     {
-        test::ScratchFolder folder("format-folder");
+        test::ScratchFolder folder;
         EXPECT_FALSE(measureCharSetFile(folder.path().string()).opened);
     }
 
     TEST(CharSetFormat, FileIsMeasuredOnDisk)
     {
-        test::ScratchFolder folder("format-file");
+        test::ScratchFolder folder;
         const auto path = folder.write("set.txt", { 0xFF, 0xFE, 0x30, 0x4E, 0x31, 0x4E });
         const auto measure = measureCharSetFile(path);
         EXPECT_TRUE(measure.opened);

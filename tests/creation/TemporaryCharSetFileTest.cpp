@@ -14,7 +14,7 @@ namespace {
 
     TEST(TemporaryCharSetFile, HoldsTheMarkThenEveryCodeLittleEndian)
     {
-        test::ScratchFolder folder("temporary-bytes");
+        test::ScratchFolder folder;
         TemporaryCharSetFile file;
         const std::vector<std::uint16_t> codes { 0x0041, 0x4E00, 0xFFFF, 0x000A };
         ASSERT_TRUE(file.create(codes, folder.path())) << file.errorText();
@@ -24,7 +24,7 @@ namespace {
 
     TEST(TemporaryCharSetFile, NameBeginsWithPixelPrefixInTheGivenFolder)
     {
-        test::ScratchFolder folder("temporary-name");
+        test::ScratchFolder folder;
         TemporaryCharSetFile file;
         ASSERT_TRUE(file.create({}, folder.path()));
         const fs::path path(file.path());
@@ -41,7 +41,7 @@ namespace {
 
     TEST(TemporaryCharSetFile, EachFileGetsItsOwnName)
     {
-        test::ScratchFolder folder("temporary-unique");
+        test::ScratchFolder folder;
         TemporaryCharSetFile first;
         TemporaryCharSetFile second;
         ASSERT_TRUE(first.create(std::vector<std::uint16_t> { 0x41 }, folder.path()));
@@ -52,7 +52,7 @@ namespace {
 
     TEST(TemporaryCharSetFile, GridWithoutProductiveRowGivesMarkOnlyAndNoGlyph)
     {
-        test::ScratchFolder folder("temporary-empty");
+        test::ScratchFolder folder;
         UnicodeRangeGrid grid;
         grid.setCell(1, 1, "30");
         grid.setCell(0, 2, "5A");
@@ -66,7 +66,7 @@ namespace {
 
     TEST(TemporaryCharSetFile, DefaultGridGives62GlyphsInA126ByteFile)
     {
-        test::ScratchFolder folder("temporary-default");
+        test::ScratchFolder folder;
         TemporaryCharSetFile file;
         ASSERT_TRUE(file.create(UnicodeRangeGrid().codes(), folder.path()));
         const auto measure = measureCharSetFile(file.path());
@@ -76,7 +76,7 @@ namespace {
 
     TEST(TemporaryCharSetFile, RangeToFFFFEndsTheFileAfterFFFF)
     {
-        test::ScratchFolder folder("temporary-ffff");
+        test::ScratchFolder folder;
         UnicodeRangeGrid grid;
         grid.setCell(0, 1, "FFF0");
         grid.setCell(1, 1, "FFFF");
@@ -95,7 +95,7 @@ namespace {
 
     TEST(TemporaryCharSetFile, IsRemovedWhenTheObjectGoes)
     {
-        test::ScratchFolder folder("temporary-remove");
+        test::ScratchFolder folder;
         std::string path;
         {
             TemporaryCharSetFile file;
@@ -108,7 +108,7 @@ namespace {
 
     TEST(TemporaryCharSetFile, MovedFileIsRemovedOnceByItsNewOwner)
     {
-        test::ScratchFolder folder("temporary-move");
+        test::ScratchFolder folder;
         TemporaryCharSetFile kept;
         {
             TemporaryCharSetFile file;
