@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/InterruptWatch.h"
 #include "cli/MakeArguments.h"
 
 #include "creation/CharSetFolder.h"
@@ -256,8 +257,11 @@ namespace {
     }
 
     Status writeFont(const MakeArguments& arguments, const FontLib& font, const QFont& qtFont,
-        Timings& timings, CliStreams io)
+        const CreateFontRun& run, Timings& timings, CliStreams io)
     {
+        if (run.stopRequested()) {
+            return failure("interrupted; nothing was written");
+        }
         const auto writeStart = Clock::now();
         const PixWriteResult written = writePixFile(arguments.output, font);
         timings.writing = Clock::now() - writeStart;
@@ -297,7 +301,7 @@ namespace {
             return drawn;
         }
         choice->temporary.remove();
-        return writeFont(arguments, font, qtFont, timings, io);
+        return writeFont(arguments, font, qtFont, run, timings, io);
     }
 
 } // namespace
@@ -310,12 +314,21 @@ int runMakeCommand(const std::vector<std::string>& args, CliStreams io)
         return exitUnusable;
     }
     CreateFontRun run;
-    const Status made = makeFont(*arguments, run, io);
+    Status made;
+    int signal = 0;
+    {
+        InterruptWatch watch([&run] { run.requestStop(); });
+        made = makeFont(*arguments, run, io);
+        signal = watch.signalNumber();
+    }
     if (!made) {
         io.err << "tessellon-cli make: " << made.message() << "\n";
-        return exitUnusable;
     }
-    return exitOk;
+    if (signal != 0) {
+        io.err << std::flush;
+        return endBySignal(signal);
+    }
+    return made ? exitOk : exitUnusable;
 }
 
 } // namespace tessellon::cli

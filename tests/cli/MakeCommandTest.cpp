@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 namespace tessellon {
 
 namespace {
@@ -32,16 +36,30 @@ private:
     QTemporaryDir m_folder;
     QString m_temporary;
 
-    Run make(const QStringList& arguments)
+    // The child starts with the interruption signals at their default action (a test run
+    // in the background may have them ignored) and, when given, a file-size limit.
+    void startMake(QProcess& process, const QStringList& arguments, rlim_t fileSizeLimit = 0)
     {
-        QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
         environment.remove("QT_QPA_PLATFORM");
         environment.insert("TMPDIR", m_temporary);
         process.setProcessEnvironment(environment);
+        process.setChildProcessModifier([fileSizeLimit] {
+            for (int signal : { SIGINT, SIGTERM, SIGHUP }) {
+                ::signal(signal, SIG_DFL);
+            }
+            if (fileSizeLimit > 0) {
+                const rlimit limit { fileSizeLimit, fileSizeLimit };
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            }
+        });
         process.start(TESSELLON_CLI, QStringList { "make" } + arguments);
+    }
+
+    static Run finish(QProcess& process)
+    {
         Run run;
         if (!process.waitForFinished(60000)) {
             process.kill();
@@ -52,6 +70,21 @@ private:
         run.out = QString::fromUtf8(process.readAllStandardOutput());
         run.err = QString::fromUtf8(process.readAllStandardError());
         return run;
+    }
+
+    Run make(const QStringList& arguments, rlim_t fileSizeLimit = 0)
+    {
+        QProcess process;
+        startMake(process, arguments, fileSizeLimit);
+        return finish(process);
+    }
+
+    // The files of the test's folder whose names begin with name: the output and its
+    // temporary files.
+    QStringList leftBeside(const QString& name) const
+    {
+        return QDir(m_folder.path())
+            .entryList({ name + "*" }, QDir::Files | QDir::Hidden | QDir::System);
     }
 
     QString path(const QString& name) const { return m_folder.filePath(name); }
@@ -239,6 +272,53 @@ private slots:
         const QString notAFont = writeFile("notafont.ttf", QByteArray("not a font at all"));
         expectRefused(size + QStringList { "--font", notAFont, "--ranges", "30-39" },
             "Cannot load font file");
+    }
+
+    // Interrupted while it draws (Ctrl-C, kill, a closed terminal): the command ends by the
+    // signal, as it would without cleaning up, but leaves neither its temporary
+    // character-set file nor an output file behind.
+    void interruptionLeavesNoFiles_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGINT") << int { SIGINT };
+        QTest::newRow("SIGTERM") << int { SIGTERM };
+        QTest::newRow("SIGHUP") << int { SIGHUP };
+    }
+
+    void interruptionLeavesNoFiles()
+    {
+        QFETCH(int, signal);
+        QStringList ranges;
+        for (int i = 0; i < 15; ++i) {
+            ranges << "0-FFFF";
+        }
+        QProcess process;
+        startMake(process,
+            common(path("interrupted.pix")) + QStringList { "--ranges", ranges.join(',') });
+        QVERIFY(process.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(!leftInTemporary().isEmpty(), 20000);
+        QTest::qWait(300);
+        QCOMPARE(::kill(static_cast<pid_t>(process.processId()), signal), 0);
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(process.exitCode(), signal);
+        QVERIFY2(leftInTemporary().isEmpty(), qPrintable(leftInTemporary().join(' ')));
+        QVERIFY2(leftBeside("interrupted.pix").isEmpty(),
+            qPrintable(leftBeside("interrupted.pix").join(' ')));
+    }
+
+    // A write beyond the file-size limit fails as any failed write does, and the output's
+    // temporary file goes.
+    void fileSizeLimitFailsTheWrite()
+    {
+        const QString output = path("limited.pix");
+        const Run run = make(common(output) + QStringList { "--ranges", "20-7E" }, 2048);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("Cannot write file " + output + ": File too large"),
+            qPrintable(run.err));
+        QVERIFY2(
+            leftBeside("limited.pix").isEmpty(), qPrintable(leftBeside("limited.pix").join(' ')));
+        QVERIFY(leftInTemporary().isEmpty());
     }
 
     void unwritableOutputIsAnError()
