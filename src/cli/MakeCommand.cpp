@@ -5,15 +5,19 @@
 #include "creation/CharSetFolder.h"
 #include "creation/FontMaking.h"
 #include "creation/GlyphRenderer.h"
+#include "creation/NewFontLimits.h"
 #include "creation/TemporaryCharSetFile.h"
+#include "document/ByteSource.h"
 #include "document/FontLib.h"
 #include "document/PixWriter.h"
 
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
 
+#include <algorithm>
+#include <array>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +26,7 @@
 #include <iostream>
 #include <memory>
 #include <ostream>
+#include <span>
 
 #include <unistd.h>
 
@@ -132,31 +137,52 @@ namespace {
         int m_shown = -1;
     };
 
-    bool looksLikeFontFile(const QString& text)
+    // Font files are read whole; none of the largest real ones comes near this.
+    constexpr std::uint64_t maxFontFileBytes = 256ull << 20;
+
+    bool looksLikeFontFile(const std::string& given)
     {
-        static const QStringList suffixes { "ttf", "otf", "ttc", "otc", "pfb", "pfa" };
-        return text.contains(QLatin1Char('/'))
-            || suffixes.contains(QFileInfo(text).suffix().toLower());
+        std::string suffix = fs::path(given).extension().string();
+        std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        static const std::array suffixes { ".ttf", ".otf", ".ttc", ".otc", ".pfb", ".pfa" };
+        return given.find('/') != std::string::npos
+            || std::find(suffixes.begin(), suffixes.end(), suffix) != suffixes.end();
+    }
+
+    Result<QString> familyOfFontFile(const std::string& path)
+    {
+        auto file = FileByteSource::open(path);
+        if (!file) {
+            return failure("Cannot open font file " + path + ": " + file.message());
+        }
+        const std::uint64_t size = (*file)->size();
+        if (size > maxFontFileBytes) {
+            return failure("Cannot load font file " + path + ": it holds " + std::to_string(size)
+                + " bytes; font files of at most " + std::to_string(maxFontFileBytes)
+                + " bytes are read");
+        }
+        QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
+        if (!(*file)->readAt(
+                0, std::span(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()))) {
+            return failure("Cannot read font file " + path + ": it ended early");
+        }
+        const int id = QFontDatabase::addApplicationFontFromData(bytes);
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (id < 0 || families.isEmpty()) {
+            return failure("Cannot load font file " + path + ": not a font Qt can read");
+        }
+        return families.first();
     }
 
     // A family name, or the family of the font file given by path.
     Result<QString> resolveFamily(const std::string& given)
     {
-        const QString text = QString::fromStdString(given);
-        const QFileInfo file(text);
-        if (!file.exists()) {
-            if (looksLikeFontFile(text)) {
-                return failure("Cannot open font file " + given + ": no such file");
-            }
-            return text;
+        std::error_code error;
+        if (fs::exists(given, error) || looksLikeFontFile(given)) {
+            return familyOfFontFile(given);
         }
-        const int id
-            = file.isFile() ? QFontDatabase::addApplicationFont(file.absoluteFilePath()) : -1;
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (id < 0 || families.isEmpty()) {
-            return failure("Cannot load font file " + given + ": not a font Qt can read");
-        }
-        return families.first();
+        return QString::fromStdString(given);
     }
 
     QFont fontFor(const MakeArguments& arguments, const QString& family)
@@ -181,7 +207,8 @@ namespace {
     }
 
     // The character-set file to make the font from: the one given, or a temporary one
-    // written from the ranges.
+    // written from the ranges, which are refused before anything is made from them when
+    // they give more codes than a font may hold.
     struct CharSetChoice {
         std::string path;
         TemporaryCharSetFile temporary;
@@ -199,12 +226,36 @@ namespace {
         for (const auto& warning : ranges->warnings) {
             err << "tessellon-cli make: warning: " << warning << "\n";
         }
+        const Status size = checkNewFontSize(arguments.width, arguments.height, ranges->codeCount);
+        if (!size) {
+            return failure(size.message());
+        }
         auto temporary = TemporaryCharSetFile::create(ranges->codes());
         if (!temporary) {
             return failure(temporary.message());
         }
         std::string path = temporary->path();
         return CharSetChoice { std::move(path), std::move(*temporary) };
+    }
+
+    bool isSameFile(const std::string& a, const std::string& b)
+    {
+        std::error_code error;
+        return fs::equivalent(a, b, error) && !error;
+    }
+
+    // Making a font must not replace what it is made from.
+    Status checkOutputIsNoInput(const MakeArguments& arguments, const std::string& charSetPath)
+    {
+        if (isSameFile(arguments.output, charSetPath)) {
+            return failure("the output file " + arguments.output
+                + " is the character-set file; give another name");
+        }
+        if (isSameFile(arguments.output, arguments.font)) {
+            return failure(
+                "the output file " + arguments.output + " is the font file; give another name");
+        }
+        return {};
     }
 
     struct Timings {
@@ -287,6 +338,9 @@ namespace {
         auto charSet = openNewFontCharSet(choice->path, arguments.width, arguments.height);
         if (!charSet) {
             return failure(charSet.message());
+        }
+        if (const Status distinct = checkOutputIsNoInput(arguments, choice->path); !distinct) {
+            return distinct;
         }
         GuiApplicationScope application;
         const auto family = resolveFamily(arguments.font);

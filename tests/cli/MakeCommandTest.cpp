@@ -11,6 +11,7 @@
 #include <csignal>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace tessellon {
 
@@ -262,16 +263,85 @@ private slots:
     void refusesUnusableFiles()
     {
         const QStringList size { "--width", "16", "--height", "16", "--px", "16" };
-        expectRefused(
-            size + QStringList { "--font", "Courier New", "--charset", path("missing.txt") },
-            "Cannot open file " + path("missing.txt"));
-        expectRefused(size + QStringList { "--font", "Courier New", "--charset", m_folder.path() },
-            "Cannot open file");
+        const QStringList courier { "--font", "Courier New" };
+        expectRefused(size + courier + QStringList { "--charset", path("missing.txt") },
+            "Cannot open file " + path("missing.txt") + ": No such file or directory");
+        expectRefused(size + courier + QStringList { "--charset", m_folder.path() },
+            "Cannot open file " + m_folder.path() + ": it is a folder");
         expectRefused(size + QStringList { "--font", "/nonexistent/font.ttf", "--ranges", "30-39" },
-            "Cannot open font file /nonexistent/font.ttf");
+            "Cannot open font file /nonexistent/font.ttf: No such file or directory");
         const QString notAFont = writeFile("notafont.ttf", QByteArray("not a font at all"));
         expectRefused(size + QStringList { "--font", notAFont, "--ranges", "30-39" },
-            "Cannot load font file");
+            "Cannot load font file " + notAFont + ": not a font Qt can read");
+        QFile::remove(notAFont);
+    }
+
+    // A FIFO would make the command wait for a writer for ever.
+    void refusesFifos()
+    {
+        const QString fifo = path("fifo");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QStringList size { "--width", "16", "--height", "16", "--px", "16" };
+        expectRefused(size + QStringList { "--font", "Courier New", "--charset", fifo },
+            "Cannot open file " + fifo + ": it is not a regular file");
+        expectRefused(size + QStringList { "--font", fifo, "--ranges", "30-39" },
+            "Cannot open font file " + fifo + ": it is not a regular file");
+        QFile::remove(fifo);
+    }
+
+    // Font files are read whole: one far larger than any real font is refused unread.
+    void refusesAHugeFontFile()
+    {
+        const QString huge = path("huge.ttf");
+        QFile file(huge);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64 { 300 } << 20));
+        file.close();
+        expectRefused(QStringList { "--width", "16", "--height", "16", "--px", "16", "--font", huge,
+                          "--ranges", "30-39" },
+            "Cannot load font file " + huge + ": it holds 314572800 bytes");
+        QFile::remove(huge);
+    }
+
+    // Thousands of full ranges are refused before any code is made or written.
+    void refusesRangesBeyondTheGlyphLimit()
+    {
+        for (int copies : { 17, 2000, 18000 }) {
+            QStringList ranges;
+            for (int i = 0; i < copies; ++i) {
+                ranges << "0-FFFF";
+            }
+            expectRefused(QStringList { "--width", "16", "--height", "16", "--font", "Courier New",
+                              "--px", "16", "--ranges", ranges.join(',') },
+                QString("The character set holds %1 characters; at most 1048576 are allowed.")
+                    .arg(65536ll * copies));
+        }
+    }
+
+    // Making a font must not replace the files it is made from, however they are named.
+    void refusesAnOutputThatIsAnInput()
+    {
+        const QString charSet = writeFile("input.txt", QByteArray("AB"));
+        const QStringList size { "--width", "16", "--height", "16", "--px", "16" };
+        const QString sameCharSet = m_folder.path() + "/./input.txt";
+        QVERIFY(QFile::link(charSet, path("link.pix")));
+        for (const QString& output : { charSet, sameCharSet, path("link.pix") }) {
+            const Run run = make(QStringList { output } + size
+                + QStringList { "--font", "Courier New", "--charset", charSet });
+            QCOMPARE(run.exitCode, 2);
+            QVERIFY2(run.err.contains("is the character-set file"), qPrintable(run.err));
+        }
+        QCOMPARE(QFile(charSet).size(), 2);
+
+        const QString font = path("font.ttf");
+        QVERIFY(QFile::copy(dejaVuMono, font));
+        const Run run = make(
+            QStringList { font } + size + QStringList { "--font", font, "--ranges", "30-39" });
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("is the font file"), qPrintable(run.err));
+        QCOMPARE(QFile(font).size(), QFile(dejaVuMono).size());
+        for (const QString& name : { charSet, path("link.pix"), font }) {
+            QFile::remove(name);
+        }
     }
 
     // Interrupted while it draws (Ctrl-C, kill, a closed terminal): the command ends by the
