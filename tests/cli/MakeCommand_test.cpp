@@ -404,4 +404,4 @@ private slots:
 } // namespace tessellon
 
 QTEST_MAIN(tessellon::MakeCommandTest)
-#include "MakeCommandTest.moc"
+#include "MakeCommand_test.moc"

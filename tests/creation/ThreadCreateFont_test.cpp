@@ -398,4 +398,4 @@ private slots:
 } // namespace tessellon
 
 QTEST_MAIN(tessellon::ThreadCreateFontTest)
-#include "ThreadCreateFontTest.moc"
+#include "ThreadCreateFont_test.moc"
