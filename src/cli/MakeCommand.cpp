@@ -379,6 +379,7 @@ int runMakeCommand(const std::vector<std::string>& args, CliStreams io)
         io.err << "tessellon-cli make: " << made.message() << "\n";
     }
     if (signal != 0) {
+        io.out << std::flush;
         io.err << std::flush;
         return endBySignal(signal);
     }
