@@ -3,27 +3,27 @@
 #include "creation/UnicodeRangeGrid.h"
 #include "document/FontLib.h"
 
+#include <array>
 #include <charconv>
 #include <limits>
+#include <string_view>
 
 namespace tessellon::cli {
 
 namespace {
 
-    bool parseInteger(const std::string& text, int low, int high, int& value)
+    std::optional<int> parseInteger(std::string_view text, int low, int high)
     {
-        const char* first = text.data();
-        const char* last = text.data() + text.size();
-        if (first != last && *first == '+') {
-            ++first;
+        if (!text.empty() && text.front() == '+') {
+            text.remove_prefix(1);
         }
         long parsed = 0;
-        const auto [end, error] = std::from_chars(first, last, parsed);
-        if (first == last || error != std::errc() || end != last || parsed < low || parsed > high) {
-            return false;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+        if (text.empty() || error != std::errc() || end != text.data() + text.size() || parsed < low
+            || parsed > high) {
+            return std::nullopt;
         }
-        value = static_cast<int>(parsed);
-        return true;
+        return static_cast<int>(parsed);
     }
 
     bool isHexCode(const std::string& text)
@@ -55,134 +55,192 @@ namespace {
         }
     }
 
-    bool parseOffset(const std::string& text, MakeArguments& parsed)
+    std::string quoted(const std::string& value) { return "'" + value + "'"; }
+
+    constexpr std::array valueOptions { "--width", "--height", "--offset", "--font", "--px",
+        "--charset", "--ranges" };
+
+    // The option of "--name" or "--name=value" when name takes a value, else nullptr.
+    const char* valueOptionOf(const std::string& arg)
     {
-        const auto parts = split(text, ',');
-        constexpr int low = std::numeric_limits<std::int16_t>::min();
-        constexpr int high = std::numeric_limits<std::int16_t>::max();
-        return parts.size() == 2 && parseInteger(parts[0], low, high, parsed.offsetX)
-            && parseInteger(parts[1], low, high, parsed.offsetY);
+        for (const char* option : valueOptions) {
+            const std::string_view name(option);
+            if (arg.compare(0, name.size(), name) == 0
+                && (arg.size() == name.size() || arg[name.size()] == '=')) {
+                return option;
+            }
+        }
+        return nullptr;
     }
 
     // Reads "--name value" or "--name=value"; index moves past what was used.
-    bool takeValue(const std::vector<std::string>& args, std::size_t& index,
-        const std::string& name, std::string& value, std::string& error)
+    Result<std::string> takeValue(
+        const std::vector<std::string>& args, std::size_t& index, const std::string& name)
     {
         const std::string& arg = args[index];
-        if (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0
-            && arg[name.size()] == '=') {
-            value = arg.substr(name.size() + 1);
-            return true;
+        if (arg.size() > name.size()) {
+            return arg.substr(name.size() + 1);
         }
         if (index + 1 >= args.size()) {
-            error = name + " needs a value";
-            return false;
+            return failure(name + " needs a value");
         }
-        value = args[++index];
-        return true;
+        return args[++index];
     }
 
-    bool optionName(const std::string& arg, const char* name)
+    Status setGlyphSide(const std::string& name, const std::string& value, int& side)
     {
-        const std::string option(name);
-        return arg == option || arg.rfind(option + "=", 0) == 0;
-    }
-
-    bool checkComplete(const MakeArguments& parsed, std::string& error)
-    {
-        if (parsed.output.empty()) {
-            error = "the output file OUT.pix is missing";
-        } else if (parsed.width == 0 || parsed.height == 0) {
-            error = "--width and --height are needed";
-        } else if (parsed.font.empty()) {
-            error = "--font is needed";
-        } else if (parsed.pixelSize == 0) {
-            error = "--px is needed";
-        } else if (parsed.charSetFile.has_value() == parsed.ranges.has_value()) {
-            error = "give either --charset or --ranges";
+        const auto parsed = parseInteger(value, minGlyphSide, maxGlyphSide);
+        if (!parsed) {
+            return failure(name + " must be a whole number from " + std::to_string(minGlyphSide)
+                + " to " + std::to_string(maxGlyphSide) + ", not " + quoted(value));
         }
-        return error.empty();
+        side = *parsed;
+        return {};
     }
 
-} // namespace
+    Status setOffset(const std::string& value, MakeArguments& parsed)
+    {
+        const auto parts = split(value, ',');
+        constexpr int low = std::numeric_limits<std::int16_t>::min();
+        constexpr int high = std::numeric_limits<std::int16_t>::max();
+        const auto x = parts.size() == 2 ? parseInteger(parts[0], low, high) : std::nullopt;
+        const auto y = parts.size() == 2 ? parseInteger(parts[1], low, high) : std::nullopt;
+        if (!x || !y) {
+            return failure("--offset must be X,Y (two whole numbers from " + std::to_string(low)
+                + " to " + std::to_string(high) + "), not " + quoted(value));
+        }
+        parsed.offsetX = *x;
+        parsed.offsetY = *y;
+        return {};
+    }
 
-bool parseMakeArguments(
-    const std::vector<std::string>& args, MakeArguments& parsed, std::string& error)
-{
-    parsed = MakeArguments {};
-    error.clear();
-    for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
-        const std::string& arg = args[i];
-        std::string value;
-        if (optionName(arg, "--width") || optionName(arg, "--height")) {
-            const bool width = optionName(arg, "--width");
-            const std::string name = width ? "--width" : "--height";
-            if (takeValue(args, i, name, value, error)
-                && !parseInteger(
-                    value, minGlyphSide, maxGlyphSide, width ? parsed.width : parsed.height)) {
-                error = name + " must be a whole number from " + std::to_string(minGlyphSide)
-                    + " to " + std::to_string(maxGlyphSide) + ", not '" + value + "'";
-            }
-        } else if (optionName(arg, "--offset")) {
-            if (takeValue(args, i, "--offset", value, error) && !parseOffset(value, parsed)) {
-                error = "--offset must be X,Y (two whole numbers), not '" + value + "'";
-            }
-        } else if (optionName(arg, "--font")) {
-            if (takeValue(args, i, "--font", value, error)) {
-                parsed.font = value;
-                error = value.empty() ? "--font needs a family name or a font file" : "";
-            }
-        } else if (optionName(arg, "--px")) {
-            if (takeValue(args, i, "--px", value, error)
-                && !parseInteger(value, 1, maxPixelSize, parsed.pixelSize)) {
-                error = "--px must be a whole number from 1 to " + std::to_string(maxPixelSize)
-                    + ", not '" + value + "'";
-            }
-        } else if (optionName(arg, "--charset")) {
-            if (takeValue(args, i, "--charset", value, error)) {
-                parsed.charSetFile = value;
-            }
-        } else if (optionName(arg, "--ranges")) {
-            if (takeValue(args, i, "--ranges", value, error)) {
-                parsed.ranges = value;
-            }
-        } else if (arg == "--bold") {
+    Status setPixelSize(const std::string& value, MakeArguments& parsed)
+    {
+        const auto size = parseInteger(value, 1, maxPixelSize);
+        if (!size) {
+            return failure("--px must be a whole number from 1 to " + std::to_string(maxPixelSize)
+                + ", not " + quoted(value));
+        }
+        parsed.pixelSize = *size;
+        return {};
+    }
+
+    Status setValue(const std::string& name, const std::string& value, MakeArguments& parsed)
+    {
+        if (name == "--width" || name == "--height") {
+            return setGlyphSide(name, value, name == "--width" ? parsed.width : parsed.height);
+        }
+        if (name == "--offset") {
+            return setOffset(value, parsed);
+        }
+        if (name == "--px") {
+            return setPixelSize(value, parsed);
+        }
+        if (value.empty()) {
+            return failure(name + " needs a value");
+        }
+        if (name == "--font") {
+            parsed.font = value;
+        } else if (name == "--charset") {
+            parsed.charSetFile = value;
+        } else {
+            parsed.ranges = value;
+        }
+        return {};
+    }
+
+    Status setFlagOrOutput(const std::string& arg, MakeArguments& parsed)
+    {
+        if (arg == "--bold") {
             parsed.bold = true;
         } else if (arg == "--italic") {
             parsed.italic = true;
         } else if (arg == "--timings") {
             parsed.timings = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "unknown option '" + arg + "'";
+            return failure("unknown option " + quoted(arg));
         } else if (parsed.output.empty()) {
             parsed.output = arg;
         } else {
-            error = "more than one output file ('" + parsed.output + "', '" + arg + "')";
+            return failure(
+                "more than one output file (" + quoted(parsed.output) + ", " + quoted(arg) + ")");
+        }
+        return {};
+    }
+
+    Status checkComplete(const MakeArguments& parsed)
+    {
+        if (parsed.output.empty()) {
+            return failure("the output file OUT.pix is missing");
+        }
+        if (parsed.width == 0 || parsed.height == 0) {
+            return failure("--width and --height are needed");
+        }
+        if (parsed.font.empty()) {
+            return failure("--font is needed");
+        }
+        if (parsed.pixelSize == 0) {
+            return failure("--px is needed");
+        }
+        if (parsed.charSetFile.has_value() == parsed.ranges.has_value()) {
+            return failure("give either --charset or --ranges");
+        }
+        return {};
+    }
+
+} // namespace
+
+Result<MakeArguments> parseMakeArguments(const std::vector<std::string>& args)
+{
+    MakeArguments parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        Status status;
+        if (const char* option = valueOptionOf(args[i])) {
+            const auto value = takeValue(args, i, option);
+            status = value ? setValue(option, *value, parsed) : failure(value.message());
+        } else {
+            status = setFlagOrOutput(args[i], parsed);
+        }
+        if (!status) {
+            return failure(status.message());
         }
     }
-    return error.empty() && checkComplete(parsed, error);
+    if (const Status complete = checkComplete(parsed); !complete) {
+        return failure(complete.message());
+    }
+    return parsed;
 }
 
-bool parseRangeList(const std::string& list, std::vector<std::uint16_t>& codes, std::string& error,
-    std::vector<std::string>& warnings)
+Result<RangeList> parseRangeList(const std::string& list)
 {
-    codes.clear();
+    RangeList parsed;
     for (const std::string& item : split(list, ',')) {
         const auto ends = split(item, '-');
         if (ends.size() != 2 || !isHexCode(ends[0]) || !isHexCode(ends[1])) {
-            error
-                = "a range must be FROM-TO in hexadecimal (1 to 4 digits each), not '" + item + "'";
-            return false;
+            return failure(
+                "a range must be FROM-TO in hexadecimal (1 to 4 digits each), not " + quoted(item));
         }
-        const auto from = UnicodeRangeGrid::cellValue(ends[0]);
-        const auto to = UnicodeRangeGrid::cellValue(ends[1]);
-        if (to <= from) {
-            warnings.push_back(
+        const RangeList::Range range { UnicodeRangeGrid::cellValue(ends[0]),
+            UnicodeRangeGrid::cellValue(ends[1]) };
+        const std::uint32_t size = UnicodeRangeGrid::rangeSize(range.from, range.to);
+        if (size == 0) {
+            parsed.warnings.push_back(
                 "the range " + item + " gives no code (TO must be greater than FROM)");
         }
-        UnicodeRangeGrid::appendRange(from, to, codes);
+        parsed.ranges.push_back(range);
+        parsed.codeCount += size;
     }
-    return true;
+    return parsed;
+}
+
+std::vector<std::uint16_t> RangeList::codes() const
+{
+    std::vector<std::uint16_t> result;
+    result.reserve(codeCount);
+    for (const Range& range : ranges) {
+        UnicodeRangeGrid::appendRange(range.from, range.to, result);
+    }
+    return result;
 }
 
 } // namespace tessellon::cli

@@ -1,19 +1,23 @@
 #include "cli/CliCommand.h"
+#include "cli/InterruptWatch.h"
 #include "cli/MakeArguments.h"
 
 #include "creation/CharSetFolder.h"
-#include "creation/CharSetFormat.h"
+#include "creation/FontMaking.h"
+#include "creation/GlyphRenderer.h"
 #include "creation/NewFontLimits.h"
 #include "creation/TemporaryCharSetFile.h"
-#include "creation/ThreadCreateFont.h"
+#include "document/ByteSource.h"
 #include "document/FontLib.h"
 #include "document/PixWriter.h"
 
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
 
+#include <algorithm>
+#include <array>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +26,7 @@
 #include <iostream>
 #include <memory>
 #include <ostream>
+#include <span>
 
 #include <unistd.h>
 
@@ -29,6 +34,7 @@ namespace tessellon::cli {
 
 namespace {
 
+    namespace fs = std::filesystem;
     using Clock = std::chrono::steady_clock;
 
     constexpr const char* makeUsage
@@ -131,36 +137,52 @@ namespace {
         int m_shown = -1;
     };
 
-    bool looksLikeFontFile(const QString& text)
+    // Font files are read whole; none of the largest real ones comes near this.
+    constexpr std::uint64_t maxFontFileBytes = 256ull << 20;
+
+    bool looksLikeFontFile(const std::string& given)
     {
-        static const QStringList suffixes { "ttf", "otf", "ttc", "otc", "pfb", "pfa" };
-        return text.contains(QLatin1Char('/'))
-            || suffixes.contains(QFileInfo(text).suffix().toLower());
+        std::string suffix = fs::path(given).extension().string();
+        std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        static const std::array suffixes { ".ttf", ".otf", ".ttc", ".otc", ".pfb", ".pfa" };
+        return given.find('/') != std::string::npos
+            || std::find(suffixes.begin(), suffixes.end(), suffix) != suffixes.end();
+    }
+
+    Result<QString> familyOfFontFile(const std::string& path)
+    {
+        auto file = FileByteSource::open(path);
+        if (!file) {
+            return failure("Cannot open font file " + path + ": " + file.message());
+        }
+        const std::uint64_t size = (*file)->size();
+        if (size > maxFontFileBytes) {
+            return failure("Cannot load font file " + path + ": it holds " + std::to_string(size)
+                + " bytes; font files of at most " + std::to_string(maxFontFileBytes)
+                + " bytes are read");
+        }
+        QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
+        if (!(*file)->readAt(
+                0, std::span(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()))) {
+            return failure("Cannot read font file " + path + ": it ended early");
+        }
+        const int id = QFontDatabase::addApplicationFontFromData(bytes);
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (id < 0 || families.isEmpty()) {
+            return failure("Cannot load font file " + path + ": not a font Qt can read");
+        }
+        return families.first();
     }
 
     // A family name, or the family of the font file given by path.
-    bool resolveFamily(const std::string& given, QString& family, std::ostream& err)
+    Result<QString> resolveFamily(const std::string& given)
     {
-        const QString text = QString::fromStdString(given);
-        const QFileInfo file(text);
-        if (!file.exists()) {
-            if (looksLikeFontFile(text)) {
-                err << "tessellon-cli make: Cannot open font file " << given << ": no such file\n";
-                return false;
-            }
-            family = text;
-            return true;
+        std::error_code error;
+        if (fs::exists(given, error) || looksLikeFontFile(given)) {
+            return familyOfFontFile(given);
         }
-        const int id
-            = file.isFile() ? QFontDatabase::addApplicationFont(file.absoluteFilePath()) : -1;
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (id < 0 || families.isEmpty()) {
-            err << "tessellon-cli make: Cannot load font file " << given
-                << ": not a font Qt can read\n";
-            return false;
-        }
-        family = families.first();
-        return true;
+        return QString::fromStdString(given);
     }
 
     QFont fontFor(const MakeArguments& arguments, const QString& family)
@@ -177,47 +199,63 @@ namespace {
     std::string findCharSetFile(const std::string& given)
     {
         std::error_code error;
-        if (std::filesystem::exists(given, error) || given.find('/') != std::string::npos) {
+        if (fs::exists(given, error) || given.find('/') != std::string::npos) {
             return given;
         }
         const std::string shipped = charSetFilePath(programFolder(), given);
-        return std::filesystem::exists(shipped, error) ? shipped : given;
+        return fs::exists(shipped, error) ? shipped : given;
     }
 
-    bool prepareCharSet(const MakeArguments& arguments, TemporaryCharSetFile& temporary,
-        std::string& path, std::ostream& err)
+    // The character-set file to make the font from: the one given, or a temporary one
+    // written from the ranges, which are refused before anything is made from them when
+    // they give more codes than a font may hold.
+    struct CharSetChoice {
+        std::string path;
+        TemporaryCharSetFile temporary;
+    };
+
+    Result<CharSetChoice> chooseCharSet(const MakeArguments& arguments, std::ostream& err)
     {
         if (arguments.charSetFile) {
-            path = findCharSetFile(*arguments.charSetFile);
-        } else {
-            std::vector<std::uint16_t> codes;
-            std::string error;
-            std::vector<std::string> warnings;
-            if (!parseRangeList(*arguments.ranges, codes, error, warnings)) {
-                err << "tessellon-cli make: " << error << "\n";
-                return false;
-            }
-            for (const auto& warning : warnings) {
-                err << "tessellon-cli make: warning: " << warning << "\n";
-            }
-            if (!temporary.create(codes)) {
-                err << "tessellon-cli make: " << temporary.errorText() << "\n";
-                return false;
-            }
-            path = temporary.path();
+            return CharSetChoice { findCharSetFile(*arguments.charSetFile), {} };
         }
-        const CharSetMeasure measure = measureCharSetFile(path);
-        if (!measure.opened) {
-            err << "tessellon-cli make: " << measure.message << "\n";
-            return false;
+        const auto ranges = parseRangeList(*arguments.ranges);
+        if (!ranges) {
+            return failure(ranges.message());
         }
-        const std::string problem
-            = newFontSizeProblem(arguments.width, arguments.height, measure.glyphCount);
-        if (!problem.empty()) {
-            err << "tessellon-cli make: " << problem << "\n";
-            return false;
+        for (const auto& warning : ranges->warnings) {
+            err << "tessellon-cli make: warning: " << warning << "\n";
         }
-        return true;
+        const Status size = checkNewFontSize(arguments.width, arguments.height, ranges->codeCount);
+        if (!size) {
+            return failure(size.message());
+        }
+        auto temporary = TemporaryCharSetFile::create(ranges->codes());
+        if (!temporary) {
+            return failure(temporary.message());
+        }
+        std::string path = temporary->path();
+        return CharSetChoice { std::move(path), std::move(*temporary) };
+    }
+
+    bool isSameFile(const std::string& a, const std::string& b)
+    {
+        std::error_code error;
+        return fs::equivalent(a, b, error) && !error;
+    }
+
+    // Making a font must not replace what it is made from.
+    Status checkOutputIsNoInput(const MakeArguments& arguments, const std::string& charSetPath)
+    {
+        if (isSameFile(arguments.output, charSetPath)) {
+            return failure("the output file " + arguments.output
+                + " is the character-set file; give another name");
+        }
+        if (isSameFile(arguments.output, arguments.font)) {
+            return failure(
+                "the output file " + arguments.output + " is the font file; give another name");
+        }
+        return {};
     }
 
     struct Timings {
@@ -236,85 +274,116 @@ namespace {
         }
     };
 
-    // Draws every glyph with the rasteriser; hand-overs are served on this thread.
-    bool drawFont(const CreateFontParams& params, FontLib& font, Timings& timings,
-        std::ostream& err, bool showProgress)
+    // Draws every glyph of the character set into font on this thread; each hand-over is
+    // answered as it is posted, by the progress bar. A stop request ends it early.
+    Status drawGlyphs(OpenCharSet& charSet, const QFont& qtFont, const MakeArguments& arguments,
+        FontLib& font, CreateFontRun& run, Timings& timings, CliStreams io)
     {
-        ThreadCreateFont worker;
-        worker.setHandOverRoute(ThreadCreateFont::HandOverRoute::Direct);
-        const std::uint32_t glyphCount = worker.Prepare(params);
-        if (!worker.errorText().empty()) {
-            err << "tessellon-cli make: " << worker.errorText() << "\n";
-            return false;
+        const auto arrays = claimNewFontArrays(font.pixelData, *font.codeTable,
+            font.info.glyphCount, arguments.width, arguments.height);
+        if (!arrays) {
+            return failure(arrays.message());
         }
-        font = FontLib::blank(params.glyphWidth, params.glyphHeight, glyphCount, true);
-        worker.SetBuffers(font.pixelData, *font.codeTable, glyphCount);
-
-        ProgressBar bar(err, showProgress);
-        QObject::connect(&worker, &ThreadCreateFont::progressChanged,
-            [&bar](int percent) { bar.show(percent); });
+        GlyphRenderer renderer;
+        if (!renderer.BeginRender(
+                qtFont, arguments.width, arguments.height, arguments.offsetX, arguments.offsetY)) {
+            return failure("Cannot make a drawing surface for glyphs of "
+                + std::to_string(arguments.width) + " x " + std::to_string(arguments.height));
+        }
+        ProgressBar bar(io.err, &io.err == &std::cerr && ::isatty(STDERR_FILENO));
+        run.setTotalBytes(charSet.measure.totalBytes);
+        run.answerOnPost([&run, &bar] {
+            if (const auto percent = run.percentDone()) {
+                bar.show(*percent);
+            }
+        });
         const auto drawStart = Clock::now();
         timings.setUp = drawStart - timings.start;
-        worker.start();
-        worker.serveUntilStopped();
-        worker.wait();
+        drawCharSet(*charSet.source, renderer, *arrays, run);
         timings.drawing = Clock::now() - drawStart;
-        timings.handOvers = worker.runState()->handOverTime();
+        timings.handOvers = run.handOverTime();
+        run.setNotifyHook({});
         bar.finish();
-        return true;
+        return {};
+    }
+
+    Status writeFont(const MakeArguments& arguments, const FontLib& font, const QFont& qtFont,
+        const CreateFontRun& run, Timings& timings, CliStreams io)
+    {
+        if (run.stopRequested()) {
+            return failure("interrupted; nothing was written");
+        }
+        const auto writeStart = Clock::now();
+        const PixWriteResult written = writePixFile(arguments.output, font);
+        timings.writing = Clock::now() - writeStart;
+        if (!written.ok) {
+            return failure(written.message);
+        }
+        io.out << arguments.output << ": " << font.info.glyphCount << " glyphs of "
+               << arguments.width << "x" << arguments.height << ", font "
+               << QFontInfo(qtFont).family().toStdString() << " " << arguments.pixelSize << " px\n";
+        if (arguments.timings) {
+            timings.print(io.err, font.info.glyphCount);
+        }
+        return {};
+    }
+
+    Status makeFont(const MakeArguments& arguments, CreateFontRun& run, CliStreams io)
+    {
+        Timings timings;
+        auto choice = chooseCharSet(arguments, io.err);
+        if (!choice) {
+            return failure(choice.message());
+        }
+        auto charSet = openNewFontCharSet(choice->path, arguments.width, arguments.height);
+        if (!charSet) {
+            return failure(charSet.message());
+        }
+        if (const Status distinct = checkOutputIsNoInput(arguments, choice->path); !distinct) {
+            return distinct;
+        }
+        GuiApplicationScope application;
+        const auto family = resolveFamily(arguments.font);
+        if (!family) {
+            return failure(family.message());
+        }
+        const QFont qtFont = fontFor(arguments, *family);
+        FontLib font = FontLib::blank(arguments.width, arguments.height,
+            static_cast<std::uint32_t>(charSet->measure.glyphCount), true);
+        if (const Status drawn = drawGlyphs(*charSet, qtFont, arguments, font, run, timings, io);
+            !drawn) {
+            return drawn;
+        }
+        choice->temporary.remove();
+        return writeFont(arguments, font, qtFont, run, timings, io);
     }
 
 } // namespace
 
 int runMakeCommand(const std::vector<std::string>& args, CliStreams io)
 {
-    Timings timings;
-    MakeArguments arguments;
-    std::string error;
-    if (!parseMakeArguments(args, arguments, error)) {
-        io.err << "tessellon-cli make: " << error << "\n" << makeUsage;
+    const auto arguments = parseMakeArguments(args);
+    if (!arguments) {
+        io.err << "tessellon-cli make: " << arguments.message() << "\n" << makeUsage;
         return exitUnusable;
     }
-    TemporaryCharSetFile temporary;
-    std::string charSetPath;
-    if (!prepareCharSet(arguments, temporary, charSetPath, io.err)) {
-        return exitUnusable;
+    CreateFontRun run;
+    Status made;
+    int signal = 0;
+    {
+        InterruptWatch watch([&run] { run.requestStop(); });
+        made = makeFont(*arguments, run, io);
+        signal = watch.signalNumber();
     }
-
-    GuiApplicationScope application;
-    QString family;
-    if (!resolveFamily(arguments.font, family, io.err)) {
-        return exitUnusable;
+    if (!made) {
+        io.err << "tessellon-cli make: " << made.message() << "\n";
     }
-    CreateFontParams params;
-    params.glyphWidth = static_cast<std::uint16_t>(arguments.width);
-    params.glyphHeight = static_cast<std::uint16_t>(arguments.height);
-    params.offsetX = static_cast<std::int16_t>(arguments.offsetX);
-    params.offsetY = static_cast<std::int16_t>(arguments.offsetY);
-    params.font = fontFor(arguments, family);
-    params.CharSetFile = QString::fromStdString(charSetPath);
-
-    FontLib font;
-    const bool showProgress = &io.err == &std::cerr && ::isatty(STDERR_FILENO);
-    if (!drawFont(params, font, timings, io.err, showProgress)) {
-        return exitUnusable;
+    if (signal != 0) {
+        io.out << std::flush;
+        io.err << std::flush;
+        return endBySignal(signal);
     }
-    temporary.remove();
-
-    const auto writeStart = Clock::now();
-    const PixWriteResult written = writePixFile(arguments.output, font);
-    timings.writing = Clock::now() - writeStart;
-    if (!written.ok) {
-        io.err << "tessellon-cli make: " << written.message << "\n";
-        return exitUnusable;
-    }
-    io.out << arguments.output << ": " << font.info.glyphCount << " glyphs of " << arguments.width
-           << "x" << arguments.height << ", font " << QFontInfo(params.font).family().toStdString()
-           << " " << arguments.pixelSize << " px\n";
-    if (arguments.timings) {
-        timings.print(io.err, font.info.glyphCount);
-    }
-    return exitOk;
+    return made ? exitOk : exitUnusable;
 }
 
 } // namespace tessellon::cli

@@ -20,7 +20,6 @@ std::uint64_t charSetGlyphCount(CharSetForm form, std::uint64_t size)
 CharSetMeasure measureCharSet(ByteSource& source)
 {
     CharSetMeasure measure;
-    measure.opened = true;
     measure.totalBytes = source.size();
     std::array<std::uint8_t, utf16MarkSize> mark {};
     const bool haveMark = source.readAt(0, mark);
@@ -29,15 +28,15 @@ CharSetMeasure measureCharSet(ByteSource& source)
     return measure;
 }
 
-CharSetMeasure measureCharSetFile(const std::string& path)
+Result<OpenCharSet> openCharSetFile(const std::string& path)
 {
-    auto source = FileByteSource::open(path);
-    if (!source) {
-        CharSetMeasure measure;
-        measure.message = "Cannot open file " + path + ": " + source.message();
-        return measure;
+    auto file = FileByteSource::open(path);
+    if (!file) {
+        return failure("Cannot open file " + path + ": " + file.message());
     }
-    return measureCharSet(**source);
+    OpenCharSet charSet { std::move(*file), {} };
+    charSet.measure = measureCharSet(*charSet.source);
+    return charSet;
 }
 
 } // namespace tessellon

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "document/ByteSource.h"
+#include "document/Result.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace tessellon {
@@ -26,14 +28,20 @@ CharSetForm charSetFormOf(const std::uint8_t* firstBytes, std::uint64_t size);
 std::uint64_t charSetGlyphCount(CharSetForm form, std::uint64_t size);
 
 struct CharSetMeasure {
-    bool opened = false;
     CharSetForm form = CharSetForm::EightBit;
     std::uint64_t totalBytes = 0;
     std::uint64_t glyphCount = 0;
-    std::string message; // why the file could not be opened
 };
 
 CharSetMeasure measureCharSet(ByteSource& source);
-CharSetMeasure measureCharSetFile(const std::string& path);
+
+// A character-set file opened for reading, measured when it was opened.
+struct OpenCharSet {
+    std::unique_ptr<ByteSource> source;
+    CharSetMeasure measure;
+};
+
+// "Cannot open file PATH: reason" when the file cannot be opened or is not a regular file.
+Result<OpenCharSet> openCharSetFile(const std::string& path);
 
 } // namespace tessellon

@@ -56,6 +56,19 @@ void CreateFontRun::notifyAll()
     m_changed.notify_all();
 }
 
+void CreateFontRun::answerOnPost(Hook update)
+{
+    m_notify = [this, update = std::move(update)] { answerPending(update); };
+}
+
+std::optional<int> CreateFontRun::percentDone() const
+{
+    if (m_totalBytes == 0) {
+        return std::nullopt;
+    }
+    return static_cast<int>(m_doneBytes * 100 / m_totalBytes);
+}
+
 void CreateFontRun::requestStop()
 {
     m_stop.store(true, std::memory_order_release);

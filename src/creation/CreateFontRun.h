@@ -6,20 +6,22 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
 
 namespace tessellon {
 
 // What the GUI thread and the worker of one font-making run share besides the font's
-// arrays: the stop request, the synchronous progress hand-over after every glyph, and the
-// notice that the worker has stopped writing. The caller keeps it (shared) after the
-// worker object has released itself, so it can always learn when the arrays are its own
-// again.
+// arrays: the stop request, the progress counters, the synchronous progress hand-over
+// after every glyph, and the notice that the worker has stopped writing. The caller keeps
+// it (shared) after the worker object has released itself, so it can always learn when the
+// arrays are its own again.
 //
 // A hand-over is answered either from the GUI thread's event loop (the worker's notify
-// hook posts an event there, whose handler calls answerPending) or by a thread that serves
-// hand-overs directly (serveUntilStopped). Both sides poll before they sleep, the serving
-// side only while polling pays (see CreateFontRun.cpp), so that a hand-over between two
-// processors costs no system call.
+// hook posts an event there, whose handler calls answerPending), by a thread that serves
+// hand-overs directly (serveUntilStopped), or on the worker's own thread as it is posted
+// (answerOnPost). Both sides poll before they sleep, the serving side only while polling
+// pays (see CreateFontRun.cpp), so that a hand-over between two processors costs no system
+// call.
 //
 // The worker never waits for an answer after the stop request: a GUI thread that stops,
 // closes or goes away gives the stop request and so releases it.
@@ -30,6 +32,24 @@ public:
     // Called by the worker after it has published a hand-over, before it waits; used to
     // post the hand-over to the GUI thread's event loop. Set it before the worker starts.
     void setNotifyHook(Hook notify) { m_notify = std::move(notify); }
+
+    // Answers every hand-over with update as soon as it is posted, on the worker's thread:
+    // for a caller that runs the font-making loop on its own thread. Replaces the notify
+    // hook; set it before the loop starts.
+    void answerOnPost(Hook update);
+
+    // Progress ------------------------------------------------------------------------
+
+    // The size of the character-set file (set before the worker starts) and the bytes of
+    // it consumed so far (set by the worker before each hand-over). Read them on the GUI
+    // side only inside an update or once the worker has stopped.
+    void setTotalBytes(std::uint64_t bytes) { m_totalBytes = bytes; }
+    void setDoneBytes(std::uint64_t bytes) { m_doneBytes = bytes; }
+    std::uint64_t totalBytes() const { return m_totalBytes; }
+    std::uint64_t doneBytes() const { return m_doneBytes; }
+
+    // doneBytes * 100 / totalBytes, or nothing while totalBytes is 0.
+    std::optional<int> percentDone() const;
 
     // GUI side -------------------------------------------------------------------------
 
@@ -81,6 +101,8 @@ private:
     bool isAnswerable() const;
 
     Hook m_notify;
+    std::uint64_t m_totalBytes = 0;
+    std::uint64_t m_doneBytes = 0;
     std::chrono::nanoseconds m_handOverTime { 0 }; // worker's own until it has stopped
     std::atomic<std::uint64_t> m_posted { 0 };
     std::atomic<std::uint64_t> m_answered { 0 };

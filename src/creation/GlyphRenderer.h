@@ -1,5 +1,7 @@
 #pragma once
 
+#include "creation/GlyphSource.h"
+
 #include <QFont>
 #include <QGlyphRun>
 #include <QImage>
@@ -22,10 +24,10 @@ namespace tessellon {
 // glyph starts from a white surface; the character is drawn in black without
 // antialiasing, the top-left of its character cell at (offsetX, offsetY), so its baseline
 // lies at offsetY + ascent. A pixel is ink when it would be 0 on a 5-6-5 surface.
-class GlyphRenderer {
+class GlyphRenderer final : public GlyphSource {
 public:
     GlyphRenderer();
-    ~GlyphRenderer();
+    ~GlyphRenderer() override;
     GlyphRenderer(const GlyphRenderer&) = delete;
     GlyphRenderer& operator=(const GlyphRenderer&) = delete;
 
@@ -35,6 +37,12 @@ public:
     // ORs the ink bits of code into the glyphBytes bytes at destination. False when no
     // render is under way or destination is shorter than one glyph.
     bool RenderGlyph(std::span<std::uint8_t> destination, std::uint16_t code);
+
+    // The font-making loop's way in: RenderGlyph.
+    void drawGlyph(std::uint16_t code, std::span<std::uint8_t> glyph) override
+    {
+        RenderGlyph(glyph, code);
+    }
 
     // Releases the painter and the surface. False when no render was under way.
     bool EndRender();

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "document/Result.h"
+
 #include <cstdint>
-#include <string>
 
 namespace tessellon {
 
@@ -11,7 +12,7 @@ namespace tessellon {
 inline constexpr std::uint32_t maxCharSetGlyphs = 1u << 20;
 inline constexpr std::uint64_t maxNewFontPixelBytes = 512ull << 20;
 
-// Empty when a font of glyphCount glyphs of this size may be made, else the reason why not.
-std::string newFontSizeProblem(int glyphWidth, int glyphHeight, std::uint64_t glyphCount);
+// Whether a font of glyphCount glyphs of this size may be made; if not, why not.
+Status checkNewFontSize(int glyphWidth, int glyphHeight, std::uint64_t glyphCount);
 
 } // namespace tessellon

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace tessellon {
@@ -52,57 +53,48 @@ namespace {
 TemporaryCharSetFile::~TemporaryCharSetFile() { remove(); }
 
 TemporaryCharSetFile::TemporaryCharSetFile(TemporaryCharSetFile&& other) noexcept
-    : m_path(std::move(other.m_path))
-    , m_error(std::move(other.m_error))
+    : m_path(std::exchange(other.m_path, {}))
 {
-    other.m_path.clear();
 }
 
 TemporaryCharSetFile& TemporaryCharSetFile::operator=(TemporaryCharSetFile&& other) noexcept
 {
     if (this != &other) {
         remove();
-        m_path = std::move(other.m_path);
-        m_error = std::move(other.m_error);
-        other.m_path.clear();
+        m_path = std::exchange(other.m_path, {});
     }
     return *this;
 }
 
-bool TemporaryCharSetFile::create(std::span<const std::uint16_t> codes)
+Result<TemporaryCharSetFile> TemporaryCharSetFile::create(std::span<const std::uint16_t> codes)
 {
     std::error_code error;
     const fs::path folder = fs::temp_directory_path(error);
     if (error) {
-        m_error = "Cannot find the temporary folder: " + error.message();
-        return false;
+        return failure("Cannot find the temporary folder: " + error.message());
     }
     return create(codes, folder);
 }
 
-bool TemporaryCharSetFile::create(std::span<const std::uint16_t> codes, const fs::path& folder)
+Result<TemporaryCharSetFile> TemporaryCharSetFile::create(
+    std::span<const std::uint16_t> codes, const fs::path& folder)
 {
-    remove();
     std::string path;
     std::FILE* file = createUnique(folder, path);
     if (!file) {
-        m_error
-            = "Cannot create a temporary file in " + folder.string() + ": " + std::strerror(errno);
-        return false;
+        return failure(
+            "Cannot create a temporary file in " + folder.string() + ": " + std::strerror(errno));
     }
-    m_path = path;
+    TemporaryCharSetFile created(path); // removes the file if it is not handed out
     const auto bytes = encode(codes);
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     const int writeErrno = errno;
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
-        m_error
-            = "Cannot write file " + m_path + ": " + std::strerror(written ? errno : writeErrno);
-        remove();
-        return false;
+        return failure(
+            "Cannot write file " + path + ": " + std::strerror(written ? errno : writeErrno));
     }
-    m_error.clear();
-    return true;
+    return created;
 }
 
 void TemporaryCharSetFile::remove()

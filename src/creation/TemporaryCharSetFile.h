@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/Result.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -22,20 +24,25 @@ public:
     TemporaryCharSetFile(const TemporaryCharSetFile&) = delete;
     TemporaryCharSetFile& operator=(const TemporaryCharSetFile&) = delete;
 
-    // False with errorText() set when the file cannot be created or written; nothing is
-    // left behind then.
-    bool create(std::span<const std::uint16_t> codes);
-    bool create(std::span<const std::uint16_t> codes, const std::filesystem::path& folder);
+    // Fails, saying why, when the file cannot be created or written; nothing is left
+    // behind then.
+    static Result<TemporaryCharSetFile> create(std::span<const std::uint16_t> codes);
+    static Result<TemporaryCharSetFile> create(
+        std::span<const std::uint16_t> codes, const std::filesystem::path& folder);
 
+    // Empty once removed, and for an object that holds no file.
     const std::string& path() const { return m_path; }
-    const std::string& errorText() const { return m_error; }
 
     // Removes the file now (also done on destruction).
     void remove();
 
 private:
+    explicit TemporaryCharSetFile(std::string path)
+        : m_path(std::move(path))
+    {
+    }
+
     std::string m_path;
-    std::string m_error;
 };
 
 } // namespace tessellon

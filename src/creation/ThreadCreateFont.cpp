@@ -1,19 +1,10 @@
 #include "creation/ThreadCreateFont.h"
 
-#include "creation/CharSetFormat.h"
-#include "creation/CharSetReader.h"
 #include "creation/GlyphRenderer.h"
-#include "creation/NewFontLimits.h"
-#include "document/ByteSource.h"
-#include "document/FontLib.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
-
-#include <algorithm>
-#include <optional>
-#include <vector>
 
 namespace tessellon {
 
@@ -51,38 +42,28 @@ ThreadCreateFont::~ThreadCreateFont()
 std::uint32_t ThreadCreateFont::Prepare(const CreateFontParams& params)
 {
     m_params = params;
-    m_charSetPath = QFile::encodeName(params.CharSetFile).toStdString();
-    m_totalBytes = 0;
-    m_doneBytes = 0;
-    m_error.clear();
-    const CharSetMeasure measure = measureCharSetFile(m_charSetPath);
-    if (!measure.opened) {
-        m_error = measure.message;
+    m_charSet.reset();
+    m_run->setTotalBytes(0);
+    m_run->setDoneBytes(0);
+    auto charSet = openNewFontCharSet(
+        QFile::encodeName(params.CharSetFile).toStdString(), params.glyphWidth, params.glyphHeight);
+    if (!charSet) {
+        m_prepared = failure(charSet.message());
         return 0;
     }
-    m_totalBytes = measure.totalBytes;
-    m_error = newFontSizeProblem(params.glyphWidth, params.glyphHeight, measure.glyphCount);
-    return m_error.empty() ? static_cast<std::uint32_t>(measure.glyphCount) : 0;
+    m_prepared = {};
+    m_run->setTotalBytes(charSet->measure.totalBytes);
+    m_charSet = std::move(charSet->source);
+    return static_cast<std::uint32_t>(charSet->measure.glyphCount);
 }
 
 bool ThreadCreateFont::SetBuffers(
     std::span<std::uint8_t> pixelData, std::span<std::uint16_t> codeTable, std::uint32_t glyphCount)
 {
-    const std::size_t glyphBytes = rowBytesFor(m_params.glyphWidth) * m_params.glyphHeight;
-    if (pixelData.size() / std::max<std::size_t>(glyphBytes, 1) < glyphCount
-        || codeTable.size() < glyphCount) {
-        m_pixelData = nullptr;
-        m_codeTable = nullptr;
-        m_glyphCount = 0;
-        return false;
-    }
-    m_pixelData = pixelData.data();
-    m_codeTable = codeTable.data();
-    m_glyphCount = glyphCount;
-    m_glyphBytes = glyphBytes;
-    std::fill_n(m_pixelData, glyphBytes * glyphCount, std::uint8_t { 0 });
-    std::fill_n(m_codeTable, glyphCount, std::uint16_t { 0 });
-    return true;
+    auto font = claimNewFontArrays(
+        pixelData, codeTable, glyphCount, m_params.glyphWidth, m_params.glyphHeight);
+    m_font = font ? *font : NewFontArrays {};
+    return font.ok();
 }
 
 void ThreadCreateFont::setReleaseOnEnd(bool release)
@@ -121,8 +102,8 @@ bool ThreadCreateFont::event(QEvent* event)
 
 void ThreadCreateFont::UpdateProgress()
 {
-    if (m_totalBytes > 0) {
-        emit progressChanged(static_cast<int>(m_doneBytes * 100 / m_totalBytes));
+    if (const auto percent = m_run->percentDone()) {
+        emit progressChanged(*percent);
     }
 }
 
@@ -138,45 +119,14 @@ void ThreadCreateFont::run()
 
 void ThreadCreateFont::Execute()
 {
-    auto source = FileByteSource::open(m_charSetPath);
     GlyphRenderer renderer;
     renderer.BeginRender(m_params.font, m_params.glyphWidth, m_params.glyphHeight, m_params.offsetX,
         m_params.offsetY);
-    if (source) {
-        CharSetReader reader(**source);
-        drawGlyphs(reader, renderer);
+    if (m_charSet) {
+        drawCharSet(*m_charSet, renderer, m_font, *m_run);
     }
     renderer.EndRender();
-}
-
-// Glyph k goes into the font, then its hand-over is posted. While the GUI thread runs
-// UpdateProgress for it, the worker reads and draws glyph k + 1 into a glyph of its own,
-// which goes into the font only once the hand-over has been answered; so the font and the
-// counters advance one glyph per hand-over, as if the worker had waited idle.
-void ThreadCreateFont::drawGlyphs(CharSetReader& reader, GlyphRenderer& renderer)
-{
-    std::vector<std::uint8_t> glyph(m_glyphBytes, 0);
-    std::optional<std::uint16_t> code = m_glyphCount > 0 ? reader.next() : std::nullopt;
-    std::uint64_t position = reader.position();
-    if (code) {
-        renderer.RenderGlyph(glyph, *code);
-    }
-    for (std::uint32_t k = 0; code && !m_run->stopRequested(); ++k) {
-        m_codeTable[k] = *code;
-        std::copy(glyph.begin(), glyph.end(), m_pixelData + k * m_glyphBytes);
-        m_doneBytes = position;
-        const std::uint64_t ticket = m_run->post();
-
-        code = k + 1 < m_glyphCount ? reader.next() : std::nullopt;
-        position = reader.position();
-        std::fill(glyph.begin(), glyph.end(), 0);
-        if (code) {
-            renderer.RenderGlyph(glyph, *code);
-        }
-        if (!m_run->awaitAnswer(ticket)) {
-            break;
-        }
-    }
+    m_charSet.reset();
 }
 
 } // namespace tessellon

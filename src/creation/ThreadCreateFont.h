@@ -2,27 +2,24 @@
 
 #include "creation/CreateFontParams.h"
 #include "creation/CreateFontRun.h"
+#include "creation/FontMaking.h"
+#include "document/Result.h"
 
 #include <QThread>
 
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <string>
 
 namespace tessellon {
-
-class CharSetReader;
-class GlyphRenderer;
 
 // The worker thread that draws the glyphs of a new font. Made on the GUI thread and not
 // running until started; then, in this order on the GUI thread: Prepare (measures the
 // character-set file and gives the glyph count), SetBuffers (the font's arrays, cleared
-// here), optionally setReleaseOnEnd, start. Execute runs on the worker: it reads the
-// character set unit by unit, writes each code into the code table and draws it into the
-// pixel data, and after every glyph hands over to the GUI thread, where UpdateProgress runs
-// while the worker waits. At the end it asks the GUI thread to close the progress display
-// (closeProgressRequested).
+// here), optionally setReleaseOnEnd, start. Execute runs on the worker: the font-making
+// loop (drawCharSet) with a GlyphRenderer, which after every glyph hands over to the GUI
+// thread, where UpdateProgress runs while the worker waits. At the end it asks the GUI
+// thread to close the progress display (closeProgressRequested).
 //
 // The caller keeps runState() to give the stop request and to learn when the worker has stopped
 // writing (stopAndWait), which is safe also after the worker has released itself. Deleting
@@ -40,13 +37,17 @@ public:
     explicit ThreadCreateFont(QObject* parent = nullptr);
     ~ThreadCreateFont() override;
 
-    // Copies the parameters and measures the character-set file. Returns the glyph count:
-    // 0 when the file cannot be opened, the glyph size is not supported or the font would
-    // be too large (errorText() says which).
+    // Copies the parameters, opens the character-set file and measures it. Returns the
+    // glyph count: 0 when the file cannot be opened, the glyph size is not supported or the
+    // font would be too large (prepareStatus() says which).
     std::uint32_t Prepare(const CreateFontParams& params);
+    const Status& prepareStatus() const { return m_prepared; }
 
-    // Keeps the font's arrays for filling and clears glyphCount glyphs and codes in them.
-    // False, with nothing kept, when they are too short for glyphCount glyphs.
+    // Keeps views of the font's arrays for filling and clears glyphCount glyphs and codes in
+    // them. False, with nothing kept, when they are too short for glyphCount glyphs. The
+    // views point into the font of the child window that makes it: they are valid only
+    // while that window's modal progress dialog runs, and the window gives the stop request
+    // and waits for runState()->stopAndWait() before it goes on with the font.
     bool SetBuffers(std::span<std::uint8_t> pixelData, std::span<std::uint16_t> codeTable,
         std::uint32_t glyphCount);
 
@@ -59,13 +60,12 @@ public:
     void serveUntilStopped();
 
     std::shared_ptr<CreateFontRun> runState() const { return m_run; }
-    const std::string& errorText() const { return m_error; }
 
     // Progress counters; on the GUI thread read them only inside UpdateProgress (the
     // progressChanged handlers) or after the worker has stopped.
-    std::uint64_t totalBytes() const { return m_totalBytes; }
-    std::uint64_t doneBytes() const { return m_doneBytes; }
-    std::uint32_t glyphCount() const { return m_glyphCount; }
+    std::uint64_t totalBytes() const { return m_run->totalBytes(); }
+    std::uint64_t doneBytes() const { return m_run->doneBytes(); }
+    std::uint32_t glyphCount() const { return m_font.glyphCount; }
 
 signals:
     // doneBytes * 100 / totalBytes, after every glyph (on the GUI thread).
@@ -81,18 +81,11 @@ protected:
     void UpdateProgress();
 
 private:
-    void drawGlyphs(CharSetReader& reader, GlyphRenderer& renderer);
-
     std::shared_ptr<CreateFontRun> m_run;
     CreateFontParams m_params;
-    std::string m_charSetPath;
-    std::string m_error;
-    std::uint8_t* m_pixelData = nullptr;
-    std::uint16_t* m_codeTable = nullptr;
-    std::uint32_t m_glyphCount = 0;
-    std::size_t m_glyphBytes = 0;
-    std::uint64_t m_totalBytes = 0;
-    std::uint64_t m_doneBytes = 0;
+    Status m_prepared;
+    std::unique_ptr<ByteSource> m_charSet; // open from Prepare to the end of Execute
+    NewFontArrays m_font;
     HandOverRoute m_route = HandOverRoute::EventLoop;
 };
 

@@ -93,13 +93,16 @@ std::uint16_t UnicodeRangeGrid::cellValue(std::string_view text)
     return value;
 }
 
+std::uint32_t UnicodeRangeGrid::rangeSize(std::uint16_t from, std::uint16_t to)
+{
+    return to > from ? std::uint32_t { to } - from + 1 : 0;
+}
+
 void UnicodeRangeGrid::appendRange(
     std::uint16_t from, std::uint16_t to, std::vector<std::uint16_t>& codes)
 {
-    if (to <= from) {
-        return;
-    }
-    for (std::uint32_t code = from; code <= to; ++code) {
+    const std::uint32_t size = rangeSize(from, to);
+    for (std::uint32_t code = from; code < from + size; ++code) {
         codes.push_back(static_cast<std::uint16_t>(code));
     }
 }

@@ -41,6 +41,9 @@ public:
     // (an empty cell, or one that starts with anything else, reads 0).
     static std::uint16_t cellValue(std::string_view text);
 
+    // The number of codes a range gives: To - From + 1 when To > From, else 0.
+    static std::uint32_t rangeSize(std::uint16_t from, std::uint16_t to);
+
     // Appends From, From + 1, ..., To when To > From; nothing otherwise. A range ending at
     // 0xFFFF ends there.
     static void appendRange(

@@ -1,50 +1,37 @@
 #pragma once
 
+#include "TempDir.h"
+
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 namespace tessellon::test {
 
-// A fresh folder under the system's temporary folder, removed with everything in it at the
-// end of the test.
+// A fresh folder of the test's own, under a unique name in the system's temporary folder,
+// removed with everything in it at the end of the test.
 class ScratchFolder {
 public:
-    explicit ScratchFolder(const std::string& name)
-        : m_path(std::filesystem::temp_directory_path() / ("tessellon-test-" + name))
-    {
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(m_path); }
-
-    const std::filesystem::path& path() const { return m_path; }
+    const std::filesystem::path& path() const { return m_folder.root(); }
 
     std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes) const
     {
-        const auto file = m_path / name;
-        std::ofstream out(file, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-        return file.string();
+        const std::string file = m_folder.path(name);
+        writeBytes(file, bytes);
+        return file;
     }
 
     // An empty file.
     static void touch(const std::filesystem::path& folder, const std::string& name)
     {
-        std::ofstream out(folder / name, std::ios::binary);
+        writeBytes((folder / name).string(), {});
     }
 
 private:
-    std::filesystem::path m_path;
+    TempDir m_folder;
 };
 
-inline std::vector<std::uint8_t> readAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-}
+inline std::vector<std::uint8_t> readAll(const std::string& path) { return readBytes(path); }
 
 } // namespace tessellon::test

@@ -361,4 +361,4 @@ private slots:
 } // namespace tessellon
 
 QTEST_MAIN(tessellon::GlyphRendererTest)
-#include "GlyphRendererTest.moc"
+#include "GlyphRenderer_test.moc"

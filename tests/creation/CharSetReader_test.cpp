@@ -112,7 +112,7 @@ namespace {
 
     TEST(CharSetReader, ReadsAFileOnDisk)
     {
-        test::ScratchFolder folder("reader-file");
+        test::ScratchFolder folder;
         const auto path = folder.write("set.txt", { 'A', 'B', 0xC4 });
         auto source = FileByteSource::open(path);
         ASSERT_TRUE(source) << source.message();

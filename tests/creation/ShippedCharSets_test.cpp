@@ -26,6 +26,16 @@ namespace {
         return codes;
     }
 
+    CharSetMeasure measureOf(const std::string& name)
+    {
+        const auto charSet = openCharSetFile(charSetFilePath(TESSELLON_PROGRAM_DIR, name));
+        if (!charSet) {
+            ADD_FAILURE() << charSet.message();
+            return {};
+        }
+        return charSet->measure;
+    }
+
     bool holds(const std::vector<std::uint16_t>& codes, std::uint16_t code)
     {
         return std::find(codes.begin(), codes.end(), code) != codes.end();
@@ -40,8 +50,7 @@ namespace {
 
     TEST(ShippedCharSets, AsciiIsThePrintableCharactersInEightBits)
     {
-        const auto measure
-            = measureCharSetFile(charSetFilePath(TESSELLON_PROGRAM_DIR, "ascii.txt"));
+        const auto measure = measureOf("ascii.txt");
         EXPECT_EQ(measure.form, CharSetForm::EightBit);
         EXPECT_EQ(measure.glyphCount, 95u);
         const auto codes = codesOf("ascii.txt");
@@ -97,9 +106,7 @@ namespace {
     {
         for (const char* name : { "greek.txt", "cyrillic.txt", "gb2312.txt", "jisx0208.txt",
                  "ksx1001_hangul.txt", "big5_common.txt" }) {
-            EXPECT_EQ(measureCharSetFile(charSetFilePath(TESSELLON_PROGRAM_DIR, name)).form,
-                CharSetForm::Utf16)
-                << name;
+            EXPECT_EQ(measureOf(name).form, CharSetForm::Utf16) << name;
         }
     }
 

@@ -12,7 +12,7 @@ namespace {
 
     TEST(CharSetFolder, ListsTxtFilesSortedByNameWithoutRegardToCase)
     {
-        test::ScratchFolder program("folder-list");
+        test::ScratchFolder program;
         fs::create_directories(program.path() / "txt");
         for (const char* name : { "latin1.txt", "Big5.txt", "ascii.txt", "GB2312.TXT", "notes.md",
                  "txt", "ascii.txt.bak", "a.txtx" }) {
@@ -25,7 +25,7 @@ namespace {
 
     TEST(CharSetFolder, MissingOrEmptyFolderGivesNoName)
     {
-        test::ScratchFolder program("folder-missing");
+        test::ScratchFolder program;
         EXPECT_TRUE(listCharSetFiles(program.path()).empty());
         fs::create_directories(program.path() / "txt");
         EXPECT_TRUE(listCharSetFiles(program.path()).empty());

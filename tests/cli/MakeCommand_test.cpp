@@ -8,6 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 namespace tessellon {
 
 namespace {
@@ -32,16 +37,30 @@ private:
     QTemporaryDir m_folder;
     QString m_temporary;
 
-    Run make(const QStringList& arguments)
+    // The child starts with the interruption signals at their default action (a test run
+    // in the background may have them ignored) and, when given, a file-size limit.
+    void startMake(QProcess& process, const QStringList& arguments, rlim_t fileSizeLimit = 0)
     {
-        QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
         environment.remove("QT_QPA_PLATFORM");
         environment.insert("TMPDIR", m_temporary);
         process.setProcessEnvironment(environment);
+        process.setChildProcessModifier([fileSizeLimit] {
+            for (int signal : { SIGINT, SIGTERM, SIGHUP }) {
+                ::signal(signal, SIG_DFL);
+            }
+            if (fileSizeLimit > 0) {
+                const rlimit limit { fileSizeLimit, fileSizeLimit };
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            }
+        });
         process.start(TESSELLON_CLI, QStringList { "make" } + arguments);
+    }
+
+    static Run finish(QProcess& process)
+    {
         Run run;
         if (!process.waitForFinished(60000)) {
             process.kill();
@@ -52,6 +71,21 @@ private:
         run.out = QString::fromUtf8(process.readAllStandardOutput());
         run.err = QString::fromUtf8(process.readAllStandardError());
         return run;
+    }
+
+    Run make(const QStringList& arguments, rlim_t fileSizeLimit = 0)
+    {
+        QProcess process;
+        startMake(process, arguments, fileSizeLimit);
+        return finish(process);
+    }
+
+    // The files of the test's folder whose names begin with name: the output and its
+    // temporary files.
+    QStringList leftBeside(const QString& name) const
+    {
+        return QDir(m_folder.path())
+            .entryList({ name + "*" }, QDir::Files | QDir::Hidden | QDir::System);
     }
 
     QString path(const QString& name) const { return m_folder.filePath(name); }
@@ -229,16 +263,132 @@ private slots:
     void refusesUnusableFiles()
     {
         const QStringList size { "--width", "16", "--height", "16", "--px", "16" };
-        expectRefused(
-            size + QStringList { "--font", "Courier New", "--charset", path("missing.txt") },
-            "Cannot open file " + path("missing.txt"));
-        expectRefused(size + QStringList { "--font", "Courier New", "--charset", m_folder.path() },
-            "Cannot open file");
+        const QStringList courier { "--font", "Courier New" };
+        expectRefused(size + courier + QStringList { "--charset", path("missing.txt") },
+            "Cannot open file " + path("missing.txt") + ": No such file or directory");
+        expectRefused(size + courier + QStringList { "--charset", m_folder.path() },
+            "Cannot open file " + m_folder.path() + ": it is a folder");
         expectRefused(size + QStringList { "--font", "/nonexistent/font.ttf", "--ranges", "30-39" },
-            "Cannot open font file /nonexistent/font.ttf");
+            "Cannot open font file /nonexistent/font.ttf: No such file or directory");
         const QString notAFont = writeFile("notafont.ttf", QByteArray("not a font at all"));
         expectRefused(size + QStringList { "--font", notAFont, "--ranges", "30-39" },
-            "Cannot load font file");
+            "Cannot load font file " + notAFont + ": not a font Qt can read");
+        QFile::remove(notAFont);
+    }
+
+    // A FIFO would make the command wait for a writer for ever.
+    void refusesFifos()
+    {
+        const QString fifo = path("fifo");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QStringList size { "--width", "16", "--height", "16", "--px", "16" };
+        expectRefused(size + QStringList { "--font", "Courier New", "--charset", fifo },
+            "Cannot open file " + fifo + ": it is not a regular file");
+        expectRefused(size + QStringList { "--font", fifo, "--ranges", "30-39" },
+            "Cannot open font file " + fifo + ": it is not a regular file");
+        QFile::remove(fifo);
+    }
+
+    // Font files are read whole: one far larger than any real font is refused unread.
+    void refusesAHugeFontFile()
+    {
+        const QString huge = path("huge.ttf");
+        QFile file(huge);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64 { 300 } << 20));
+        file.close();
+        expectRefused(QStringList { "--width", "16", "--height", "16", "--px", "16", "--font", huge,
+                          "--ranges", "30-39" },
+            "Cannot load font file " + huge + ": it holds 314572800 bytes");
+        QFile::remove(huge);
+    }
+
+    // Thousands of full ranges are refused before any code is made or written.
+    void refusesRangesBeyondTheGlyphLimit()
+    {
+        for (int copies : { 17, 2000, 18000 }) {
+            QStringList ranges;
+            for (int i = 0; i < copies; ++i) {
+                ranges << "0-FFFF";
+            }
+            expectRefused(QStringList { "--width", "16", "--height", "16", "--font", "Courier New",
+                              "--px", "16", "--ranges", ranges.join(',') },
+                QString("The character set holds %1 characters; at most 1048576 are allowed.")
+                    .arg(65536ll * copies));
+        }
+    }
+
+    // Making a font must not replace the files it is made from, however they are named.
+    void refusesAnOutputThatIsAnInput()
+    {
+        const QString charSet = writeFile("input.txt", QByteArray("AB"));
+        const QStringList size { "--width", "16", "--height", "16", "--px", "16" };
+        const QString sameCharSet = m_folder.path() + "/./input.txt";
+        QVERIFY(QFile::link(charSet, path("link.pix")));
+        for (const QString& output : { charSet, sameCharSet, path("link.pix") }) {
+            const Run run = make(QStringList { output } + size
+                + QStringList { "--font", "Courier New", "--charset", charSet });
+            QCOMPARE(run.exitCode, 2);
+            QVERIFY2(run.err.contains("is the character-set file"), qPrintable(run.err));
+        }
+        QCOMPARE(QFile(charSet).size(), 2);
+
+        const QString font = path("font.ttf");
+        QVERIFY(QFile::copy(dejaVuMono, font));
+        const Run run = make(
+            QStringList { font } + size + QStringList { "--font", font, "--ranges", "30-39" });
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("is the font file"), qPrintable(run.err));
+        QCOMPARE(QFile(font).size(), QFile(dejaVuMono).size());
+        for (const QString& name : { charSet, path("link.pix"), font }) {
+            QFile::remove(name);
+        }
+    }
+
+    // Interrupted while it draws (Ctrl-C, kill, a closed terminal): the command ends by the
+    // signal, as it would without cleaning up, but leaves neither its temporary
+    // character-set file nor an output file behind.
+    void interruptionLeavesNoFiles_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGINT") << int { SIGINT };
+        QTest::newRow("SIGTERM") << int { SIGTERM };
+        QTest::newRow("SIGHUP") << int { SIGHUP };
+    }
+
+    void interruptionLeavesNoFiles()
+    {
+        QFETCH(int, signal);
+        QStringList ranges;
+        for (int i = 0; i < 15; ++i) {
+            ranges << "0-FFFF";
+        }
+        QProcess process;
+        startMake(process,
+            common(path("interrupted.pix")) + QStringList { "--ranges", ranges.join(',') });
+        QVERIFY(process.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(!leftInTemporary().isEmpty(), 20000);
+        QTest::qWait(300);
+        QCOMPARE(::kill(static_cast<pid_t>(process.processId()), signal), 0);
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(process.exitCode(), signal);
+        QVERIFY2(leftInTemporary().isEmpty(), qPrintable(leftInTemporary().join(' ')));
+        QVERIFY2(leftBeside("interrupted.pix").isEmpty(),
+            qPrintable(leftBeside("interrupted.pix").join(' ')));
+    }
+
+    // A write beyond the file-size limit fails as any failed write does, and the output's
+    // temporary file goes.
+    void fileSizeLimitFailsTheWrite()
+    {
+        const QString output = path("limited.pix");
+        const Run run = make(common(output) + QStringList { "--ranges", "20-7E" }, 2048);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("Cannot write file " + output + ": File too large"),
+            qPrintable(run.err));
+        QVERIFY2(
+            leftBeside("limited.pix").isEmpty(), qPrintable(leftBeside("limited.pix").join(' ')));
+        QVERIFY(leftInTemporary().isEmpty());
     }
 
     void unwritableOutputIsAnError()
@@ -254,4 +404,4 @@ private slots:
 } // namespace tessellon
 
 QTEST_MAIN(tessellon::MakeCommandTest)
-#include "MakeCommandTest.moc"
+#include "MakeCommand_test.moc"

@@ -117,10 +117,10 @@ class ThreadCreateFontTest : public QObject {
 private slots:
     void drawsEveryCodeOfTheDefaultRanges()
     {
-        TemporaryCharSetFile charSet;
         const auto codes = UnicodeRangeGrid().codes();
-        QVERIFY(charSet.create(codes));
-        const CreateFontParams params = paramsFor(QString::fromStdString(charSet.path()));
+        const auto charSet = TemporaryCharSetFile::create(codes);
+        QVERIFY(charSet.ok());
+        const CreateFontParams params = paramsFor(QString::fromStdString(charSet->path()));
         Making making(params);
         QCOMPARE(making.glyphCount, 62u);
         QSignalSpy closed(making.worker.data(), &ThreadCreateFont::closeProgressRequested);
@@ -138,10 +138,10 @@ private slots:
     // drawn aside and goes in only after the hand-over.
     void fontAdvancesOneGlyphPerHandOver()
     {
-        TemporaryCharSetFile charSet;
         const auto codes = UnicodeRangeGrid().codes();
-        QVERIFY(charSet.create(codes));
-        Making making(paramsFor(QString::fromStdString(charSet.path())));
+        const auto charSet = TemporaryCharSetFile::create(codes);
+        QVERIFY(charSet.ok());
+        Making making(paramsFor(QString::fromStdString(charSet->path())));
         ThreadCreateFont* worker = making.worker.data();
         int handOvers = 0;
         bool inStep = true;
@@ -216,10 +216,10 @@ private slots:
     // of glyph 9, so at most glyph 10 is still completed.
     void stopAtGlyphTenLeavesTheRestBlank()
     {
-        TemporaryCharSetFile charSet;
         const auto codes = UnicodeRangeGrid().codes();
-        QVERIFY(charSet.create(codes));
-        Making making(paramsFor(QString::fromStdString(charSet.path())));
+        const auto charSet = TemporaryCharSetFile::create(codes);
+        QVERIFY(charSet.ok());
+        Making making(paramsFor(QString::fromStdString(charSet->path())));
         QCOMPARE(making.glyphCount, 62u);
         auto run = making.run;
         ThreadCreateFont* worker = making.worker.data();
@@ -268,7 +268,7 @@ private slots:
         const QString path = folder.filePath("missing.txt");
         Making making(paramsFor(path));
         QCOMPARE(making.glyphCount, 0u);
-        QVERIFY(making.worker->errorText().find("missing.txt") != std::string::npos);
+        QVERIFY(making.worker->prepareStatus().message().find("missing.txt") != std::string::npos);
         QCOMPARE(making.worker->totalBytes(), std::uint64_t { 0 });
         QSignalSpy closed(making.worker.data(), &ThreadCreateFont::closeProgressRequested);
         making.worker->start();
@@ -307,9 +307,9 @@ private slots:
     // request must still end the worker, after the glyph in hand.
     void stopEndsAWorkerWhoseHandOverIsNotAnswered()
     {
-        TemporaryCharSetFile charSet;
-        QVERIFY(charSet.create(UnicodeRangeGrid().codes()));
-        Making making(paramsFor(QString::fromStdString(charSet.path())));
+        const auto charSet = TemporaryCharSetFile::create(UnicodeRangeGrid().codes());
+        QVERIFY(charSet.ok());
+        Making making(paramsFor(QString::fromStdString(charSet->path())));
         making.worker->setReleaseOnEnd(false);
         making.worker->start();
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -325,9 +325,9 @@ private slots:
 
     void deletingARunningWorkerStopsIt()
     {
-        TemporaryCharSetFile charSet;
-        QVERIFY(charSet.create(UnicodeRangeGrid().codes()));
-        Making making(paramsFor(QString::fromStdString(charSet.path())));
+        const auto charSet = TemporaryCharSetFile::create(UnicodeRangeGrid().codes());
+        QVERIFY(charSet.ok());
+        Making making(paramsFor(QString::fromStdString(charSet->path())));
         making.worker->setReleaseOnEnd(false);
         making.worker->start();
         delete making.worker.data();
@@ -336,9 +336,9 @@ private slots:
 
     void stopBeforeStartMeansNothingIsWritten()
     {
-        TemporaryCharSetFile charSet;
-        QVERIFY(charSet.create(UnicodeRangeGrid().codes()));
-        Making making(paramsFor(QString::fromStdString(charSet.path())));
+        const auto charSet = TemporaryCharSetFile::create(UnicodeRangeGrid().codes());
+        QVERIFY(charSet.ok());
+        Making making(paramsFor(QString::fromStdString(charSet->path())));
         making.run->stopAndWait();
         QSignalSpy closed(making.worker.data(), &ThreadCreateFont::closeProgressRequested);
         making.worker->start();
@@ -349,10 +349,10 @@ private slots:
 
     void directHandOversAreServedByTheCaller()
     {
-        TemporaryCharSetFile charSet;
         const auto codes = UnicodeRangeGrid().codes();
-        QVERIFY(charSet.create(codes));
-        Making making(paramsFor(QString::fromStdString(charSet.path())));
+        const auto charSet = TemporaryCharSetFile::create(codes);
+        QVERIFY(charSet.ok());
+        Making making(paramsFor(QString::fromStdString(charSet->path())));
         making.worker->setReleaseOnEnd(false);
         making.worker->setHandOverRoute(ThreadCreateFont::HandOverRoute::Direct);
         QSignalSpy progress(making.worker.data(), &ThreadCreateFont::progressChanged);
@@ -371,10 +371,10 @@ private slots:
         const QString path = writeFile(folder, "two.txt", QByteArray("AB"));
         ThreadCreateFont worker;
         QCOMPARE(worker.Prepare(paramsFor(path, 0, 16)), 0u);
-        QVERIFY(!worker.errorText().empty());
+        QVERIFY(!worker.prepareStatus().ok());
         QCOMPARE(worker.Prepare(paramsFor(path, 16, 300)), 0u);
         QCOMPARE(worker.Prepare(paramsFor(path, 16, 16)), 2u);
-        QVERIFY(worker.errorText().empty());
+        QVERIFY(worker.prepareStatus().ok());
     }
 
     void shortBuffersAreRefused()
@@ -398,4 +398,4 @@ private slots:
 } // namespace tessellon
 
 QTEST_MAIN(tessellon::ThreadCreateFontTest)
-#include "ThreadCreateFontTest.moc"
+#include "ThreadCreateFont_test.moc"

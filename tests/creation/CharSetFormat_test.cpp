@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
+#include <sys/stat.h>
+
 namespace tessellon {
 namespace {
 
@@ -55,29 +59,41 @@ namespace {
         EXPECT_EQ(measure.glyphCount, 4u);
     }
 
-    TEST(CharSetFormat, MissingFileIsNotOpenedAndSaysWhy)
+    // A file that cannot be read as a character set is refused with its path and the
+    // system's reason.
+    TEST(CharSetFormat, UnusableFilesAreRefusedWithTheReason)
     {
-        const auto measure = measureCharSetFile("/nonexistent/folder/set.txt");
-        EXPECT_FALSE(measure.opened);
-        EXPECT_EQ(measure.glyphCount, 0u);
-        EXPECT_NE(measure.message.find("/nonexistent/folder/set.txt"), std::string::npos);
+        test::ScratchFolder folder;
+        const std::string fifo = (folder.path() / "fifo.txt").string();
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        const struct {
+            std::string path;
+            std::string reason;
+        } cases[] = {
+            { "/nonexistent/folder/set.txt", "No such file or directory" },
+            { folder.path().string(), "it is a folder" },
+            { fifo, "it is not a regular file" },
+        };
+        for (const auto& unusable : cases) {
+            const auto charSet = openCharSetFile(unusable.path);
+            ASSERT_FALSE(charSet.ok()) << unusable.path;
+            EXPECT_EQ(
+                charSet.message(), "Cannot open file " + unusable.path + ": " + unusable.reason);
+        }
     }
 
-    TEST(CharSetFormat, FolderIsNotACharacterSet)
+    TEST(CharSetFormat, FileIsMeasuredOnDiskAndReadFromTheSameSource)
     {
-        test::ScratchFolder folder("format-folder");
-        EXPECT_FALSE(measureCharSetFile(folder.path().string()).opened);
-    }
-
-    TEST(CharSetFormat, FileIsMeasuredOnDisk)
-    {
-        test::ScratchFolder folder("format-file");
+        test::ScratchFolder folder;
         const auto path = folder.write("set.txt", { 0xFF, 0xFE, 0x30, 0x4E, 0x31, 0x4E });
-        const auto measure = measureCharSetFile(path);
-        EXPECT_TRUE(measure.opened);
-        EXPECT_EQ(measure.form, CharSetForm::Utf16);
-        EXPECT_EQ(measure.totalBytes, 6u);
-        EXPECT_EQ(measure.glyphCount, 2u);
+        auto charSet = openCharSetFile(path);
+        ASSERT_TRUE(charSet.ok()) << charSet.message();
+        EXPECT_EQ(charSet->measure.form, CharSetForm::Utf16);
+        EXPECT_EQ(charSet->measure.totalBytes, 6u);
+        EXPECT_EQ(charSet->measure.glyphCount, 2u);
+        std::array<std::uint8_t, 2> second {};
+        ASSERT_TRUE(charSet->source->readAt(4, second));
+        EXPECT_EQ(second, (std::array<std::uint8_t, 2> { 0x31, 0x4E }));
     }
 
 } // namespace

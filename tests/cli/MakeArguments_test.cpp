@@ -1,0 +1,148 @@
+#include "cli/MakeArguments.h"
+
+#include <gtest/gtest.h>
+
+namespace tessellon::cli {
+namespace {
+
+    using Args = std::vector<std::string>;
+
+    Args complete(const Args& extra)
+    {
+        Args args { "out.pix", "--width", "16", "--height", "16", "--font", "Courier New", "--px",
+            "16", "--ranges", "30-39" };
+        args.insert(args.end(), extra.begin(), extra.end());
+        return args;
+    }
+
+    std::string repeated(const std::string& item, int count)
+    {
+        std::string list;
+        for (int i = 0; i < count; ++i) {
+            list += (i > 0 ? "," : "") + item;
+        }
+        return list;
+    }
+
+    TEST(MakeArguments, EveryOptionIsReadInBothSpellings)
+    {
+        const auto parsed = parseMakeArguments({ "out.pix", "--width=12", "--height", "+20",
+            "--offset=-3,2", "--font", "Liberation Mono", "--px=14", "--bold", "--italic",
+            "--charset", "set.txt", "--timings" });
+        ASSERT_TRUE(parsed.ok()) << parsed.message();
+        EXPECT_EQ(parsed->output, "out.pix");
+        EXPECT_EQ(parsed->width, 12);
+        EXPECT_EQ(parsed->height, 20);
+        EXPECT_EQ(parsed->offsetX, -3);
+        EXPECT_EQ(parsed->offsetY, 2);
+        EXPECT_EQ(parsed->font, "Liberation Mono");
+        EXPECT_EQ(parsed->pixelSize, 14);
+        EXPECT_TRUE(parsed->bold && parsed->italic && parsed->timings);
+        EXPECT_EQ(parsed->charSetFile, "set.txt");
+        EXPECT_FALSE(parsed->ranges.has_value());
+    }
+
+    // Wrong, huge and hostile values: each is refused with a message that names the option
+    // and the value.
+    TEST(MakeArguments, UnusableValuesAreRefusedWithTheReason)
+    {
+        const struct {
+            Args extra;
+            std::string message;
+        } cases[] = {
+            { { "--width", "0" }, "--width must be a whole number from 1 to 256, not '0'" },
+            { { "--width", "-1" }, "not '-1'" },
+            { { "--width", "257" }, "not '257'" },
+            { { "--width", "99999999999999999999999" }, "not '99999999999999999999999'" },
+            { { "--width", "16.5" }, "not '16.5'" },
+            { { "--width", " 16" }, "not ' 16'" },
+            { { "--width", "0x10" }, "not '0x10'" },
+            { { "--width=" }, "--width must be a whole number from 1 to 256, not ''" },
+            { { "--height", "1e3" }, "--height must be" },
+            { { "--px", "0" }, "--px must be a whole number from 1 to 1024, not '0'" },
+            { { "--px", "1025" }, "not '1025'" },
+            { { "--offset", "1" },
+                "--offset must be X,Y (two whole numbers from -32768 to 32767)" },
+            { { "--offset", "1,2,3" }, "not '1,2,3'" },
+            { { "--offset", "32768,0" }, "not '32768,0'" },
+            { { "--offset", "0,-32769" }, "not '0,-32769'" },
+            { { "--offset", "," }, "not ','" },
+            { { "--font", "" }, "--font needs a value" },
+            { { "--width" }, "--width needs a value" },
+            { { "--frobnicate" }, "unknown option '--frobnicate'" },
+            { { "--widthx=3" }, "unknown option '--widthx=3'" },
+            { { "second.pix" }, "more than one output file ('out.pix', 'second.pix')" },
+            { { "--charset", "set.txt" }, "give either --charset or --ranges" },
+        };
+        for (const auto& unusable : cases) {
+            const auto parsed = parseMakeArguments(complete(unusable.extra));
+            ASSERT_FALSE(parsed.ok()) << unusable.extra.front();
+            EXPECT_NE(parsed.message().find(unusable.message), std::string::npos)
+                << parsed.message();
+        }
+    }
+
+    TEST(MakeArguments, MissingArgumentsAreNamed)
+    {
+        const struct {
+            Args args;
+            std::string message;
+        } cases[] = {
+            { {}, "the output file OUT.pix is missing" },
+            { { "o.pix", "--width", "16", "--font", "F", "--px", "9", "--ranges", "30-39" },
+                "--width and --height are needed" },
+            { { "o.pix", "--width", "16", "--height", "16", "--px", "9", "--ranges", "30-39" },
+                "--font is needed" },
+            { { "o.pix", "--width", "16", "--height", "16", "--font", "F", "--ranges", "30-39" },
+                "--px is needed" },
+            { { "o.pix", "--width", "16", "--height", "16", "--font", "F", "--px", "9" },
+                "give either --charset or --ranges" },
+            { { "o.pix", "--width", "16", "--height", "16", "--font", "F", "--px", "9", "--charset",
+                  "" },
+                "--charset needs a value" },
+        };
+        for (const auto& incomplete : cases) {
+            EXPECT_EQ(parseMakeArguments(incomplete.args).message(), incomplete.message);
+        }
+    }
+
+    TEST(RangeList, RangesGiveTheirCodesInOrderAsGridRowsDo)
+    {
+        const auto ranges = parseRangeList("41-43,42-44,fff0-FFFF,7-7");
+        ASSERT_TRUE(ranges.ok()) << ranges.message();
+        EXPECT_EQ(ranges->codeCount, 3u + 3 + 16);
+        const auto codes = ranges->codes();
+        ASSERT_EQ(codes.size(), 22u);
+        EXPECT_EQ(std::vector<std::uint16_t>(codes.begin(), codes.begin() + 6),
+            (std::vector<std::uint16_t> { 0x41, 0x42, 0x43, 0x42, 0x43, 0x44 }));
+        EXPECT_EQ(codes.back(), 0xFFFF);
+        EXPECT_EQ(ranges->warnings,
+            (std::vector<std::string> {
+                "the range 7-7 gives no code (TO must be greater than FROM)" }));
+    }
+
+    // Thousands of full ranges are counted, not made: a caller can refuse them before any
+    // memory goes to their codes.
+    TEST(RangeList, HugeListsAreCountedWithoutMakingTheirCodes)
+    {
+        for (int copies : { 2000, 18000 }) {
+            const auto ranges = parseRangeList(repeated("0-FFFF", copies));
+            ASSERT_TRUE(ranges.ok());
+            EXPECT_EQ(ranges->codeCount, 65536ull * copies);
+            EXPECT_EQ(ranges->ranges.size(), static_cast<std::size_t>(copies));
+        }
+    }
+
+    TEST(RangeList, MalformedListsAreRefused)
+    {
+        for (const char* list : { "", "30-3G", "30", "30-39,", ",30-39", "-39", "12345-12346",
+                 "30--39", "30-39-41", " 30-39", "30-39 ", "\xff-\xfe" }) {
+            const auto ranges = parseRangeList(list);
+            ASSERT_FALSE(ranges.ok()) << list;
+            EXPECT_EQ(ranges.message().rfind("a range must be FROM-TO in hexadecimal", 0), 0u)
+                << ranges.message();
+        }
+    }
+
+} // namespace
+} // namespace tessellon::cli

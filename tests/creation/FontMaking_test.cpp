@@ -1,0 +1,292 @@
+#include "creation/FontMaking.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <thread>
+#include <vector>
+
+namespace tessellon {
+namespace {
+
+    using Bytes = std::vector<std::uint8_t>;
+    using Codes = std::vector<std::uint16_t>;
+
+    // Glyphs of 16 x 2 pixels (4 bytes): the code's high and low byte in the first row, a
+    // marker pixel in the second. It ORs, as a renderer does, so a glyph that was not blank
+    // when handed in comes out with more bits.
+    class CodeBitsSource final : public GlyphSource {
+    public:
+        static constexpr int width = 16;
+        static constexpr int height = 2;
+
+        static Bytes glyphOf(std::uint16_t code)
+        {
+            return { static_cast<std::uint8_t>(code >> 8), static_cast<std::uint8_t>(code), 0x80,
+                0x00 };
+        }
+
+        void drawGlyph(std::uint16_t code, std::span<std::uint8_t> glyph) override
+        {
+            const Bytes bits = glyphOf(code);
+            for (std::size_t i = 0; i < bits.size() && i < glyph.size(); ++i) {
+                glyph[i] |= bits[i];
+            }
+            drawn.push_back(code);
+        }
+
+        Codes drawn;
+    };
+
+    Bytes utf16(const Codes& codes)
+    {
+        Bytes bytes { 0xFF, 0xFE };
+        for (std::uint16_t code : codes) {
+            bytes.push_back(static_cast<std::uint8_t>(code));
+            bytes.push_back(static_cast<std::uint8_t>(code >> 8));
+        }
+        return bytes;
+    }
+
+    Codes codesFrom(std::uint16_t first, int count)
+    {
+        Codes codes;
+        for (int i = 0; i < count; ++i) {
+            codes.push_back(static_cast<std::uint16_t>(first + i));
+        }
+        return codes;
+    }
+
+    // A new font's arrays, filled with non-zero bytes as freshly allocated memory may be, and
+    // the loop's run over them.
+    struct Making {
+        explicit Making(std::uint32_t glyphCount)
+            : pixels(glyphCount * 4, 0xEE)
+            , codes(glyphCount, 0xEEEE)
+        {
+            auto claimed = claimNewFontArrays(
+                pixels, codes, glyphCount, CodeBitsSource::width, CodeBitsSource::height);
+            EXPECT_TRUE(claimed.ok()) << claimed.message();
+            arrays = *claimed;
+        }
+
+        void draw(const Bytes& charSet)
+        {
+            MemoryByteSource source(charSet);
+            run.setTotalBytes(charSet.size());
+            drawCharSet(source, glyphs, arrays, run);
+        }
+
+        Bytes glyph(std::uint32_t k) const
+        {
+            return { pixels.begin() + 4 * k, pixels.begin() + 4 * (k + 1) };
+        }
+
+        // Glyphs 0 to count - 1 drawn from expected, every later one blank with code 0.
+        bool holdsExactly(const Codes& expected, std::uint32_t count) const
+        {
+            for (std::uint32_t k = 0; k < codes.size(); ++k) {
+                const bool drawn = k < count;
+                const std::uint16_t code = drawn ? expected[k] : 0;
+                const Bytes bits = drawn ? CodeBitsSource::glyphOf(code) : Bytes(4, 0);
+                if (codes[k] != code || glyph(k) != bits) {
+                    return false;
+                }
+            }
+            return true;
+        }
+
+        Bytes pixels;
+        Codes codes;
+        NewFontArrays arrays;
+        CodeBitsSource glyphs;
+        CreateFontRun run;
+    };
+
+    TEST(FontMaking, GlyphsAndCodesFollowTheCharacterSetInOrder)
+    {
+        const struct {
+            const char* name;
+            Bytes file;
+            Codes codes;
+        } cases[] = {
+            { "8-bit with line end", { 0x41, 0x42, 0x0D, 0x0A }, { 0x41, 0x42, 0x0D, 0x0A } },
+            { "8-bit upper half", { 0xE9, 0xFF }, { 0xE9, 0xFF } },
+            { "UTF-16, repeated code", utf16({ 0x4E00, 0x41, 0x4E00 }), { 0x4E00, 0x41, 0x4E00 } },
+            { "UTF-16, last single byte", { 0xFF, 0xFE, 0x41, 0x00, 0x42 }, { 0x41 } },
+        };
+        for (const auto& charSet : cases) {
+            Making making(static_cast<std::uint32_t>(charSet.codes.size()));
+            making.run.answerOnPost([] {});
+            making.draw(charSet.file);
+            EXPECT_TRUE(making.holdsExactly(charSet.codes, making.arrays.glyphCount))
+                << charSet.name;
+            EXPECT_EQ(making.glyphs.drawn, charSet.codes) << charSet.name;
+        }
+    }
+
+    TEST(FontMaking, GlyphCountAndTheEndOfTheFileBoundTheLoop)
+    {
+        Making fewerGlyphsThanUnits(2);
+        fewerGlyphsThanUnits.run.answerOnPost([] {});
+        fewerGlyphsThanUnits.draw({ 'A', 'B', 'C', 'D' });
+        EXPECT_TRUE(fewerGlyphsThanUnits.holdsExactly({ 'A', 'B' }, 2));
+        EXPECT_EQ(fewerGlyphsThanUnits.glyphs.drawn, (Codes { 'A', 'B' }));
+
+        // The file was cut short after it was measured.
+        Making fewerUnitsThanGlyphs(5);
+        fewerUnitsThanGlyphs.run.answerOnPost([] {});
+        fewerUnitsThanGlyphs.draw({ 'A', 'B' });
+        EXPECT_TRUE(fewerUnitsThanGlyphs.holdsExactly({ 'A', 'B' }, 2));
+    }
+
+    TEST(FontMaking, ProgressGoesByBytesOfTheFile)
+    {
+        const Bytes file = utf16(codesFrom(0x41, 64));
+        ASSERT_EQ(file.size(), 130u);
+        Making making(64);
+        std::vector<int> positions;
+        making.run.answerOnPost(
+            [&] { positions.push_back(making.run.percentDone().value_or(-1)); });
+        making.draw(file);
+        std::vector<int> expected;
+        for (int glyphs = 1; glyphs <= 64; ++glyphs) {
+            expected.push_back((2 + 2 * glyphs) * 100 / 130);
+        }
+        EXPECT_EQ(positions, expected);
+        EXPECT_EQ(positions.front(), 3);
+        EXPECT_EQ(positions.back(), 100);
+    }
+
+    TEST(FontMaking, NoProgressIsReportedForAnEmptyFile)
+    {
+        CreateFontRun run;
+        EXPECT_EQ(run.percentDone(), std::nullopt);
+        run.setTotalBytes(4);
+        run.setDoneBytes(3);
+        EXPECT_EQ(run.percentDone(), 75);
+    }
+
+    // The loop on a worker, hand-overs answered by another thread: at each answer the font
+    // holds exactly the glyphs handed over so far, although the next one is already drawn.
+    TEST(FontMaking, FontAdvancesOneGlyphPerHandOver)
+    {
+        const Codes codes = codesFrom(0x30, 62);
+        const Bytes file = utf16(codes);
+        Making making(62);
+        making.run.setTotalBytes(file.size());
+        std::thread worker([&] {
+            EXPECT_TRUE(making.run.enter());
+            MemoryByteSource source(file);
+            drawCharSet(source, making.glyphs, making.arrays, making.run);
+            making.run.markStopped();
+        });
+        std::uint32_t handOvers = 0;
+        bool inStep = true;
+        making.run.serveUntilStopped([&] {
+            ++handOvers;
+            inStep = inStep && making.run.doneBytes() == 2 + 2 * handOvers
+                && making.holdsExactly(codes, handOvers);
+        });
+        worker.join();
+        EXPECT_EQ(handOvers, 62u);
+        EXPECT_TRUE(inStep);
+        EXPECT_TRUE(making.holdsExactly(codes, 62));
+    }
+
+    // A stop request given while hand-over n is answered (Cancel pressed while glyph n is
+    // drawn): the glyph in hand is not stored, and every later glyph stays blank.
+    TEST(FontMaking, StopDuringAHandOverLeavesTheRestBlank)
+    {
+        const Codes codes = codesFrom(0x30, 62);
+        for (std::uint32_t stopAt : { 1u, 10u, 61u }) {
+            Making making(62);
+            std::uint32_t handOvers = 0;
+            making.run.answerOnPost([&] {
+                if (++handOvers == stopAt) {
+                    making.run.requestStop();
+                }
+            });
+            making.draw(utf16(codes));
+            EXPECT_EQ(handOvers, stopAt);
+            EXPECT_TRUE(making.holdsExactly(codes, stopAt)) << "stop at " << stopAt;
+            EXPECT_LE(making.glyphs.drawn.size(), stopAt + 1u);
+        }
+    }
+
+    TEST(FontMaking, StopBeforeTheLoopWritesNothing)
+    {
+        Making making(3);
+        making.run.requestStop();
+        making.draw({ 'A', 'B', 'C' });
+        EXPECT_TRUE(making.holdsExactly({}, 0));
+    }
+
+    // Nobody answers: the stop request alone must end the loop, after the glyph in hand.
+    TEST(FontMaking, StopEndsALoopWhoseHandOverIsNeverAnswered)
+    {
+        Making making(3);
+        std::thread worker([&] {
+            making.run.enter();
+            making.draw({ 'A', 'B', 'C' });
+            making.run.markStopped();
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        making.run.stopAndWait();
+        worker.join();
+        EXPECT_TRUE(making.holdsExactly({ 'A' }, 1));
+    }
+
+    TEST(FontMaking, ArraysAreClaimedOnlyWhenTheyHoldEveryGlyph)
+    {
+        // 12 x 16 glyphs: 2 bytes a row, 32 a glyph.
+        const struct {
+            std::size_t pixelBytes;
+            std::size_t codeCount;
+            bool claimed;
+        } cases[] = {
+            { 64, 2, true },
+            { 63, 2, false },
+            { 64, 1, false },
+            { 96, 3, true },
+        };
+        for (const auto& arrays : cases) {
+            Bytes pixels(arrays.pixelBytes, 0xFF);
+            Codes codes(arrays.codeCount, 0xFFFF);
+            const auto claimed = claimNewFontArrays(pixels, codes, 2, 12, 16);
+            ASSERT_EQ(claimed.ok(), arrays.claimed) << arrays.pixelBytes << " " << arrays.codeCount;
+            if (claimed) {
+                EXPECT_EQ(claimed->glyphBytes, 32u);
+                EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0), 64);
+                EXPECT_EQ(codes[0] | codes[1], 0);
+            }
+        }
+        Bytes pixels(32);
+        Codes codes(1);
+        EXPECT_FALSE(claimNewFontArrays(pixels, codes, 1, 0, 16).ok());
+    }
+
+    TEST(FontMaking, CharacterSetsBeyondTheLimitsAreRefusedBeforeReading)
+    {
+        test::TempDir folder;
+        const std::string ordinary = folder.path("ordinary.txt");
+        test::writeBytes(ordinary, { 'A', 'B' });
+        // A sparse 8-bit file of a million and one units.
+        const std::string huge = folder.path("huge.txt");
+        test::writeBytes(huge, {});
+        std::filesystem::resize_file(huge, (1u << 20) + 1);
+
+        const auto made = openNewFontCharSet(ordinary, 16, 16);
+        ASSERT_TRUE(made.ok()) << made.message();
+        EXPECT_EQ(made->measure.glyphCount, 2u);
+        EXPECT_EQ(openNewFontCharSet(huge, 8, 8).message(),
+            "The character set holds 1048577 characters; at most 1048576 are allowed.");
+        EXPECT_FALSE(openNewFontCharSet(ordinary, 300, 16).ok());
+        EXPECT_EQ(openNewFontCharSet(folder.path("missing.txt"), 16, 16).message(),
+            "Cannot open file " + folder.path("missing.txt") + ": No such file or directory");
+    }
+
+} // namespace
+} // namespace tessellon
