@@ -444,4 +444,4 @@ private slots:
 };
 
 QTEST_MAIN(MainFormTest)
-#include "MainFormTest.moc"
+#include "MainForm_test.moc"
