@@ -1,12 +1,17 @@
-#include "shell/MainForm.h"
+#include "creation/DlgNewFont.h"
+#include "creation/DlgProgress.h"
 #include "editor/GlyphGrid.h"
 #include "editor/MDIChild.h"
 #include "editor/PenToolBar.h"
 #include "editor/PixelEditor.h"
+#include "export/DlgExportLib.h"
+#include "shell/AboutBox.h"
 #include "shell/MainActions.h"
+#include "shell/MainForm.h"
 #include "shell/MainStatusBar.h"
 #include "shell/MainToolBar.h"
 #include "shell/Program.h"
+#include "shell/WindowArrangement.h"
 #include "shell/WindowList.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFonts.h"
@@ -14,6 +19,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -32,6 +38,24 @@ QStringList entryNames(const QMenu& menu)
     }
     return names;
 }
+
+// A command's controller as the commands of the subsystems have them: it sees the program
+// only through its context and acts on the active child window.
+class RecordingCommand final : public MainCommand {
+public:
+    RecordingCommand(const CommandContext& context, QList<TMDIChild*>& executedOn)
+        : m_context(context)
+        , m_executedOn(executedOn)
+    {
+    }
+
+    void Execute() override { m_executedOn << m_context.windows.activeChild(); }
+    bool Update() const override { return m_context.windows.activeChild() != nullptr; }
+
+private:
+    const CommandContext& m_context;
+    QList<TMDIChild*>& m_executedOn;
+};
 
 QMenu* menuTitled(QMainWindow& window, const QString& title)
 {
@@ -56,10 +80,10 @@ class MainFormTest : public QObject {
     MainActions& actions() { return form().actions(); }
     QString panel(int index) { return form().statusPanels().panelText(index); }
 
-    QString fontFile(const QString& name, std::uint32_t glyphs = 40)
+    QString fontFile(const QString& name, std::uint32_t glyphs = 40, bool withCodes = true)
     {
         const QString file = m_dir.filePath(name);
-        if (!test::writeFont(file, test::numberedFont(8, 8, glyphs))) {
+        if (!test::writeFont(file, test::numberedFont(8, 8, glyphs, withCodes))) {
             qFatal("cannot write a test font");
         }
         return file;
@@ -441,6 +465,34 @@ private slots:
         }
         QCOMPARE(listed, 2);
     }
+
+    void boundControllerActsOnTheActiveWindowAndFollowsItsUpdate()
+    {
+        QList<TMDIChild*> executedOn;
+        auto* action = new QAction("Command", &form());
+        form().commands().bind(
+            action, std::make_unique<RecordingCommand>(form().context(), executedOn));
+        idle();
+        QVERIFY(!action->isEnabled());
+        TMDIChild* child = openThroughTheMenu(fontFile("a.pix"));
+        QVERIFY(child);
+        idle();
+        QVERIFY(action->isEnabled());
+        action->trigger();
+        QCOMPARE(executedOn, QList<TMDIChild*> { child });
+    }
+
+    void commandsSeeTheProgramsDialogs()
+    {
+        const ProgramForms& forms = form().context().forms;
+        QCOMPARE(&forms.AboutBox, &m_program->AboutBox());
+        QCOMPARE(&forms.DlgNewFont, &m_program->DlgNewFont());
+        QCOMPARE(&forms.dlgProgress, &m_program->dlgProgress());
+        QCOMPARE(&forms.DlgExportLib, &m_program->DlgExportLib());
+        QCOMPARE(&form().context().dialogs, static_cast<UserDialogs*>(&m_dialogs));
+        QCOMPARE(form().context().windows.frameWindow(), static_cast<QWidget*>(&form()));
+    }
+
 };
 
 QTEST_MAIN(MainFormTest)
