@@ -156,7 +156,7 @@ TMDIChild* TMainForm::OpenOrCreate(const QString& name)
 {
     // A second window on the same file would let two diverging copies overwrite each other.
     if (TMDIChild* open = childShowing(name)) {
-        m_mdiArea->setActiveSubWindow(open);
+        activateSubWindow(*m_mdiArea, *open);
         return open;
     }
     TMDIChild* child = addChildWindow(name);

@@ -493,6 +493,36 @@ private slots:
         QCOMPARE(form().context().windows.frameWindow(), static_cast<QWidget*>(&form()));
     }
 
+    void minimisedWindowComesBackFromTheWindowList()
+    {
+        TMDIChild* a = openThroughTheMenu(fontFile("a.pix"));
+        TMDIChild* b = openThroughTheMenu(fontFile("b.pix"));
+        QVERIFY(a && b);
+        a->showMinimized();
+        QVERIFY(a->isMinimized());
+        form().windowList().refresh();
+        for (QAction* entry : form().windowMenu().actions()) {
+            if (entry->isCheckable() && entry->text().endsWith("a.pix")) {
+                entry->trigger();
+            }
+        }
+        QCOMPARE(form().activeChild(), a);
+        QVERIFY(!a->isMinimized());
+        QVERIFY(a->isVisible());
+    }
+
+    void openingTheFileOfAMinimisedWindowRestoresIt()
+    {
+        const QString file = fontFile("a.pix");
+        TMDIChild* a = openThroughTheMenu(file);
+        QVERIFY(openThroughTheMenu(fontFile("b.pix")));
+        minimizeAll(form().mdiArea());
+        QVERIFY(a->isMinimized());
+        QCOMPARE(openThroughTheMenu(file), a);
+        QCOMPARE(form().activeChild(), a);
+        QVERIFY(!a->isMinimized());
+    }
+
 };
 
 QTEST_MAIN(MainFormTest)
