@@ -45,6 +45,7 @@ TMainForm::TMainForm(const ProgramForms& forms, UserDialogs& dialogs)
     setStatusBar(m_statusBar);
     buildMenus();
     connectActions();
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &TMainForm::showActiveChildStatus);
     updateActions();
     // The enabled state of the commands follows the program's state whenever it goes idle.
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
@@ -221,6 +222,17 @@ void TMainForm::HelpHelp1Execute()
 }
 
 void TMainForm::updateActions() { m_commands.update(); }
+
+void TMainForm::showActiveChildStatus()
+{
+    for (int panel = 1; panel < MainStatusBar::panelCount; ++panel) {
+        m_statusBar->setPanelText(panel, QString());
+    }
+    if (TMDIChild* child = activeChild()) {
+        // The grid's selection handler reports the selected glyph's index and code.
+        child->gridFontLibClick();
+    }
+}
 
 bool TMainForm::event(QEvent* event)
 {

@@ -64,6 +64,8 @@ private:
     void connectWindowCommands();
     TMDIChild* childShowing(const QString& path) const;
     TMDIChild* addChildWindow(const QString& name);
+    // Panels 1 to 3 show what the active child window reports, and nothing without one.
+    void showActiveChildStatus();
 
     const ProgramForms m_forms;
     UserDialogs& m_dialogs;

@@ -523,6 +523,50 @@ private slots:
         QVERIFY(!a->isMinimized());
     }
 
+    void statusPanelsFollowTheActiveWindow()
+    {
+        TMDIChild* a = openThroughTheMenu(fontFile("a.pix"));
+        QVERIFY(a);
+        a->gridFontLib().selectCells({ 5, 1, 5, 1 });
+        a->imgEdit().imgEditMouseMove(Qt::NoButton, 35, 72);
+        QCOMPARE(panel(1), QString("07,03"));
+
+        TMDIChild* b = openThroughTheMenu(fontFile("b.pix", 40, false));
+        QVERIFY(b);
+        b->gridFontLib().selectCells({ 9, 1, 9, 1 });
+        QCOMPARE(panel(3), QString("Index:9"));
+        QCOMPARE(panel(2), QString());
+        QCOMPARE(panel(1), QString());
+
+        form().mdiArea().setActiveSubWindow(a);
+        QCOMPARE(panel(3), QString("Index:5"));
+        QCOMPARE(panel(2), QString("Unicode:0046"));
+        QCOMPARE(panel(1), QString());
+
+        form().mdiArea().setActiveSubWindow(b);
+        QCOMPARE(panel(3), QString("Index:9"));
+        QCOMPARE(panel(2), QString());
+    }
+
+    void statusPanelsEmptyWhenNoWindowIsLeft()
+    {
+        TMDIChild* a = openThroughTheMenu(fontFile("a.pix"));
+        TMDIChild* b = openThroughTheMenu(fontFile("b.pix"));
+        QVERIFY(a && b);
+        a->gridFontLib().selectCells({ 3, 1, 3, 1 });
+        b->gridFontLib().selectCells({ 2, 2, 2, 2 });
+        b->imgEdit().imgEditMouseMove(Qt::NoButton, 35, 72);
+        QVERIFY(!panel(1).isEmpty());
+        b->close();
+        QCOMPARE(panel(3), QString("Index:3"));
+        QCOMPARE(panel(1), QString());
+        a->close();
+        QTRY_VERIFY(form().childWindows().isEmpty());
+        for (int index = 1; index <= 3; ++index) {
+            QVERIFY2(panel(index).isEmpty(), qPrintable(panel(index)));
+        }
+        QCOMPARE(panel(0), QString("test"));
+    }
 };
 
 QTEST_MAIN(MainFormTest)
