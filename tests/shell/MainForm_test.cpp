@@ -254,12 +254,55 @@ private slots:
 
     void statusBarHasFourPanels()
     {
-        const QList<QLabel*> panels = form().statusPanels().findChildren<QLabel*>();
-        QCOMPARE(panels.size(), 4);
-        QCOMPARE(panels[0]->width(), 150);
-        QCOMPARE(panels[1]->width(), 50);
-        QCOMPARE(panels[2]->width(), 100);
-        QCOMPARE(panels[3]->width(), 100);
+        MainStatusBar& bar = form().statusPanels();
+        QCOMPARE(bar.findChildren<QLabel*>().size(), 4);
+        QVERIFY(bar.panel(0).width() >= 150);
+        QCOMPARE(bar.panel(1).width(), 50);
+        QCOMPARE(bar.panel(2).width(), 100);
+        QCOMPARE(bar.panel(3).width(), 100);
+        QVERIFY(bar.panel(0).x() < bar.panel(1).x());
+        QVERIFY(bar.panel(1).x() < bar.panel(2).x());
+        QVERIFY(bar.panel(2).x() < bar.panel(3).x());
+    }
+
+    void longestHintShowsInFullOrWhollyInTheTooltip()
+    {
+        const QString longest = "Displays program information, version number, and copyright";
+        MainStatusBar& bar = form().statusPanels();
+        actions().HelpAbout1->showStatusText(&form());
+        QCOMPARE(bar.panelText(0), longest);
+        QCOMPARE(bar.shownText(0), longest);
+        QVERIFY(bar.panel(0).toolTip().isEmpty());
+
+        form().resize(420, 300);
+        QTRY_VERIFY(bar.shownText(0) != longest);
+        QVERIFY(bar.shownText(0).endsWith(QChar(0x2026)));
+        QCOMPARE(bar.panel(0).toolTip(), longest);
+        QCOMPARE(bar.panelText(0), longest);
+        QVERIFY(bar.panel(0).width() >= 150);
+
+        form().resize(1000, 700);
+        QTRY_COMPARE(bar.shownText(0), longest);
+        QVERIFY(bar.panel(0).toolTip().isEmpty());
+    }
+
+    void editAndWindowEntriesCarryPictures()
+    {
+        const MainActions& a = actions();
+        for (QAction* action : { a.EditCut1, a.EditCopy1, a.EditPaste1, a.WindowCascade1,
+                 a.WindowTileHorizontal1, a.WindowTileVertical1 }) {
+            const QImage picture = action->icon().pixmap(16, 16).toImage();
+            QVERIFY2(!picture.isNull(), qPrintable(action->objectName()));
+            QVERIFY2(action->isIconVisibleInMenu(), qPrintable(action->objectName()));
+            int ink = 0;
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    ink += qAlpha(picture.pixel(x, y)) > 0 && qGray(picture.pixel(x, y)) < 64;
+                }
+            }
+            QVERIFY2(ink > 10, qPrintable(action->objectName()));
+        }
+        QVERIFY(!QCoreApplication::testAttribute(Qt::AA_DontShowIconsInMenus));
     }
 
     void hintsGoToPanelZero()
