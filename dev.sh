@@ -1,14 +1,20 @@
 #!/bin/sh
 # Set-up, build, start and test on Debian 12, as root or with sudo.
 #   ./dev.sh start   install what is missing, build, start the editor
-#   ./dev.sh test    install what is missing, build, run every test (then the core's tests
-#                    under ASan and UBSan; SANITIZE=0 skips that pass)
+#   ./dev.sh test    install what is missing, build (the benchmark programs too, not run),
+#                    run every test and the fuzz targets' seeds, then the core's tests and
+#                    the seeds again under ASan and UBSan (SANITIZE=0 skips that pass)
 #   ./dev.sh build   install what is missing and build
 set -eu
 
 cd "$(dirname "$0")"
 BUILD_DIR=${BUILD_DIR:-build}
 JOBS=${JOBS:-2}
+# ccache, where it is installed, keeps rebuilds short.
+LAUNCHER=""
+if command -v ccache >/dev/null 2>&1; then
+    LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+fi
 
 PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
 fonts-liberation fonts-dejavu-core xvfb xauth xdg-utils python3"
@@ -28,9 +34,11 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing
 }
 
+# build [ON|OFF]: with ON the benchmark programs are built as well.
 build() {
     install_missing
-    cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release $LAUNCHER \
+        -DTESSELLON_BENCH="${1:-OFF}"
     cmake --build "$BUILD_DIR" -j "$JOBS"
 }
 
@@ -45,17 +53,19 @@ start() {
     exec "$BUILD_DIR/bin/tessellon"
 }
 
-# The core's tests again under AddressSanitizer and UndefinedBehaviorSanitizer: everything
-# that reads files or runs scripts lives there.
+# The core's tests and the fuzz targets' seeds again under AddressSanitizer and
+# UndefinedBehaviorSanitizer: everything that reads files or runs scripts lives there.
 run_sanitized_core_tests() {
     cmake -S . -B "$BUILD_DIR-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSELLON_QT=OFF \
-        -DTESSELLON_SANITIZE=address,undefined
+        -DTESSELLON_SANITIZE=address,undefined $LAUNCHER
     cmake --build "$BUILD_DIR-sanitize" -j "$JOBS"
     ctest --test-dir "$BUILD_DIR-sanitize" --output-on-failure -j "$JOBS"
 }
 
 run_tests() {
-    build
+    # The benchmarks are compiled, not run, so that a change of an interface cannot break
+    # them unseen; their figures come from the scripts in bench/.
+    build ON
     QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS"
     [ "${SANITIZE:-1}" = 0 ] || run_sanitized_core_tests
 }

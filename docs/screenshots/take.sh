@@ -1,24 +1,23 @@
 #!/bin/sh
-# Remakes the screenshots of this folder: starts the editor in a virtual X display, opens a
-# sample font through File > Open, loads "A" into the pixel editor, draws on it, and shows
-# the about box. Needs xvfb, xdotool and imagemagick, and a build in BUILD_DIR.
+# Remakes the screenshots of this folder: starts the editor in a virtual X display (xvfb-run),
+# opens a sample font through File > Open, loads "A" into the pixel editor, draws on it, opens
+# the Edit and Window menus, and shows the about box. Needs xvfb, xdotool and imagemagick; it
+# builds what it needs in BUILD_DIR (default build-bench).
 set -eu
 cd "$(dirname "$0")/../.."
 BUILD_DIR=${BUILD_DIR:-build-bench}
 export BUILD_DIR
+if [ -z "${TESSELLON_IN_XVFB:-}" ]; then
+    bench/build_targets.sh tessellon make_sample_pix
+    exec env TESSELLON_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x900x24" "$0" "$@"
+fi
+
 OUT=docs/screenshots
 WORK=$(mktemp -d)
-bench/build_targets.sh tessellon make_sample_pix
 "$BUILD_DIR/bench/editor/make_sample_pix" "$WORK/sample.pix" 12 16
-
-DISPLAY_NUMBER=${DISPLAY_NUMBER:-97}
-export DISPLAY=:$DISPLAY_NUMBER
-Xvfb "$DISPLAY" -screen 0 1280x900x24 >/dev/null 2>&1 &
-XVFB=$!
-trap 'kill $EDITOR $XVFB 2>/dev/null; rm -rf "$WORK"' EXIT
-sleep 1
 "$BUILD_DIR/bin/tessellon" >/dev/null 2>&1 &
 EDITOR=$!
+trap 'kill $EDITOR 2>/dev/null; rm -rf "$WORK"' EXIT
 sleep 2
 
 main=$(xdotool search --name '^Tessellon$' | head -1)
@@ -37,6 +36,16 @@ xdotool mousemove 85 180 mousedown 1 sleep 0.1 mousemove 95 180 sleep 0.1 mouseu
 xdotool mousemove 64 127
 sleep 1.5
 import -window root -crop 1000x700+0+0 "$OUT/main-window.png"
+
+# The Edit and Window menus with their entries' pictures.
+for menu in edit:e window:w; do
+    xdotool windowfocus "$main"
+    xdotool key "alt+${menu#*:}"
+    sleep 1
+    import -window root -crop 420x260+0+0 "$OUT/${menu%:*}-menu.png"
+    xdotool key Escape
+    sleep 0.5
+done
 
 xdotool windowfocus "$main"
 xdotool key alt+h

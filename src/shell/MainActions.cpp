@@ -1,6 +1,7 @@
 #include "shell/MainActions.h"
 
 #include "editor/Hint.h"
+#include "shell/MenuPictures.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,6 +32,11 @@ namespace {
     QIcon standardIcon(const char* themeName, QStyle::StandardPixmap fallback)
     {
         return QIcon::fromTheme(themeName, QApplication::style()->standardIcon(fallback));
+    }
+
+    QIcon themeIcon(const char* themeName, MenuPicture fallback)
+    {
+        return QIcon::fromTheme(themeName, menuPicture(fallback));
     }
 
 } // namespace
@@ -77,6 +83,12 @@ MainActions::MainActions(QObject* owner)
     FileOpen1->setIcon(standardIcon("document-open", QStyle::SP_DialogOpenButton));
     FileSave1->setIcon(standardIcon("document-save", QStyle::SP_DialogSaveButton));
     FileExport1->setIcon(standardIcon("document-send", QStyle::SP_ArrowRight));
+    EditCut1->setIcon(themeIcon("edit-cut", MenuPicture::Cut));
+    EditCopy1->setIcon(themeIcon("edit-copy", MenuPicture::Copy));
+    EditPaste1->setIcon(themeIcon("edit-paste", MenuPicture::Paste));
+    WindowCascade1->setIcon(menuPicture(MenuPicture::Cascade));
+    WindowTileHorizontal1->setIcon(menuPicture(MenuPicture::TileHorizontally));
+    WindowTileVertical1->setIcon(menuPicture(MenuPicture::TileVertically));
 }
 
 QList<QAction*> MainActions::all() const

@@ -7,7 +7,6 @@
 #include "shell/MainActions.h"
 #include "shell/MainStatusBar.h"
 #include "shell/MainToolBar.h"
-#include "shell/Program.h"
 #include "shell/WindowArrangement.h"
 #include "shell/WindowList.h"
 
@@ -24,9 +23,10 @@
 
 namespace tessellon {
 
-TMainForm::TMainForm(Program& program, UserDialogs& dialogs)
-    : m_program(program)
+TMainForm::TMainForm(const ProgramForms& forms, UserDialogs& dialogs)
+    : m_forms(forms)
     , m_dialogs(dialogs)
+    , m_context { *this, m_forms, dialogs }
     , m_actions(std::make_unique<MainActions>(this))
     , m_mdiArea(new QMdiArea)
     , m_toolBar(new MainToolBar(*m_actions))
@@ -45,6 +45,7 @@ TMainForm::TMainForm(Program& program, UserDialogs& dialogs)
     setStatusBar(m_statusBar);
     buildMenus();
     connectActions();
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &TMainForm::showActiveChildStatus);
     updateActions();
     // The enabled state of the commands follows the program's state whenever it goes idle.
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
@@ -80,33 +81,43 @@ void TMainForm::buildMenus()
     help->addActions({ a.HelpHelp1, a.HelpAbout1 });
 }
 
+// A command with a controller of its own is bound here in one line:
+//     m_commands.bind(a.FileExport1, std::make_unique<SomeCommand>(m_context));
+// Actions bound to nothing (Cut, which acts only on a focused text field, and commands not
+// yet built) stay disabled.
 void TMainForm::connectActions()
 {
     const MainActions& a = *m_actions;
-    connect(a.FileOpen1, &QAction::triggered, this, &TMainForm::FileOpen1Execute);
-    connect(a.FileClose1, &QAction::triggered, this, [this] {
-        if (TMDIChild* child = activeChild()) {
-            child->close();
-        }
-    });
-    connect(a.FileSave1, &QAction::triggered, this, &TMainForm::FileSave1Execute);
-    connect(a.FileSaveAs1, &QAction::triggered, this, &TMainForm::FileSaveAs1Execute);
-    connect(a.FileExit1, &QAction::triggered, this, &TMainForm::FileExit1Execute);
-    connect(a.WindowCascade1, &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
-    connect(a.WindowTileHorizontal1, &QAction::triggered, this,
-        [this] { tileHorizontally(*m_mdiArea); });
-    connect(
-        a.WindowTileVertical1, &QAction::triggered, this, [this] { tileVertically(*m_mdiArea); });
-    connect(a.WindowMinimizeAll1, &QAction::triggered, this, [this] { minimizeAll(*m_mdiArea); });
-    connect(a.WindowArrangeAll1, &QAction::triggered, this, [this] { arrangeIcons(*m_mdiArea); });
-    connect(a.HelpAbout1, &QAction::triggered, this, &TMainForm::HelpAbout1Execute);
-    connect(a.HelpHelp1, &QAction::triggered, this, &TMainForm::HelpHelp1Execute);
-    // Cut acts only on a focused text field, and the frame and its child windows have none.
-    // New, Export and the glyph exchange commands have no work behind them yet.
-    for (QAction* idle : { a.FileNew1, a.FileExport1, a.EditCut1, a.EditCopy1, a.EditPaste1,
-             a.EditCopyTo, a.EditPasteFrom }) {
-        idle->setEnabled(false);
-    }
+    const auto childActive = [this] { return activeChild() != nullptr; };
+    m_commands.bind(a.FileOpen1, [this] { FileOpen1Execute(); });
+    m_commands.bind(
+        a.FileClose1, [this] { FileClose1Execute(); }, childActive);
+    m_commands.bind(
+        a.FileSave1, [this] { FileSave1Execute(); }, childActive);
+    m_commands.bind(
+        a.FileSaveAs1, [this] { FileSaveAs1Execute(); }, childActive);
+    m_commands.bind(a.FileExit1, [this] { FileExit1Execute(); });
+    connectWindowCommands();
+    m_commands.bind(a.HelpAbout1, [this] { HelpAbout1Execute(); });
+    m_commands.bind(a.HelpHelp1, [this] { HelpHelp1Execute(); });
+    m_commands.disableUnbound(a.all());
+}
+
+void TMainForm::connectWindowCommands()
+{
+    const MainActions& a = *m_actions;
+    QMdiArea& area = *m_mdiArea;
+    const auto anyOpen = [&area] { return !area.subWindowList().isEmpty(); };
+    m_commands.bind(
+        a.WindowCascade1, [&area] { area.cascadeSubWindows(); }, anyOpen);
+    m_commands.bind(
+        a.WindowTileHorizontal1, [&area] { tileHorizontally(area); }, anyOpen);
+    m_commands.bind(
+        a.WindowTileVertical1, [&area] { tileVertically(area); }, anyOpen);
+    m_commands.bind(
+        a.WindowMinimizeAll1, [&area] { minimizeAll(area); }, anyOpen);
+    m_commands.bind(
+        a.WindowArrangeAll1, [&area] { arrangeIcons(area); }, anyOpen);
 }
 
 TMDIChild* TMainForm::activeChild() const
@@ -146,16 +157,10 @@ TMDIChild* TMainForm::OpenOrCreate(const QString& name)
 {
     // A second window on the same file would let two diverging copies overwrite each other.
     if (TMDIChild* open = childShowing(name)) {
-        m_mdiArea->setActiveSubWindow(open);
+        activateSubWindow(*m_mdiArea, *open);
         return open;
     }
-    auto* child = new TMDIChild(m_dialogs);
-    child->setContextActions(m_actions->EditCopy1, m_actions->EditPaste1);
-    connect(child, &TMDIChild::statusText, m_statusBar, &MainStatusBar::setPanelText);
-    m_mdiArea->addSubWindow(child);
-    child->setWindowTitle(name);
-    child->show();
-    m_mdiArea->setActiveSubWindow(child);
+    TMDIChild* child = addChildWindow(name);
     // Making a new font under a name that does not exist comes with the new-font dialog.
     const bool ready = QFileInfo::exists(name) && child->LoadFontLib(name);
     if (!ready) {
@@ -165,11 +170,30 @@ TMDIChild* TMainForm::OpenOrCreate(const QString& name)
     return child;
 }
 
+TMDIChild* TMainForm::addChildWindow(const QString& name)
+{
+    auto* child = new TMDIChild(m_dialogs);
+    child->setContextActions(m_actions->EditCopy1, m_actions->EditPaste1);
+    connect(child, &TMDIChild::statusText, m_statusBar, &MainStatusBar::setPanelText);
+    m_mdiArea->addSubWindow(child);
+    child->setWindowTitle(name);
+    child->show();
+    m_mdiArea->setActiveSubWindow(child);
+    return child;
+}
+
 void TMainForm::FileOpen1Execute()
 {
     const QString name = m_dialogs.chooseFileToOpen(this, openFilter);
     if (!name.isEmpty()) {
         OpenOrCreate(name);
+    }
+}
+
+void TMainForm::FileClose1Execute()
+{
+    if (TMDIChild* child = activeChild()) {
+        child->close();
     }
 }
 
@@ -189,7 +213,7 @@ void TMainForm::FileSaveAs1Execute()
 
 void TMainForm::FileExit1Execute() { close(); }
 
-void TMainForm::HelpAbout1Execute() { m_dialogs.runModal(m_program.AboutBox()); }
+void TMainForm::HelpAbout1Execute() { m_dialogs.runModal(m_forms.AboutBox); }
 
 void TMainForm::HelpHelp1Execute()
 {
@@ -197,29 +221,16 @@ void TMainForm::HelpHelp1Execute()
     m_dialogs.openDocument(QDir::toNativeSeparators(path));
 }
 
-void TMainForm::updateActions()
-{
-    FileSave1Update();
-    FileClose1Update();
-    WindowCommandsUpdate();
-}
+void TMainForm::updateActions() { m_commands.update(); }
 
-void TMainForm::FileSave1Update()
+void TMainForm::showActiveChildStatus()
 {
-    const bool enabled = activeChild() != nullptr;
-    m_actions->FileSave1->setEnabled(enabled);
-    m_actions->FileSaveAs1->setEnabled(enabled);
-}
-
-void TMainForm::FileClose1Update() { m_actions->FileClose1->setEnabled(activeChild() != nullptr); }
-
-void TMainForm::WindowCommandsUpdate()
-{
-    const bool anyOpen = !m_mdiArea->subWindowList().isEmpty();
-    for (QAction* action : { m_actions->WindowCascade1, m_actions->WindowTileHorizontal1,
-             m_actions->WindowTileVertical1, m_actions->WindowMinimizeAll1,
-             m_actions->WindowArrangeAll1 }) {
-        action->setEnabled(anyOpen);
+    for (int panel = 1; panel < MainStatusBar::panelCount; ++panel) {
+        m_statusBar->setPanelText(panel, QString());
+    }
+    if (TMDIChild* child = activeChild()) {
+        // The grid's selection handler reports the selected glyph's index and code.
+        child->gridFontLibClick();
     }
 }
 

@@ -1,38 +1,41 @@
 #pragma once
 
+#include "shell/CommandBindings.h"
+#include "shell/CommandContext.h"
+
 #include <QMainWindow>
 
 #include <memory>
 
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 
 namespace tessellon {
 
 class MainStatusBar;
 class MainToolBar;
-class Program;
-class TMDIChild;
-class UserDialogs;
 class WindowList;
 struct MainActions;
 
 // The main window: a frame for the child windows, one per open font, with the menus, the
-// toolbar and the status bar. Its commands act on the active child window.
-class TMainForm final : public QMainWindow {
+// toolbar and the status bar. It only wires commands: each action is bound to a handler of
+// its own or to a command's controller, which acts on the active child window.
+class TMainForm final : public QMainWindow, public ChildWindows {
     Q_OBJECT
 public:
     static constexpr const char* openFilter = "Font pixel file (*.pix)|*.pix|All files (*.*)|*.*";
 
-    TMainForm(Program& program, UserDialogs& dialogs);
+    TMainForm(const ProgramForms& forms, UserDialogs& dialogs);
     ~TMainForm() override;
 
-    // Opens the font of that name in a child window, or activates the window that already
-    // shows it. Null when no window could be opened.
-    TMDIChild* OpenOrCreate(const QString& name);
+    TMDIChild* OpenOrCreate(const QString& name) override;
+    TMDIChild* activeChild() const override;
+    QList<TMDIChild*> childWindows() const override;
+    QWidget* frameWindow() override { return this; }
 
-    TMDIChild* activeChild() const;
-    QList<TMDIChild*> childWindows() const;
+    const CommandContext& context() const { return m_context; }
+    CommandBindings& commands() { return m_commands; }
     QMdiArea& mdiArea() { return *m_mdiArea; }
     MainActions& actions() { return *m_actions; }
     MainStatusBar& statusPanels() { return *m_statusBar; }
@@ -44,15 +47,12 @@ public:
     void updateActions();
 
     void FileOpen1Execute();
+    void FileClose1Execute();
     void FileSave1Execute();
     void FileSaveAs1Execute();
     void FileExit1Execute();
     void HelpAbout1Execute();
     void HelpHelp1Execute();
-
-    void FileSave1Update();
-    void FileClose1Update();
-    void WindowCommandsUpdate();
 
 protected:
     bool event(QEvent* event) override;
@@ -61,10 +61,16 @@ protected:
 private:
     void buildMenus();
     void connectActions();
+    void connectWindowCommands();
     TMDIChild* childShowing(const QString& path) const;
+    TMDIChild* addChildWindow(const QString& name);
+    // Panels 1 to 3 show what the active child window reports, and nothing without one.
+    void showActiveChildStatus();
 
-    Program& m_program;
+    const ProgramForms m_forms;
     UserDialogs& m_dialogs;
+    CommandContext m_context;
+    CommandBindings m_commands;
     std::unique_ptr<MainActions> m_actions;
     QMdiArea* m_mdiArea;
     MainToolBar* m_toolBar;

@@ -2,12 +2,14 @@
 
 #include <QStatusBar>
 
-class QLabel;
-
 namespace tessellon {
 
-// The main window's status bar: four panels of fixed width. Panel 0 shows the long part
-// of the current hint, panels 1 to 3 what the active child window reports.
+class StatusPanel;
+
+// The main window's status bar: four panels. Panel 0 shows the long part of the current
+// hint and takes the room that panels 1 to 3 leave; these show, at fixed widths, what the
+// active child window reports. Text that does not fit is cut short with an ellipsis, and the
+// whole text becomes the panel's tooltip.
 class MainStatusBar final : public QStatusBar {
     Q_OBJECT
 public:
@@ -16,10 +18,13 @@ public:
     explicit MainStatusBar(QWidget* parent = nullptr);
 
     void setPanelText(int panel, const QString& text);
+    // The whole text of a panel, and the part of it that fits.
     QString panelText(int panel) const;
+    QString shownText(int panel) const;
+    QWidget& panel(int panel);
 
 private:
-    QLabel* m_panels[panelCount];
+    StatusPanel* m_panels[panelCount];
 };
 
 } // namespace tessellon

@@ -14,16 +14,17 @@ namespace tessellon {
 
 Program::Program(UserDialogs& dialogs)
     : m_dialogs(dialogs)
-    , m_mainForm(std::make_unique<TMainForm>(*this, dialogs))
     , m_aboutBox(std::make_unique<TAboutBox>(programFileVersion()))
     , m_dlgNewFont(std::make_unique<TDlgNewFont>())
     , m_dlgProgress(std::make_unique<TdlgProgress>())
     , m_dlgExportLib(std::make_unique<TDlgExportLib>())
+    , m_forms { *m_aboutBox, *m_dlgNewFont, *m_dlgProgress, *m_dlgExportLib }
+    , m_mainForm(std::make_unique<TMainForm>(m_forms, dialogs))
 {
     QApplication::setWindowIcon(programIcon());
 }
 
-// The dialogs go before the main window, the reverse of their making.
+// The main window goes first, before the dialogs its commands use: the reverse of making.
 Program::~Program() = default;
 
 int Program::run()

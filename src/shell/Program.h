@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/CommandContext.h"
+
 #include <memory>
 
 namespace tessellon {
@@ -11,8 +13,9 @@ class TMainForm;
 class TdlgProgress;
 class UserDialogs;
 
-// The program's windows that live from start to end: the main window and the four
-// dialogs, made in this order. The dialogs are hidden between uses and keep their state.
+// The program's windows that live from start to end: the four dialogs, then the main
+// window, which is handed the dialogs already made. The dialogs are hidden between uses and
+// keep their state.
 class Program {
 public:
     explicit Program(UserDialogs& dialogs);
@@ -32,11 +35,12 @@ public:
 
 private:
     UserDialogs& m_dialogs;
-    std::unique_ptr<TMainForm> m_mainForm;
     std::unique_ptr<TAboutBox> m_aboutBox;
     std::unique_ptr<TDlgNewFont> m_dlgNewFont;
     std::unique_ptr<TdlgProgress> m_dlgProgress;
     std::unique_ptr<TDlgExportLib> m_dlgExportLib;
+    ProgramForms m_forms;
+    std::unique_ptr<TMainForm> m_mainForm;
 };
 
 } // namespace tessellon

@@ -80,4 +80,12 @@ void arrangeIcons(QMdiArea& area)
     }
 }
 
+void activateSubWindow(QMdiArea& area, QMdiSubWindow& window)
+{
+    if (window.isMinimized()) {
+        window.showNormal();
+    }
+    area.setActiveSubWindow(&window);
+}
+
 } // namespace tessellon

@@ -1,6 +1,7 @@
 #pragma once
 
 class QMdiArea;
+class QMdiSubWindow;
 
 namespace tessellon {
 
@@ -15,5 +16,7 @@ void tileVertically(QMdiArea& area);
 void minimizeAll(QMdiArea& area);
 // Lines up the minimised child windows along the bottom of the area.
 void arrangeIcons(QMdiArea& area);
+// Makes window the active one, restoring it first when it is minimised.
+void activateSubWindow(QMdiArea& area, QMdiSubWindow& window);
 
 } // namespace tessellon

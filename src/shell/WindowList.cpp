@@ -1,5 +1,7 @@
 #include "shell/WindowList.h"
 
+#include "shell/WindowArrangement.h"
+
 #include <QActionGroup>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -37,7 +39,7 @@ void WindowList::refresh()
         entry->setCheckable(true);
         entry->setChecked(window == m_area.currentSubWindow());
         connect(entry, &QAction::triggered, window,
-            [this, window] { m_area.setActiveSubWindow(window); });
+            [this, window] { activateSubWindow(m_area, *window); });
         m_menu.addAction(entry);
     }
 }

@@ -9,7 +9,8 @@ class QMenu;
 namespace tessellon {
 
 // The list of open child windows at the end of the Window menu: one numbered entry per
-// window, the active one checked; choosing an entry activates its window.
+// window, the active one checked; choosing an entry activates its window, restoring it
+// first when it is minimised.
 class WindowList final : public QObject {
     Q_OBJECT
 public:

@@ -1,7 +1,7 @@
-#include "shell/AboutBox.h"
 #include "creation/DlgNewFont.h"
 #include "creation/DlgProgress.h"
 #include "export/DlgExportLib.h"
+#include "shell/AboutBox.h"
 #include "shell/MainForm.h"
 #include "shell/Program.h"
 #include "shell/ProgramVersion.h"
@@ -80,4 +80,4 @@ private slots:
 };
 
 QTEST_MAIN(AboutBoxTest)
-#include "AboutBoxTest.moc"
+#include "AboutBox_test.moc"

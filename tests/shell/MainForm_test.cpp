@@ -1,12 +1,17 @@
-#include "shell/MainForm.h"
+#include "creation/DlgNewFont.h"
+#include "creation/DlgProgress.h"
 #include "editor/GlyphGrid.h"
 #include "editor/MDIChild.h"
 #include "editor/PenToolBar.h"
 #include "editor/PixelEditor.h"
+#include "export/DlgExportLib.h"
+#include "shell/AboutBox.h"
 #include "shell/MainActions.h"
+#include "shell/MainForm.h"
 #include "shell/MainStatusBar.h"
 #include "shell/MainToolBar.h"
 #include "shell/Program.h"
+#include "shell/WindowArrangement.h"
 #include "shell/WindowList.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFonts.h"
@@ -14,6 +19,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -32,6 +38,24 @@ QStringList entryNames(const QMenu& menu)
     }
     return names;
 }
+
+// A command's controller as the commands of the subsystems have them: it sees the program
+// only through its context and acts on the active child window.
+class RecordingCommand final : public MainCommand {
+public:
+    RecordingCommand(const CommandContext& context, QList<TMDIChild*>& executedOn)
+        : m_context(context)
+        , m_executedOn(executedOn)
+    {
+    }
+
+    void Execute() override { m_executedOn << m_context.windows.activeChild(); }
+    bool Update() const override { return m_context.windows.activeChild() != nullptr; }
+
+private:
+    const CommandContext& m_context;
+    QList<TMDIChild*>& m_executedOn;
+};
 
 QMenu* menuTitled(QMainWindow& window, const QString& title)
 {
@@ -56,10 +80,10 @@ class MainFormTest : public QObject {
     MainActions& actions() { return form().actions(); }
     QString panel(int index) { return form().statusPanels().panelText(index); }
 
-    QString fontFile(const QString& name, std::uint32_t glyphs = 40)
+    QString fontFile(const QString& name, std::uint32_t glyphs = 40, bool withCodes = true)
     {
         const QString file = m_dir.filePath(name);
-        if (!test::writeFont(file, test::numberedFont(8, 8, glyphs))) {
+        if (!test::writeFont(file, test::numberedFont(8, 8, glyphs, withCodes))) {
             qFatal("cannot write a test font");
         }
         return file;
@@ -230,12 +254,55 @@ private slots:
 
     void statusBarHasFourPanels()
     {
-        const QList<QLabel*> panels = form().statusPanels().findChildren<QLabel*>();
-        QCOMPARE(panels.size(), 4);
-        QCOMPARE(panels[0]->width(), 150);
-        QCOMPARE(panels[1]->width(), 50);
-        QCOMPARE(panels[2]->width(), 100);
-        QCOMPARE(panels[3]->width(), 100);
+        MainStatusBar& bar = form().statusPanels();
+        QCOMPARE(bar.findChildren<QLabel*>().size(), 4);
+        QVERIFY(bar.panel(0).width() >= 150);
+        QCOMPARE(bar.panel(1).width(), 50);
+        QCOMPARE(bar.panel(2).width(), 100);
+        QCOMPARE(bar.panel(3).width(), 100);
+        QVERIFY(bar.panel(0).x() < bar.panel(1).x());
+        QVERIFY(bar.panel(1).x() < bar.panel(2).x());
+        QVERIFY(bar.panel(2).x() < bar.panel(3).x());
+    }
+
+    void longestHintShowsInFullOrWhollyInTheTooltip()
+    {
+        const QString longest = "Displays program information, version number, and copyright";
+        MainStatusBar& bar = form().statusPanels();
+        actions().HelpAbout1->showStatusText(&form());
+        QCOMPARE(bar.panelText(0), longest);
+        QCOMPARE(bar.shownText(0), longest);
+        QVERIFY(bar.panel(0).toolTip().isEmpty());
+
+        form().resize(420, 300);
+        QTRY_VERIFY(bar.shownText(0) != longest);
+        QVERIFY(bar.shownText(0).endsWith(QChar(0x2026)));
+        QCOMPARE(bar.panel(0).toolTip(), longest);
+        QCOMPARE(bar.panelText(0), longest);
+        QVERIFY(bar.panel(0).width() >= 150);
+
+        form().resize(1000, 700);
+        QTRY_COMPARE(bar.shownText(0), longest);
+        QVERIFY(bar.panel(0).toolTip().isEmpty());
+    }
+
+    void editAndWindowEntriesCarryPictures()
+    {
+        const MainActions& a = actions();
+        for (QAction* action : { a.EditCut1, a.EditCopy1, a.EditPaste1, a.WindowCascade1,
+                 a.WindowTileHorizontal1, a.WindowTileVertical1 }) {
+            const QImage picture = action->icon().pixmap(16, 16).toImage();
+            QVERIFY2(!picture.isNull(), qPrintable(action->objectName()));
+            QVERIFY2(action->isIconVisibleInMenu(), qPrintable(action->objectName()));
+            int ink = 0;
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    ink += qAlpha(picture.pixel(x, y)) > 0 && qGray(picture.pixel(x, y)) < 64;
+                }
+            }
+            QVERIFY2(ink > 10, qPrintable(action->objectName()));
+        }
+        QVERIFY(!QCoreApplication::testAttribute(Qt::AA_DontShowIconsInMenus));
     }
 
     void hintsGoToPanelZero()
@@ -441,7 +508,109 @@ private slots:
         }
         QCOMPARE(listed, 2);
     }
+
+    void boundControllerActsOnTheActiveWindowAndFollowsItsUpdate()
+    {
+        QList<TMDIChild*> executedOn;
+        auto* action = new QAction("Command", &form());
+        form().commands().bind(
+            action, std::make_unique<RecordingCommand>(form().context(), executedOn));
+        idle();
+        QVERIFY(!action->isEnabled());
+        TMDIChild* child = openThroughTheMenu(fontFile("a.pix"));
+        QVERIFY(child);
+        idle();
+        QVERIFY(action->isEnabled());
+        action->trigger();
+        QCOMPARE(executedOn, QList<TMDIChild*> { child });
+    }
+
+    void commandsSeeTheProgramsDialogs()
+    {
+        const ProgramForms& forms = form().context().forms;
+        QCOMPARE(&forms.AboutBox, &m_program->AboutBox());
+        QCOMPARE(&forms.DlgNewFont, &m_program->DlgNewFont());
+        QCOMPARE(&forms.dlgProgress, &m_program->dlgProgress());
+        QCOMPARE(&forms.DlgExportLib, &m_program->DlgExportLib());
+        QCOMPARE(&form().context().dialogs, static_cast<UserDialogs*>(&m_dialogs));
+        QCOMPARE(form().context().windows.frameWindow(), static_cast<QWidget*>(&form()));
+    }
+
+    void minimisedWindowComesBackFromTheWindowList()
+    {
+        TMDIChild* a = openThroughTheMenu(fontFile("a.pix"));
+        TMDIChild* b = openThroughTheMenu(fontFile("b.pix"));
+        QVERIFY(a && b);
+        a->showMinimized();
+        QVERIFY(a->isMinimized());
+        form().windowList().refresh();
+        for (QAction* entry : form().windowMenu().actions()) {
+            if (entry->isCheckable() && entry->text().endsWith("a.pix")) {
+                entry->trigger();
+            }
+        }
+        QCOMPARE(form().activeChild(), a);
+        QVERIFY(!a->isMinimized());
+        QVERIFY(a->isVisible());
+    }
+
+    void openingTheFileOfAMinimisedWindowRestoresIt()
+    {
+        const QString file = fontFile("a.pix");
+        TMDIChild* a = openThroughTheMenu(file);
+        QVERIFY(openThroughTheMenu(fontFile("b.pix")));
+        minimizeAll(form().mdiArea());
+        QVERIFY(a->isMinimized());
+        QCOMPARE(openThroughTheMenu(file), a);
+        QCOMPARE(form().activeChild(), a);
+        QVERIFY(!a->isMinimized());
+    }
+
+    void statusPanelsFollowTheActiveWindow()
+    {
+        TMDIChild* a = openThroughTheMenu(fontFile("a.pix"));
+        QVERIFY(a);
+        a->gridFontLib().selectCells({ 5, 1, 5, 1 });
+        a->imgEdit().imgEditMouseMove(Qt::NoButton, 35, 72);
+        QCOMPARE(panel(1), QString("07,03"));
+
+        TMDIChild* b = openThroughTheMenu(fontFile("b.pix", 40, false));
+        QVERIFY(b);
+        b->gridFontLib().selectCells({ 9, 1, 9, 1 });
+        QCOMPARE(panel(3), QString("Index:9"));
+        QCOMPARE(panel(2), QString());
+        QCOMPARE(panel(1), QString());
+
+        form().mdiArea().setActiveSubWindow(a);
+        QCOMPARE(panel(3), QString("Index:5"));
+        QCOMPARE(panel(2), QString("Unicode:0046"));
+        QCOMPARE(panel(1), QString());
+
+        form().mdiArea().setActiveSubWindow(b);
+        QCOMPARE(panel(3), QString("Index:9"));
+        QCOMPARE(panel(2), QString());
+    }
+
+    void statusPanelsEmptyWhenNoWindowIsLeft()
+    {
+        TMDIChild* a = openThroughTheMenu(fontFile("a.pix"));
+        TMDIChild* b = openThroughTheMenu(fontFile("b.pix"));
+        QVERIFY(a && b);
+        a->gridFontLib().selectCells({ 3, 1, 3, 1 });
+        b->gridFontLib().selectCells({ 2, 2, 2, 2 });
+        b->imgEdit().imgEditMouseMove(Qt::NoButton, 35, 72);
+        QVERIFY(!panel(1).isEmpty());
+        b->close();
+        QCOMPARE(panel(3), QString("Index:3"));
+        QCOMPARE(panel(1), QString());
+        a->close();
+        QTRY_VERIFY(form().childWindows().isEmpty());
+        for (int index = 1; index <= 3; ++index) {
+            QVERIFY2(panel(index).isEmpty(), qPrintable(panel(index)));
+        }
+        QCOMPARE(panel(0), QString("test"));
+    }
 };
 
 QTEST_MAIN(MainFormTest)
-#include "MainFormTest.moc"
+#include "MainForm_test.moc"

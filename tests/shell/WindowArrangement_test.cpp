@@ -91,4 +91,4 @@ private slots:
 };
 
 QTEST_MAIN(WindowArrangementTest)
-#include "WindowArrangementTest.moc"
+#include "WindowArrangement_test.moc"
