@@ -9,15 +9,15 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     tessellon::MemoryByteSource source({ data, size });
-    tessellon::PixReadResult result = tessellon::readPix(source);
-    if (!result.ok()) {
-        if (result.message.empty()) {
+    tessellon::Result<tessellon::FontLib> result = tessellon::readPix(source);
+    if (!result) {
+        if (result.message().empty()) {
             std::abort();
         }
         return 0;
     }
     tessellon::FontDocument document;
-    document.fontLib = std::move(result.font);
+    document.fontLib = std::move(result).value();
     if (!document.fontLib.isConsistent()) {
         std::abort();
     }

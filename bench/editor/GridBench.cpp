@@ -89,7 +89,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QTemporaryDir folder;
     const QString path = folder.filePath("full.pix");
-    if (!writePixFile(QFile::encodeName(path).toStdString(), fullFont()).ok) {
+    if (!writePixFile(QFile::encodeName(path).toStdString(), fullFont())) {
         std::fputs("editor_grid_bench: cannot write the font\n", stderr);
         return 1;
     }

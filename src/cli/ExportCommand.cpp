@@ -128,16 +128,16 @@ int runExportCommand(const std::vector<std::string>& args, CliStreams io)
         io.err << usage;
         return exitUnusable;
     }
-    const PixReadResult font = readPixFile(arguments->fontPath);
+    const Result<FontLib> font = readPixFile(arguments->fontPath);
     if (!font.ok()) {
-        io.err << font.message << "\n";
+        io.err << font.message() << "\n";
         return exitUnusable;
     }
     const std::optional<std::string> script = scriptText(*arguments, io.err);
     if (!script) {
         return exitUnusable;
     }
-    const ExportSource source = makeExportSource(arguments->outputPath, font.font);
+    const ExportSource source = makeExportSource(arguments->outputPath, *font);
     Csub csub([&io](const std::string& line) { io.out << line << '\n'; });
     if (arguments->maxSeconds) {
         csub.setStopCheck(deadlineCheck(*arguments->maxSeconds));

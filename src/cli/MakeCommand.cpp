@@ -302,10 +302,10 @@ int runMakeCommand(const std::vector<std::string>& args, CliStreams io)
     temporary.remove();
 
     const auto writeStart = Clock::now();
-    const PixWriteResult written = writePixFile(arguments.output, font);
+    const Status written = writePixFile(arguments.output, font);
     timings.writing = Clock::now() - writeStart;
-    if (!written.ok) {
-        io.err << "tessellon-cli make: " << written.message << "\n";
+    if (!written) {
+        io.err << "tessellon-cli make: " << written.message() << "\n";
         return exitUnusable;
     }
     io.out << arguments.output << ": " << font.info.glyphCount << " glyphs of " << arguments.width

@@ -43,12 +43,11 @@ SafeFileWriter::SafeFileWriter(std::string targetPath)
 
 SafeFileWriter::~SafeFileWriter() { discardTemporary(); }
 
-bool SafeFileWriter::open()
+Status SafeFileWriter::open()
 {
     std::error_code error;
     if (fs::is_directory(m_target, error)) {
-        m_error = "Cannot create file " + m_target + ": it is a folder";
-        return false;
+        return failure("Cannot create file " + m_target + ": it is a folder");
     }
     for (int attempt = 0; attempt < 8 && !m_file; ++attempt) {
         m_temporary = temporaryNameBeside(m_target);
@@ -58,35 +57,36 @@ bool SafeFileWriter::open()
         }
     }
     if (!m_file) {
+        const int creationError = errno;
         m_temporary.clear();
-        return fail("Cannot create file " + m_target);
+        return failWithErrno("Cannot create file " + m_target, creationError);
     }
-    return true;
+    return {};
 }
 
-bool SafeFileWriter::write(std::span<const std::uint8_t> bytes)
+Status SafeFileWriter::write(std::span<const std::uint8_t> bytes)
 {
     if (!m_file) {
-        return false;
+        return failure("Cannot write file " + m_target + ": it is not open");
     }
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size()) {
-        return fail("Cannot write file " + m_target);
+        return failWithErrno("Cannot write file " + m_target, errno);
     }
-    return true;
+    return {};
 }
 
-bool SafeFileWriter::commit()
+Status SafeFileWriter::commit()
 {
     if (!m_file) {
-        return false;
+        return failure("Cannot write file " + m_target + ": it is not open");
     }
     const bool flushed = flushToDisk(m_file);
-    const int flushErrno = errno;
+    const int flushError = errno;
     const bool closed = std::fclose(m_file) == 0;
+    const int closeError = errno;
     m_file = nullptr;
     if (!flushed || !closed) {
-        errno = flushed ? errno : flushErrno;
-        return fail("Cannot write file " + m_target);
+        return failWithErrno("Cannot write file " + m_target, flushed ? closeError : flushError);
     }
     std::error_code error;
     const auto status = fs::status(m_target, error);
@@ -95,19 +95,17 @@ bool SafeFileWriter::commit()
     }
     fs::rename(m_temporary, m_target, error);
     if (error) {
-        m_error = "Cannot replace file " + m_target + ": " + error.message();
         discardTemporary();
-        return false;
+        return failure("Cannot replace file " + m_target + ": " + error.message());
     }
     m_temporary.clear();
-    return true;
+    return {};
 }
 
-bool SafeFileWriter::fail(const std::string& what)
+Failure SafeFileWriter::failWithErrno(const std::string& what, int error)
 {
-    m_error = what + ": " + std::strerror(errno);
     discardTemporary();
-    return false;
+    return failure(what + ": " + std::strerror(error));
 }
 
 void SafeFileWriter::discardTemporary()

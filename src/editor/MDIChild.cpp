@@ -1,8 +1,8 @@
 #include "editor/MDIChild.h"
 
+#include "document/FontFileFormats.h"
 #include "document/PixFileName.h"
 #include "document/PixFormat.h"
-#include "document/PixReader.h"
 #include "document/PixWriter.h"
 #include "editor/GlyphGrid.h"
 #include "editor/GlyphGridModel.h"
@@ -99,21 +99,12 @@ void TMDIChild::setFileName(const QString& name)
 
 bool TMDIChild::LoadFontLib(const QString& path)
 {
-    PixReadResult read = readPixFile(toPath(path));
-    switch (read.status) {
-    case PixReadStatus::Ok:
-        break;
-    case PixReadStatus::CannotOpen:
-        return false;
-    case PixReadStatus::NotFontPixelFile:
-        m_dialogs.inform(this, messageCaption, pix::notFontPixelFileMessage);
-        return false;
-    case PixReadStatus::Damaged:
-    case PixReadStatus::Unsupported:
-        m_dialogs.warn(this, messageCaption, QString::fromStdString(read.message));
+    Result<FontLib> read = readFontFile(toPath(path));
+    if (!read) {
+        tellWhyNotRead(read.message());
         return false;
     }
-    m_document.fontLib = std::move(read.font);
+    m_document.fontLib = std::move(read).value();
     SetupEditor(m_document.glyphWidth(), m_document.glyphHeight());
     SetupGrid();
     m_document.fontReady = true;
@@ -123,19 +114,31 @@ bool TMDIChild::LoadFontLib(const QString& path)
     return true;
 }
 
+void TMDIChild::tellWhyNotRead(const std::string& message)
+{
+    // Not being a font pixel file at all is the one case the user is only informed of.
+    if (message == pix::notFontPixelFileMessage) {
+        m_dialogs.inform(this, messageCaption, pix::notFontPixelFileMessage);
+    } else {
+        m_dialogs.warn(this, messageCaption, QString::fromStdString(message));
+    }
+}
+
+QString TMDIChild::saveFilter() { return QString::fromStdString(fontFileFilter(pixFileFormat())); }
+
 bool TMDIChild::SaveFontLib(bool saveAs)
 {
     if (saveAs || isUntitledName(m_document.fileName)) {
-        const QString chosen = m_dialogs.chooseFileToSave(this, pixFilter);
+        const QString chosen = m_dialogs.chooseFileToSave(this, saveFilter());
         if (chosen.isEmpty()) {
             return false;
         }
         setFileName(fromPath(withPixExtension(toPath(chosen))));
     }
-    const PixWriteResult written = writePixFile(m_document.fileName, m_document.fontLib);
-    if (!written.ok) {
+    const Status written = writeFontFile(m_document.fileName, m_document.fontLib);
+    if (!written) {
         // Staying silent here would let the user believe the font is safe on disk.
-        m_dialogs.warn(this, messageCaption, QString::fromStdString(written.message));
+        m_dialogs.warn(this, messageCaption, QString::fromStdString(written.message()));
         return false;
     }
     m_document.fontLib.info = infoForSaving(m_document.fontLib);

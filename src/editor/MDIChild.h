@@ -23,7 +23,6 @@ public:
     static constexpr int initialWidth = 552;
     static constexpr int initialHeight = 419;
     static constexpr int initialPanelLeftWidth = 193;
-    static constexpr const char* pixFilter = "Font pixel file (*.pix)|*.pix";
 
     explicit TMDIChild(UserDialogs& dialogs, QWidget* parent = nullptr);
     ~TMDIChild() override;
@@ -33,15 +32,17 @@ public:
     QString fileName() const;
     void setFileName(const QString& name);
 
-    // Reads a font pixel file into this fresh window; false, after telling the user why
-    // when the file is not a usable font, if it cannot be read. The caller closes the
-    // window then.
+    // Reads a font file into this fresh window; false, after telling the user why, when it
+    // cannot be read or is not a usable font. The caller closes the window then.
     bool LoadFontLib(const QString& path);
     // Writes the font; asks for a name first when saveAs is set or the font is untitled.
     // False when the user cancelled or the file could not be written (the user is told).
     bool SaveFontLib(bool saveAs);
     // Asks whether to save unsaved changes; false means the window must stay open.
     bool QuerySave();
+
+    // The Save As dialog's filter.
+    static QString saveFilter();
 
     void SetupGrid();
     void SetupEditor(int width, int height);
@@ -73,6 +74,7 @@ private:
     // The glyph the editor commands act on: the top-left selected cell; -1 for none.
     std::int64_t selectedGlyph() const;
     void showGridMenu(const QPoint& at);
+    void tellWhyNotRead(const std::string& message);
 
     UserDialogs& m_dialogs;
     FontDocument m_document;

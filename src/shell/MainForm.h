@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/FontFileFormats.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -22,7 +24,7 @@ struct MainActions;
 class TMainForm final : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr const char* openFilter = "Font pixel file (*.pix)|*.pix|All files (*.*)|*.*";
+    static inline const QString openFilter = QString::fromStdString(fontOpenFilter());
 
     TMainForm(Program& program, UserDialogs& dialogs);
     ~TMainForm() override;

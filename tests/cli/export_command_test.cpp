@@ -18,7 +18,7 @@ namespace {
 
     // A folder with the two-glyph font as font.pix.
     struct Fixture {
-        Fixture() { EXPECT_TRUE(writePixFile(font(), test::twoGlyphFont()).ok); }
+        Fixture() { EXPECT_TRUE(writePixFile(font(), test::twoGlyphFont()).ok()); }
         std::string font() const { return dir.path("font.pix"); }
         std::string path(const std::string& name) const { return dir.path(name); }
         test::TempDir dir;

@@ -10,6 +10,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace tessellon;
 
 namespace {
@@ -125,12 +127,22 @@ private slots:
         QVERIFY(!child.document().fontReady);
     }
 
-    void missingFileFailsWithoutAMessage()
+    void aFileThatCannotBeReadIsReportedWithTheReason()
     {
-        TMDIChild child(m_dialogs);
-        QVERIFY(!child.LoadFontLib(path("absent.pix")));
-        QVERIFY(m_dialogs.informed.isEmpty());
+        QVERIFY(QDir(m_dir.path()).mkdir("folder.pix"));
+        QVERIFY(::mkfifo(QFile::encodeName(path("fifo.pix")).constData(), 0600) == 0);
+        const QString cases[][2] = {
+            { path("folder.pix"), "it is a folder" },
+            { path("fifo.pix"), "it is not a regular file" },
+            { path("absent.pix"), "No such file or directory" },
+        };
+        for (const auto& [file, reason] : cases) {
+            TMDIChild child(m_dialogs);
+            QVERIFY(!child.LoadFontLib(file));
+            QCOMPARE(m_dialogs.warned.takeFirst(), "Cannot open file " + file + ": " + reason);
+        }
         QVERIFY(m_dialogs.warned.isEmpty());
+        QVERIFY(m_dialogs.informed.isEmpty());
     }
 
     void clickShowsIndexAndCode()
