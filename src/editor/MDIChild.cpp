@@ -43,7 +43,13 @@ TMDIChild::TMDIChild(UserDialogs& dialogs, QWidget* parent)
     m_splitter->setSizes({ initialPanelLeftWidth, initialWidth - initialPanelLeftWidth });
 }
 
-TMDIChild::~TMDIChild() = default;
+TMDIChild::~TMDIChild()
+{
+    // The widgets hold on to m_document (the grid listens to it): they go before it does.
+    QWidget* content = widget();
+    setWidget(nullptr);
+    delete content;
+}
 
 void TMDIChild::buildLayout()
 {
@@ -222,8 +228,8 @@ void TMDIChild::gridFontLibDblClick()
 void TMDIChild::spdUpdateClick()
 {
     const std::int64_t index = selectedGlyph();
-    if (index >= 0 && m_document.StoreEditBuffer(static_cast<std::uint32_t>(index))) {
-        m_grid->repaintGlyphs();
+    if (index >= 0) {
+        m_document.StoreEditBuffer(static_cast<std::uint32_t>(index));
     }
 }
 

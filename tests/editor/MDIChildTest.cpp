@@ -10,11 +10,32 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <functional>
+
 #include <sys/stat.h>
 
 using namespace tessellon;
 
 namespace {
+
+// Hands every paint event's region of the watched widget to a function.
+class PaintSpy final : public QObject {
+public:
+    explicit PaintSpy(std::function<void(const QRegion&)> seen)
+        : m_seen(std::move(seen))
+    {
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            m_seen(static_cast<QPaintEvent*>(event)->region());
+        }
+        return false;
+    }
+
+private:
+    std::function<void(const QRegion&)> m_seen;
+};
 
 // The status texts a child window sent, by panel.
 struct StatusPanels {
@@ -292,6 +313,27 @@ private slots:
         QCOMPARE(bar.spdUpdate().x(), 160);
         bar.resize(150, 40);
         QCOMPARE(bar.spdUpdate().x(), 110);
+    }
+
+    void updateRepaintsOnlyTheGlyphItWrote()
+    {
+        const auto child = openChild(test::numberedFont(8, 8, 200));
+        child->resize(700, 500);
+        child->show();
+        QVERIFY(QTest::qWaitForWindowExposed(child.get()));
+        GlyphGrid& grid = child->gridFontLib();
+        grid.selectCells({ 5, 2, 5, 2 });
+        QRegion painted;
+        int paints = 0;
+        PaintSpy spy([&](const QRegion& region) {
+            painted += region;
+            ++paints;
+        });
+        QApplication::processEvents();
+        grid.viewport()->installEventFilter(&spy);
+        child->spdUpdateClick();
+        QTRY_VERIFY(paints > 0);
+        QCOMPARE(painted.boundingRect(), grid.cellRect(5, 2));
     }
 
     void panelLeftWidthRule_data()
