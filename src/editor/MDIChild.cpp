@@ -139,7 +139,15 @@ bool TMDIChild::SaveFontLib(bool saveAs)
         if (chosen.isEmpty()) {
             return false;
         }
-        setFileName(fromPath(withPixExtension(toPath(chosen))));
+        const QString name = fromPath(withPixExtension(toPath(chosen)));
+        // Two windows on one file would overwrite each other's saves.
+        if (const TMDIChild* other = otherWindowShowing(name)) {
+            m_dialogs.warn(this, messageCaption,
+                "Cannot save as " + name + ": the window \"" + other->windowTitle()
+                    + "\" shows that file. Close it first, or choose another name.");
+            return false;
+        }
+        setFileName(name);
     }
     const Status written = writeFontFile(m_document.fileName, m_document.fontLib);
     if (!written) {
@@ -150,6 +158,17 @@ bool TMDIChild::SaveFontLib(bool saveAs)
     m_document.fontLib.info = infoForSaving(m_document.fontLib);
     m_document.modified = false;
     return true;
+}
+
+void TMDIChild::setWindowShowingFile(WindowShowingFile find)
+{
+    m_windowShowingFile = std::move(find);
+}
+
+const TMDIChild* TMDIChild::otherWindowShowing(const QString& path) const
+{
+    const TMDIChild* showing = m_windowShowingFile ? m_windowShowingFile(path) : nullptr;
+    return showing == this ? nullptr : showing;
 }
 
 bool TMDIChild::QuerySave()

@@ -4,6 +4,8 @@
 
 #include <QMdiSubWindow>
 
+#include <functional>
+
 class QAction;
 class QScrollArea;
 class QSplitter;
@@ -23,6 +25,8 @@ public:
     static constexpr int initialWidth = 552;
     static constexpr int initialHeight = 419;
     static constexpr int initialPanelLeftWidth = 193;
+    // The window that shows the font file of a path, if any; the main window knows.
+    using WindowShowingFile = std::function<TMDIChild*(const QString& path)>;
 
     explicit TMDIChild(UserDialogs& dialogs, QWidget* parent = nullptr);
     ~TMDIChild() override;
@@ -36,11 +40,13 @@ public:
     // cannot be read or is not a usable font. The caller closes the window then.
     bool LoadFontLib(const QString& path);
     // Writes the font; asks for a name first when saveAs is set or the font is untitled.
-    // False when the user cancelled or the file could not be written (the user is told).
+    // False when the user cancelled, the name is that of a font open in another window, or
+    // the file could not be written (the user is told why).
     bool SaveFontLib(bool saveAs);
     // Asks whether to save unsaved changes; false means the window must stay open.
     bool QuerySave();
 
+    void setWindowShowingFile(WindowShowingFile find);
     // The Save As dialog's filter.
     static QString saveFilter();
 
@@ -75,6 +81,7 @@ private:
     std::int64_t selectedGlyph() const;
     void showGridMenu(const QPoint& at);
     void tellWhyNotRead(const std::string& message);
+    const TMDIChild* otherWindowShowing(const QString& path) const;
 
     UserDialogs& m_dialogs;
     FontDocument m_document;
@@ -86,6 +93,7 @@ private:
     GlyphGrid* m_grid = nullptr;
     QAction* m_copyAction = nullptr;
     QAction* m_pasteAction = nullptr;
+    WindowShowingFile m_windowShowingFile;
 };
 
 } // namespace tessellon

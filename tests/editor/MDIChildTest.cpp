@@ -2,6 +2,8 @@
 #include "editor/GlyphGrid.h"
 #include "editor/PenToolBar.h"
 #include "editor/PixelEditor.h"
+#include "shell/MainForm.h"
+#include "shell/Program.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFonts.h"
 
@@ -36,6 +38,12 @@ public:
 private:
     std::function<void(const QRegion&)> m_seen;
 };
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // The status texts a child window sent, by panel.
 struct StatusPanels {
@@ -450,6 +458,57 @@ private slots:
         QCOMPARE(child->windowTitle(), path(written));
         QVERIFY(QFile::exists(path(written)));
         QCOMPARE(test::readFont(path(written)).pixelData, test::numberedFont(8, 8, 3).pixelData);
+    }
+
+    void saveAsOntoAFontOpenInAnotherWindowIsRefused()
+    {
+        const auto first = openChild(test::numberedFont(8, 8, 3), "first.pix");
+        const auto second = openChild(test::numberedFont(8, 8, 5), "second.pix");
+        const TMDIChild::WindowShowingFile showing = [&](const QString& file) -> TMDIChild* {
+            for (TMDIChild* child : { first.get(), second.get() }) {
+                if (QFileInfo(child->fileName()).canonicalFilePath()
+                    == QFileInfo(file).canonicalFilePath()) {
+                    return child;
+                }
+            }
+            return nullptr;
+        };
+        first->setWindowShowingFile(showing);
+        first->document().modified = true;
+        const QByteArray secondBytes = readAll(path("second.pix"));
+
+        m_dialogs.saveChoices << path("second") << path("second.pix");
+        QVERIFY(!first->SaveFontLib(true));
+        QVERIFY(!first->SaveFontLib(true));
+        QCOMPARE(m_dialogs.warned.size(), 2);
+        QCOMPARE(m_dialogs.warned[0],
+            "Cannot save as " + path("second.pix") + ": the window \"" + second->windowTitle()
+                + "\" shows that file. Close it first, or choose another name.");
+        QCOMPARE(first->fileName(), path("first.pix"));
+        QVERIFY(first->document().modified);
+        QCOMPARE(readAll(path("second.pix")), secondBytes);
+
+        // Its own file is no other window's.
+        m_dialogs.saveChoices << path("first.pix");
+        QVERIFY(first->SaveFontLib(true));
+        QCOMPARE(m_dialogs.warned.size(), 2);
+    }
+
+    void theMainWindowRefusesSaveAsOntoAnOpenFont()
+    {
+        Program program(m_dialogs);
+        TMainForm& form = program.MainForm();
+        const QString a = fontFile("a.pix", test::numberedFont(8, 8, 3));
+        const QString b = fontFile("b.pix", test::numberedFont(8, 8, 4));
+        TMDIChild* first = form.OpenOrCreate(a);
+        TMDIChild* second = form.OpenOrCreate(b);
+        QVERIFY(first && second && first != second);
+        m_dialogs.saveChoices << a;
+        QVERIFY(!second->SaveFontLib(true));
+        QCOMPARE(m_dialogs.warned.size(), 1);
+        QVERIFY(m_dialogs.warned[0].contains("\"" + first->windowTitle() + "\""));
+        QCOMPARE(test::readFont(a).info.glyphCount, 3u);
+        QCOMPARE(form.childWindows().size(), 2);
     }
 
     void saveAsCancelledChangesNothing()
