@@ -4,7 +4,6 @@
 #include "editor/GlyphCellImage.h"
 #include "editor/GridGeometry.h"
 
-#include <QApplication>
 #include <QPainter>
 
 namespace tessellon {
@@ -36,9 +35,9 @@ void GlyphCellDelegate::gridFontLibDrawCell(
     const Rgb background = selected ? yellow : white;
     const auto index = glyphIndexAt(column, row);
     if (row < 1 || index >= m_document.fontLib.info.glyphCount) {
-        // Past the last glyph: the grid's own look, marked when selected.
+        // Past the last glyph: the grid's own look, in the selection's colour when selected.
         if (selected) {
-            painter.fillRect(cell, QApplication::palette().highlight());
+            painter.fillRect(cell, QColor(background.red, background.green, background.blue));
         }
         return;
     }

@@ -8,9 +8,9 @@ namespace tessellon {
 class FontDocument;
 
 // Paints the grid's glyph cells from the document: each glyph at its real size, ink black
-// on white, or on yellow when the cell is selected. The view asks only for the cells it
-// shows, so the cost of a repaint does not grow with the size of the font. Painting only
-// reads the document.
+// on white, or on yellow when the cell is selected; a selected cell past the last glyph is
+// yellow too. The view asks only for the cells it shows, so the cost of a repaint does not
+// grow with the size of the font. Painting only reads the document.
 class GlyphCellDelegate final : public QStyledItemDelegate {
     Q_OBJECT
 public:

@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QMdiArea>
 #include <QMenu>
 #include <QScrollArea>
 #include <QSplitter>
@@ -135,7 +136,7 @@ QString TMDIChild::saveFilter() { return QString::fromStdString(fontFileFilter(p
 bool TMDIChild::SaveFontLib(bool saveAs)
 {
     if (saveAs || isUntitledName(m_document.fileName)) {
-        const QString chosen = m_dialogs.chooseFileToSave(this, saveFilter());
+        const QString chosen = m_dialogs.chooseFileToSave(this, saveFilter(), suggestedSaveName());
         if (chosen.isEmpty()) {
             return false;
         }
@@ -160,6 +161,11 @@ bool TMDIChild::SaveFontLib(bool saveAs)
     return true;
 }
 
+QString TMDIChild::suggestedSaveName() const
+{
+    return isUntitledName(m_document.fileName) ? fileName() + ".pix" : fileName();
+}
+
 void TMDIChild::setWindowShowingFile(WindowShowingFile find)
 {
     m_windowShowingFile = std::move(find);
@@ -176,6 +182,7 @@ bool TMDIChild::QuerySave()
     if (!m_document.modified) {
         return true;
     }
+    bringToFront();
     const MessageAnswer answer
         = m_dialogs.askYesNoCancel(this, "Save file?", "Save Changes to " + fileName() + "?");
     switch (answer) {
@@ -187,6 +194,17 @@ bool TMDIChild::QuerySave()
         break;
     }
     return false;
+}
+
+void TMDIChild::bringToFront()
+{
+    if (isMinimized()) {
+        showNormal();
+    }
+    if (QMdiArea* area = mdiArea()) {
+        area->setActiveSubWindow(this);
+    }
+    raise();
 }
 
 void TMDIChild::SetupGrid() { m_grid->SetupGrid(); }

@@ -43,7 +43,8 @@ public:
     // False when the user cancelled, the name is that of a font open in another window, or
     // the file could not be written (the user is told why).
     bool SaveFontLib(bool saveAs);
-    // Asks whether to save unsaved changes; false means the window must stay open.
+    // Brings the window to the front and asks whether to save unsaved changes; false means
+    // the window must stay open.
     bool QuerySave();
 
     void setWindowShowingFile(WindowShowingFile find);
@@ -81,7 +82,9 @@ private:
     std::int64_t selectedGlyph() const;
     void showGridMenu(const QPoint& at);
     void tellWhyNotRead(const std::string& message);
+    QString suggestedSaveName() const;
     const TMDIChild* otherWindowShowing(const QString& path) const;
+    void bringToFront();
 
     UserDialogs& m_dialogs;
     FontDocument m_document;

@@ -153,17 +153,19 @@ private slots:
         QCOMPARE(shown.pixelOfCell(shot, 6, 1, 4, 4), whiteColour);
     }
 
-    void cellPastLastGlyphStaysEmpty()
+    void selectedCellPastTheLastGlyphIsYellowWithoutInk()
     {
         ShownGrid shown(8, 8, 33);
-        shown.grid.selectCells({ 1, 2, 1, 2 });
+        shown.grid.selectCells({ 1, 2, 2, 2 });
         const QImage shot = shown.shot();
-        // Glyph 32 is drawn; the cell beside it has no glyph and is not painted yellow.
+        // Glyph 32 is drawn; the cells beside it have no glyph: selected ones are yellow.
         QCOMPARE(shown.pixelOfCell(shot, 0, 2, 0, 7), inkColour);
         for (int y = 0; y < 8; ++y) {
             for (int x = 0; x < 8; ++x) {
-                QVERIFY(shown.pixelOfCell(shot, 1, 2, x, y) != yellowColour);
-                QVERIFY(shown.pixelOfCell(shot, 1, 2, x, y) != inkColour);
+                QCOMPARE(shown.pixelOfCell(shot, 1, 2, x, y), yellowColour);
+                QCOMPARE(shown.pixelOfCell(shot, 2, 2, x, y), yellowColour);
+                QVERIFY(shown.pixelOfCell(shot, 3, 2, x, y) != yellowColour);
+                QVERIFY(shown.pixelOfCell(shot, 3, 2, x, y) != inkColour);
             }
         }
     }

@@ -7,6 +7,9 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestFonts.h"
 
+#include <QMdiArea>
+#include <QSplitter>
+
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -316,11 +319,31 @@ private slots:
         bar.resize(100, 40);
         bar.show();
         QVERIFY(QTest::qWaitForWindowExposed(&bar));
-        QCOMPARE(bar.spdUpdate().x(), 120);
+        // Never so narrow that the Update button is cut off.
+        QCOMPARE(bar.width(), 120);
+        QCOMPARE(bar.spdUpdate().x(), 80);
         bar.resize(200, 40);
         QCOMPARE(bar.spdUpdate().x(), 160);
         bar.resize(150, 40);
         QCOMPARE(bar.spdUpdate().x(), 110);
+    }
+
+    void penPanelCannotBeDraggedNarrowerThanItsButtons()
+    {
+        TMDIChild child(m_dialogs);
+        child.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&child));
+        auto* splitter = child.findChild<QSplitter*>("Splitter1");
+        QVERIFY(splitter);
+        QSplitterHandle* handle = splitter->handle(1);
+        const QPoint grip = handle->rect().center();
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(handle, grip - QPoint(child.panelLeftWidth() - 5, 0));
+        QTest::mouseRelease(
+            handle, Qt::LeftButton, {}, grip - QPoint(child.panelLeftWidth() - 5, 0));
+        QCOMPARE(child.panelLeftWidth(), 3 * PenToolBar::buttonSize);
+        const PenToolBar& bar = child.CoolBar1();
+        QVERIFY(bar.rect().contains(const_cast<PenToolBar&>(bar).spdUpdate().geometry()));
     }
 
     void updateRepaintsOnlyTheGlyphItWrote()
@@ -460,6 +483,20 @@ private slots:
         QCOMPARE(test::readFont(path(written)).pixelData, test::numberedFont(8, 8, 3).pixelData);
     }
 
+    void saveAsStartsWithTheCurrentName()
+    {
+        const auto child = openChild(test::numberedFont(8, 8, 3), "start.pix");
+        m_dialogs.saveChoices << QString();
+        QVERIFY(!child->SaveFontLib(true));
+        QCOMPARE(m_dialogs.saveSuggestions, QStringList { path("start.pix") });
+
+        TMDIChild untitled(m_dialogs);
+        untitled.setFileName("NONAME2");
+        m_dialogs.saveChoices << QString();
+        QVERIFY(!untitled.SaveFontLib(false));
+        QCOMPARE(m_dialogs.saveSuggestions.last(), QString("NONAME2.pix"));
+    }
+
     void saveAsOntoAFontOpenInAnotherWindowIsRefused()
     {
         const auto first = openChild(test::numberedFont(8, 8, 3), "first.pix");
@@ -509,6 +546,30 @@ private slots:
         QVERIFY(m_dialogs.warned[0].contains("\"" + first->windowTitle() + "\""));
         QCOMPARE(test::readFont(a).info.glyphCount, 3u);
         QCOMPARE(form.childWindows().size(), 2);
+    }
+
+    void closeQuestionBringsItsWindowToTheFront()
+    {
+        QMdiArea area;
+        area.resize(800, 600);
+        auto* first = openChild(test::numberedFont(8, 8, 3), "first.pix").release();
+        auto* second = openChild(test::numberedFont(8, 8, 3), "second.pix").release();
+        area.addSubWindow(first);
+        area.addSubWindow(second);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        first->show();
+        second->show();
+        first->showMinimized();
+        area.setActiveSubWindow(second);
+        QCOMPARE(area.currentSubWindow(), second);
+
+        first->document().modified = true;
+        m_dialogs.answers << MessageAnswer::No;
+        QVERIFY(first->QuerySave());
+        QCOMPARE(area.currentSubWindow(), first);
+        QVERIFY(!first->isMinimized());
+        QCOMPARE(m_dialogs.questions.size(), 1);
     }
 
     void saveAsCancelledChangesNothing()
