@@ -57,18 +57,5 @@ namespace {
         EXPECT_EQ(change.runs[0].pixels, (Bytes { 0xC0, 0x00 }));
     }
 
-    TEST(CopyGlyphs, TakesBytesAndCodesAsTheyAre)
-    {
-        FontLib font = FontLib::blank(9, 1, 3, true);
-        font.pixelData = { 1, 2, 3, 4, 5, 6 };
-        *font.codeTable = { 0x41, 0x42, 0x43 };
-        const GlyphRun run = copyGlyphs(font, 1, 2, true);
-        EXPECT_EQ(run.first, 1u);
-        EXPECT_EQ(run.count, 2u);
-        EXPECT_EQ(run.pixels, (Bytes { 3, 4, 5, 6 }));
-        EXPECT_EQ(run.codes, (std::vector<std::uint16_t> { 0x42, 0x43 }));
-        EXPECT_FALSE(copyGlyphs(font, 0, 1, false).codes.has_value());
-    }
-
 } // namespace
 } // namespace tessellon

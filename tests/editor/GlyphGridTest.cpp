@@ -63,14 +63,6 @@ public:
     }
 };
 
-// Puts glyph index's first row pixel x through the document's door, as a paste would.
-void inkThroughTheDocument(FontDocument& document, std::uint32_t index, int x)
-{
-    GlyphRun run = copyGlyphs(document.fontLib, index, 1, false);
-    run.pixels[x / 8] |= pixelMask(x);
-    QVERIFY(document.replaceGlyphs({ { run } }).ok());
-}
-
 } // namespace
 
 class GlyphGridTest : public QObject {
@@ -280,22 +272,6 @@ private slots:
         cell.fill(Qt::red);
         QVERIFY(!drawGlyphCell(document.fontLib, 3, cell, white));
         QCOMPARE(cell.pixelColor(0, 0), QColor(Qt::red));
-    }
-
-    void aChangedGlyphRepaintsOnlyItsCell()
-    {
-        ShownGrid shown(8, 8, 100);
-        shown.grid.selectCells({ 0, 3, 0, 3 });
-        QVERIFY(QTest::qWaitForWindowExposed(&shown.grid));
-        PaintRecorder recorder;
-        shown.grid.viewport()->installEventFilter(&recorder);
-        QApplication::processEvents();
-        recorder.clear();
-
-        inkThroughTheDocument(shown.document, 5, 7);
-        QTRY_VERIFY(recorder.paints > 0);
-        QCOMPARE(recorder.painted.boundingRect(), shown.grid.cellRect(5, 1));
-        QCOMPARE(shown.pixelOfCell(shown.shot(), 5, 1, 7, 0), inkColour);
     }
 
     void aRunOfGlyphsRepaintsItsRowsOnly()
