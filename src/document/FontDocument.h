@@ -39,13 +39,16 @@ public:
     Rgb penColor = black;
     int zoom = defaultZoom;
 
-    // Replaces the glyphs (and, where a run carries them, the codes) that change names, and
-    // gives back the change that puts back what was there: applied the same way, it undoes
-    // this one. Marks the font modified and tells every listener. A change that does not fit
-    // the font (a glyph at or beyond glyphCount, bytes or codes of the wrong length, codes
-    // for a font without a code table) changes nothing and gives the reason.
+    // Replaces the glyphs that the change names (and their codes, where a run carries
+    // them), and gives back the change that puts back what was there: applied the same
+    // way, it undoes this one. Marks the font modified and tells every listener. A change
+    // that does not fit the font (a glyph at or beyond glyphCount, bytes or codes of the
+    // wrong length, codes for a font without a code table) changes nothing and gives the
+    // reason.
     Result<GlyphChange> replaceGlyphs(const GlyphChange& change);
 
+    // listener hears every change that replaceGlyphs applies, after it is applied, until it
+    // is removed (before whatever it refers to goes).
     ListenerId addGlyphsListener(GlyphsListener listener);
     void removeGlyphsListener(ListenerId id);
 
