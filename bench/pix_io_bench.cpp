@@ -77,14 +77,13 @@ int main(int argc, char* argv[])
     std::size_t glyphs = 0;
 
     const double write = medianOf(runs, [&] { writePixFile(pixPath, font); });
-    const double read
-        = medianOf(runs, [&] { glyphs += readPixFile(pixPath).font.info.glyphCount; });
+    const double read = medianOf(runs, [&] { glyphs += readPixFile(pixPath)->info.glyphCount; });
     const double fwriteTime = medianOf(runs, [&] { plainWrite(rawPath, raw); });
     const double freadTime = medianOf(runs, [&] { plainRead(rawPath, raw); });
 
-    const PixReadResult check = readPixFile(pixPath);
-    const bool same = check.ok() && check.font.pixelData == font.pixelData
-        && check.font.codeTable == font.codeTable;
+    const Result<FontLib> check = readPixFile(pixPath);
+    const bool same
+        = check.ok() && check->pixelData == font.pixelData && check->codeTable == font.codeTable;
     std::printf("font: 65536 glyphs of 32 x 32, %zu bytes on disk, median of %d runs\n",
         static_cast<std::size_t>(std::filesystem::file_size(pixPath)), runs);
     std::printf("write .pix (temporary file, fsync, rename): %7.2f ms\n", write);

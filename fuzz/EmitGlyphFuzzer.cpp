@@ -34,13 +34,13 @@ void emitAllForms(const tessellon::ExportSource& source, std::vector<std::uint8_
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     tessellon::MemoryByteSource bytes({ data, size });
-    const tessellon::PixReadResult result = tessellon::readPix(bytes);
+    const tessellon::Result<tessellon::FontLib> result = tessellon::readPix(bytes);
     if (!result.ok()) {
         return 0;
     }
-    const tessellon::ExportSource source = tessellon::makeExportSource("fuzz.c", result.font);
+    const tessellon::ExportSource source = tessellon::makeExportSource("fuzz.c", *result);
     std::vector<std::uint8_t> buffer(tessellon::itemBufferSize);
-    const std::uint32_t count = result.font.info.glyphCount;
+    const std::uint32_t count = result->info.glyphCount;
     if (count > 0) {
         emitAllForms(source, buffer, 0, true);
         emitAllForms(source, buffer, count / 2, true);

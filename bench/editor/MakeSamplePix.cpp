@@ -80,9 +80,9 @@ int main(int argc, char* argv[])
         drawGlyph(font, i, codes[i], face);
         (*font.codeTable)[i] = codes[i];
     }
-    const PixWriteResult written = writePixFile(QFile::encodeName(argv[1]).toStdString(), font);
-    if (!written.ok) {
-        std::fprintf(stderr, "make_sample_pix: %s\n", written.message.c_str());
+    const Status written = writePixFile(QFile::encodeName(argv[1]).toStdString(), font);
+    if (!written) {
+        std::fprintf(stderr, "make_sample_pix: %s\n", written.message().c_str());
         return 2;
     }
     std::printf("%s: %zu glyphs of %d x %d\n", argv[1], codes.size(), width, height);

@@ -138,9 +138,9 @@ int runExportCommand(const std::vector<std::string>& args, CliStreams io)
         io.err << "tessellon-cli export: " << arguments.message() << "\n" << usage;
         return exitUnusable;
     }
-    const PixReadResult font = readPixFile(arguments->fontPath);
+    const Result<FontLib> font = readPixFile(arguments->fontPath);
     if (!font.ok()) {
-        io.err << font.message << "\n";
+        io.err << font.message() << "\n";
         return exitUnusable;
     }
     const Result<std::string> script = scriptText(*arguments);
@@ -152,7 +152,7 @@ int runExportCommand(const std::vector<std::string>& args, CliStreams io)
         io.err << spared.message() << "\n";
         return exitUnusable;
     }
-    const ExportSource source = makeExportSource(arguments->outputPath, font.font);
+    const ExportSource source = makeExportSource(arguments->outputPath, *font);
     Csub csub([&io](const std::string& line) { io.out << line << '\n'; });
     if (arguments->maxSeconds) {
         csub.setStopCheck(deadlineCheck(*arguments->maxSeconds));

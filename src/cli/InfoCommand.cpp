@@ -1,6 +1,6 @@
 #include "cli/CliCommand.h"
 
-#include "document/PixReader.h"
+#include "document/FontFileFormats.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -29,16 +29,17 @@ int runInfoCommand(const std::vector<std::string>& args, CliStreams io)
         io.err << "Usage: tessellon-cli info FONT.pix\n";
         return exitUnusable;
     }
-    const PixReadResult result = readPixFile(args[0]);
-    if (!result.ok()) {
-        io.err << result.message << "\n";
+    const Result<FontLib> read = readFontFile(args[0]);
+    if (!read) {
+        io.err << read.message() << "\n";
         return exitUnusable;
     }
-    const FontLib& font = result.font;
+    const FontLib& font = *read;
     io.out << "glyphs: " << font.info.glyphCount << "\n"
            << "size: " << font.info.glyphWidth << "x" << font.info.glyphHeight << "\n"
            << "codes: " << (font.codeTable ? "yes" : "no") << "\n"
-           << "bytes per glyph: " << font.glyphBytes() << "\n";
+           << "bytes per glyph: " << font.glyphBytes() << "\n"
+           << "format: " << fontFileFormatFor(args[0]).description << "\n";
     if (font.codeTable) {
         printCodeRange(*font.codeTable, io.out);
     }

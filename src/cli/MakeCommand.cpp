@@ -314,10 +314,10 @@ namespace {
             return failure("interrupted; nothing was written");
         }
         const auto writeStart = Clock::now();
-        const PixWriteResult written = writePixFile(arguments.output, font);
+        Status written = writePixFile(arguments.output, font);
         timings.writing = Clock::now() - writeStart;
-        if (!written.ok) {
-            return failure(written.message);
+        if (!written) {
+            return written;
         }
         io.out << arguments.output << ": " << font.info.glyphCount << " glyphs of "
                << arguments.width << "x" << arguments.height << ", font "

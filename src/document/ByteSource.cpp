@@ -47,6 +47,15 @@ Result<std::unique_ptr<FileByteSource>> FileByteSource::open(const std::string& 
         new FileByteSource(file, static_cast<std::uint64_t>(status.st_size)));
 }
 
+Result<std::unique_ptr<FileByteSource>> openFileForReading(const std::string& path)
+{
+    auto source = FileByteSource::open(path);
+    if (!source) {
+        return failure("Cannot open file " + path + ": " + source.message());
+    }
+    return source;
+}
+
 FileByteSource::~FileByteSource() { std::fclose(m_file); }
 
 bool FileByteSource::readAt(std::uint64_t offset, std::span<std::uint8_t> destination)

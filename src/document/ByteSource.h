@@ -53,4 +53,7 @@ private:
     std::uint64_t m_size;
 };
 
+// FileByteSource::open, with a message that names the file: "Cannot open file PATH: reason".
+Result<std::unique_ptr<FileByteSource>> openFileForReading(const std::string& path);
+
 } // namespace tessellon

@@ -4,12 +4,6 @@
 
 namespace tessellon {
 
-namespace {
-
-    std::uint8_t maskFor(int x) { return static_cast<std::uint8_t>(0x80u >> (x % 8)); }
-
-} // namespace
-
 bool isSupportedGlyphSize(int width, int height)
 {
     return width >= minGlyphSide && width <= maxGlyphSide && height >= minGlyphSide
@@ -17,6 +11,20 @@ bool isSupportedGlyphSize(int width, int height)
 }
 
 std::size_t rowBytesFor(int glyphWidth) { return static_cast<std::size_t>((glyphWidth + 7) / 8); }
+
+void readGlyphBits(
+    const RgbImage& image, int x0, int y0, int width, int height, std::span<std::uint8_t> bytes)
+{
+    std::fill(bytes.begin(), bytes.end(), 0);
+    const std::size_t rowBytes = rowBytesFor(width);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (image.contains(x0 + x, y0 + y) && image.pixel(x0 + x, y0 + y) == black) {
+                bytes[y * rowBytes + x / 8] |= pixelMask(x);
+            }
+        }
+    }
+}
 
 FontLib FontLib::blank(int glyphWidth, int glyphHeight, std::uint32_t glyphCount, bool withCodes)
 {
@@ -52,12 +60,12 @@ std::span<const std::uint8_t> FontLib::glyph(std::uint32_t index) const
 
 bool FontLib::pixel(std::uint32_t index, int x, int y) const
 {
-    return (glyph(index)[y * rowBytes() + x / 8] & maskFor(x)) != 0;
+    return (glyph(index)[y * rowBytes() + x / 8] & pixelMask(x)) != 0;
 }
 
 void FontLib::setPixel(std::uint32_t index, int x, int y)
 {
-    glyph(index)[y * rowBytes() + x / 8] |= maskFor(x);
+    glyph(index)[y * rowBytes() + x / 8] |= pixelMask(x);
 }
 
 bool FontLib::DrawGlyph(RgbImage& image, int x0, int y0, std::uint32_t index, Rgb background) const
@@ -80,15 +88,7 @@ bool FontLib::ReadGlyph(const RgbImage& image, int x0, int y0, std::uint32_t ind
     if (!hasGlyph(index)) {
         return false;
     }
-    auto bytes = glyph(index);
-    std::fill(bytes.begin(), bytes.end(), 0);
-    for (int y = 0; y < info.glyphHeight; ++y) {
-        for (int x = 0; x < info.glyphWidth; ++x) {
-            if (image.contains(x0 + x, y0 + y) && image.pixel(x0 + x, y0 + y) == black) {
-                setPixel(index, x, y);
-            }
-        }
-    }
+    readGlyphBits(image, x0, y0, info.glyphWidth, info.glyphHeight, glyph(index));
     return true;
 }
 

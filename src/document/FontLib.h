@@ -20,6 +20,15 @@ bool isSupportedGlyphSize(int width, int height);
 
 std::size_t rowBytesFor(int glyphWidth);
 
+// The bit of pixel x within its byte of a packed row: the most significant bit is leftmost.
+inline std::uint8_t pixelMask(int x) { return static_cast<std::uint8_t>(0x80u >> (x & 7)); }
+
+// Packs the width x height block of image whose top-left pixel is (x0, y0) into bytes
+// (rowBytesFor(width) * height of them): only exactly black pixels are ink; pixels
+// outside the image are background; padding bits are 0.
+void readGlyphBits(
+    const RgbImage& image, int x0, int y0, int width, int height, std::span<std::uint8_t> bytes);
+
 // A fixed-size bitmap font: glyphCount glyphs of glyphWidth x glyphHeight pixels, packed
 // one bit per pixel with rows padded to whole bytes (most significant bit leftmost, set
 // bit is ink, padding 0), and optionally one 16-bit character code per glyph.

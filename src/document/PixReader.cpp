@@ -11,17 +11,9 @@ namespace tessellon {
 
 namespace {
 
-    PixReadResult failure(PixReadStatus status, std::string message)
+    Failure damaged(const std::string& detail)
     {
-        PixReadResult result;
-        result.status = status;
-        result.message = std::move(message);
-        return result;
-    }
-
-    PixReadResult damaged(const std::string& detail)
-    {
-        return failure(PixReadStatus::Damaged, "The font pixel file is damaged: " + detail + ".");
+        return failure("The font pixel file is damaged: " + detail + ".");
     }
 
     bool fitsInFile(std::uint64_t offset, std::uint64_t length, std::uint64_t fileSize)
@@ -54,17 +46,16 @@ namespace {
 
 } // namespace
 
-PixReadResult readPixFile(const std::string& path)
+Result<FontLib> readPixFile(const std::string& path)
 {
-    auto source = FileByteSource::open(path);
+    auto source = openFileForReading(path);
     if (!source) {
-        return failure(
-            PixReadStatus::CannotOpen, "Cannot open file " + path + ": " + source.message());
+        return failure(source.message());
     }
     return readPix(**source);
 }
 
-PixReadResult readPix(ByteSource& source)
+Result<FontLib> readPix(ByteSource& source)
 {
     const std::uint64_t fileSize = source.size();
     std::array<std::uint8_t, pix::sectionsOffset> head {};
@@ -73,7 +64,7 @@ PixReadResult readPix(ByteSource& source)
         return damaged("its header could not be read");
     }
     if (available < 2 || head[0] != pix::magic0 || head[1] != pix::magic1) {
-        return failure(PixReadStatus::NotFontPixelFile, pix::notFontPixelFileMessage);
+        return failure(pix::notFontPixelFileMessage);
     }
     if (available < head.size()) {
         return damaged("it ends inside its header (" + std::to_string(fileSize) + " of "
@@ -82,16 +73,14 @@ PixReadResult readPix(ByteSource& source)
 
     const std::uint32_t codeTableOffset = readLe32(&head[8]);
     const std::uint32_t pixelDataOffset = readLe32(&head[12]);
-    PixReadResult result;
-    FontLib& font = result.font;
+    FontLib font;
     font.info = FontLibInfo::decode(&head[pix::infoOffset]);
     const FontLibInfo& info = font.info;
 
     if (!isSupportedGlyphSize(info.glyphWidth, info.glyphHeight)) {
-        return failure(PixReadStatus::Unsupported,
-            "The font pixel file holds glyphs of " + std::to_string(info.glyphWidth) + " x "
-                + std::to_string(info.glyphHeight) + " pixels; width and height must be "
-                + std::to_string(minGlyphSide) + " to " + std::to_string(maxGlyphSide) + ".");
+        return failure("The font pixel file holds glyphs of " + std::to_string(info.glyphWidth)
+            + " x " + std::to_string(info.glyphHeight) + " pixels; width and height must be "
+            + std::to_string(minGlyphSide) + " to " + std::to_string(maxGlyphSide) + ".");
     }
 
     const std::uint64_t codeBytes = 2ull * info.glyphCount;
@@ -115,7 +104,7 @@ PixReadResult readPix(ByteSource& source)
     if (!source.readAt(pixelDataOffset, font.pixelData)) {
         return damaged("the pixel data could not be read");
     }
-    return result;
+    return font;
 }
 
 } // namespace tessellon

@@ -27,7 +27,7 @@ namespace {
         return bytes;
     }
 
-    bool writeCodeTable(SafeFileWriter& writer, const std::vector<std::uint16_t>& codes)
+    Status writeCodeTable(SafeFileWriter& writer, const std::vector<std::uint16_t>& codes)
     {
         if constexpr (std::endian::native == std::endian::little) {
             auto bytes = std::as_bytes(std::span(codes));
@@ -52,20 +52,26 @@ FontLibInfo infoForSaving(const FontLib& font)
     return info;
 }
 
-PixWriteResult writePixFile(const std::string& path, const FontLib& font)
+Status writePixFile(const std::string& path, const FontLib& font)
 {
     if (!font.isConsistent()) {
-        return { false, "Cannot save " + path + ": the font's arrays do not match its size" };
+        return failure("Cannot save " + path + ": the font's arrays do not match its size");
     }
-    const FontLibInfo info = infoForSaving(font);
     SafeFileWriter writer(path);
-    bool written = writer.open() && writer.write(encodeHeadAndInfo(info))
-        && (!font.codeTable || writeCodeTable(writer, *font.codeTable))
-        && writer.write(font.pixelData) && writer.commit();
-    if (!written) {
-        return { false, writer.errorText() };
+    Status written = writer.open();
+    if (written) {
+        written = writer.write(encodeHeadAndInfo(infoForSaving(font)));
     }
-    return { true, {} };
+    if (written && font.codeTable) {
+        written = writeCodeTable(writer, *font.codeTable);
+    }
+    if (written) {
+        written = writer.write(font.pixelData);
+    }
+    if (written) {
+        written = writer.commit();
+    }
+    return written;
 }
 
 } // namespace tessellon

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/Result.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <span>
@@ -8,9 +10,14 @@
 namespace tessellon {
 
 // Writes a file so that the old one is never lost: the bytes go to a new temporary file
-// in the same folder, which replaces the target only once every byte has been written,
+// in the target's folder, which replaces the target only once every byte has been written,
 // flushed and closed. Until commit() succeeds the target is untouched; a writer that is
 // destroyed without a successful commit removes its temporary file.
+//
+// A target that is a symbolic link is written where the link leads (the link stays a
+// link). Replacing works by renaming, so other hard links to the old file keep the old
+// content. A target that is read-only, a folder or not a regular file is refused.
+// Every failure's message names the target and the reason.
 class SafeFileWriter {
 public:
     explicit SafeFileWriter(std::string targetPath);
@@ -18,21 +25,26 @@ public:
     SafeFileWriter(const SafeFileWriter&) = delete;
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
-    bool open();
-    bool write(std::span<const std::uint8_t> bytes);
-    bool commit();
+    Status open();
+    Status write(std::span<const std::uint8_t> bytes);
+    Status commit();
 
-    // What went wrong, naming the file, after open, write or commit returned false.
-    const std::string& errorText() const { return m_error; }
+    // The file that commit() replaces: the target, or the file its links lead to. Known
+    // once open() has succeeded.
+    const std::string& destination() const { return m_destination; }
 
 private:
-    bool fail(const std::string& what);
+    Status checkDestination() const;
+    Failure failWithErrno(const std::string& what, int error);
     void discardTemporary();
 
     std::string m_target;
+    std::string m_destination;
     std::string m_temporary;
     std::FILE* m_file = nullptr;
-    std::string m_error;
 };
+
+// Writes bytes as the whole new content of the file at path, through a SafeFileWriter.
+Status writeFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);
 
 } // namespace tessellon

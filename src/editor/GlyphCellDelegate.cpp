@@ -4,12 +4,11 @@
 #include "editor/GlyphCellImage.h"
 #include "editor/GridGeometry.h"
 
-#include <QApplication>
 #include <QPainter>
 
 namespace tessellon {
 
-GlyphCellDelegate::GlyphCellDelegate(FontDocument& document, QObject* parent)
+GlyphCellDelegate::GlyphCellDelegate(const FontDocument& document, QObject* parent)
     : QStyledItemDelegate(parent)
     , m_document(document)
 {
@@ -33,12 +32,12 @@ void GlyphCellDelegate::gridFontLibDrawCell(
     if (!m_document.fontReady) {
         return;
     }
-    m_document.cellBackColor = selected ? yellow : white;
+    const Rgb background = selected ? yellow : white;
     const auto index = glyphIndexAt(column, row);
     if (row < 1 || index >= m_document.fontLib.info.glyphCount) {
-        // Past the last glyph: the grid's own look, marked when selected.
+        // Past the last glyph: the grid's own look, in the selection's colour when selected.
         if (selected) {
-            painter.fillRect(cell, QApplication::palette().highlight());
+            painter.fillRect(cell, QColor(background.red, background.green, background.blue));
         }
         return;
     }
@@ -46,7 +45,7 @@ void GlyphCellDelegate::gridFontLibDrawCell(
     if (m_cellImage.size() != glyphSize) {
         m_cellImage = QImage(glyphSize, QImage::Format_RGB32);
     }
-    drawGlyphCell(m_document, static_cast<std::uint32_t>(index), m_cellImage);
+    drawGlyphCell(m_document.fontLib, static_cast<std::uint32_t>(index), m_cellImage, background);
     painter.drawImage(cell.topLeft(), m_cellImage);
 }
 

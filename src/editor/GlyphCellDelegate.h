@@ -8,12 +8,13 @@ namespace tessellon {
 class FontDocument;
 
 // Paints the grid's glyph cells from the document: each glyph at its real size, ink black
-// on white, or on yellow when the cell is selected. The view asks only for the cells it
-// shows, so the cost of a repaint does not grow with the size of the font.
+// on white, or on yellow when the cell is selected; a selected cell past the last glyph is
+// yellow too. The view asks only for the cells it shows, so the cost of a repaint does not
+// grow with the size of the font. Painting only reads the document.
 class GlyphCellDelegate final : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    explicit GlyphCellDelegate(FontDocument& document, QObject* parent = nullptr);
+    explicit GlyphCellDelegate(const FontDocument& document, QObject* parent = nullptr);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
         const QModelIndex& index) const override;
@@ -24,7 +25,7 @@ public:
         QPainter& painter, int column, int row, const QRect& cell, bool selected) const;
 
 private:
-    FontDocument& m_document;
+    const FontDocument& m_document;
     // One glyph's picture, reused from cell to cell.
     mutable QImage m_cellImage;
 };

@@ -1,6 +1,6 @@
 #include "editor/GlyphCellImage.h"
 
-#include "document/FontDocument.h"
+#include "document/FontLib.h"
 
 #include <QImage>
 
@@ -8,14 +8,12 @@
 
 namespace tessellon {
 
-bool drawGlyphCell(const FontDocument& document, std::uint32_t index, QImage& target)
+bool drawGlyphCell(const FontLib& font, std::uint32_t index, QImage& target, Rgb background)
 {
-    const FontLib& font = document.fontLib;
     if (!font.hasGlyph(index) || target.depth() != 32) {
         return false;
     }
-    const Rgb back = document.cellBackColor;
-    const QRgb background = qRgb(back.red, back.green, back.blue);
+    const QRgb back = qRgb(background.red, background.green, background.blue);
     const QRgb ink = qRgb(0, 0, 0);
     const int width = std::min<int>(font.info.glyphWidth, target.width());
     const int height = std::min<int>(font.info.glyphHeight, target.height());
@@ -24,8 +22,7 @@ bool drawGlyphCell(const FontDocument& document, std::uint32_t index, QImage& ta
     for (int y = 0; y < height; ++y, row += rowBytes) {
         auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            const bool set = (row[x >> 3] & (0x80u >> (x & 7))) != 0;
-            line[x] = set ? ink : background;
+            line[x] = (row[x >> 3] & pixelMask(x)) != 0 ? ink : back;
         }
     }
     return true;

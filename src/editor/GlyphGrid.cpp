@@ -67,6 +67,13 @@ void GlyphGrid::SetupGrid()
 
 void GlyphGrid::repaintGlyphs() { viewport()->update(); }
 
+void GlyphGrid::dataChanged(
+    const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>&)
+{
+    // The cells hold no editors or data of their own: drawing them again is all there is.
+    viewport()->update(visualRect(topLeft).united(visualRect(bottomRight)));
+}
+
 GridRect GlyphGrid::selectedCells() const
 {
     const QItemSelection selection = selectionModel()->selection();

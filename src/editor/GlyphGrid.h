@@ -20,6 +20,8 @@ public:
     // Sizes rows and columns to the glyph and the row count to the glyph count, and
     // selects the first glyph.
     void SetupGrid();
+    // Draws every cell again, for a font put in place as a whole. Changes of single glyphs
+    // reach the grid through the document and redraw only their cells.
     void repaintGlyphs();
 
     // The selected rectangle in grid rows (row 0 is the header row); Top is 0 when
@@ -33,6 +35,12 @@ public:
 
 signals:
     void selectedCellsChanged();
+
+protected:
+    // Repaints the rectangle of cells that changed; Qt's own handling repaints the whole
+    // viewport for anything larger than one cell.
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+        const QList<int>& roles = QList<int>()) override;
 
 private:
     void setupHeader();

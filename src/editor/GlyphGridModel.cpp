@@ -1,15 +1,18 @@
 #include "editor/GlyphGridModel.h"
 
-#include "document/FontDocument.h"
 #include "editor/GridGeometry.h"
 
 namespace tessellon {
 
-GlyphGridModel::GlyphGridModel(const FontDocument& document, QObject* parent)
+GlyphGridModel::GlyphGridModel(FontDocument& document, QObject* parent)
     : QAbstractTableModel(parent)
     , m_document(document)
+    , m_listener(
+          document.addGlyphsListener([this](const GlyphChange& change) { glyphsChanged(change); }))
 {
 }
+
+GlyphGridModel::~GlyphGridModel() { m_document.removeGlyphsListener(m_listener); }
 
 int GlyphGridModel::rowCount(const QModelIndex& parent) const
 {
@@ -46,11 +49,36 @@ void GlyphGridModel::SetupGrid()
     endResetModel();
 }
 
-void GlyphGridModel::glyphsChanged()
+void GlyphGridModel::glyphsChanged(const GlyphChange& change)
 {
-    if (m_glyphRows > 0) {
-        emit dataChanged(index(0, 0), index(m_glyphRows - 1, GlyphsPerRow - 1));
+    for (const GlyphRun& run : change.runs) {
+        if (run.count > 0) {
+            cellsChanged(run.first, run.count);
+        }
     }
+}
+
+// A run of glyphs covers the end of one row, whole rows and the start of another: one
+// rectangle of cells each.
+void GlyphGridModel::cellsChanged(std::uint32_t first, std::uint32_t count)
+{
+    const std::uint32_t last = first + count - 1;
+    if (last / GlyphsPerRow >= static_cast<std::uint32_t>(m_glyphRows)) {
+        return; // not set up for this font yet; SetupGrid draws everything
+    }
+    const int firstRow = static_cast<int>(first / GlyphsPerRow);
+    const int lastRow = static_cast<int>(last / GlyphsPerRow);
+    const int firstColumn = static_cast<int>(first % GlyphsPerRow);
+    const int lastColumn = static_cast<int>(last % GlyphsPerRow);
+    if (firstRow == lastRow) {
+        emit dataChanged(index(firstRow, firstColumn), index(firstRow, lastColumn));
+        return;
+    }
+    emit dataChanged(index(firstRow, firstColumn), index(firstRow, GlyphsPerRow - 1));
+    if (lastRow - firstRow > 1) {
+        emit dataChanged(index(firstRow + 1, 0), index(lastRow - 1, GlyphsPerRow - 1));
+    }
+    emit dataChanged(index(lastRow, 0), index(lastRow, lastColumn));
 }
 
 } // namespace tessellon

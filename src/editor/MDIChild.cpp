@@ -1,8 +1,8 @@
 #include "editor/MDIChild.h"
 
+#include "document/FontFileFormats.h"
 #include "document/PixFileName.h"
 #include "document/PixFormat.h"
-#include "document/PixReader.h"
 #include "document/PixWriter.h"
 #include "editor/GlyphGrid.h"
 #include "editor/GlyphGridModel.h"
@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QMdiArea>
 #include <QMenu>
 #include <QScrollArea>
 #include <QSplitter>
@@ -43,7 +44,13 @@ TMDIChild::TMDIChild(UserDialogs& dialogs, QWidget* parent)
     m_splitter->setSizes({ initialPanelLeftWidth, initialWidth - initialPanelLeftWidth });
 }
 
-TMDIChild::~TMDIChild() = default;
+TMDIChild::~TMDIChild()
+{
+    // The widgets hold on to m_document (the grid listens to it): they go before it does.
+    QWidget* content = widget();
+    setWidget(nullptr);
+    delete content;
+}
 
 void TMDIChild::buildLayout()
 {
@@ -99,21 +106,12 @@ void TMDIChild::setFileName(const QString& name)
 
 bool TMDIChild::LoadFontLib(const QString& path)
 {
-    PixReadResult read = readPixFile(toPath(path));
-    switch (read.status) {
-    case PixReadStatus::Ok:
-        break;
-    case PixReadStatus::CannotOpen:
-        return false;
-    case PixReadStatus::NotFontPixelFile:
-        m_dialogs.inform(this, messageCaption, pix::notFontPixelFileMessage);
-        return false;
-    case PixReadStatus::Damaged:
-    case PixReadStatus::Unsupported:
-        m_dialogs.warn(this, messageCaption, QString::fromStdString(read.message));
+    Result<FontLib> read = readFontFile(toPath(path));
+    if (!read) {
+        tellWhyNotRead(read.message());
         return false;
     }
-    m_document.fontLib = std::move(read.font);
+    m_document.fontLib = std::move(read).value();
     SetupEditor(m_document.glyphWidth(), m_document.glyphHeight());
     SetupGrid();
     m_document.fontReady = true;
@@ -123,19 +121,39 @@ bool TMDIChild::LoadFontLib(const QString& path)
     return true;
 }
 
+void TMDIChild::tellWhyNotRead(const std::string& message)
+{
+    // Not being a font pixel file at all is the one case the user is only informed of.
+    if (message == pix::notFontPixelFileMessage) {
+        m_dialogs.inform(this, messageCaption, pix::notFontPixelFileMessage);
+    } else {
+        m_dialogs.warn(this, messageCaption, QString::fromStdString(message));
+    }
+}
+
+QString TMDIChild::saveFilter() { return QString::fromStdString(fontFileFilter(pixFileFormat())); }
+
 bool TMDIChild::SaveFontLib(bool saveAs)
 {
     if (saveAs || isUntitledName(m_document.fileName)) {
-        const QString chosen = m_dialogs.chooseFileToSave(this, pixFilter);
+        const QString chosen = m_dialogs.chooseFileToSave(this, saveFilter(), suggestedSaveName());
         if (chosen.isEmpty()) {
             return false;
         }
-        setFileName(fromPath(withPixExtension(toPath(chosen))));
+        const QString name = fromPath(withPixExtension(toPath(chosen)));
+        // Two windows on one file would overwrite each other's saves.
+        if (const TMDIChild* other = otherWindowShowing(name)) {
+            m_dialogs.warn(this, messageCaption,
+                "Cannot save as " + name + ": the window \"" + other->windowTitle()
+                    + "\" shows that file. Close it first, or choose another name.");
+            return false;
+        }
+        setFileName(name);
     }
-    const PixWriteResult written = writePixFile(m_document.fileName, m_document.fontLib);
-    if (!written.ok) {
+    const Status written = writeFontFile(m_document.fileName, m_document.fontLib);
+    if (!written) {
         // Staying silent here would let the user believe the font is safe on disk.
-        m_dialogs.warn(this, messageCaption, QString::fromStdString(written.message));
+        m_dialogs.warn(this, messageCaption, QString::fromStdString(written.message()));
         return false;
     }
     m_document.fontLib.info = infoForSaving(m_document.fontLib);
@@ -143,11 +161,28 @@ bool TMDIChild::SaveFontLib(bool saveAs)
     return true;
 }
 
+QString TMDIChild::suggestedSaveName() const
+{
+    return isUntitledName(m_document.fileName) ? fileName() + ".pix" : fileName();
+}
+
+void TMDIChild::setWindowShowingFile(WindowShowingFile find)
+{
+    m_windowShowingFile = std::move(find);
+}
+
+const TMDIChild* TMDIChild::otherWindowShowing(const QString& path) const
+{
+    const TMDIChild* showing = m_windowShowingFile ? m_windowShowingFile(path) : nullptr;
+    return showing == this ? nullptr : showing;
+}
+
 bool TMDIChild::QuerySave()
 {
     if (!m_document.modified) {
         return true;
     }
+    bringToFront();
     const MessageAnswer answer
         = m_dialogs.askYesNoCancel(this, "Save file?", "Save Changes to " + fileName() + "?");
     switch (answer) {
@@ -159,6 +194,17 @@ bool TMDIChild::QuerySave()
         break;
     }
     return false;
+}
+
+void TMDIChild::bringToFront()
+{
+    if (isMinimized()) {
+        showNormal();
+    }
+    if (QMdiArea* area = mdiArea()) {
+        area->setActiveSubWindow(this);
+    }
+    raise();
 }
 
 void TMDIChild::SetupGrid() { m_grid->SetupGrid(); }
@@ -219,8 +265,8 @@ void TMDIChild::gridFontLibDblClick()
 void TMDIChild::spdUpdateClick()
 {
     const std::int64_t index = selectedGlyph();
-    if (index >= 0 && m_document.StoreEditBuffer(static_cast<std::uint32_t>(index))) {
-        m_grid->repaintGlyphs();
+    if (index >= 0) {
+        m_document.StoreEditBuffer(static_cast<std::uint32_t>(index));
     }
 }
 

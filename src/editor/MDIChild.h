@@ -4,6 +4,8 @@
 
 #include <QMdiSubWindow>
 
+#include <functional>
+
 class QAction;
 class QScrollArea;
 class QSplitter;
@@ -23,7 +25,8 @@ public:
     static constexpr int initialWidth = 552;
     static constexpr int initialHeight = 419;
     static constexpr int initialPanelLeftWidth = 193;
-    static constexpr const char* pixFilter = "Font pixel file (*.pix)|*.pix";
+    // The window that shows the font file of a path, if any; the main window knows.
+    using WindowShowingFile = std::function<TMDIChild*(const QString& path)>;
 
     explicit TMDIChild(UserDialogs& dialogs, QWidget* parent = nullptr);
     ~TMDIChild() override;
@@ -33,15 +36,20 @@ public:
     QString fileName() const;
     void setFileName(const QString& name);
 
-    // Reads a font pixel file into this fresh window; false, after telling the user why
-    // when the file is not a usable font, if it cannot be read. The caller closes the
-    // window then.
+    // Reads a font file into this fresh window; false, after telling the user why, when it
+    // cannot be read or is not a usable font. The caller closes the window then.
     bool LoadFontLib(const QString& path);
     // Writes the font; asks for a name first when saveAs is set or the font is untitled.
-    // False when the user cancelled or the file could not be written (the user is told).
+    // False when the user cancelled, the name is that of a font open in another window, or
+    // the file could not be written (the user is told why).
     bool SaveFontLib(bool saveAs);
-    // Asks whether to save unsaved changes; false means the window must stay open.
+    // Brings the window to the front and asks whether to save unsaved changes; false means
+    // the window must stay open.
     bool QuerySave();
+
+    void setWindowShowingFile(WindowShowingFile find);
+    // The Save As dialog's filter.
+    static QString saveFilter();
 
     void SetupGrid();
     void SetupEditor(int width, int height);
@@ -73,6 +81,10 @@ private:
     // The glyph the editor commands act on: the top-left selected cell; -1 for none.
     std::int64_t selectedGlyph() const;
     void showGridMenu(const QPoint& at);
+    void tellWhyNotRead(const std::string& message);
+    QString suggestedSaveName() const;
+    const TMDIChild* otherWindowShowing(const QString& path) const;
+    void bringToFront();
 
     UserDialogs& m_dialogs;
     FontDocument m_document;
@@ -84,6 +96,7 @@ private:
     GlyphGrid* m_grid = nullptr;
     QAction* m_copyAction = nullptr;
     QAction* m_pasteAction = nullptr;
+    WindowShowingFile m_windowShowingFile;
 };
 
 } // namespace tessellon

@@ -43,6 +43,8 @@ PenToolBar::PenToolBar(QWidget* parent)
 {
     setObjectName("CoolBar1");
     setFixedHeight(barHeight);
+    // Narrower, the Update button would be cut off at the right end.
+    setMinimumWidth(3 * buttonSize);
     m_black->setIcon(penIcon(Qt::black));
     m_white->setIcon(penIcon(Qt::white));
     m_update->setIcon(updateIcon());

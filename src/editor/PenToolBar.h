@@ -7,7 +7,8 @@ class QToolButton;
 namespace tessellon {
 
 // The toolbar above the pixel editor (CoolBar1): the black and white pens, one of which is
-// always down, and the Update button, which stays at the toolbar's right end.
+// always down, and the Update button, which stays at the toolbar's right end. The bar is
+// never narrower than its three buttons.
 class PenToolBar final : public QWidget {
     Q_OBJECT
 public:

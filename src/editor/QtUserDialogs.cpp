@@ -4,12 +4,29 @@
 
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
 namespace tessellon {
+
+namespace {
+
+    // A start path that ends in a file name has the dialog select that name.
+    QString saveDialogStart(const QString& lastFolder, const QString& suggestedName)
+    {
+        if (suggestedName.isEmpty()) {
+            return lastFolder;
+        }
+        if (QFileInfo(suggestedName).isAbsolute() || lastFolder.isEmpty()) {
+            return suggestedName;
+        }
+        return QDir(lastFolder).filePath(suggestedName);
+    }
+
+} // namespace
 
 MessageAnswer QtUserDialogs::askYesNoCancel(
     QWidget* owner, const QString& caption, const QString& text)
@@ -42,11 +59,13 @@ QString QtUserDialogs::chooseFileToOpen(QWidget* owner, const QString& filter)
     return path;
 }
 
-QString QtUserDialogs::chooseFileToSave(QWidget* owner, const QString& filter)
+QString QtUserDialogs::chooseFileToSave(
+    QWidget* owner, const QString& filter, const QString& suggestedName)
 {
     // The caller decides the extension, and an existing file is replaced without a question.
-    const QString path = QFileDialog::getSaveFileName(owner, QString(), m_lastFolder,
-        qtFileFilter(filter), nullptr, QFileDialog::DontConfirmOverwrite);
+    const QString path = QFileDialog::getSaveFileName(owner, QString(),
+        saveDialogStart(m_lastFolder, suggestedName), qtFileFilter(filter), nullptr,
+        QFileDialog::DontConfirmOverwrite);
     if (!path.isEmpty()) {
         m_lastFolder = QFileInfo(path).absolutePath();
     }

@@ -12,7 +12,8 @@ public:
     void inform(QWidget* owner, const QString& caption, const QString& text) override;
     void warn(QWidget* owner, const QString& caption, const QString& text) override;
     QString chooseFileToOpen(QWidget* owner, const QString& filter) override;
-    QString chooseFileToSave(QWidget* owner, const QString& filter) override;
+    QString chooseFileToSave(
+        QWidget* owner, const QString& filter, const QString& suggestedName = QString()) override;
     int runModal(QDialog& dialog) override;
     void openDocument(const QString& path) override;
 

@@ -22,9 +22,12 @@ public:
     virtual void inform(QWidget* owner, const QString& caption, const QString& text) = 0;
     virtual void warn(QWidget* owner, const QString& caption, const QString& text) = 0;
 
-    // The chosen path, or an empty string when the user cancelled.
+    // The chosen path, or an empty string when the user cancelled. A save dialog starts with
+    // suggestedName filled in, when there is one (a bare name lies in the last folder used).
     virtual QString chooseFileToOpen(QWidget* owner, const QString& filter) = 0;
-    virtual QString chooseFileToSave(QWidget* owner, const QString& filter) = 0;
+    virtual QString chooseFileToSave(
+        QWidget* owner, const QString& filter, const QString& suggestedName = QString())
+        = 0;
 
     // Shows dialog modally and returns its result code.
     virtual int runModal(QDialog& dialog) = 0;

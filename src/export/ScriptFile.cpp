@@ -52,14 +52,8 @@ Status writeScriptFile(const std::string& path, const std::vector<std::string>& 
     if (!parent.empty()) {
         std::filesystem::create_directories(parent, ignored);
     }
-    SafeFileWriter writer(path);
-    const bool written = writer.open()
-        && writer.write({ reinterpret_cast<const std::uint8_t*>(text.data()), text.size() })
-        && writer.commit();
-    if (!written) {
-        return failure(writer.errorText());
-    }
-    return {};
+    return writeFileSafely(
+        path, { reinterpret_cast<const std::uint8_t*>(text.data()), text.size() });
 }
 
 } // namespace tessellon

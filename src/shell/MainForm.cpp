@@ -174,6 +174,7 @@ TMDIChild* TMainForm::addChildWindow(const QString& name)
 {
     auto* child = new TMDIChild(m_dialogs);
     child->setContextActions(m_actions->EditCopy1, m_actions->EditPaste1);
+    child->setWindowShowingFile([this](const QString& path) { return childShowing(path); });
     connect(child, &TMDIChild::statusText, m_statusBar, &MainStatusBar::setPanelText);
     m_mdiArea->addSubWindow(child);
     child->setWindowTitle(name);

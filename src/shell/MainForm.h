@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/FontFileFormats.h"
 #include "shell/CommandBindings.h"
 #include "shell/CommandContext.h"
 
@@ -24,7 +25,7 @@ struct MainActions;
 class TMainForm final : public QMainWindow, public ChildWindows {
     Q_OBJECT
 public:
-    static constexpr const char* openFilter = "Font pixel file (*.pix)|*.pix|All files (*.*)|*.*";
+    static inline const QString openFilter = QString::fromStdString(fontOpenFilter());
 
     TMainForm(const ProgramForms& forms, UserDialogs& dialogs);
     ~TMainForm() override;

@@ -135,14 +135,14 @@ private slots:
         QVERIFY2(run.out.contains("36 glyphs of 16x16"), qPrintable(run.out));
         QVERIFY2(run.out.contains("Liberation Mono"), qPrintable(run.out));
 
-        const PixReadResult read = readPixFile(output.toStdString());
-        QVERIFY2(read.ok(), read.message.c_str());
-        QCOMPARE(read.font.info.glyphCount, 36u);
-        QCOMPARE(read.font.info.glyphWidth, std::uint16_t { 16 });
-        QVERIFY(read.font.codeTable.has_value());
-        QCOMPARE((*read.font.codeTable)[0], std::uint16_t { 0x30 });
-        QCOMPARE((*read.font.codeTable)[10], std::uint16_t { 0x41 });
-        QCOMPARE((*read.font.codeTable)[35], std::uint16_t { 0x5A });
+        const Result<FontLib> read = readPixFile(output.toStdString());
+        QVERIFY2(read.ok(), read.message().c_str());
+        QCOMPARE(read->info.glyphCount, 36u);
+        QCOMPARE(read->info.glyphWidth, std::uint16_t { 16 });
+        QVERIFY(read->codeTable.has_value());
+        QCOMPARE((*read->codeTable)[0], std::uint16_t { 0x30 });
+        QCOMPARE((*read->codeTable)[10], std::uint16_t { 0x41 });
+        QCOMPARE((*read->codeTable)[35], std::uint16_t { 0x5A });
         // The temporary character-set file is gone once the font is made.
         QVERIFY2(leftInTemporary().isEmpty(), qPrintable(leftInTemporary().join(' ')));
     }
@@ -154,9 +154,9 @@ private slots:
         const Run run = make({ output, "--width", "12", "--height", "16", "--offset", "-3,2",
             "--font", "Liberation Mono", "--px", "14", "--bold", "--italic", "--ranges", "41-43" });
         QCOMPARE(run.exitCode, 0);
-        const PixReadResult read = readPixFile(output.toStdString());
+        const Result<FontLib> read = readPixFile(output.toStdString());
         QVERIFY(read.ok());
-        QCOMPARE(read.font.info.glyphCount, 3u);
+        QCOMPARE(read->info.glyphCount, 3u);
 
         QFont font(QStringLiteral("Liberation Mono"));
         font.setPixelSize(14);
@@ -167,7 +167,7 @@ private slots:
         for (std::uint32_t k = 0; k < 3; ++k) {
             std::vector<std::uint8_t> expected(32, 0);
             QVERIFY(renderer.RenderGlyph(expected, static_cast<std::uint16_t>(0x41 + k)));
-            const auto glyph = read.font.glyph(k);
+            const auto glyph = read->glyph(k);
             QCOMPARE(std::vector<std::uint8_t>(glyph.begin(), glyph.end()), expected);
             QVERIFY(std::any_of(expected.begin(), expected.end(), [](auto b) { return b != 0; }));
         }
@@ -179,9 +179,9 @@ private slots:
         const QString output = path("set.pix");
         const Run run = make(common(output) + QStringList { "--charset", charSet });
         QCOMPARE(run.exitCode, 0);
-        const PixReadResult read = readPixFile(output.toStdString());
+        const Result<FontLib> read = readPixFile(output.toStdString());
         QVERIFY(read.ok());
-        QCOMPARE(*read.font.codeTable, (std::vector<std::uint16_t> { 0x41, 0x42, 0x0D, 0x0A }));
+        QCOMPARE(*read->codeTable, (std::vector<std::uint16_t> { 0x41, 0x42, 0x0D, 0x0A }));
     }
 
     void findsAShippedCharacterSetByName()
@@ -189,9 +189,9 @@ private slots:
         const QString output = path("ascii.pix");
         const Run run = make(common(output) + QStringList { "--charset", "ascii.txt" });
         QCOMPARE(run.exitCode, 0);
-        const PixReadResult read = readPixFile(output.toStdString());
+        const Result<FontLib> read = readPixFile(output.toStdString());
         QVERIFY(read.ok());
-        QCOMPARE(read.font.info.glyphCount, 95u);
+        QCOMPARE(read->info.glyphCount, 95u);
     }
 
     void takesAFontFile()
@@ -201,11 +201,11 @@ private slots:
             "--px", "13", "--ranges", "2580-2590" });
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.out.contains("DejaVu Sans Mono"), qPrintable(run.out));
-        const PixReadResult read = readPixFile(output.toStdString());
+        const Result<FontLib> read = readPixFile(output.toStdString());
         QVERIFY(read.ok());
-        QCOMPARE(read.font.info.glyphCount, 17u);
+        QCOMPARE(read->info.glyphCount, 17u);
         // U+2588, the full block, fills whole rows.
-        const auto block = read.font.glyph(8);
+        const auto block = read->glyph(8);
         QVERIFY(std::count(block.begin(), block.end(), 0xFF) >= 8);
     }
 

@@ -22,7 +22,7 @@ namespace {
 
     // A folder with the two-glyph font as font.pix.
     struct Fixture {
-        Fixture() { EXPECT_TRUE(writePixFile(font(), test::twoGlyphFont()).ok); }
+        Fixture() { EXPECT_TRUE(writePixFile(font(), test::twoGlyphFont()).ok()); }
         std::string font() const { return dir.path("font.pix"); }
         std::string path(const std::string& name) const { return dir.path(name); }
         test::TempDir dir;
@@ -179,7 +179,7 @@ namespace {
         const std::string message = runErrorStackFull;
         for (const std::uint32_t glyphs : { 5u, 5000u }) {
             const std::string font = f.path(std::to_string(glyphs) + ".pix");
-            ASSERT_TRUE(writePixFile(font, FontLib::blank(8, 2, glyphs, true)).ok);
+            ASSERT_TRUE(writePixFile(font, FontLib::blank(8, 2, glyphs, true)).ok());
             for (const std::string statement : { "i < 3;", "GETUNICODE(i);" }) {
                 test::writeText(f.path("s.spt"),
                     "int i;\nWRITE(\"before\");\nfor (i = 0; i < 5000; i++) " + statement

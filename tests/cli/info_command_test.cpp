@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+#include <sys/stat.h>
+
 namespace tessellon::cli {
 namespace {
 
@@ -16,12 +18,13 @@ namespace {
     TEST(CliInfo, PrintsGlyphCountSizeAndCodes)
     {
         test::TempDir dir;
-        ASSERT_TRUE(writePixFile(dir.path("a.pix"), FontLib::blank(12, 16, 3, true)).ok);
-        ASSERT_TRUE(writePixFile(dir.path("b.pix"), FontLib::blank(7, 9, 0, false)).ok);
+        ASSERT_TRUE(writePixFile(dir.path("a.pix"), FontLib::blank(12, 16, 3, true)).ok());
+        ASSERT_TRUE(writePixFile(dir.path("b.pix"), FontLib::blank(7, 9, 0, false)).ok());
 
         const CliRun a = runCommandLine({ "info", dir.path("a.pix") });
         EXPECT_EQ(a.status, 0);
         EXPECT_EQ(a.out.rfind("glyphs: 3\nsize: 12x16\ncodes: yes\n", 0), 0u) << a.out;
+        EXPECT_NE(a.out.find("\nformat: Font pixel file\n"), std::string::npos) << a.out;
 
         const CliRun b = runCommandLine({ "info", dir.path("b.pix") });
         EXPECT_EQ(b.status, 0);
@@ -46,6 +49,17 @@ namespace {
         const CliRun missing = runCommandLine({ "info", dir.path("missing.pix") });
         EXPECT_EQ(missing.status, 2);
         EXPECT_NE(missing.err.find("missing.pix"), std::string::npos) << missing.err;
+    }
+
+    TEST(CliInfo, AFifoIsRefusedInsteadOfWaitedOn)
+    {
+        test::TempDir dir;
+        const std::string fifo = dir.path("fifo.pix");
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        const CliRun run = runCommandLine({ "info", fifo });
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, "Cannot open file " + fifo + ": it is not a regular file\n");
+        EXPECT_TRUE(run.out.empty());
     }
 
     TEST(CliInfo, WrongArgumentsGiveUsageAndStatusTwo)

@@ -128,7 +128,6 @@ namespace {
         EXPECT_FALSE(document.fontLib.codeTable.has_value());
         EXPECT_EQ(document.fontLib.info, (FontLibInfo { 0, 0, 0, 16, 16 }));
         EXPECT_EQ(document.penColor, black);
-        EXPECT_EQ(document.cellBackColor, white);
         EXPECT_EQ(document.zoom, 10);
     }
 
@@ -169,16 +168,17 @@ namespace {
         EXPECT_FALSE(document.modified);
     }
 
-    TEST(FontDocumentEditing, DrawGlyphUsesTheCellBackColour)
+    TEST(FontDocumentEditing, DrawGlyphTakesTheBackgroundWhiteUnlessGiven)
     {
         FontDocument document;
         document.fontLib = FontLib::blank(2, 1, 1, false);
         document.fontLib.setPixel(0, 1, 0);
-        document.cellBackColor = yellow;
-        MemoryImage image(2, 1);
-        ASSERT_TRUE(document.DrawGlyph(image, 0, 0, 0));
+        MemoryImage image(2, 1, Rgb { 9, 9, 9 });
+        ASSERT_TRUE(document.DrawGlyph(image, 0, 0, 0, yellow));
         EXPECT_EQ(image.pixel(0, 0), yellow);
         EXPECT_EQ(image.pixel(1, 0), black);
+        ASSERT_TRUE(document.DrawGlyph(image, 0, 0, 0));
+        EXPECT_EQ(image.pixel(0, 0), white) << "drawing keeps no colour from an earlier call";
     }
 
 } // namespace

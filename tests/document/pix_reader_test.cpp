@@ -42,7 +42,7 @@ namespace {
         return bytes;
     }
 
-    PixReadResult readBytes(const Bytes& bytes)
+    Result<FontLib> readBytes(const Bytes& bytes)
     {
         MemoryByteSource source(bytes);
         return readPix(source);
@@ -57,11 +57,11 @@ namespace {
         putLe16(bytes, 32, 0x004A);
         putLe16(bytes, 34, 0xFFFF);
 
-        const PixReadResult result = readBytes(bytes);
-        ASSERT_TRUE(result.ok()) << result.message;
-        EXPECT_EQ(result.font.pixelData, (Bytes { 0x18, 0x24, 0x3C, 0x42 }));
-        ASSERT_TRUE(result.font.codeTable.has_value());
-        EXPECT_EQ(*result.font.codeTable, (std::vector<std::uint16_t> { 0x004A, 0xFFFF }));
+        const Result<FontLib> result = readBytes(bytes);
+        ASSERT_TRUE(result.ok()) << result.message();
+        EXPECT_EQ(result->pixelData, (Bytes { 0x18, 0x24, 0x3C, 0x42 }));
+        ASSERT_TRUE(result->codeTable.has_value());
+        EXPECT_EQ(*result->codeTable, (std::vector<std::uint16_t> { 0x004A, 0xFFFF }));
     }
 
     TEST(PixReader, IgnoresVersionAndHeaderReservedButKeepsInfoReserved)
@@ -71,10 +71,10 @@ namespace {
         putLe32(bytes, 4, 0xDEADBEEF);
         putLe16(bytes, 22, 0x1234);
         bytes[28] = 0xA0;
-        const PixReadResult result = readBytes(bytes);
-        ASSERT_TRUE(result.ok()) << result.message;
-        EXPECT_EQ(result.font.info.reserved, 0x1234);
-        EXPECT_EQ(result.font.pixelData, (Bytes { 0xA0 }));
+        const Result<FontLib> result = readBytes(bytes);
+        ASSERT_TRUE(result.ok()) << result.message();
+        EXPECT_EQ(result->info.reserved, 0x1234);
+        EXPECT_EQ(result->pixelData, (Bytes { 0xA0 }));
     }
 
     TEST(PixReader, ACodeTableFlagOtherThanOneMeansNoCodeTable)
@@ -82,30 +82,30 @@ namespace {
         for (std::uint16_t flag : { 0, 2, 0xFFFF }) {
             // The code offset points far outside the file: it must not be looked at.
             const Bytes bytes = handMadeFile(1, flag, 8, 1, 0xFFFFFFF0, 28, 29);
-            const PixReadResult result = readBytes(bytes);
-            ASSERT_TRUE(result.ok()) << "flag " << flag << ": " << result.message;
-            EXPECT_FALSE(result.font.codeTable.has_value());
-            EXPECT_EQ(result.font.info.codeTableFlag, flag);
+            const Result<FontLib> result = readBytes(bytes);
+            ASSERT_TRUE(result.ok()) << "flag " << flag << ": " << result.message();
+            EXPECT_FALSE(result->codeTable.has_value());
+            EXPECT_EQ(result->info.codeTableFlag, flag);
         }
     }
 
     TEST(PixReader, ZeroGlyphsIsAValidFont)
     {
-        const PixReadResult result = readBytes(handMadeFile(0, 1, 16, 16, 28, 28, 28));
-        ASSERT_TRUE(result.ok()) << result.message;
-        EXPECT_EQ(result.font.info.glyphCount, 0u);
-        EXPECT_TRUE(result.font.pixelData.empty());
-        ASSERT_TRUE(result.font.codeTable.has_value());
-        EXPECT_TRUE(result.font.codeTable->empty());
+        const Result<FontLib> result = readBytes(handMadeFile(0, 1, 16, 16, 28, 28, 28));
+        ASSERT_TRUE(result.ok()) << result.message();
+        EXPECT_EQ(result->info.glyphCount, 0u);
+        EXPECT_TRUE(result->pixelData.empty());
+        ASSERT_TRUE(result->codeTable.has_value());
+        EXPECT_TRUE(result->codeTable->empty());
     }
 
     TEST(PixReader, RefusesFilesThatDoNotStartWithFT)
     {
         for (const Bytes& bytes :
             { Bytes {}, Bytes { 'F' }, Bytes { 'F', 'X' }, Bytes { 'f', 't' }, Bytes(100, 0x46) }) {
-            const PixReadResult result = readBytes(bytes);
-            EXPECT_EQ(result.status, PixReadStatus::NotFontPixelFile);
-            EXPECT_EQ(result.message, "This is not an font pixel file!");
+            const Result<FontLib> result = readBytes(bytes);
+            EXPECT_FALSE(result.ok());
+            EXPECT_EQ(result.message(), "This is not an font pixel file!");
         }
     }
 
@@ -113,9 +113,9 @@ namespace {
     {
         const Bytes full = handMadeFile(0, 0, 8, 8, 0, 28, 28);
         for (std::size_t size = 2; size < 28; ++size) {
-            const PixReadResult result = readBytes(Bytes(full.begin(), full.begin() + size));
-            EXPECT_EQ(result.status, PixReadStatus::Damaged) << size << " bytes";
-            EXPECT_NE(result.message.find("damaged"), std::string::npos) << result.message;
+            const Result<FontLib> result = readBytes(Bytes(full.begin(), full.begin() + size));
+            EXPECT_FALSE(result.ok()) << size << " bytes";
+            EXPECT_NE(result.message().find("damaged"), std::string::npos) << result.message();
         }
     }
 
@@ -134,11 +134,10 @@ namespace {
             { "code offset wraps", handMadeFile(1, 1, 8, 1, 0xFFFFFFFF, 28, 64) },
         };
         for (const auto& c : cases) {
-            const PixReadResult result = readBytes(c.bytes);
-            EXPECT_EQ(result.status, PixReadStatus::Damaged) << c.what;
-            EXPECT_EQ(result.message.rfind("The font pixel file is damaged: ", 0), 0u)
-                << c.what << ": " << result.message;
-            EXPECT_TRUE(result.font.pixelData.empty()) << c.what;
+            const Result<FontLib> result = readBytes(c.bytes);
+            EXPECT_FALSE(result.ok()) << c.what;
+            EXPECT_EQ(result.message().rfind("The font pixel file is damaged: ", 0), 0u)
+                << c.what << ": " << result.message();
         }
     }
 
@@ -147,11 +146,11 @@ namespace {
         const std::pair<std::uint16_t, std::uint16_t> sizes[]
             = { { 0, 8 }, { 8, 0 }, { 257, 8 }, { 8, 257 }, { 0xFFFF, 0xFFFF } };
         for (auto [width, height] : sizes) {
-            const PixReadResult result = readBytes(handMadeFile(0, 0, width, height, 0, 28, 28));
-            EXPECT_EQ(result.status, PixReadStatus::Unsupported) << width << "x" << height;
-            EXPECT_NE(result.message.find(std::to_string(width) + " x " + std::to_string(height)),
+            const Result<FontLib> result = readBytes(handMadeFile(0, 0, width, height, 0, 28, 28));
+            EXPECT_FALSE(result.ok()) << width << "x" << height;
+            EXPECT_NE(result.message().find(std::to_string(width) + " x " + std::to_string(height)),
                 std::string::npos)
-                << result.message;
+                << result.message();
         }
         EXPECT_TRUE(readBytes(handMadeFile(0, 0, 256, 256, 0, 28, 28)).ok());
         EXPECT_TRUE(readBytes(handMadeFile(0, 0, 1, 1, 0, 28, 28)).ok());
@@ -160,20 +159,20 @@ namespace {
     TEST(PixReaderFile, ReportsAFileThatCannotBeOpened)
     {
         test::TempDir dir;
-        const PixReadResult missing = readPixFile(dir.path("missing.pix"));
-        EXPECT_EQ(missing.status, PixReadStatus::CannotOpen);
-        EXPECT_NE(missing.message.find("missing.pix"), std::string::npos);
+        const Result<FontLib> missing = readPixFile(dir.path("missing.pix"));
+        EXPECT_FALSE(missing.ok());
+        EXPECT_NE(missing.message().find("missing.pix"), std::string::npos);
 
-        const PixReadResult folder = readPixFile(dir.root().string());
-        EXPECT_EQ(folder.status, PixReadStatus::CannotOpen);
+        const Result<FontLib> folder = readPixFile(dir.root().string());
+        EXPECT_NE(folder.message().find("Cannot open file"), std::string::npos);
 
         // Opening a FIFO for reading would wait for a writer that never comes.
         const std::string fifo = dir.path("fifo.pix");
         ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-        const PixReadResult notRegular = readPixFile(fifo);
-        EXPECT_EQ(notRegular.status, PixReadStatus::CannotOpen);
-        EXPECT_NE(notRegular.message.find("not a regular file"), std::string::npos)
-            << notRegular.message;
+        const Result<FontLib> notRegular = readPixFile(fifo);
+        EXPECT_NE(notRegular.message().find("Cannot open file"), std::string::npos);
+        EXPECT_NE(notRegular.message().find("not a regular file"), std::string::npos)
+            << notRegular.message();
     }
 
 } // namespace

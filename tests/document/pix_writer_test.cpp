@@ -28,7 +28,7 @@ namespace {
         test::TempDir dir;
         const FontLib font = threeGlyphs12x16();
         const auto path = dir.path("three.pix");
-        ASSERT_TRUE(writePixFile(path, font).ok);
+        ASSERT_TRUE(writePixFile(path, font).ok());
 
         const Bytes bytes = test::readBytes(path);
         ASSERT_EQ(bytes.size(), 130u);
@@ -40,11 +40,11 @@ namespace {
             (Bytes { 0x41, 0x00, 0x2D, 0x4E, 0xFF, 0xFF }));
         EXPECT_EQ(Bytes(bytes.begin() + 34, bytes.end()), font.pixelData);
 
-        const PixReadResult back = readPixFile(path);
-        ASSERT_TRUE(back.ok()) << back.message;
-        EXPECT_EQ(back.font.info, font.info);
-        EXPECT_EQ(back.font.codeTable, font.codeTable);
-        EXPECT_EQ(back.font.pixelData, font.pixelData);
+        const Result<FontLib> back = readPixFile(path);
+        ASSERT_TRUE(back.ok()) << back.message();
+        EXPECT_EQ(back->info, font.info);
+        EXPECT_EQ(back->codeTable, font.codeTable);
+        EXPECT_EQ(back->pixelData, font.pixelData);
     }
 
     TEST(PixWriter, AFontWithoutCodeTableRoundTripsWithFlagAndOffsetZero)
@@ -54,7 +54,7 @@ namespace {
         font.pixelData = { 0xF8, 0x00, 0x88, 0x70, 0x20, 0x50 };
         font.info.reserved = 0x7777;
         const auto path = dir.path("plain.pix");
-        ASSERT_TRUE(writePixFile(path, font).ok);
+        ASSERT_TRUE(writePixFile(path, font).ok());
 
         const Bytes bytes = test::readBytes(path);
         ASSERT_EQ(bytes.size(), 28u + 6u);
@@ -63,17 +63,17 @@ namespace {
         EXPECT_EQ(bytes[20], 0) << "codeTableFlag 0";
         EXPECT_EQ(bytes[22] | bytes[23], 0) << "reserved written as 0";
 
-        const PixReadResult back = readPixFile(path);
-        ASSERT_TRUE(back.ok()) << back.message;
-        EXPECT_FALSE(back.font.codeTable.has_value());
-        EXPECT_EQ(back.font.pixelData, font.pixelData);
+        const Result<FontLib> back = readPixFile(path);
+        ASSERT_TRUE(back.ok()) << back.message();
+        EXPECT_FALSE(back->codeTable.has_value());
+        EXPECT_EQ(back->pixelData, font.pixelData);
     }
 
     TEST(PixWriter, AnEmptyFontIsA28ByteFile)
     {
         test::TempDir dir;
         const auto path = dir.path("empty.pix");
-        ASSERT_TRUE(writePixFile(path, FontLib::blank(16, 16, 0, true)).ok);
+        ASSERT_TRUE(writePixFile(path, FontLib::blank(16, 16, 0, true)).ok());
         const Bytes bytes = test::readBytes(path);
         ASSERT_EQ(bytes.size(), 28u);
         EXPECT_EQ(bytes[8], 28);
@@ -101,14 +101,14 @@ namespace {
 
         FontLib broken = FontLib::blank(8, 8, 2, true);
         broken.pixelData.pop_back();
-        const PixWriteResult result = writePixFile(path, broken);
-        EXPECT_FALSE(result.ok);
-        EXPECT_NE(result.message.find(path), std::string::npos) << result.message;
+        const Status result = writePixFile(path, broken);
+        EXPECT_FALSE(result.ok());
+        EXPECT_NE(result.message().find(path), std::string::npos) << result.message();
         EXPECT_EQ(test::readBytes(path), (Bytes { 1, 2, 3 }));
 
-        const PixWriteResult noFolder = writePixFile(dir.path("no/such/folder.pix"), FontLib {});
-        EXPECT_FALSE(noFolder.ok);
-        EXPECT_NE(noFolder.message.find("Cannot create file"), std::string::npos);
+        const Status noFolder = writePixFile(dir.path("no/such/folder.pix"), FontLib {});
+        EXPECT_FALSE(noFolder.ok());
+        EXPECT_NE(noFolder.message().find("Cannot create file"), std::string::npos);
     }
 
     TEST(PixWriterSafety, AnUncommittedWriteNeverReachesTheTarget)
@@ -134,7 +134,7 @@ namespace {
         fs::permissions(path,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read
                 | fs::perms::others_read);
-        ASSERT_TRUE(writePixFile(path, FontLib::blank(8, 8, 1, true)).ok);
+        ASSERT_TRUE(writePixFile(path, FontLib::blank(8, 8, 1, true)).ok());
         EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read
                 | fs::perms::others_read);
@@ -145,8 +145,9 @@ namespace {
     {
         test::TempDir dir;
         fs::create_directory(dir.path("folder.pix"));
-        const PixWriteResult result = writePixFile(dir.path("folder.pix"), FontLib {});
-        EXPECT_FALSE(result.ok);
+        const Status result = writePixFile(dir.path("folder.pix"), FontLib {});
+        EXPECT_FALSE(result.ok());
+        EXPECT_NE(result.message().find("it is a folder"), std::string::npos) << result.message();
         EXPECT_TRUE(fs::is_directory(dir.path("folder.pix")));
     }
 

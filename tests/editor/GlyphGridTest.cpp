@@ -1,5 +1,6 @@
 #include "editor/GlyphGrid.h"
 #include "document/FontDocument.h"
+#include "document/MemoryImage.h"
 #include "editor/GlyphCellImage.h"
 #include "editor/GlyphGridModel.h"
 #include "editor/QImageRgbImage.h"
@@ -37,6 +38,28 @@ struct ShownGrid {
     {
         const QRect cell = grid.cellRect(column, row);
         return shot.pixelColor(cell.left() + x, cell.top() + y);
+    }
+};
+
+// Collects what a widget is asked to paint.
+class PaintRecorder final : public QObject {
+public:
+    QRegion painted;
+    int paints = 0;
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+            ++paints;
+        }
+        return false;
+    }
+
+    void clear()
+    {
+        painted = {};
+        paints = 0;
     }
 };
 
@@ -122,19 +145,32 @@ private slots:
         QCOMPARE(shown.pixelOfCell(shot, 6, 1, 4, 4), whiteColour);
     }
 
-    void cellPastLastGlyphStaysEmpty()
+    void selectedCellPastTheLastGlyphIsYellowWithoutInk()
     {
         ShownGrid shown(8, 8, 33);
-        shown.grid.selectCells({ 1, 2, 1, 2 });
+        shown.grid.selectCells({ 1, 2, 2, 2 });
         const QImage shot = shown.shot();
-        // Glyph 32 is drawn; the cell beside it has no glyph and is not painted yellow.
+        // Glyph 32 is drawn; the cells beside it have no glyph: selected ones are yellow.
         QCOMPARE(shown.pixelOfCell(shot, 0, 2, 0, 7), inkColour);
         for (int y = 0; y < 8; ++y) {
             for (int x = 0; x < 8; ++x) {
-                QVERIFY(shown.pixelOfCell(shot, 1, 2, x, y) != yellowColour);
-                QVERIFY(shown.pixelOfCell(shot, 1, 2, x, y) != inkColour);
+                QCOMPARE(shown.pixelOfCell(shot, 1, 2, x, y), yellowColour);
+                QCOMPARE(shown.pixelOfCell(shot, 2, 2, x, y), yellowColour);
+                QVERIFY(shown.pixelOfCell(shot, 3, 2, x, y) != yellowColour);
+                QVERIFY(shown.pixelOfCell(shot, 3, 2, x, y) != inkColour);
             }
         }
+    }
+
+    void aCopyDrawnRightAfterAPaintIsNotYellow()
+    {
+        ShownGrid shown(8, 8, 33);
+        shown.grid.selectCells({ 4, 1, 6, 1 });
+        QCOMPARE(shown.pixelOfCell(shown.shot(), 5, 1, 4, 4), yellowColour);
+        MemoryImage copy(8, 8, Rgb { 1, 2, 3 });
+        QVERIFY(shown.document.DrawGlyph(copy, 0, 0, 5));
+        QVERIFY(copy.pixel(4, 4) == white);
+        QVERIFY(copy.pixel(1, 0) == black);
     }
 
     void nothingIsPaintedBeforeTheFontIsReady()
@@ -217,14 +253,14 @@ private slots:
         for (std::size_t b = 0; b < bytes.size(); ++b) {
             bytes[b] = static_cast<std::uint8_t>(b * 97 + 13);
         }
-        document.cellBackColor = selected ? yellow : white;
+        const Rgb background = selected ? yellow : white;
         QImage expected(width, height, QImage::Format_RGB32);
         expected.fill(Qt::red);
         QImageRgbImage canvas(expected);
-        QVERIFY(document.DrawGlyph(canvas, 0, 0, 1));
+        QVERIFY(document.DrawGlyph(canvas, 0, 0, 1, background));
         QImage cell(width, height, QImage::Format_RGB32);
         cell.fill(Qt::red);
-        QVERIFY(drawGlyphCell(document, 1, cell));
+        QVERIFY(drawGlyphCell(document.fontLib, 1, cell, background));
         QCOMPARE(cell, expected);
     }
 
@@ -234,17 +270,30 @@ private slots:
         document.fontLib = FontLib::blank(8, 8, 3, false);
         QImage cell(8, 8, QImage::Format_RGB32);
         cell.fill(Qt::red);
-        QVERIFY(!drawGlyphCell(document, 3, cell));
+        QVERIFY(!drawGlyphCell(document.fontLib, 3, cell, white));
         QCOMPARE(cell.pixelColor(0, 0), QColor(Qt::red));
     }
 
-    void changedGlyphIsRepainted()
+    void aRunOfGlyphsRepaintsItsRowsOnly()
     {
-        ShownGrid shown(8, 8, 33);
-        shown.grid.selectCells({ 0, 2, 0, 2 });
-        shown.document.fontLib.setPixel(5, 4, 4);
-        shown.grid.repaintGlyphs();
-        QCOMPARE(shown.pixelOfCell(shown.shot(), 5, 1, 4, 4), inkColour);
+        ShownGrid shown(8, 8, 160);
+        QVERIFY(QTest::qWaitForWindowExposed(&shown.grid));
+        PaintRecorder recorder;
+        shown.grid.viewport()->installEventFilter(&recorder);
+        QApplication::processEvents();
+        recorder.clear();
+
+        GlyphRun run = copyGlyphs(shown.document.fontLib, 30, 36, false);
+        std::fill(run.pixels.begin(), run.pixels.end(), 0xFF);
+        QVERIFY(shown.document.replaceGlyphs({ { run } }).ok());
+        QTRY_VERIFY(recorder.paints > 0);
+        const QRect rows = shown.grid.cellRect(0, 1).united(shown.grid.cellRect(31, 3));
+        QVERIFY(rows.contains(recorder.painted.boundingRect()));
+        QVERIFY(!recorder.painted.intersects(shown.grid.cellRect(0, 4)));
+        const QImage shot = shown.shot();
+        QCOMPARE(shown.pixelOfCell(shot, 30, 1, 3, 3), inkColour);
+        QCOMPARE(shown.pixelOfCell(shot, 1, 3, 3, 3), inkColour);
+        QCOMPARE(shown.pixelOfCell(shot, 2, 3, 3, 3), whiteColour);
     }
 };
 

@@ -2,17 +2,51 @@
 #include "editor/GlyphGrid.h"
 #include "editor/PenToolBar.h"
 #include "editor/PixelEditor.h"
+#include "shell/MainForm.h"
+#include "shell/Program.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFonts.h"
+
+#include <QMdiArea>
+#include <QSplitter>
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
+#include <functional>
+
+#include <sys/stat.h>
+
 using namespace tessellon;
 
 namespace {
+
+// Hands every paint event's region of the watched widget to a function.
+class PaintSpy final : public QObject {
+public:
+    explicit PaintSpy(std::function<void(const QRegion&)> seen)
+        : m_seen(std::move(seen))
+    {
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            m_seen(static_cast<QPaintEvent*>(event)->region());
+        }
+        return false;
+    }
+
+private:
+    std::function<void(const QRegion&)> m_seen;
+};
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // The status texts a child window sent, by panel.
 struct StatusPanels {
@@ -125,12 +159,22 @@ private slots:
         QVERIFY(!child.document().fontReady);
     }
 
-    void missingFileFailsWithoutAMessage()
+    void aFileThatCannotBeReadIsReportedWithTheReason()
     {
-        TMDIChild child(m_dialogs);
-        QVERIFY(!child.LoadFontLib(path("absent.pix")));
-        QVERIFY(m_dialogs.informed.isEmpty());
+        QVERIFY(QDir(m_dir.path()).mkdir("folder.pix"));
+        QVERIFY(::mkfifo(QFile::encodeName(path("fifo.pix")).constData(), 0600) == 0);
+        const QString cases[][2] = {
+            { path("folder.pix"), "it is a folder" },
+            { path("fifo.pix"), "it is not a regular file" },
+            { path("absent.pix"), "No such file or directory" },
+        };
+        for (const auto& [file, reason] : cases) {
+            TMDIChild child(m_dialogs);
+            QVERIFY(!child.LoadFontLib(file));
+            QCOMPARE(m_dialogs.warned.takeFirst(), "Cannot open file " + file + ": " + reason);
+        }
         QVERIFY(m_dialogs.warned.isEmpty());
+        QVERIFY(m_dialogs.informed.isEmpty());
     }
 
     void clickShowsIndexAndCode()
@@ -275,11 +319,52 @@ private slots:
         bar.resize(100, 40);
         bar.show();
         QVERIFY(QTest::qWaitForWindowExposed(&bar));
-        QCOMPARE(bar.spdUpdate().x(), 120);
+        // Never so narrow that the Update button is cut off.
+        QCOMPARE(bar.width(), 120);
+        QCOMPARE(bar.spdUpdate().x(), 80);
         bar.resize(200, 40);
         QCOMPARE(bar.spdUpdate().x(), 160);
         bar.resize(150, 40);
         QCOMPARE(bar.spdUpdate().x(), 110);
+    }
+
+    void penPanelCannotBeDraggedNarrowerThanItsButtons()
+    {
+        TMDIChild child(m_dialogs);
+        child.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&child));
+        auto* splitter = child.findChild<QSplitter*>("Splitter1");
+        QVERIFY(splitter);
+        QSplitterHandle* handle = splitter->handle(1);
+        const QPoint grip = handle->rect().center();
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(handle, grip - QPoint(child.panelLeftWidth() - 5, 0));
+        QTest::mouseRelease(
+            handle, Qt::LeftButton, {}, grip - QPoint(child.panelLeftWidth() - 5, 0));
+        QCOMPARE(child.panelLeftWidth(), 3 * PenToolBar::buttonSize);
+        const PenToolBar& bar = child.CoolBar1();
+        QVERIFY(bar.rect().contains(const_cast<PenToolBar&>(bar).spdUpdate().geometry()));
+    }
+
+    void updateRepaintsOnlyTheGlyphItWrote()
+    {
+        const auto child = openChild(test::numberedFont(8, 8, 200));
+        child->resize(700, 500);
+        child->show();
+        QVERIFY(QTest::qWaitForWindowExposed(child.get()));
+        GlyphGrid& grid = child->gridFontLib();
+        grid.selectCells({ 5, 2, 5, 2 });
+        QRegion painted;
+        int paints = 0;
+        PaintSpy spy([&](const QRegion& region) {
+            painted += region;
+            ++paints;
+        });
+        QApplication::processEvents();
+        grid.viewport()->installEventFilter(&spy);
+        child->spdUpdateClick();
+        QTRY_VERIFY(paints > 0);
+        QCOMPARE(painted.boundingRect(), grid.cellRect(5, 2));
     }
 
     void panelLeftWidthRule_data()
@@ -396,6 +481,95 @@ private slots:
         QCOMPARE(child->windowTitle(), path(written));
         QVERIFY(QFile::exists(path(written)));
         QCOMPARE(test::readFont(path(written)).pixelData, test::numberedFont(8, 8, 3).pixelData);
+    }
+
+    void saveAsStartsWithTheCurrentName()
+    {
+        const auto child = openChild(test::numberedFont(8, 8, 3), "start.pix");
+        m_dialogs.saveChoices << QString();
+        QVERIFY(!child->SaveFontLib(true));
+        QCOMPARE(m_dialogs.saveSuggestions, QStringList { path("start.pix") });
+
+        TMDIChild untitled(m_dialogs);
+        untitled.setFileName("NONAME2");
+        m_dialogs.saveChoices << QString();
+        QVERIFY(!untitled.SaveFontLib(false));
+        QCOMPARE(m_dialogs.saveSuggestions.last(), QString("NONAME2.pix"));
+    }
+
+    void saveAsOntoAFontOpenInAnotherWindowIsRefused()
+    {
+        const auto first = openChild(test::numberedFont(8, 8, 3), "first.pix");
+        const auto second = openChild(test::numberedFont(8, 8, 5), "second.pix");
+        const TMDIChild::WindowShowingFile showing = [&](const QString& file) -> TMDIChild* {
+            for (TMDIChild* child : { first.get(), second.get() }) {
+                if (QFileInfo(child->fileName()).canonicalFilePath()
+                    == QFileInfo(file).canonicalFilePath()) {
+                    return child;
+                }
+            }
+            return nullptr;
+        };
+        first->setWindowShowingFile(showing);
+        first->document().modified = true;
+        const QByteArray secondBytes = readAll(path("second.pix"));
+
+        m_dialogs.saveChoices << path("second") << path("second.pix");
+        QVERIFY(!first->SaveFontLib(true));
+        QVERIFY(!first->SaveFontLib(true));
+        QCOMPARE(m_dialogs.warned.size(), 2);
+        QCOMPARE(m_dialogs.warned[0],
+            "Cannot save as " + path("second.pix") + ": the window \"" + second->windowTitle()
+                + "\" shows that file. Close it first, or choose another name.");
+        QCOMPARE(first->fileName(), path("first.pix"));
+        QVERIFY(first->document().modified);
+        QCOMPARE(readAll(path("second.pix")), secondBytes);
+
+        // Its own file is no other window's.
+        m_dialogs.saveChoices << path("first.pix");
+        QVERIFY(first->SaveFontLib(true));
+        QCOMPARE(m_dialogs.warned.size(), 2);
+    }
+
+    void theMainWindowRefusesSaveAsOntoAnOpenFont()
+    {
+        Program program(m_dialogs);
+        TMainForm& form = program.MainForm();
+        const QString a = fontFile("a.pix", test::numberedFont(8, 8, 3));
+        const QString b = fontFile("b.pix", test::numberedFont(8, 8, 4));
+        TMDIChild* first = form.OpenOrCreate(a);
+        TMDIChild* second = form.OpenOrCreate(b);
+        QVERIFY(first && second && first != second);
+        m_dialogs.saveChoices << a;
+        QVERIFY(!second->SaveFontLib(true));
+        QCOMPARE(m_dialogs.warned.size(), 1);
+        QVERIFY(m_dialogs.warned[0].contains("\"" + first->windowTitle() + "\""));
+        QCOMPARE(test::readFont(a).info.glyphCount, 3u);
+        QCOMPARE(form.childWindows().size(), 2);
+    }
+
+    void closeQuestionBringsItsWindowToTheFront()
+    {
+        QMdiArea area;
+        area.resize(800, 600);
+        auto* first = openChild(test::numberedFont(8, 8, 3), "first.pix").release();
+        auto* second = openChild(test::numberedFont(8, 8, 3), "second.pix").release();
+        area.addSubWindow(first);
+        area.addSubWindow(second);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        first->show();
+        second->show();
+        first->showMinimized();
+        area.setActiveSubWindow(second);
+        QCOMPARE(area.currentSubWindow(), second);
+
+        first->document().modified = true;
+        m_dialogs.answers << MessageAnswer::No;
+        QVERIFY(first->QuerySave());
+        QCOMPARE(area.currentSubWindow(), first);
+        QVERIFY(!first->isMinimized());
+        QCOMPARE(m_dialogs.questions.size(), 1);
     }
 
     void saveAsCancelledChangesNothing()

@@ -26,6 +26,7 @@ public:
     QStringList warned;
     QStringList openFilters;
     QStringList saveFilters;
+    QStringList saveSuggestions;
     QList<QDialog*> modalDialogs;
     QStringList openedDocuments;
     int unexpected = 0;
@@ -49,9 +50,11 @@ public:
         return takeChoice(openChoices);
     }
 
-    QString chooseFileToSave(QWidget*, const QString& filter) override
+    QString chooseFileToSave(
+        QWidget*, const QString& filter, const QString& suggestedName = QString()) override
     {
         saveFilters << filter;
+        saveSuggestions << suggestedName;
         return takeChoice(saveChoices);
     }
 

@@ -34,10 +34,15 @@ inline std::string localPath(const QString& path) { return QFile::encodeName(pat
 
 inline bool writeFont(const QString& path, const FontLib& font)
 {
-    return writePixFile(localPath(path), font).ok;
+    return writePixFile(localPath(path), font).ok();
 }
 
-inline FontLib readFont(const QString& path) { return readPixFile(localPath(path)).font; }
+// The font in a .pix file; an empty font when it cannot be read.
+inline FontLib readFont(const QString& path)
+{
+    Result<FontLib> read = readPixFile(localPath(path));
+    return read ? std::move(read).value() : FontLib {};
+}
 
 inline bool writeBytes(const QString& path, const QByteArray& bytes)
 {
