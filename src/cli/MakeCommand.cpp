@@ -10,6 +10,7 @@
 #include "document/ByteSource.h"
 #include "document/FontLib.h"
 #include "document/PixWriter.h"
+#include "document/SameFile.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -236,12 +237,6 @@ namespace {
         }
         std::string path = temporary->path();
         return CharSetChoice { std::move(path), std::move(*temporary) };
-    }
-
-    bool isSameFile(const std::string& a, const std::string& b)
-    {
-        std::error_code error;
-        return fs::equivalent(a, b, error) && !error;
     }
 
     // Making a font must not replace what it is made from.

@@ -1,5 +1,7 @@
 #include "export/OutputFile.h"
 
+#include "document/SameFile.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -99,12 +101,7 @@ Status closeOutputFile(FileHandle file, const std::string& path)
 
 Status checkOutputIsNot(const std::string& outputPath, const std::string& inputPath)
 {
-    struct stat output { };
-    struct stat input { };
-    if (::stat(outputPath.c_str(), &output) != 0 || ::stat(inputPath.c_str(), &input) != 0) {
-        return {};
-    }
-    if (output.st_dev == input.st_dev && output.st_ino == input.st_ino) {
+    if (isSameFile(outputPath, inputPath)) {
         return failure(cannotCreate(outputPath, "it is the same file as " + inputPath));
     }
     return {};
