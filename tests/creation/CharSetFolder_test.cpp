@@ -1,6 +1,6 @@
 #include "creation/CharSetFolder.h"
 
-#include "CharSetTestFiles.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -12,23 +12,23 @@ namespace {
 
     TEST(CharSetFolder, ListsTxtFilesSortedByNameWithoutRegardToCase)
     {
-        test::ScratchFolder program;
-        fs::create_directories(program.path() / "txt");
+        test::TempDir program;
+        fs::create_directories(program.root() / "txt");
         for (const char* name : { "latin1.txt", "Big5.txt", "ascii.txt", "GB2312.TXT", "notes.md",
                  "txt", "ascii.txt.bak", "a.txtx" }) {
-            test::ScratchFolder::touch(program.path() / "txt", name);
+            test::writeBytes((program.root() / "txt" / name).string(), {});
         }
-        fs::create_directories(program.path() / "txt" / "folder.txt");
-        EXPECT_EQ(listCharSetFiles(program.path()),
+        fs::create_directories(program.root() / "txt" / "folder.txt");
+        EXPECT_EQ(listCharSetFiles(program.root()),
             (Names { "ascii.txt", "Big5.txt", "GB2312.TXT", "latin1.txt" }));
     }
 
     TEST(CharSetFolder, MissingOrEmptyFolderGivesNoName)
     {
-        test::ScratchFolder program;
-        EXPECT_TRUE(listCharSetFiles(program.path()).empty());
-        fs::create_directories(program.path() / "txt");
-        EXPECT_TRUE(listCharSetFiles(program.path()).empty());
+        test::TempDir program;
+        EXPECT_TRUE(listCharSetFiles(program.root()).empty());
+        fs::create_directories(program.root() / "txt");
+        EXPECT_TRUE(listCharSetFiles(program.root()).empty());
     }
 
     TEST(CharSetFolder, PathOfAListedFileLiesInTheTxtFolder)

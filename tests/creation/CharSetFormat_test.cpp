@@ -1,6 +1,6 @@
 #include "creation/CharSetFormat.h"
 
-#include "CharSetTestFiles.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -63,15 +63,15 @@ namespace {
     // system's reason.
     TEST(CharSetFormat, UnusableFilesAreRefusedWithTheReason)
     {
-        test::ScratchFolder folder;
-        const std::string fifo = (folder.path() / "fifo.txt").string();
+        test::TempDir folder;
+        const std::string fifo = (folder.root() / "fifo.txt").string();
         ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
         const struct {
             std::string path;
             std::string reason;
         } cases[] = {
             { "/nonexistent/folder/set.txt", "No such file or directory" },
-            { folder.path().string(), "it is a folder" },
+            { folder.root().string(), "it is a folder" },
             { fifo, "it is not a regular file" },
         };
         for (const auto& unusable : cases) {
@@ -84,7 +84,7 @@ namespace {
 
     TEST(CharSetFormat, FileIsMeasuredOnDiskAndReadFromTheSameSource)
     {
-        test::ScratchFolder folder;
+        test::TempDir folder;
         const auto path = folder.write("set.txt", { 0xFF, 0xFE, 0x30, 0x4E, 0x31, 0x4E });
         auto charSet = openCharSetFile(path);
         ASSERT_TRUE(charSet.ok()) << charSet.message();

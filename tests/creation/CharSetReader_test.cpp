@@ -1,6 +1,6 @@
 #include "creation/CharSetReader.h"
 
-#include "CharSetTestFiles.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -112,7 +112,7 @@ namespace {
 
     TEST(CharSetReader, ReadsAFileOnDisk)
     {
-        test::ScratchFolder folder;
+        test::TempDir folder;
         const auto path = folder.write("set.txt", { 'A', 'B', 0xC4 });
         auto source = FileByteSource::open(path);
         ASSERT_TRUE(source) << source.message();

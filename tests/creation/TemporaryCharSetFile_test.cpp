@@ -1,6 +1,6 @@
 #include "creation/TemporaryCharSetFile.h"
 
-#include "CharSetTestFiles.h"
+#include "TempDir.h"
 #include "creation/CharSetFormat.h"
 #include "creation/UnicodeRangeGrid.h"
 
@@ -18,21 +18,21 @@ namespace {
 
     TEST(TemporaryCharSetFile, HoldsTheMarkThenEveryCodeLittleEndian)
     {
-        test::ScratchFolder folder;
+        test::TempDir folder;
         const std::vector<std::uint16_t> codes { 0x0041, 0x4E00, 0xFFFF, 0x000A };
-        const auto file = TemporaryCharSetFile::create(codes, folder.path());
+        const auto file = TemporaryCharSetFile::create(codes, folder.root());
         ASSERT_TRUE(file.ok()) << file.message();
-        EXPECT_EQ(test::readAll(file->path()),
+        EXPECT_EQ(test::readBytes(file->path()),
             (Bytes { 0xFF, 0xFE, 0x41, 0x00, 0x00, 0x4E, 0xFF, 0xFF, 0x0A, 0x00 }));
     }
 
     TEST(TemporaryCharSetFile, NameBeginsWithPixelPrefixInTheGivenFolder)
     {
-        test::ScratchFolder folder;
-        const auto file = TemporaryCharSetFile::create({}, folder.path());
+        test::TempDir folder;
+        const auto file = TemporaryCharSetFile::create({}, folder.root());
         ASSERT_TRUE(file.ok());
         const fs::path path(file->path());
-        EXPECT_EQ(path.parent_path(), folder.path());
+        EXPECT_EQ(path.parent_path(), folder.root());
         EXPECT_EQ(path.filename().string().rfind("pixel_", 0), 0u) << path;
     }
 
@@ -46,34 +46,34 @@ namespace {
 
     TEST(TemporaryCharSetFile, EachFileGetsItsOwnName)
     {
-        test::ScratchFolder folder;
+        test::TempDir folder;
         const auto first
-            = TemporaryCharSetFile::create(std::vector<std::uint16_t> { 0x41 }, folder.path());
+            = TemporaryCharSetFile::create(std::vector<std::uint16_t> { 0x41 }, folder.root());
         const auto second
-            = TemporaryCharSetFile::create(std::vector<std::uint16_t> { 0x42 }, folder.path());
+            = TemporaryCharSetFile::create(std::vector<std::uint16_t> { 0x42 }, folder.root());
         ASSERT_TRUE(first.ok() && second.ok());
         EXPECT_NE(first->path(), second->path());
-        EXPECT_EQ(test::readAll(first->path()), (Bytes { 0xFF, 0xFE, 0x41, 0x00 }));
+        EXPECT_EQ(test::readBytes(first->path()), (Bytes { 0xFF, 0xFE, 0x41, 0x00 }));
     }
 
     TEST(TemporaryCharSetFile, GridWithoutProductiveRowGivesMarkOnlyAndNoGlyph)
     {
-        test::ScratchFolder folder;
+        test::TempDir folder;
         UnicodeRangeGrid grid;
         grid.setCell(1, 1, "30");
         grid.setCell(0, 2, "5A");
         grid.setCell(1, 3, "61");
         grid.setCell(1, 4, "");
-        const auto file = TemporaryCharSetFile::create(grid.codes(), folder.path());
+        const auto file = TemporaryCharSetFile::create(grid.codes(), folder.root());
         ASSERT_TRUE(file.ok());
-        EXPECT_EQ(test::readAll(file->path()), (Bytes { 0xFF, 0xFE }));
+        EXPECT_EQ(test::readBytes(file->path()), (Bytes { 0xFF, 0xFE }));
         EXPECT_EQ(openCharSetFile(file->path())->measure.glyphCount, 0u);
     }
 
     TEST(TemporaryCharSetFile, DefaultGridGives62GlyphsInA126ByteFile)
     {
-        test::ScratchFolder folder;
-        const auto file = TemporaryCharSetFile::create(UnicodeRangeGrid().codes(), folder.path());
+        test::TempDir folder;
+        const auto file = TemporaryCharSetFile::create(UnicodeRangeGrid().codes(), folder.root());
         ASSERT_TRUE(file.ok());
         const auto charSet = openCharSetFile(file->path());
         ASSERT_TRUE(charSet.ok());
@@ -83,7 +83,7 @@ namespace {
 
     TEST(TemporaryCharSetFile, RangeToFFFFEndsTheFileAfterFFFF)
     {
-        test::ScratchFolder folder;
+        test::TempDir folder;
         UnicodeRangeGrid grid;
         grid.setCell(0, 1, "FFF0");
         grid.setCell(1, 1, "FFFF");
@@ -91,9 +91,9 @@ namespace {
         grid.setCell(1, 2, "");
         grid.setCell(0, 3, "");
         grid.setCell(1, 3, "");
-        const auto file = TemporaryCharSetFile::create(grid.codes(), folder.path());
+        const auto file = TemporaryCharSetFile::create(grid.codes(), folder.root());
         ASSERT_TRUE(file.ok());
-        const Bytes bytes = test::readAll(file->path());
+        const Bytes bytes = test::readBytes(file->path());
         ASSERT_EQ(bytes.size(), 2u + 2 * 16);
         EXPECT_EQ(bytes[2], 0xF0);
         EXPECT_EQ(bytes[bytes.size() - 2], 0xFF);
@@ -102,11 +102,11 @@ namespace {
 
     TEST(TemporaryCharSetFile, IsRemovedWhenTheObjectGoes)
     {
-        test::ScratchFolder folder;
+        test::TempDir folder;
         std::string path;
         {
             const auto file
-                = TemporaryCharSetFile::create(std::vector<std::uint16_t> { 0x41 }, folder.path());
+                = TemporaryCharSetFile::create(std::vector<std::uint16_t> { 0x41 }, folder.root());
             ASSERT_TRUE(file.ok());
             path = file->path();
             EXPECT_TRUE(fs::exists(path));
@@ -116,11 +116,11 @@ namespace {
 
     TEST(TemporaryCharSetFile, MovedFileIsRemovedOnceByItsNewOwner)
     {
-        test::ScratchFolder folder;
+        test::TempDir folder;
         TemporaryCharSetFile kept;
         {
             auto file
-                = TemporaryCharSetFile::create(std::vector<std::uint16_t> { 0x41 }, folder.path());
+                = TemporaryCharSetFile::create(std::vector<std::uint16_t> { 0x41 }, folder.root());
             ASSERT_TRUE(file.ok());
             kept = std::move(*file);
         }
@@ -143,7 +143,7 @@ namespace {
     // Writing stops half-way here at the file-size limit: the part already written goes.
     TEST(TemporaryCharSetFile, FailedWriteLeavesNothingBehind)
     {
-        test::ScratchFolder folder;
+        test::TempDir folder;
         rlimit previous {};
         ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
         rlimit limited = previous;
@@ -151,12 +151,12 @@ namespace {
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
         const auto file
-            = TemporaryCharSetFile::create(std::vector<std::uint16_t>(8192, 0x41), folder.path());
+            = TemporaryCharSetFile::create(std::vector<std::uint16_t>(8192, 0x41), folder.root());
         ::setrlimit(RLIMIT_FSIZE, &previous);
         std::signal(SIGXFSZ, previousHandler);
         ASSERT_FALSE(file.ok());
         EXPECT_NE(file.message().find("File too large"), std::string::npos) << file.message();
-        EXPECT_TRUE(fs::is_empty(folder.path()));
+        EXPECT_TRUE(fs::is_empty(folder.root()));
     }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "FontBuilders.h"
 #include "export/EmitGlyph.h"
 
 #include <gtest/gtest.h>
@@ -15,23 +16,6 @@ constexpr std::size_t bufferSize = 102400;
 constexpr std::uint8_t untouched = 0xEE;
 
 // A font from pictures: one string per row, '1' for ink.
-FontLib fontFromRows(const std::vector<std::vector<std::string>>& glyphs)
-{
-    const int width = static_cast<int>(glyphs[0][0].size());
-    const int height = static_cast<int>(glyphs[0].size());
-    FontLib font = FontLib::blank(width, height, static_cast<std::uint32_t>(glyphs.size()), true);
-    for (std::uint32_t g = 0; g < glyphs.size(); ++g) {
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                if (glyphs[g][y][x] == '1') {
-                    font.setPixel(g, x, y);
-                }
-            }
-        }
-    }
-    return font;
-}
-
 FontLib fontFromBytes(int width, int height, std::vector<std::uint8_t> bytes)
 {
     FontLib font = FontLib::blank(width, height, 1, false);
@@ -198,10 +182,10 @@ std::vector<std::uint8_t> bytesOf(const std::string& hex)
     return bytes;
 }
 
-// W = 11, H = 3, rows as in the worked example of the export's help.
+// W = 11, H = 3: rows 10000001101, 01000010011, 11111111111.
 FontLib elevenByThree()
 {
-    return fontFromRows({ { "10000001101", "01000010011", "11111111111" } });
+    return test::fontFromRows({ { "10000001101", "01000010011", "11111111111" } });
 }
 
 } // namespace
@@ -229,7 +213,7 @@ TEST(EmitGlyph, SixLayoutsMatchTheReferenceForWidths1To33)
     }
 }
 
-TEST(EmitGlyph, WorkedExampleElevenByThree)
+TEST(EmitGlyph, ElevenByThreeInEveryLayout)
 {
     const FontLib font = elevenByThree();
     ASSERT_EQ(font.pixelData, bytesOf("81 A0 42 60 FF E0 "));
@@ -241,9 +225,9 @@ TEST(EmitGlyph, WorkedExampleElevenByThree)
     EXPECT_EQ(binary(font, 0, 0, 1), bytesOf("05 06 04 04 04 04 06 05 05 06 07 "));
 }
 
-TEST(EmitGlyph, WorkedExampleTwoByFive)
+TEST(EmitGlyph, TwoByFiveInEveryTextLayout)
 {
-    const FontLib font = fontFromRows({ { "10", "01", "11", "00", "11" } });
+    const FontLib font = test::fontFromRows({ { "10", "01", "11", "00", "11" } });
     EXPECT_EQ(text(font, 0, 0, 0), "0x80,0x40,0xc0,0x00,0xc0,");
     EXPECT_EQ(text(font, 0, 1, 0), "0x9c,0xc0,");
     EXPECT_EQ(text(font, 0, 0, 1), "0x15,0x16,");
@@ -287,20 +271,20 @@ TEST(EmitGlyph, PackedSixteenWideGoesByteColumnByByteColumn)
 
 TEST(EmitGlyph, PackedNineWideHoldsLeftoversInSingleBits)
 {
-    const FontLib font = fontFromRows({ { "100000001", "000000000", "000000001" } });
+    const FontLib font = test::fontFromRows({ { "100000001", "000000000", "000000001" } });
     EXPECT_EQ(text(font, 0, 1, 0), "0x80,0x00,0x00,0xa0,");
 }
 
 TEST(EmitGlyph, PackedFourWideLeavesTheLastLowSlotEmpty)
 {
-    const FontLib font = fontFromRows({ { "1001", "0110", "1111" } });
+    const FontLib font = test::fontFromRows({ { "1001", "0110", "1111" } });
     EXPECT_EQ(text(font, 0, 1, 0), "0x96,0xf0,");
 }
 
 TEST(EmitGlyph, ColumnLayoutOfTenRowsHasTwoPages)
 {
     std::vector<std::string> rows(10, "111");
-    const FontLib font = fontFromRows({ rows });
+    const FontLib font = test::fontFromRows({ rows });
     EXPECT_EQ(binary(font, 0, 0, 1), bytesOf("FF FF FF 03 03 03 "));
 }
 
@@ -336,7 +320,7 @@ TEST(EmitGlyph, TextItemEndsWithAComma)
 
 TEST(EmitGlyph, EachCallStartsFromAnEmptyText)
 {
-    const FontLib font = fontFromRows({ { "11", "11" }, { "00", "00" } });
+    const FontLib font = test::fontFromRows({ { "11", "11" }, { "00", "00" } });
     EXPECT_EQ(text(font, 0, 0, 0), "0xc0,0xc0,");
     EXPECT_EQ(text(font, 1, 0, 0), "0x00,0x00,");
     EXPECT_EQ(text(font, 0, 0, 0), "0xc0,0xc0,");
@@ -344,7 +328,7 @@ TEST(EmitGlyph, EachCallStartsFromAnEmptyText)
 
 TEST(EmitGlyph, IndexOutsideTheFontGivesAnEmptyItemInEveryLayout)
 {
-    const FontLib font = fontFromRows({ { "10", "01" }, { "11", "11" } });
+    const FontLib font = test::fontFromRows({ { "10", "01" }, { "11", "11" } });
     for (std::uint32_t index : { 2u, 3u, 0x7FFFFFFFu, 0xFFFFFFFFu }) {
         for (int zip : { 0, 1 }) {
             for (int bin : { 0, 1 }) {

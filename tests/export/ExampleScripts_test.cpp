@@ -33,7 +33,7 @@ std::string exportWith(const std::string& scriptName, const FontLib& font, const
     return test::readText(path);
 }
 
-// Two 11 x 3 glyphs: the packed layout's worked example and a blank one.
+// Two 11 x 3 glyphs: rows 10000001101, 01000010011, 11111111111, and a blank one.
 FontLib elevenByThreePair()
 {
     return test::fontFromRows({ { "10000001101", "01000010011", "11111111111" },

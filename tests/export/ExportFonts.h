@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FontBuilders.h"
 #include "document/FontLib.h"
 #include "document/Result.h"
 #include "script/Csub.h"
@@ -10,29 +11,6 @@
 #include <vector>
 
 namespace tessellon::test {
-
-// A font from pictures: one string per row, '1' for ink; codes given or none.
-inline FontLib fontFromRows(
-    const std::vector<std::vector<std::string>>& glyphs, const std::vector<std::uint16_t>& codes)
-{
-    const int width = static_cast<int>(glyphs[0][0].size());
-    const int height = static_cast<int>(glyphs[0].size());
-    FontLib font
-        = FontLib::blank(width, height, static_cast<std::uint32_t>(glyphs.size()), !codes.empty());
-    for (std::uint32_t g = 0; g < glyphs.size(); ++g) {
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                if (glyphs[g][y][x] == '1') {
-                    font.setPixel(g, x, y);
-                }
-            }
-        }
-    }
-    if (!codes.empty()) {
-        *font.codeTable = codes;
-    }
-    return font;
-}
 
 // Two 8 x 2 glyphs, codes 0x004A and 0x004B, stored bytes 18 24 and 3C 42.
 inline FontLib twoGlyphFont()

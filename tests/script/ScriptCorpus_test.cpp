@@ -8,6 +8,7 @@
 // and a PUTITEM call writes "<index:zip,bin,col>".
 
 #include "ScriptTestSupport.h"
+#include "TempDir.h"
 
 #include "script/MemoryScriptOutput.h"
 
@@ -15,7 +16,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -89,12 +89,6 @@ Expectations readExpectations(const std::string& script)
     return expected;
 }
 
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-}
-
 std::string withCrLf(const std::string& text)
 {
     std::string result;
@@ -150,7 +144,7 @@ class ScriptCorpus : public testing::TestWithParam<std::string> { };
 
 TEST_P(ScriptCorpus, SaysAndWritesWhatTheScriptExpects)
 {
-    const std::string script = readFile(corpusDir / GetParam());
+    const std::string script = test::readText(corpusDir / GetParam());
     const Expectations expected = readExpectations(script);
     ASSERT_FALSE(expected.lines.empty()) << "no expect-line in " << GetParam();
 

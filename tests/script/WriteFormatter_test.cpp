@@ -131,7 +131,7 @@ TEST(WriteFormatter, CharacterZeroIsANulByte)
     EXPECT_EQ(format("%3c", { 0 }), std::string("  \0", 3));
 }
 
-TEST(WriteFormatter, WorkedExamples)
+TEST(WriteFormatter, DefaultScriptFormats)
 {
     EXPECT_EQ(format("const unsigned char uc2_%04x[] = {", { 0x4E2D }),
         "const unsigned char uc2_4e2d[] = {");

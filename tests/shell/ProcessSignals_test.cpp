@@ -31,12 +31,6 @@ private:
     bool m_set = false;
 };
 
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class ProcessSignalsTest : public QObject {
@@ -49,7 +43,7 @@ private slots:
         QVERIFY(dir.isValid());
         const QString file = dir.filePath("big.pix");
         QVERIFY(test::writeFont(file, test::numberedFont(16, 16, 1000)));
-        const QByteArray saved = contentOf(file);
+        const QByteArray saved = test::fileBytes(file);
         QVERIFY(saved.size() > 32000);
 
         test::ScriptedDialogs dialogs;
@@ -63,7 +57,7 @@ private slots:
         }
         QCOMPARE(dialogs.warned.size(), 1);
         QVERIFY(child.document().modified);
-        QCOMPARE(contentOf(file), saved);
+        QCOMPARE(test::fileBytes(file), saved);
     }
 };
 

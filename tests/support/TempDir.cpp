@@ -20,6 +20,13 @@ TempDir::~TempDir()
     std::filesystem::remove_all(m_path, ignored);
 }
 
+std::string TempDir::write(const std::string& name, const std::vector<std::uint8_t>& bytes) const
+{
+    const std::string file = path(name);
+    writeBytes(file, bytes);
+    return file;
+}
+
 std::vector<std::uint8_t> readBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

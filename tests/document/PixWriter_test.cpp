@@ -23,7 +23,7 @@ namespace {
         return font;
     }
 
-    TEST(PixWriter, WritesTheWorkedExampleByteForByte)
+    TEST(PixWriter, WritesThreeGlyphs12x16ByteForByte)
     {
         test::TempDir dir;
         const FontLib font = threeGlyphs12x16();

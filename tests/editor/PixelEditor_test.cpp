@@ -192,4 +192,4 @@ private slots:
 };
 
 QTEST_MAIN(PixelEditorTest)
-#include "PixelEditorTest.moc"
+#include "PixelEditor_test.moc"

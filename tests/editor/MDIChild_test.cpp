@@ -1,5 +1,5 @@
-#include "editor/MDIChild.h"
 #include "editor/GlyphGrid.h"
+#include "editor/MDIChild.h"
 #include "editor/PenToolBar.h"
 #include "editor/PixelEditor.h"
 #include "shell/MainForm.h"
@@ -41,12 +41,6 @@ public:
 private:
     std::function<void(const QRegion&)> m_seen;
 };
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The status texts a child window sent, by panel.
 struct StatusPanels {
@@ -512,7 +506,7 @@ private slots:
         };
         first->setWindowShowingFile(showing);
         first->document().modified = true;
-        const QByteArray secondBytes = readAll(path("second.pix"));
+        const QByteArray secondBytes = test::fileBytes(path("second.pix"));
 
         m_dialogs.saveChoices << path("second") << path("second.pix");
         QVERIFY(!first->SaveFontLib(true));
@@ -523,7 +517,7 @@ private slots:
                 + "\" shows that file. Close it first, or choose another name.");
         QCOMPARE(first->fileName(), path("first.pix"));
         QVERIFY(first->document().modified);
-        QCOMPARE(readAll(path("second.pix")), secondBytes);
+        QCOMPARE(test::fileBytes(path("second.pix")), secondBytes);
 
         // Its own file is no other window's.
         m_dialogs.saveChoices << path("first.pix");
@@ -628,4 +622,4 @@ private slots:
 };
 
 QTEST_MAIN(MDIChildTest)
-#include "MDIChildTest.moc"
+#include "MDIChild_test.moc"

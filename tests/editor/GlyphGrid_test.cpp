@@ -298,4 +298,4 @@ private slots:
 };
 
 QTEST_MAIN(GlyphGridTest)
-#include "GlyphGridTest.moc"
+#include "GlyphGrid_test.moc"

@@ -37,4 +37,4 @@ private slots:
 };
 
 QTEST_MAIN(FileFilterTest)
-#include "FileFilterTest.moc"
+#include "FileFilter_test.moc"
