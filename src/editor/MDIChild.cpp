@@ -111,14 +111,19 @@ bool TMDIChild::LoadFontLib(const QString& path)
         tellWhyNotRead(read.message());
         return false;
     }
-    m_document.fontLib = std::move(read).value();
+    takeFont(std::move(read).value());
+    setFileName(path);
+    m_document.modified = false;
+    return true;
+}
+
+void TMDIChild::takeFont(FontLib font)
+{
+    m_document.fontLib = std::move(font);
     SetupEditor(m_document.glyphWidth(), m_document.glyphHeight());
     SetupGrid();
     m_document.fontReady = true;
     m_grid->repaintGlyphs();
-    setFileName(path);
-    m_document.modified = false;
-    return true;
 }
 
 void TMDIChild::tellWhyNotRead(const std::string& message)

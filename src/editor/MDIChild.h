@@ -39,6 +39,9 @@ public:
     // Reads a font file into this fresh window; false, after telling the user why, when it
     // cannot be read or is not a usable font. The caller closes the window then.
     bool LoadFontLib(const QString& path);
+    // Puts a whole font, read or made, in place in this fresh window: sets up the editor and
+    // the grid for it and shows it. The caller sets the name and the modified flag.
+    void takeFont(FontLib font);
     // Writes the font; asks for a name first when saveAs is set or the font is untitled.
     // False when the user cancelled, the name is that of a font open in another window, or
     // the file could not be written (the user is told why).
