@@ -117,6 +117,16 @@ bool TMDIChild::LoadFontLib(const QString& path)
     return true;
 }
 
+bool TMDIChild::changeGlyphs(const GlyphChange& change, const QString& /*stepName*/)
+{
+    const Result<GlyphChange> undo = m_document.replaceGlyphs(change);
+    if (!undo) {
+        m_dialogs.warn(this, messageCaption, QString::fromStdString(undo.message()));
+        return false;
+    }
+    return true;
+}
+
 void TMDIChild::takeFont(FontLib font)
 {
     m_document.fontLib = std::move(font);

@@ -42,6 +42,10 @@ public:
     // Puts a whole font, read or made, in place in this fresh window: sets up the editor and
     // the grid for it and shows it. The caller sets the name and the modified flag.
     void takeFont(FontLib font);
+    // Every command that changes glyphs of the font in place (paste, transforms, import of
+    // glyphs) goes through here, as one step named stepName ("Paste"). False, after telling
+    // the user why, when the change does not fit the font; nothing changes then.
+    bool changeGlyphs(const GlyphChange& change, const QString& stepName);
     // Writes the font; asks for a name first when saveAs is set or the font is untitled.
     // False when the user cancelled, the name is that of a font open in another window, or
     // the file could not be written (the user is told why).
