@@ -1,23 +1,17 @@
 #pragma once
 
-#include "shell/CommandContext.h"
+#include "editor/ExchangeCommand.h"
 
 namespace tessellon {
 
-// Copy: the selected glyphs go to the clipboard as one picture. Enabled while
-// the active child window has a glyph selection.
-class EditCopyCommand final : public MainCommand {
+// Copy: the selected glyphs go to the clipboard as one picture. Enabled while the
+// active child window has glyphs selected.
+class EditCopyCommand final : public ExchangeCommand {
 public:
-    explicit EditCopyCommand(const CommandContext& context)
-        : m_context(context)
-    {
-    }
+    using ExchangeCommand::ExchangeCommand;
 
     void Execute() override;
     bool Update() const override;
-
-private:
-    const CommandContext& m_context;
 };
 
 } // namespace tessellon

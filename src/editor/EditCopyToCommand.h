@@ -1,23 +1,17 @@
 #pragma once
 
-#include "shell/CommandContext.h"
+#include "editor/ExchangeCommand.h"
 
 namespace tessellon {
 
 // Copy To: the selected glyphs go into a .bmp file that the user names; whatever
 // extension the name has becomes .bmp. Enabled as Copy is.
-class EditCopyToCommand final : public MainCommand {
+class EditCopyToCommand final : public ExchangeCommand {
 public:
-    explicit EditCopyToCommand(const CommandContext& context)
-        : m_context(context)
-    {
-    }
+    using ExchangeCommand::ExchangeCommand;
 
     void Execute() override;
     bool Update() const override;
-
-private:
-    const CommandContext& m_context;
 };
 
 } // namespace tessellon

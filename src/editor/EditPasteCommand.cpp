@@ -1,8 +1,6 @@
 #include "editor/EditPasteCommand.h"
 
-#include "editor/ChildExchange.h"
 #include "editor/ExchangeClipboard.h"
-#include "editor/MDIChild.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -11,8 +9,8 @@ namespace tessellon {
 
 void EditPasteCommand::Execute()
 {
-    if (TMDIChild* child = m_context.windows.activeChild()) {
-        ChildExchange(*child, m_context.dialogs).PasteGlyphs();
+    if (std::optional<ChildExchange> exchange = activeExchange()) {
+        exchange->PasteGlyphs();
     }
 }
 

@@ -1,7 +1,5 @@
 #include "editor/EditPasteFromCommand.h"
 
-#include "editor/ChildExchange.h"
-#include "editor/MDIChild.h"
 #include "editor/UserDialogs.h"
 
 namespace tessellon {
@@ -18,14 +16,14 @@ namespace {
 
 void EditPasteFromCommand::Execute()
 {
-    TMDIChild* child = m_context.windows.activeChild();
-    if (!child) {
+    std::optional<ChildExchange> exchange = activeExchange();
+    if (!exchange) {
         return;
     }
     const QString chosen
         = m_context.dialogs.chooseFileToOpen(m_context.windows.frameWindow(), pictureFilter);
     if (!chosen.isEmpty()) {
-        ChildExchange(*child, m_context.dialogs).PasteGlyphs(chosen);
+        exchange->PasteGlyphs(chosen);
     }
 }
 

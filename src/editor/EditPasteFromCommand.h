@@ -1,23 +1,17 @@
 #pragma once
 
-#include "shell/CommandContext.h"
+#include "editor/ExchangeCommand.h"
 
 namespace tessellon {
 
 // Paste from: a picture file that the user chooses goes into the glyphs at the
 // selection. Enabled while a child window is active.
-class EditPasteFromCommand final : public MainCommand {
+class EditPasteFromCommand final : public ExchangeCommand {
 public:
-    explicit EditPasteFromCommand(const CommandContext& context)
-        : m_context(context)
-    {
-    }
+    using ExchangeCommand::ExchangeCommand;
 
     void Execute() override;
     bool Update() const override;
-
-private:
-    const CommandContext& m_context;
 };
 
 } // namespace tessellon

@@ -13,7 +13,8 @@ namespace {
     // The first of the clipboard's formats that is a picture Qt can decode.
     QString readablePictureFormat(const QMimeData& data)
     {
-        const QList<QByteArray> readable = QImageReader::supportedMimeTypes();
+        // Asked whenever the program goes idle; the readers Qt has do not change during a run.
+        static const QList<QByteArray> readable = QImageReader::supportedMimeTypes();
         for (const QString& format : data.formats()) {
             if (readable.contains(format.toLatin1())) {
                 return format;
