@@ -195,18 +195,6 @@ private slots:
         QCOMPARE(test::fileBytes(path), QByteArray("old"));
     }
 
-    void copyPictureIsTheSelectionBlackOnWhite()
-    {
-        const FontLib font = test::numberedFont(12, 16, 40);
-        const Result<QImage> picture = copyPicture(font, { 6, 2, 9, 2 });
-        QVERIFY(picture.ok());
-        QCOMPARE(picture->size(), QSize(48, 16));
-        const QImage right = picture->copy(24, 0, 24, 16);
-        QVERIFY(inkOf(right).isEmpty());
-        QCOMPARE(right.pixel(0, 0), qRgb(255, 255, 255));
-        QVERIFY(!inkOf(*picture).isEmpty());
-    }
-
     void clipboardHoldsABitmap_data()
     {
         QTest::addColumn<QString>("format");

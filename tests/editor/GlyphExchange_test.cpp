@@ -59,14 +59,6 @@ namespace {
         return picture;
     }
 
-    TEST(HasGlyphSelection, NeedsAGlyphRow)
-    {
-        EXPECT_FALSE(HasGlyphSelection({ 0, 0, 3, 0 }));
-        EXPECT_FALSE(HasGlyphSelection({}));
-        EXPECT_TRUE(HasGlyphSelection({ 0, 1, 0, 1 }));
-        EXPECT_TRUE(HasGlyphSelection({ 31, 2048, 31, 2048 }));
-    }
-
     TEST(CopyPictureSize, IsTheSelectionInGlyphs)
     {
         struct Case {
