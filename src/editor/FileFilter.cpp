@@ -15,13 +15,15 @@ namespace {
         return result.join(' ');
     }
 
-    // A description that already ends in its own "(patterns)" gets them replaced, so
-    // that the list does not show the patterns twice.
+    // A description that already ends in its own "(patterns)", as written in the filter or
+    // as Qt shows them, gets them replaced, so that the list does not show them twice.
     QString qtEntry(QString description, const QString& patterns)
     {
-        const QString shown = "(" + patterns + ")";
-        if (description.endsWith(shown)) {
-            description.chop(shown.size());
+        for (const QString& shown : { "(" + patterns + ")", "(" + qtPatterns(patterns) + ")" }) {
+            if (description.endsWith(shown)) {
+                description.chop(shown.size());
+                break;
+            }
         }
         return description.trimmed() + " (" + qtPatterns(patterns) + ")";
     }

@@ -1,6 +1,10 @@
 #include "shell/MainForm.h"
 
 #include "document/PixFileName.h"
+#include "editor/EditCopyCommand.h"
+#include "editor/EditCopyToCommand.h"
+#include "editor/EditPasteCommand.h"
+#include "editor/EditPasteFromCommand.h"
 #include "editor/MDIChild.h"
 #include "editor/UserDialogs.h"
 #include "shell/AboutBox.h"
@@ -97,6 +101,10 @@ void TMainForm::connectActions()
     m_commands.bind(
         a.FileSaveAs1, [this] { FileSaveAs1Execute(); }, childActive);
     m_commands.bind(a.FileExit1, [this] { FileExit1Execute(); });
+    m_commands.bind(a.EditCopy1, std::make_unique<EditCopyCommand>(m_context));
+    m_commands.bind(a.EditPaste1, std::make_unique<EditPasteCommand>(m_context));
+    m_commands.bind(a.EditCopyTo, std::make_unique<EditCopyToCommand>(m_context));
+    m_commands.bind(a.EditPasteFrom, std::make_unique<EditPasteFromCommand>(m_context));
     connectWindowCommands();
     m_commands.bind(a.HelpAbout1, [this] { HelpAbout1Execute(); });
     m_commands.bind(a.HelpHelp1, [this] { HelpHelp1Execute(); });

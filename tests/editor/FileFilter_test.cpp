@@ -13,6 +13,12 @@ private slots:
         QCOMPARE(qtFileFilter("Font pixel file (*.pix)|*.pix"), QString("Font pixel file (*.pix)"));
     }
 
+    void patternsShownAsQtShowsThemAreNotRepeated()
+    {
+        QCOMPARE(qtFileFilter("Pictures (*.png *.bmp *.pbm *.gif)|*.png;*.bmp;*.pbm;*.gif"),
+            QString("Pictures (*.png *.bmp *.pbm *.gif)"));
+    }
+
     void everyFileMeansEveryFile()
     {
         QCOMPARE(qtFileFilter("Font pixel file (*.pix)|*.pix|All files (*.*)|*.*"),

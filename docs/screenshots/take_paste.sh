@@ -1,0 +1,55 @@
+#!/bin/sh
+# Remakes glyph-paste.png: starts the editor in a virtual X display (xvfb-run), opens a
+# sample font through File > Open, maximises its window, selects the letters A to H and a to h,
+# copies them with Ctrl+C and pastes them with Ctrl+V over the Cyrillic letters further down,
+# which leaves the pasted block selected. Needs xvfb, xdotool and imagemagick; it builds what
+# it needs in BUILD_DIR (default build-bench).
+set -eu
+cd "$(dirname "$0")/../.."
+BUILD_DIR=${BUILD_DIR:-build-bench}
+export BUILD_DIR
+if [ -z "${TESSELLON_IN_XVFB:-}" ]; then
+    bench/build_targets.sh tessellon make_sample_pix
+    exec env TESSELLON_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x900x24" "$0" "$@"
+fi
+
+OUT=docs/screenshots
+WORK=$(mktemp -d)
+"$BUILD_DIR/bench/editor/make_sample_pix" "$WORK/sample.pix" 12 16 >/dev/null
+"$BUILD_DIR/bin/tessellon" >/dev/null 2>&1 &
+EDITOR=$!
+trap 'kill $EDITOR 2>/dev/null; rm -rf "$WORK"' EXIT
+sleep 2
+
+main=$(xdotool search --name '^Tessellon$' | head -1)
+xdotool windowsize "$main" 1000 700
+xdotool windowfocus "$main"
+sleep 0.5
+xdotool key ctrl+o
+sleep 1.5
+xdotool type --delay 20 "$WORK/sample.pix"
+xdotool key Return
+sleep 1.5
+# Maximise the font's window, so that every grid column shows.
+xdotool mousemove 517 94 click 1
+sleep 1
+
+# Cell (column c, row r) of the grid lies at x = GRID_X + 13 c, y = GRID_Y + 17 (r - 1).
+GRID_X=${GRID_X:-203}
+GRID_Y=${GRID_Y:-109}
+cell() { echo "$((GRID_X + 13 * $1)) $((GRID_Y + 17 * ($2 - 1)))"; }
+# Drag over rows 2 and 3, columns 0 to 7 (A to H, a to h), then copy.
+xdotool mousemove $(cell 0 2) mousedown 1 sleep 0.2 mousemove $(cell 3 3) sleep 0.2 \
+    mousemove $(cell 7 3) sleep 0.2 mouseup 1
+sleep 0.3
+xdotool key ctrl+c
+sleep 0.5
+# Paste at row 7, column 14, over Cyrillic letters.
+xdotool mousemove $(cell 14 7) click 1
+sleep 0.3
+xdotool key ctrl+v
+sleep 0.5
+xdotool mousemove 700 560
+sleep 1
+import -window root -crop 1000x700+0+0 "$OUT/glyph-paste.png"
+echo "screenshot written to $OUT/glyph-paste.png"
