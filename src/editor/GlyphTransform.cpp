@@ -56,8 +56,13 @@ namespace {
 
     void flipRow(Row row, int width)
     {
-        std::reverse(row.begin(), row.end());
-        std::transform(row.begin(), row.end(), row.begin(), reversedBits);
+        // The bytes in reverse order, each with its bits reversed, in one pass.
+        for (std::size_t left = 0, right = row.size() - 1; left <= right && right < row.size();
+             ++left, --right) {
+            const std::uint8_t leftBits = reversedBits(row[left]);
+            row[left] = reversedBits(row[right]);
+            row[right] = leftBits;
+        }
         // The padding, now at the left, goes back to the right.
         const int padding = static_cast<int>(row.size()) * 8 - width;
         if (padding > 0) {
@@ -115,33 +120,81 @@ namespace {
 
 } // namespace
 
+namespace {
+
+    // Transforms that work on each row alone, so that the rows of many glyphs, one after
+    // the other, can be transformed in one pass.
+    bool actsRowByRow(GlyphTransform transform)
+    {
+        return transform != GlyphTransform::ShiftUp && transform != GlyphTransform::ShiftDown
+            && transform != GlyphTransform::FlipVertically;
+    }
+
+    void transformRows(GlyphTransform transform, std::span<std::uint8_t> rows, int width)
+    {
+        const std::size_t rowBytes = rowBytesFor(width);
+        switch (transform) {
+        case GlyphTransform::ShiftLeft:
+            return forEachRow(rows, rowBytes, [](Row row) { shiftBitsLeft(row, 1); });
+        case GlyphTransform::ShiftRight:
+            return forEachRow(rows, rowBytes, [width](Row row) { shiftRowRight(row, width); });
+        case GlyphTransform::FlipHorizontally:
+            return forEachRow(rows, rowBytes, [width](Row row) { flipRow(row, width); });
+        case GlyphTransform::Invert:
+            return forEachRow(rows, rowBytes, [width](Row row) { invertRow(row, width); });
+        case GlyphTransform::Clear:
+            return std::fill(rows.begin(), rows.end(), 0);
+        case GlyphTransform::Bold:
+            return forEachRow(rows, rowBytes, [width](Row row) { emboldenRow(row, width); });
+        default:
+            return;
+        }
+    }
+
+    void transformColumns(GlyphTransform transform, std::span<std::uint8_t> glyph, int width)
+    {
+        const std::size_t rowBytes = rowBytesFor(width);
+        switch (transform) {
+        case GlyphTransform::ShiftUp:
+            return shiftRows(glyph, rowBytes, true);
+        case GlyphTransform::ShiftDown:
+            return shiftRows(glyph, rowBytes, false);
+        case GlyphTransform::FlipVertically:
+            return flipRows(glyph, rowBytes);
+        default:
+            return;
+        }
+    }
+
+} // namespace
+
 void transformGlyph(GlyphTransform transform, std::span<std::uint8_t> glyph, int width, int height)
 {
-    const std::size_t rowBytes = rowBytesFor(width);
-    if (width < 1 || height < 1 || glyph.size() != rowBytes * height) {
+    if (width < 1 || height < 1 || glyph.size() != rowBytesFor(width) * height) {
         return;
     }
-    switch (transform) {
-    case GlyphTransform::ShiftUp:
-        return shiftRows(glyph, rowBytes, true);
-    case GlyphTransform::ShiftDown:
-        return shiftRows(glyph, rowBytes, false);
-    case GlyphTransform::ShiftLeft:
-        return forEachRow(glyph, rowBytes, [](Row row) { shiftBitsLeft(row, 1); });
-    case GlyphTransform::ShiftRight:
-        return forEachRow(glyph, rowBytes, [width](Row row) { shiftRowRight(row, width); });
-    case GlyphTransform::FlipHorizontally:
-        return forEachRow(glyph, rowBytes, [width](Row row) { flipRow(row, width); });
-    case GlyphTransform::FlipVertically:
-        return flipRows(glyph, rowBytes);
-    case GlyphTransform::Invert:
-        return forEachRow(glyph, rowBytes, [width](Row row) { invertRow(row, width); });
-    case GlyphTransform::Clear:
-        return std::fill(glyph.begin(), glyph.end(), 0);
-    case GlyphTransform::Bold:
-        return forEachRow(glyph, rowBytes, [width](Row row) { emboldenRow(row, width); });
+    if (actsRowByRow(transform)) {
+        transformRows(transform, glyph, width);
+    } else {
+        transformColumns(transform, glyph, width);
     }
 }
+
+namespace {
+
+    void transformRun(GlyphTransform transform, std::span<std::uint8_t> pixels, const FontLib& font)
+    {
+        const int width = font.info.glyphWidth;
+        if (actsRowByRow(transform)) {
+            transformRows(transform, pixels, width);
+            return;
+        }
+        for (std::size_t start = 0; start < pixels.size(); start += font.glyphBytes()) {
+            transformColumns(transform, pixels.subspan(start, font.glyphBytes()), width);
+        }
+    }
+
+} // namespace
 
 GlyphChange transformGlyphs(
     const FontLib& font, std::span<const std::uint32_t> indexes, GlyphTransform transform)
@@ -159,11 +212,7 @@ GlyphChange transformGlyphs(
         }
         const auto count = static_cast<std::uint32_t>(end - i);
         change.runs.push_back(copyGlyphs(font, indexes[i], count, false));
-        std::span<std::uint8_t> pixels(change.runs.back().pixels);
-        for (std::size_t start = 0; start < pixels.size(); start += font.glyphBytes()) {
-            transformGlyph(transform, pixels.subspan(start, font.glyphBytes()),
-                font.info.glyphWidth, font.info.glyphHeight);
-        }
+        transformRun(transform, change.runs.back().pixels, font);
         i = end;
     }
     return change;
