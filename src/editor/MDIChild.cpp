@@ -197,6 +197,7 @@ void TMDIChild::redo()
 
 void TMDIChild::takeFont(FontLib font)
 {
+    m_editor->endStroke();
     m_document.fontLib = std::move(font);
     // Steps of another font would not fit this one; a font put in place counts as unsaved
     // until it is saved (a font read from its file is marked saved by the reader).

@@ -194,10 +194,15 @@ private slots:
         const auto child = openChild(m_font);
         child->gridFontLib().selectCells({ 1, 1, 1, 1 });
         child->transform(GlyphTransform::Clear);
+        // A stroke still in progress belongs to the old font's picture as well.
+        QTest::mousePress(&child->imgEdit(), Qt::LeftButton, {}, QPoint(5, 5));
         child->takeFont(test::numberedFont(12, 4, 3));
+        QVERIFY(!child->history().stack().canUndo());
+        QTest::mouseRelease(&child->imgEdit(), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!child->history().stack().canUndo());
         child->undo();
         QCOMPARE(fontOf(*child).pixelData, test::numberedFont(12, 4, 3).pixelData);
+        QCOMPARE(child->document().editBuffer, Bytes(12 * 4, 0));
     }
 
     void aChangeThatDoesNotFitIsRefusedAndIsNoStep()
