@@ -16,7 +16,6 @@ namespace {
 
     // Lines between cells take one pixel of each section.
     constexpr int gridLineWidth = 1;
-    constexpr int wheelNotch = 120;
 
     void useFixedSections(QHeaderView& header, int size)
     {
@@ -158,9 +157,7 @@ void GlyphGrid::wheelEvent(QWheelEvent* event)
         QTableView::wheelEvent(event);
         return;
     }
-    m_wheelTurn += event->angleDelta().y();
-    const int steps = m_wheelTurn / wheelNotch;
-    m_wheelTurn -= steps * wheelNotch;
+    const int steps = m_wheel.turn(event->angleDelta().y());
     if (steps != 0) {
         emit scaleRequested(steps);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/GridGeometry.h"
+#include "editor/WheelNotches.h"
 
 #include <QTableView>
 
@@ -64,7 +65,7 @@ private:
     GlyphGridModel* m_model;
     GlyphCellDelegate* m_delegate;
     int m_scale = 1;
-    int m_wheelTurn = 0;
+    WheelNotches m_wheel;
 };
 
 } // namespace tessellon

@@ -13,9 +13,6 @@ namespace {
 
     QColor toQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
 
-    // One notch of a mouse wheel.
-    constexpr int wheelNotch = 120;
-
     std::optional<GlyphTransform> shiftForKey(int key)
     {
         switch (key) {
@@ -231,10 +228,7 @@ void PixelEditor::wheelEvent(QWheelEvent* event)
         QWidget::wheelEvent(event);
         return;
     }
-    // Touchpads turn in small parts of a notch: a step for every whole notch.
-    m_wheelTurn += event->angleDelta().y();
-    const int steps = m_wheelTurn / wheelNotch;
-    m_wheelTurn -= steps * wheelNotch;
+    const int steps = m_wheel.turn(event->angleDelta().y());
     if (steps != 0) {
         emit zoomRequested(steps);
     }

@@ -2,6 +2,7 @@
 
 #include "editor/GlyphTransform.h"
 #include "editor/PixelLine.h"
+#include "editor/WheelNotches.h"
 
 #include <QImage>
 #include <QWidget>
@@ -73,7 +74,7 @@ private:
     // The stroke in progress: the picture before it and the last pixel it reached.
     std::optional<std::vector<std::uint8_t>> m_strokeBefore;
     PixelPoint m_strokeEnd;
-    int m_wheelTurn = 0;
+    WheelNotches m_wheel;
 };
 
 } // namespace tessellon
