@@ -6,6 +6,7 @@
 //     scroll step itself (scroll, then paint what it uncovered) as a user gets it.
 // Prints the figures; it is not a test.
 
+#include "FullFont.h"
 #include "document/FontLib.h"
 #include "document/PixWriter.h"
 #include "editor/GlyphGrid.h"
@@ -30,21 +31,8 @@ using namespace tessellon;
 
 namespace {
 
-constexpr std::uint32_t glyphCount = 65536;
-constexpr int glyphSide = 16;
-
-FontLib fullFont()
-{
-    FontLib font = FontLib::blank(glyphSide, glyphSide, glyphCount, true);
-    for (std::uint32_t i = 0; i < glyphCount; ++i) {
-        auto bytes = font.glyph(i);
-        for (std::size_t b = 0; b < bytes.size(); ++b) {
-            bytes[b] = static_cast<std::uint8_t>((i * 131 + b * 17) ^ (i >> 3));
-        }
-        (*font.codeTable)[i] = static_cast<std::uint16_t>(i);
-    }
-    return font;
-}
+constexpr std::uint32_t glyphCount = bench::fullGlyphCount;
+constexpr int glyphSide = bench::fullGlyphSide;
 
 // Notes when a widget has received a paint event.
 class PaintWatch : public QObject {
@@ -103,7 +91,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QTemporaryDir folder;
     const QString path = folder.filePath("full.pix");
-    if (!writePixFile(QFile::encodeName(path).toStdString(), fullFont())) {
+    if (!writePixFile(QFile::encodeName(path).toStdString(), bench::fullFont())) {
         std::fputs("editor_grid_bench: cannot write the font\n", stderr);
         return 1;
     }

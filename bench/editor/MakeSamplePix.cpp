@@ -35,6 +35,8 @@ std::vector<std::uint16_t> sampleCodes()
     for (std::uint16_t code = 0x410; code <= 0x44f; ++code) {
         codes.push_back(code);
     }
+    // Last, so that the letters keep their places in the grid: text previews need it.
+    codes.push_back(0x20);
     return codes;
 }
 

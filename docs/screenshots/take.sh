@@ -1,7 +1,8 @@
 #!/bin/sh
 # Remakes the screenshots of this folder: starts the editor in a virtual X display (xvfb-run),
 # opens a sample font through File > Open, loads "A" into the pixel editor, draws on it, opens
-# the Edit and Window menus, and shows the about box. Needs xvfb, xdotool and imagemagick; it
+# the Edit, Glyph and Window menus, shows the text preview in its three colour schemes, and
+# shows the about box. Needs xvfb, xdotool and imagemagick; it
 # builds what it needs in BUILD_DIR (default build-bench).
 set -eu
 cd "$(dirname "$0")/../.."
@@ -29,12 +30,14 @@ sleep 1.5
 xdotool type --delay 20 "$WORK/sample.pix"
 xdotool key Return
 sleep 1.5
-# Double-click "A" (grid row 2, column 0), draw a stroke, rest on the white pen.
+# Double-click "A" (grid row 2, column 0), draw a stroke across it, rest on the white pen
+# (its hint in the status bar, taken before its tooltip would cover the edit buffer's bar).
 xdotool mousemove 206 150 click --repeat 2 --delay 80 1
 sleep 0.5
-xdotool mousemove 85 180 mousedown 1 sleep 0.1 mousemove 95 180 sleep 0.1 mouseup 1
+xdotool mousemove 25 300 mousedown 1 sleep 0.1 mousemove 115 280 sleep 0.1 mouseup 1
+sleep 1
 xdotool mousemove 64 127
-sleep 1.5
+sleep 0.3
 import -window root -crop 1000x700+0+0 "$OUT/main-window.png"
 
 # The Edit and Window menus with their entries' pictures.
@@ -45,6 +48,36 @@ for menu in edit:e window:w; do
     import -window root -crop 420x260+0+0 "$OUT/${menu%:*}-menu.png"
     xdotool key Escape
     sleep 0.5
+done
+
+# The Glyph menu over the font window, the picture still marked as not written.
+xdotool windowfocus "$main"
+xdotool key alt+g
+sleep 1
+import -window root -crop 560x510+0+0 "$OUT/glyph-menu.png"
+xdotool key Escape
+sleep 0.5
+
+# The text preview under the grid of the maximised font window, made taller, in each of its
+# colour schemes: text typed, the 160 x 128 display at 2x.
+xdotool mousemove 300 94 click --repeat 2 --delay 80 1
+sleep 1
+xdotool key alt+v
+sleep 0.5
+xdotool key t
+sleep 1
+xdotool mousemove 598 460 mousedown 1 sleep 0.2 mousemove 598 380 sleep 0.2 mousemove 598 300 \
+    sleep 0.2 mouseup 1
+sleep 0.5
+xdotool mousemove 600 314 click 1
+xdotool key ctrl+a
+xdotool type --delay 30 'Hello, world! Привет ΑΒΓΔ 12:45 €'
+xdotool key Tab Down Down Tab Tab
+xdotool mousemove 900 200
+for scheme in oled lcd paper; do
+    sleep 1
+    import -window root -crop 804x386+196+296 "$OUT/text-preview-$scheme.png"
+    xdotool key Down
 done
 
 xdotool windowfocus "$main"

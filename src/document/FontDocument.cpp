@@ -1,5 +1,7 @@
 #include "document/FontDocument.h"
 
+#include "document/PixelPicture.h"
+
 #include <algorithm>
 
 namespace tessellon {
@@ -99,6 +101,7 @@ bool FontDocument::ReadGlyph(const RgbImage& image, int x0, int y0, std::uint32_
 void FontDocument::resetEditBuffer()
 {
     editBuffer.assign(static_cast<std::size_t>(glyphWidth()) * glyphHeight(), 0);
+    editGlyph.reset();
 }
 
 bool FontDocument::LoadEditBuffer(std::uint32_t index)
@@ -106,12 +109,8 @@ bool FontDocument::LoadEditBuffer(std::uint32_t index)
     if (!fontLib.hasGlyph(index)) {
         return false;
     }
-    resetEditBuffer();
-    for (int y = 0; y < glyphHeight(); ++y) {
-        for (int x = 0; x < glyphWidth(); ++x) {
-            editBuffer[y * glyphWidth() + x] = fontLib.pixel(index, x, y) ? 1 : 0;
-        }
-    }
+    editBuffer = unpackPicture(fontLib.glyph(index), glyphWidth(), glyphHeight());
+    editGlyph = index;
     return true;
 }
 
@@ -120,25 +119,39 @@ bool FontDocument::StoreEditBuffer(std::uint32_t index)
     if (!fontLib.hasGlyph(index)) {
         return false;
     }
-    if (editBuffer.size() != static_cast<std::size_t>(glyphWidth()) * glyphHeight()) {
+    if (!editBufferFits()) {
         resetEditBuffer();
     }
-    const GlyphChange change { { GlyphRun { index, 1, packEditBuffer(), {} } } };
-    return replaceGlyphs(change).ok();
+    if (!replaceGlyphs(editBufferChange(index)).ok()) {
+        return false;
+    }
+    editGlyph = index;
+    return true;
 }
 
-std::vector<std::uint8_t> FontDocument::packEditBuffer() const
+GlyphChange FontDocument::editBufferChange(std::uint32_t index) const
 {
-    std::vector<std::uint8_t> bytes(fontLib.glyphBytes(), 0);
-    const std::size_t rowBytes = fontLib.rowBytes();
-    for (int y = 0; y < glyphHeight(); ++y) {
-        for (int x = 0; x < glyphWidth(); ++x) {
-            if (editBuffer[y * glyphWidth() + x] == 1) {
-                bytes[y * rowBytes + x / 8] |= pixelMask(x);
-            }
-        }
+    if (!fontLib.hasGlyph(index) || !editBufferFits()) {
+        return {};
     }
-    return bytes;
+    return { { GlyphRun { index, 1, packPicture(editBuffer, glyphWidth(), glyphHeight()), {} } } };
+}
+
+bool FontDocument::editBufferUnwritten() const
+{
+    if (!editBufferFits()) {
+        return false;
+    }
+    if (!editGlyph || !fontLib.hasGlyph(*editGlyph)) {
+        return std::find(editBuffer.begin(), editBuffer.end(), 1) != editBuffer.end();
+    }
+    // Pixels, not bytes: padding bits a file brought along are no part of the picture.
+    return editBuffer != unpackPicture(fontLib.glyph(*editGlyph), glyphWidth(), glyphHeight());
+}
+
+bool FontDocument::editBufferFits() const
+{
+    return editBuffer.size() == static_cast<std::size_t>(glyphWidth()) * glyphHeight();
 }
 
 } // namespace tessellon

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,6 +37,8 @@ public:
     bool fontReady = false;
     // The pixel editor's picture, row-major, one byte per pixel: 1 ink, 0 background.
     std::vector<std::uint8_t> editBuffer;
+    // The glyph the edit buffer was last loaded from or written into; none before that.
+    std::optional<std::uint32_t> editGlyph;
     Rgb penColor = black;
     int zoom = defaultZoom;
 
@@ -58,12 +61,18 @@ public:
     // Rebuilds glyph index from the image (changeFromImage) through replaceGlyphs.
     bool ReadGlyph(const RgbImage& image, int x0, int y0, std::uint32_t index);
 
-    // A blank edit buffer of the font's glyph size.
+    // A blank edit buffer of the font's glyph size, from no glyph.
     void resetEditBuffer();
     // Copies glyph index into the edit buffer.
     bool LoadEditBuffer(std::uint32_t index);
     // Rebuilds glyph index from the edit buffer through replaceGlyphs.
     bool StoreEditBuffer(std::uint32_t index);
+    // The change that StoreEditBuffer applies: glyph index rebuilt from the edit buffer.
+    // Empty for an index at or beyond glyphCount or an edit buffer of the wrong size.
+    GlyphChange editBufferChange(std::uint32_t index) const;
+    // Whether the edit buffer shows what no glyph holds yet: it differs from editGlyph, or,
+    // from no glyph, it has ink.
+    bool editBufferUnwritten() const;
 
     int glyphWidth() const { return fontLib.info.glyphWidth; }
     int glyphHeight() const { return fontLib.info.glyphHeight; }
@@ -71,7 +80,7 @@ public:
 private:
     Status checkRun(const GlyphRun& run) const;
     void applyRun(const GlyphRun& run);
-    std::vector<std::uint8_t> packEditBuffer() const;
+    bool editBufferFits() const;
 
     std::vector<std::pair<ListenerId, GlyphsListener>> m_listeners;
     ListenerId m_nextListener = 0;

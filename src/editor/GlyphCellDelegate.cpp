@@ -23,7 +23,7 @@ void GlyphCellDelegate::paint(
 
 QSize GlyphCellDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const
 {
-    return { m_document.glyphWidth(), m_document.glyphHeight() };
+    return { m_document.glyphWidth() * m_scale, m_document.glyphHeight() * m_scale };
 }
 
 void GlyphCellDelegate::gridFontLibDrawCell(
@@ -46,7 +46,11 @@ void GlyphCellDelegate::gridFontLibDrawCell(
         m_cellImage = QImage(glyphSize, QImage::Format_RGB32);
     }
     drawGlyphCell(m_document.fontLib, static_cast<std::uint32_t>(index), m_cellImage, background);
-    painter.drawImage(cell.topLeft(), m_cellImage);
+    if (m_scale == 1) {
+        painter.drawImage(cell.topLeft(), m_cellImage);
+    } else {
+        painter.drawImage(QRect(cell.topLeft(), glyphSize * m_scale), m_cellImage);
+    }
 }
 
 } // namespace tessellon

@@ -5,6 +5,8 @@
 #include "editor/GlyphGridModel.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -48,12 +50,26 @@ GlyphGrid::GlyphGrid(FontDocument& document, QWidget* parent)
 
 void GlyphGrid::setupHeader()
 {
-    useFixedSections(*horizontalHeader(), m_document.glyphWidth() + gridLineWidth);
-    useFixedSections(*verticalHeader(), m_document.glyphHeight() + gridLineWidth);
-    horizontalHeader()->setFixedHeight(m_document.glyphHeight() + gridLineWidth);
+    const int cellWidth = m_document.glyphWidth() * m_scale;
+    const int cellHeight = m_document.glyphHeight() * m_scale;
+    useFixedSections(*horizontalHeader(), cellWidth + gridLineWidth);
+    useFixedSections(*verticalHeader(), cellHeight + gridLineWidth);
+    horizontalHeader()->setFixedHeight(cellHeight + gridLineWidth);
     QFont headerFont = font();
-    headerFont.setPixelSize(std::clamp(m_document.glyphHeight() - 3, 6, 12));
+    headerFont.setPixelSize(std::clamp(cellHeight - 3, 6, 12));
     horizontalHeader()->setFont(headerFont);
+}
+
+void GlyphGrid::setScale(int scale)
+{
+    m_scale = scale;
+    m_delegate->setScale(scale);
+    setupHeader();
+    const QModelIndex current = currentIndex();
+    if (current.isValid()) {
+        scrollTo(current);
+    }
+    viewport()->update();
 }
 
 void GlyphGrid::SetupGrid()
@@ -110,6 +126,42 @@ void GlyphGrid::selectCells(const GridRect& cells)
 QRect GlyphGrid::cellRect(int column, int row) const
 {
     return visualRect(m_model->index(row - 1, column));
+}
+
+QModelIndex GlyphGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex moved = QTableView::moveCursor(action, modifiers);
+    const std::uint32_t glyphCount = m_document.fontLib.info.glyphCount;
+    if (!moved.isValid() || glyphCount == 0
+        || glyphIndexAt(moved.column(), moved.row() + 1) < glyphCount) {
+        return moved;
+    }
+    const std::uint32_t last = glyphCount - 1;
+    return m_model->index(
+        static_cast<int>(last / GlyphsPerRow), static_cast<int>(last % GlyphsPerRow));
+}
+
+void GlyphGrid::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        emit loadRequested();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void GlyphGrid::wheelEvent(QWheelEvent* event)
+{
+    if (!event->modifiers().testFlag(Qt::ControlModifier)) {
+        QTableView::wheelEvent(event);
+        return;
+    }
+    const int steps = m_wheel.turn(event->angleDelta().y());
+    if (steps != 0) {
+        emit scaleRequested(steps);
+    }
+    event->accept();
 }
 
 } // namespace tessellon

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/GridGeometry.h"
+#include "editor/WheelNotches.h"
 
 #include <QTableView>
 
@@ -12,6 +13,9 @@ class GlyphGridModel;
 
 // The grid of a child window (gridFontLib): 32 columns of glyph-sized cells below a fixed
 // header row of hexadecimal digits, lines between cells, a rectangle of cells selectable.
+// The keyboard moves the selection (arrows, Page Up/Down, Home/End; Shift extends it) over
+// the glyphs; Enter asks for the selected glyph in the pixel editor. Glyphs are shown at 1x
+// to 4x their size.
 class GlyphGrid final : public QTableView {
     Q_OBJECT
 public:
@@ -33,14 +37,26 @@ public:
 
     GlyphGridModel& gridModel() { return *m_model; }
 
+    // Screen pixels per glyph pixel.
+    int scale() const { return m_scale; }
+    void setScale(int scale);
+
 signals:
     void selectedCellsChanged();
+    // Enter was pressed: the selected glyph should go into the pixel editor.
+    void loadRequested();
+    // Ctrl+wheel asked for steps scales more (or fewer, when negative).
+    void scaleRequested(int steps);
 
 protected:
     // Repaints the rectangle of cells that changed; Qt's own handling repaints the whole
     // viewport for anything larger than one cell.
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
         const QList<int>& roles = QList<int>()) override;
+    // Keyboard moves stop at the last glyph instead of the empty cells after it.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void setupHeader();
@@ -48,6 +64,8 @@ private:
     FontDocument& m_document;
     GlyphGridModel* m_model;
     GlyphCellDelegate* m_delegate;
+    int m_scale = 1;
+    WheelNotches m_wheel;
 };
 
 } // namespace tessellon

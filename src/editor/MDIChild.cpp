@@ -4,17 +4,24 @@
 #include "document/PixFileName.h"
 #include "document/PixFormat.h"
 #include "document/PixWriter.h"
+#include "editor/EditBufferBar.h"
+#include "editor/FontHistory.h"
 #include "editor/GlyphGrid.h"
 #include "editor/GlyphGridModel.h"
+#include "editor/GlyphTransformName.h"
 #include "editor/PenToolBar.h"
 #include "editor/PixelEditor.h"
+#include "editor/TextPreviewPanel.h"
+#include "editor/TextPreviewSettings.h"
 #include "editor/UserDialogs.h"
+#include "editor/ZoomLevels.h"
 
 #include <QCloseEvent>
 #include <QFile>
 #include <QMdiArea>
 #include <QMenu>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -26,6 +33,9 @@ namespace {
     const QString messageCaption = QStringLiteral("Tessellon");
     constexpr int splitterWidth = 3;
 
+    // The text preview's height when it is first shown, at most half the grid's.
+    constexpr int previewHeight = 220;
+
     std::string toPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
     QString fromPath(const std::string& name) { return QFile::decodeName(name.c_str()); }
@@ -35,18 +45,23 @@ namespace {
 TMDIChild::TMDIChild(UserDialogs& dialogs, QWidget* parent)
     : QMdiSubWindow(parent)
     , m_dialogs(dialogs)
+    , m_history(new FontHistory(m_document, this))
 {
     setObjectName("MDIChild");
     setAttribute(Qt::WA_DeleteOnClose);
     buildLayout();
     connectHandlers();
+    connectEditingKeys();
     resize(initialWidth, initialHeight);
     m_splitter->setSizes({ initialPanelLeftWidth, initialWidth - initialPanelLeftWidth });
 }
 
 TMDIChild::~TMDIChild()
 {
-    // The widgets hold on to m_document (the grid listens to it): they go before it does.
+    m_document.removeGlyphsListener(m_glyphsListener);
+    // The history's steps and the widgets hold on to m_document (the grid listens to it):
+    // they go before it does.
+    delete m_history;
     QWidget* content = widget();
     setWidget(nullptr);
     delete content;
@@ -59,27 +74,46 @@ void TMDIChild::buildLayout()
     m_splitter->setHandleWidth(splitterWidth);
     m_splitter->setChildrenCollapsible(false);
 
+    m_grid = new GlyphGrid(m_document);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_preview = new TextPreviewPanel(m_document);
+    m_preview->hide();
+    m_gridSplitter = new QSplitter(Qt::Vertical);
+    m_gridSplitter->setObjectName("SplitterPreview");
+    m_gridSplitter->setHandleWidth(splitterWidth);
+    m_gridSplitter->setChildrenCollapsible(false);
+    m_gridSplitter->addWidget(m_grid);
+    m_gridSplitter->addWidget(m_preview);
+    m_gridSplitter->setStretchFactor(0, 1);
+    m_gridSplitter->setStretchFactor(1, 0);
+
+    m_splitter->addWidget(buildPanelLeft());
+    m_splitter->addWidget(m_gridSplitter);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    setWidget(m_splitter);
+}
+
+QWidget* TMDIChild::buildPanelLeft()
+{
     m_panelLeft = new QWidget;
     m_panelLeft->setObjectName("PanelLeft");
     auto* panelLayout = new QVBoxLayout(m_panelLeft);
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->setSpacing(0);
     m_toolBar = new PenToolBar;
+    m_bufferBar = new EditBufferBar(m_document);
     m_scrollBox = new QScrollArea;
     m_scrollBox->setObjectName("ScrollBox1");
     m_scrollBox->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Clicks around the picture leave the focus, and with it the Glyph menu's target, alone.
+    m_scrollBox->setFocusPolicy(Qt::NoFocus);
     m_editor = new PixelEditor(m_document);
     m_scrollBox->setWidget(m_editor);
     panelLayout->addWidget(m_toolBar);
+    panelLayout->addWidget(m_bufferBar);
     panelLayout->addWidget(m_scrollBox, 1);
-
-    m_grid = new GlyphGrid(m_document);
-    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_splitter->addWidget(m_panelLeft);
-    m_splitter->addWidget(m_grid);
-    m_splitter->setStretchFactor(0, 0);
-    m_splitter->setStretchFactor(1, 1);
-    setWidget(m_splitter);
+    return m_panelLeft;
 }
 
 void TMDIChild::connectHandlers()
@@ -90,10 +124,30 @@ void TMDIChild::connectHandlers()
         &m_toolBar->spdColorWhite(), &QToolButton::clicked, this, &TMDIChild::spdColorBlackClick);
     connect(&m_toolBar->spdUpdate(), &QToolButton::clicked, this, &TMDIChild::spdUpdateClick);
     connect(m_grid, &GlyphGrid::selectedCellsChanged, this, &TMDIChild::gridFontLibClick);
+    connect(m_grid, &GlyphGrid::selectedCellsChanged, this, &TMDIChild::refreshBufferBar);
     connect(m_grid, &QAbstractItemView::doubleClicked, this, &TMDIChild::gridFontLibDblClick);
+    connect(m_grid, &GlyphGrid::loadRequested, this, &TMDIChild::gridFontLibDblClick);
     connect(m_grid, &QWidget::customContextMenuRequested, this, &TMDIChild::showGridMenu);
+    connect(m_grid, &GlyphGrid::scaleRequested, this, &TMDIChild::scaleGrid);
     connect(m_editor, &PixelEditor::positionChanged, this,
         [this](const QString& text) { emit statusText(1, text); });
+    connect(m_editor, &PixelEditor::strokeEnded, this, &TMDIChild::pictureStroked);
+    connect(m_editor, &PixelEditor::transformRequested, this, &TMDIChild::transformPicture);
+    connect(m_editor, &PixelEditor::zoomRequested, this, &TMDIChild::zoomEditor);
+    connect(m_history, &FontHistory::pictureRestored, this, &TMDIChild::pictureRestored);
+    // The picture's glyph may change underneath it (a paste, an undo).
+    m_glyphsListener
+        = m_document.addGlyphsListener([this](const GlyphChange&) { refreshBufferBar(); });
+}
+
+// Ctrl+Enter writes the picture back wherever the focus is in the window.
+void TMDIChild::connectEditingKeys()
+{
+    for (const int key : { Qt::Key_Return, Qt::Key_Enter }) {
+        auto* update = new QShortcut(QKeySequence(Qt::CTRL | key), this);
+        update->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(update, &QShortcut::activated, this, &TMDIChild::spdUpdateClick);
+    }
 }
 
 QString TMDIChild::fileName() const { return fromPath(m_document.fileName); }
@@ -113,27 +167,47 @@ bool TMDIChild::LoadFontLib(const QString& path)
     }
     takeFont(std::move(read).value());
     setFileName(path);
+    m_history->markSaved();
     m_document.modified = false;
     return true;
 }
 
-bool TMDIChild::changeGlyphs(const GlyphChange& change, const QString& /*stepName*/)
+bool TMDIChild::changeGlyphs(const GlyphChange& change, const QString& stepName)
 {
-    const Result<GlyphChange> undo = m_document.replaceGlyphs(change);
-    if (!undo) {
-        m_dialogs.warn(this, messageCaption, QString::fromStdString(undo.message()));
+    m_editor->endStroke();
+    const Status applied = m_history->changeGlyphs(change, stepName);
+    if (!applied) {
+        m_dialogs.warn(this, messageCaption, QString::fromStdString(applied.message()));
         return false;
     }
     return true;
 }
 
+void TMDIChild::undo()
+{
+    m_editor->endStroke();
+    m_history->stack().undo();
+}
+
+void TMDIChild::redo()
+{
+    m_editor->endStroke();
+    m_history->stack().redo();
+}
+
 void TMDIChild::takeFont(FontLib font)
 {
+    m_editor->endStroke();
     m_document.fontLib = std::move(font);
+    // Steps of another font would not fit this one; a font put in place counts as unsaved
+    // until it is saved (a font read from its file is marked saved by the reader).
+    m_history->startFont(false);
     SetupEditor(m_document.glyphWidth(), m_document.glyphHeight());
     SetupGrid();
     m_document.fontReady = true;
     m_grid->repaintGlyphs();
+    m_preview->fontReplaced();
+    refreshBufferBar();
 }
 
 void TMDIChild::tellWhyNotRead(const std::string& message)
@@ -172,6 +246,7 @@ bool TMDIChild::SaveFontLib(bool saveAs)
         return false;
     }
     m_document.fontLib.info = infoForSaving(m_document.fontLib);
+    m_history->markSaved();
     m_document.modified = false;
     return true;
 }
@@ -227,6 +302,7 @@ void TMDIChild::SetupGrid() { m_grid->SetupGrid(); }
 void TMDIChild::SetupEditor(int width, int height)
 {
     m_document.editBuffer.assign(static_cast<std::size_t>(width) * height, 0);
+    m_document.editGlyph.reset();
     m_editor->setupPicture(width, height);
     const int pictureWidth = m_editor->picture().width();
     if (pictureWidth >= panelLeftWidth()) {
@@ -256,6 +332,21 @@ std::int64_t TMDIChild::selectedGlyph() const
     return index;
 }
 
+std::vector<std::uint32_t> TMDIChild::selectedGlyphs() const
+{
+    const GridRect cells = m_grid->selectedCells();
+    std::vector<std::uint32_t> glyphs;
+    for (int row = std::max(cells.Top, 1); row <= cells.Bottom; ++row) {
+        for (int column = cells.Left; column <= cells.Right; ++column) {
+            const std::int64_t index = glyphIndexAt(column, row);
+            if (index < m_document.fontLib.info.glyphCount) {
+                glyphs.push_back(static_cast<std::uint32_t>(index));
+            }
+        }
+    }
+    return glyphs;
+}
+
 void TMDIChild::gridFontLibClick()
 {
     const std::int64_t index = selectedGlyph();
@@ -271,17 +362,119 @@ void TMDIChild::gridFontLibClick()
 
 void TMDIChild::gridFontLibDblClick()
 {
+    m_editor->endStroke();
     const std::int64_t index = selectedGlyph();
+    const EditPicture before = EditPicture::of(m_document);
     if (index >= 0 && m_document.LoadEditBuffer(static_cast<std::uint32_t>(index))) {
+        // Undoable: loading over a picture that was never written would lose it otherwise.
+        m_history->pictureChanged(before, "Load Glyph " + QString::number(index));
         m_editor->RedrawEditor();
+        refreshBufferBar();
     }
 }
 
 void TMDIChild::spdUpdateClick()
 {
+    m_editor->endStroke();
     const std::int64_t index = selectedGlyph();
-    if (index >= 0) {
-        m_document.StoreEditBuffer(static_cast<std::uint32_t>(index));
+    if (index < 0) {
+        return;
+    }
+    const auto glyph = static_cast<std::uint32_t>(index);
+    if (changeGlyphs(m_document.editBufferChange(glyph), "Update")) {
+        m_document.editGlyph = glyph;
+        refreshBufferBar();
+    }
+}
+
+void TMDIChild::pictureStroked(const std::vector<std::uint8_t>& before)
+{
+    m_history->pictureChanged({ before, m_document.editGlyph }, "Stroke");
+    refreshBufferBar();
+}
+
+bool TMDIChild::editorHasFocus() const
+{
+    // The last widget of this window that had the focus: a menu or another window may have
+    // it now.
+    return focusWidget() == m_editor;
+}
+
+bool TMDIChild::canTransform() const
+{
+    return m_document.fontReady && (editorHasFocus() || selectedGlyph() >= 0);
+}
+
+void TMDIChild::transform(GlyphTransform transform)
+{
+    if (!m_document.fontReady) {
+        return;
+    }
+    if (editorHasFocus()) {
+        transformPicture(transform);
+        return;
+    }
+    changeGlyphs(transformGlyphs(m_document.fontLib, selectedGlyphs(), transform),
+        glyphTransformName(transform));
+}
+
+void TMDIChild::transformPicture(GlyphTransform transform)
+{
+    m_editor->endStroke();
+    const EditPicture before = EditPicture::of(m_document);
+    tessellon::transformPicture(
+        transform, m_document.editBuffer, m_document.glyphWidth(), m_document.glyphHeight());
+    m_history->pictureChanged(before, glyphTransformName(transform));
+    m_editor->RedrawEditor();
+    refreshBufferBar();
+}
+
+void TMDIChild::pictureRestored()
+{
+    m_editor->RedrawEditor();
+    refreshBufferBar();
+}
+
+void TMDIChild::refreshBufferBar() { m_bufferBar->refresh(selectedGlyph()); }
+
+void TMDIChild::zoomEditor(int steps)
+{
+    if (canZoomEditor(steps)) {
+        m_editor->setZoom(steppedEditorZoom(m_document.zoom, steps));
+    }
+}
+
+bool TMDIChild::canZoomEditor(int steps) const
+{
+    return steppedEditorZoom(m_document.zoom, steps) != m_document.zoom;
+}
+
+void TMDIChild::scaleGrid(int steps)
+{
+    if (canScaleGrid(steps)) {
+        m_grid->setScale(steppedGridScale(m_grid->scale(), steps));
+    }
+}
+
+bool TMDIChild::canScaleGrid(int steps) const
+{
+    return steppedGridScale(m_grid->scale(), steps) != m_grid->scale();
+}
+
+void TMDIChild::useTextPreviewSettings(TextPreviewSettings& settings)
+{
+    m_preview->useSettings(settings);
+    showTextPreview(settings.shown);
+}
+
+void TMDIChild::showTextPreview(bool shown)
+{
+    m_preview->setVisible(shown);
+    if (shown && !m_previewSized) {
+        m_previewSized = true;
+        const int total = m_gridSplitter->height();
+        const int preview = std::min(previewHeight, total / 2);
+        m_gridSplitter->setSizes({ total - preview, preview });
     }
 }
 

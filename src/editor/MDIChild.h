@@ -1,10 +1,12 @@
 #pragma once
 
 #include "document/FontDocument.h"
+#include "editor/GlyphTransform.h"
 
 #include <QMdiSubWindow>
 
 #include <functional>
+#include <vector>
 
 class QAction;
 class QScrollArea;
@@ -12,10 +14,14 @@ class QSplitter;
 
 namespace tessellon {
 
+class EditBufferBar;
+class FontHistory;
 class GlyphGrid;
 class PenToolBar;
 class PixelEditor;
+class TextPreviewPanel;
 class UserDialogs;
+struct TextPreviewSettings;
 
 // A child window of the main window: one font, its grid of glyphs and the pixel editor.
 // The window owns the font and all of its editing state.
@@ -43,9 +49,29 @@ public:
     // the grid for it and shows it. The caller sets the name and the modified flag.
     void takeFont(FontLib font);
     // Every command that changes glyphs of the font in place (paste, transforms, import of
-    // glyphs) goes through here, as one step named stepName ("Paste"). False, after telling
-    // the user why, when the change does not fit the font; nothing changes then.
+    // glyphs) goes through here, as one undoable step named stepName ("Paste"). False, after
+    // telling the user why, when the change does not fit the font; nothing changes then.
     bool changeGlyphs(const GlyphChange& change, const QString& stepName);
+    // The font's undo history, the pixel editor's strokes included.
+    FontHistory& history() { return *m_history; }
+    void undo();
+    void redo();
+
+    // Transforms the pixel editor's picture when the editor has the focus, otherwise every
+    // selected glyph, as one step.
+    void transform(GlyphTransform transform);
+    bool canTransform() const;
+    bool editorHasFocus() const;
+
+    // Zooms the pixel editor, or scales the grid, steps levels in (out when negative).
+    void zoomEditor(int steps);
+    bool canZoomEditor(int steps) const;
+    void scaleGrid(int steps);
+    bool canScaleGrid(int steps) const;
+
+    // The text preview under the grid starts from, and keeps its choices in, settings.
+    void useTextPreviewSettings(TextPreviewSettings& settings);
+    void showTextPreview(bool shown);
     // Writes the font; asks for a name first when saveAs is set or the font is untitled.
     // False when the user cancelled, the name is that of a font open in another window, or
     // the file could not be written (the user is told why).
@@ -73,6 +99,8 @@ public:
     GlyphGrid& gridFontLib() { return *m_grid; }
     PixelEditor& imgEdit() { return *m_editor; }
     PenToolBar& CoolBar1() { return *m_toolBar; }
+    EditBufferBar& editBufferBar() { return *m_bufferBar; }
+    TextPreviewPanel& textPreview() { return *m_preview; }
 
 signals:
     // Text for one of the main window's status panels (1 position, 2 code, 3 index).
@@ -83,10 +111,18 @@ protected:
 
 private:
     void buildLayout();
+    QWidget* buildPanelLeft();
     void connectHandlers();
+    void connectEditingKeys();
+    void pictureStroked(const std::vector<std::uint8_t>& before);
+    void transformPicture(GlyphTransform transform);
+    void pictureRestored();
+    void refreshBufferBar();
     void setPanelLeftWidth(int width);
     // The glyph the editor commands act on: the top-left selected cell; -1 for none.
     std::int64_t selectedGlyph() const;
+    // Every glyph of the selected cells, in index order.
+    std::vector<std::uint32_t> selectedGlyphs() const;
     void showGridMenu(const QPoint& at);
     void tellWhyNotRead(const std::string& message);
     QString suggestedSaveName() const;
@@ -95,12 +131,18 @@ private:
 
     UserDialogs& m_dialogs;
     FontDocument m_document;
+    FontHistory* m_history;
+    FontDocument::ListenerId m_glyphsListener = 0;
     QSplitter* m_splitter = nullptr;
+    QSplitter* m_gridSplitter = nullptr;
     QWidget* m_panelLeft = nullptr;
     PenToolBar* m_toolBar = nullptr;
+    EditBufferBar* m_bufferBar = nullptr;
     QScrollArea* m_scrollBox = nullptr;
     PixelEditor* m_editor = nullptr;
     GlyphGrid* m_grid = nullptr;
+    TextPreviewPanel* m_preview = nullptr;
+    bool m_previewSized = false;
     QAction* m_copyAction = nullptr;
     QAction* m_pasteAction = nullptr;
     WindowShowingFile m_windowShowingFile;

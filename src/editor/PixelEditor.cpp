@@ -2,14 +2,32 @@
 
 #include "document/FontDocument.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace tessellon {
 
 namespace {
 
     QColor toQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
+
+    std::optional<GlyphTransform> shiftForKey(int key)
+    {
+        switch (key) {
+        case Qt::Key_Up:
+            return GlyphTransform::ShiftUp;
+        case Qt::Key_Down:
+            return GlyphTransform::ShiftDown;
+        case Qt::Key_Left:
+            return GlyphTransform::ShiftLeft;
+        case Qt::Key_Right:
+            return GlyphTransform::ShiftRight;
+        default:
+            return std::nullopt;
+        }
+    }
 
 } // namespace
 
@@ -19,6 +37,7 @@ PixelEditor::PixelEditor(FontDocument& document, QWidget* parent)
 {
     setObjectName("imgEdit");
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     QImage blank(m_document.glyphWidth() * m_document.zoom,
         m_document.glyphHeight() * m_document.zoom, QImage::Format_RGB32);
@@ -50,11 +69,18 @@ void PixelEditor::setupPicture(int width, int height)
     setPicture(std::move(picture));
 }
 
+void PixelEditor::setZoom(int zoom)
+{
+    m_document.zoom = zoom;
+    setupPicture(m_document.glyphWidth(), m_document.glyphHeight());
+    RedrawEditor();
+}
+
 void PixelEditor::RedrawEditor()
 {
     const int width = m_document.glyphWidth();
     const int height = m_document.glyphHeight();
-    if (m_document.editBuffer.size() != static_cast<std::size_t>(width) * height) {
+    if (!hasBuffer()) {
         return;
     }
     QPainter painter(&m_picture);
@@ -67,22 +93,58 @@ void PixelEditor::RedrawEditor()
     update();
 }
 
-bool PixelEditor::insideGlyph(int column, int row) const
+PixelPoint PixelEditor::pixelAt(int x, int y) const
 {
-    return column >= 0 && row >= 0 && column < m_document.glyphWidth()
-        && row < m_document.glyphHeight()
-        && m_document.editBuffer.size()
+    // Division truncates toward zero, as the position shown always has.
+    return { x / m_document.zoom, y / m_document.zoom };
+}
+
+bool PixelEditor::hasBuffer() const
+{
+    return m_document.editBuffer.size()
         == static_cast<std::size_t>(m_document.glyphWidth()) * m_document.glyphHeight();
 }
 
-void PixelEditor::drawWithPen(int column, int row)
+bool PixelEditor::insideGlyph(PixelPoint pixel) const
+{
+    return pixel.x >= 0 && pixel.y >= 0 && pixel.x < m_document.glyphWidth()
+        && pixel.y < m_document.glyphHeight();
+}
+
+void PixelEditor::startStroke(PixelPoint pixel)
+{
+    m_strokeBefore = m_document.editBuffer;
+    m_strokeEnd = pixel;
+    drawLineTo(pixel);
+}
+
+void PixelEditor::drawLineTo(PixelPoint pixel)
 {
     const bool ink = m_document.penColor == black;
-    m_document.editBuffer[row * m_document.glyphWidth() + column] = ink ? 1 : 0;
-    // Only this square can have changed: repainting all of them, as RedrawEditor does,
-    // makes strokes lag on large glyphs.
-    paintSquare(column, row, ink);
-    update(squareRect(column, row));
+    // Only the squares on the line can have changed: repainting all of them, as RedrawEditor
+    // does, makes strokes lag on large glyphs.
+    QPainter painter(&m_picture);
+    for (const PixelPoint point : linePixels(m_strokeEnd, pixel)) {
+        if (insideGlyph(point)) {
+            m_document.editBuffer[point.y * m_document.glyphWidth() + point.x] = ink ? 1 : 0;
+            const QRect square = squareRect(point.x, point.y);
+            painter.fillRect(square, ink ? Qt::black : Qt::white);
+            update(square);
+        }
+    }
+    m_strokeEnd = pixel;
+}
+
+void PixelEditor::endStroke()
+{
+    if (!m_strokeBefore) {
+        return;
+    }
+    const std::vector<std::uint8_t> before = std::move(*m_strokeBefore);
+    m_strokeBefore.reset();
+    if (before != m_document.editBuffer) {
+        emit strokeEnded(before);
+    }
 }
 
 QRect PixelEditor::squareRect(int column, int row) const
@@ -91,43 +153,44 @@ QRect PixelEditor::squareRect(int column, int row) const
     return { column * zoom + 1, row * zoom + 1, zoom - 2, zoom - 2 };
 }
 
-void PixelEditor::paintSquare(int column, int row, bool ink)
-{
-    QPainter painter(&m_picture);
-    painter.fillRect(squareRect(column, row), ink ? Qt::black : Qt::white);
-}
-
 void PixelEditor::imgEditMouseDown(Qt::MouseButton button, int x, int y)
 {
-    if (button != Qt::LeftButton) {
+    if (button != Qt::LeftButton || x < 0 || y < 0) {
         return;
     }
-    const int column = x / m_document.zoom;
-    const int row = y / m_document.zoom;
-    if (x >= 0 && y >= 0 && insideGlyph(column, row)) {
-        drawWithPen(column, row);
+    const PixelPoint pixel = pixelAt(x, y);
+    if (hasBuffer() && insideGlyph(pixel)) {
+        endStroke();
+        startStroke(pixel);
     }
 }
 
 void PixelEditor::imgEditMouseMove(Qt::MouseButtons buttons, int x, int y)
 {
-    // Division truncates toward zero, as the position shown always has.
-    const int column = x / m_document.zoom;
-    const int row = y / m_document.zoom;
-    if (column < 0 || row < 0 || column >= m_document.glyphWidth()
-        || row >= m_document.glyphHeight()) {
-        return;
+    const PixelPoint pixel = pixelAt(x, y);
+    const bool inside = insideGlyph(pixel);
+    if (buttons.testFlag(Qt::LeftButton) && hasBuffer()) {
+        // A stroke that leaves the picture goes on along the line when it comes back.
+        if (m_strokeBefore) {
+            drawLineTo(pixel);
+        } else if (inside) {
+            startStroke(pixel);
+        }
     }
-    if (buttons.testFlag(Qt::LeftButton) && insideGlyph(column, row)) {
-        drawWithPen(column, row);
+    if (inside) {
+        emit positionChanged(QString::asprintf("%02d,%02d", pixel.y, pixel.x));
     }
-    emit positionChanged(QString::asprintf("%02d,%02d", row, column));
 }
 
 void PixelEditor::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, m_picture);
+    if (hasFocus()) {
+        // Where the Glyph menu acts: a frame on the outer rules, clear of the squares.
+        painter.setPen(palette().color(QPalette::Highlight));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void PixelEditor::mousePressEvent(QMouseEvent* event)
@@ -140,6 +203,48 @@ void PixelEditor::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
     imgEditMouseMove(event->buttons(), at.x(), at.y());
+}
+
+void PixelEditor::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        endStroke();
+    }
+}
+
+void PixelEditor::keyPressEvent(QKeyEvent* event)
+{
+    const std::optional<GlyphTransform> shift = shiftForKey(event->key());
+    if (shift && event->modifiers() == Qt::ShiftModifier) {
+        emit transformRequested(*shift);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PixelEditor::wheelEvent(QWheelEvent* event)
+{
+    if (!event->modifiers().testFlag(Qt::ControlModifier)) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    const int steps = m_wheel.turn(event->angleDelta().y());
+    if (steps != 0) {
+        emit zoomRequested(steps);
+    }
+    event->accept();
+}
+
+void PixelEditor::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PixelEditor::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 } // namespace tessellon

@@ -1,7 +1,15 @@
 #pragma once
 
+#include "editor/GlyphTransform.h"
+#include "editor/PixelLine.h"
+#include "editor/WheelNotches.h"
+
 #include <QImage>
 #include <QWidget>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace tessellon {
 
@@ -9,6 +17,8 @@ class FontDocument;
 
 // The magnified pixel editor (imgEdit): the document's edit buffer drawn zoom times larger,
 // grey rule lines between the pixels, and a pen that sets pixels under the left button.
+// A stroke, from press to release, sets every pixel on the lines between the mouse
+// positions it passed, however fast the mouse moved.
 class PixelEditor final : public QWidget {
     Q_OBJECT
 public:
@@ -18,9 +28,14 @@ public:
     void setupPicture(int width, int height);
     // Paints every glyph pixel square from the edit buffer.
     void RedrawEditor();
+    // Shows the picture at zoom screen pixels per glyph pixel.
+    void setZoom(int zoom);
 
     void imgEditMouseDown(Qt::MouseButton button, int x, int y);
     void imgEditMouseMove(Qt::MouseButtons buttons, int x, int y);
+    // Ends the stroke in progress, if any (the left button was released, or the history is
+    // about to go back).
+    void endStroke();
 
     const QImage& picture() const { return m_picture; }
     QSize sizeHint() const override { return m_picture.size(); }
@@ -28,21 +43,38 @@ public:
 signals:
     // The glyph pixel under the mouse, "row,column" with two digits each.
     void positionChanged(const QString& text);
+    // A stroke changed the picture, which was before before it.
+    void strokeEnded(const std::vector<std::uint8_t>& before);
+    // Shift+arrow asked for the picture to move one pixel.
+    void transformRequested(GlyphTransform transform);
+    // Ctrl+wheel asked for steps zoom levels more (or fewer, when negative).
+    void zoomRequested(int steps);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    bool insideGlyph(int column, int row) const;
-    void drawWithPen(int column, int row);
+    PixelPoint pixelAt(int x, int y) const;
+    bool hasBuffer() const;
+    bool insideGlyph(PixelPoint pixel) const;
+    void startStroke(PixelPoint pixel);
+    void drawLineTo(PixelPoint pixel);
     QRect squareRect(int column, int row) const;
-    void paintSquare(int column, int row, bool ink);
     void setPicture(QImage picture);
 
     FontDocument& m_document;
     QImage m_picture;
+    // The stroke in progress: the picture before it and the last pixel it reached.
+    std::optional<std::vector<std::uint8_t>> m_strokeBefore;
+    PixelPoint m_strokeEnd;
+    WheelNotches m_wheel;
 };
 
 } // namespace tessellon

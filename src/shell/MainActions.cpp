@@ -78,6 +78,54 @@ MainActions::MainActions(QObject* owner)
     , EditCopyTo(makeAction(owner, { "EditCopyTo", "Copy To ...", {}, nullptr }))
     , EditPasteFrom(makeAction(owner, { "EditPasteFrom", "Paste from ...", {}, nullptr }))
     , HelpHelp1(makeAction(owner, { "HelpHelp1", "&Help", {}, nullptr }))
+    , EditUndo1(makeAction(
+          owner, { "EditUndo1", "&Undo", Qt::CTRL | Qt::Key_Z, "Undo|Undoes the last change" }))
+    , EditRedo1(makeAction(owner,
+          { "EditRedo1", "&Redo", Qt::CTRL | Qt::Key_Y, "Redo|Redoes the last undone change" }))
+    , GlyphShiftUp1(makeAction(owner,
+          { "GlyphShiftUp1", "Shift &Up", {},
+              "Shift Up|Moves the selected glyphs or the edited picture one pixel up" }))
+    , GlyphShiftDown1(makeAction(owner,
+          { "GlyphShiftDown1", "Shift &Down", {},
+              "Shift Down|Moves the selected glyphs or the edited picture one pixel down" }))
+    , GlyphShiftLeft1(makeAction(owner,
+          { "GlyphShiftLeft1", "Shift &Left", {},
+              "Shift Left|Moves the selected glyphs or the edited picture one pixel left" }))
+    , GlyphShiftRight1(makeAction(owner,
+          { "GlyphShiftRight1", "Shift &Right", {},
+              "Shift Right|Moves the selected glyphs or the edited picture one pixel right" }))
+    , GlyphFlipHorizontally1(makeAction(owner,
+          { "GlyphFlipHorizontally1", "Flip &Horizontally", {},
+              "Flip Horizontally|Mirrors the selected glyphs or the edited picture left to "
+              "right" }))
+    , GlyphFlipVertically1(makeAction(owner,
+          { "GlyphFlipVertically1", "Flip &Vertically", {},
+              "Flip Vertically|Mirrors the selected glyphs or the edited picture top to bottom" }))
+    , GlyphInvert1(makeAction(owner,
+          { "GlyphInvert1", "&Invert", {},
+              "Invert|Swaps ink and background in the selected glyphs or the edited picture" }))
+    , GlyphClear1(makeAction(owner,
+          { "GlyphClear1", "C&lear", {},
+              "Clear|Clears the selected glyphs or the edited picture" }))
+    , GlyphBold1(makeAction(owner,
+          { "GlyphBold1", "&Bold", {},
+              "Bold|Inks the right neighbour of every ink pixel of the selected glyphs or the "
+              "edited picture" }))
+    , ViewZoomIn1(makeAction(owner,
+          { "ViewZoomIn1", "Zoom &In", Qt::CTRL | Qt::Key_Plus,
+              "Zoom In|Magnifies the pixel editor" }))
+    , ViewZoomOut1(makeAction(owner,
+          { "ViewZoomOut1", "Zoom &Out", Qt::CTRL | Qt::Key_Minus,
+              "Zoom Out|Shows the pixel editor smaller" }))
+    , ViewGridLarger1(makeAction(owner,
+          { "ViewGridLarger1", "&Larger Grid", {},
+              "Larger Grid|Shows the glyphs of the grid larger" }))
+    , ViewGridSmaller1(makeAction(owner,
+          { "ViewGridSmaller1", "&Smaller Grid", {},
+              "Smaller Grid|Shows the glyphs of the grid smaller" }))
+    , ViewTextPreview1(makeAction(owner,
+          { "ViewTextPreview1", "&Text Preview", {},
+              "Text Preview|Shows or hides text set with the font under the grid" }))
 {
     FileNew1->setIcon(standardIcon("document-new", QStyle::SP_FileIcon));
     FileOpen1->setIcon(standardIcon("document-open", QStyle::SP_DialogOpenButton));
@@ -89,13 +137,22 @@ MainActions::MainActions(QObject* owner)
     WindowCascade1->setIcon(menuPicture(MenuPicture::Cascade));
     WindowTileHorizontal1->setIcon(menuPicture(MenuPicture::TileHorizontally));
     WindowTileVertical1->setIcon(menuPicture(MenuPicture::TileVertically));
+    EditUndo1->setIcon(standardIcon("edit-undo", QStyle::SP_ArrowBack));
+    EditRedo1->setIcon(standardIcon("edit-redo", QStyle::SP_ArrowForward));
+    EditRedo1->setShortcuts({ Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z });
+    // Ctrl+= is Ctrl++ without Shift on most keyboards.
+    ViewZoomIn1->setShortcuts({ Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal });
+    ViewTextPreview1->setCheckable(true);
 }
 
 QList<QAction*> MainActions::all() const
 {
     return { FileNew1, FileOpen1, FileClose1, FileSave1, FileSaveAs1, FileExport1, FileExit1,
         EditCut1, EditCopy1, EditPaste1, WindowCascade1, WindowTileHorizontal1, WindowTileVertical1,
-        WindowMinimizeAll1, WindowArrangeAll1, HelpAbout1, EditCopyTo, EditPasteFrom, HelpHelp1 };
+        WindowMinimizeAll1, WindowArrangeAll1, HelpAbout1, EditCopyTo, EditPasteFrom, HelpHelp1,
+        EditUndo1, EditRedo1, GlyphShiftUp1, GlyphShiftDown1, GlyphShiftLeft1, GlyphShiftRight1,
+        GlyphFlipHorizontally1, GlyphFlipVertically1, GlyphInvert1, GlyphClear1, GlyphBold1,
+        ViewZoomIn1, ViewZoomOut1, ViewGridLarger1, ViewGridSmaller1, ViewTextPreview1 };
 }
 
 } // namespace tessellon

@@ -31,6 +31,22 @@ struct MainActions {
     QAction* EditCopyTo;
     QAction* EditPasteFrom;
     QAction* HelpHelp1;
+    QAction* EditUndo1;
+    QAction* EditRedo1;
+    QAction* GlyphShiftUp1;
+    QAction* GlyphShiftDown1;
+    QAction* GlyphShiftLeft1;
+    QAction* GlyphShiftRight1;
+    QAction* GlyphFlipHorizontally1;
+    QAction* GlyphFlipVertically1;
+    QAction* GlyphInvert1;
+    QAction* GlyphClear1;
+    QAction* GlyphBold1;
+    QAction* ViewZoomIn1;
+    QAction* ViewZoomOut1;
+    QAction* ViewGridLarger1;
+    QAction* ViewGridSmaller1;
+    QAction* ViewTextPreview1;
 
     // Every action, in the order of the list.
     QList<QAction*> all() const;

@@ -5,8 +5,12 @@
 #include "editor/EditCopyToCommand.h"
 #include "editor/EditPasteCommand.h"
 #include "editor/EditPasteFromCommand.h"
+#include "editor/HistoryCommand.h"
 #include "editor/MDIChild.h"
+#include "editor/TextPreviewCommand.h"
+#include "editor/TransformCommand.h"
 #include "editor/UserDialogs.h"
+#include "editor/ZoomCommand.h"
 #include "shell/AboutBox.h"
 #include "shell/MainActions.h"
 #include "shell/MainStatusBar.h"
@@ -73,6 +77,10 @@ void TMainForm::buildMenus()
     edit->addActions({ a.EditCut1, a.EditCopy1, a.EditPaste1 });
     edit->addSeparator();
     edit->addActions({ a.EditCopyTo, a.EditPasteFrom });
+    edit->addSeparator();
+    edit->addActions({ a.EditUndo1, a.EditRedo1 });
+
+    buildGlyphAndViewMenus();
 
     m_windowMenu = menuBar()->addMenu("&Window");
     m_windowMenu->menuAction()->setStatusTip("Window related commands");
@@ -83,6 +91,27 @@ void TMainForm::buildMenus()
     QMenu* help = menuBar()->addMenu("&Help");
     help->menuAction()->setStatusTip("Help topics");
     help->addActions({ a.HelpHelp1, a.HelpAbout1 });
+}
+
+void TMainForm::buildGlyphAndViewMenus()
+{
+    const MainActions& a = *m_actions;
+    QMenu* glyph = menuBar()->addMenu("&Glyph");
+    glyph->menuAction()->setStatusTip("Glyph commands");
+    glyph->addActions(
+        { a.GlyphShiftUp1, a.GlyphShiftDown1, a.GlyphShiftLeft1, a.GlyphShiftRight1 });
+    glyph->addSeparator();
+    glyph->addActions({ a.GlyphFlipHorizontally1, a.GlyphFlipVertically1 });
+    glyph->addSeparator();
+    glyph->addActions({ a.GlyphInvert1, a.GlyphClear1, a.GlyphBold1 });
+
+    QMenu* view = menuBar()->addMenu("&View");
+    view->menuAction()->setStatusTip("View commands");
+    view->addActions({ a.ViewZoomIn1, a.ViewZoomOut1 });
+    view->addSeparator();
+    view->addActions({ a.ViewGridLarger1, a.ViewGridSmaller1 });
+    view->addSeparator();
+    view->addAction(a.ViewTextPreview1);
 }
 
 // A command with a controller of its own is bound here in one line:
@@ -108,7 +137,33 @@ void TMainForm::connectActions()
     connectWindowCommands();
     m_commands.bind(a.HelpAbout1, [this] { HelpAbout1Execute(); });
     m_commands.bind(a.HelpHelp1, [this] { HelpHelp1Execute(); });
+    connectEditingCommands();
     m_commands.disableUnbound(a.all());
+}
+
+void TMainForm::connectEditingCommands()
+{
+    const MainActions& a = *m_actions;
+    using T = GlyphTransform;
+    const CommandContext& c = m_context;
+    m_commands.bind(a.EditUndo1, std::make_unique<HistoryCommand>(c, HistoryDirection::Undo));
+    m_commands.bind(a.EditRedo1, std::make_unique<HistoryCommand>(c, HistoryDirection::Redo));
+    m_commands.bind(a.GlyphShiftUp1, std::make_unique<TransformCommand>(c, T::ShiftUp));
+    m_commands.bind(a.GlyphShiftDown1, std::make_unique<TransformCommand>(c, T::ShiftDown));
+    m_commands.bind(a.GlyphShiftLeft1, std::make_unique<TransformCommand>(c, T::ShiftLeft));
+    m_commands.bind(a.GlyphShiftRight1, std::make_unique<TransformCommand>(c, T::ShiftRight));
+    m_commands.bind(
+        a.GlyphFlipHorizontally1, std::make_unique<TransformCommand>(c, T::FlipHorizontally));
+    m_commands.bind(
+        a.GlyphFlipVertically1, std::make_unique<TransformCommand>(c, T::FlipVertically));
+    m_commands.bind(a.GlyphInvert1, std::make_unique<TransformCommand>(c, T::Invert));
+    m_commands.bind(a.GlyphClear1, std::make_unique<TransformCommand>(c, T::Clear));
+    m_commands.bind(a.GlyphBold1, std::make_unique<TransformCommand>(c, T::Bold));
+    m_commands.bind(a.ViewZoomIn1, std::make_unique<ZoomCommand>(c, ZoomTarget::PixelEditor, 1));
+    m_commands.bind(a.ViewZoomOut1, std::make_unique<ZoomCommand>(c, ZoomTarget::PixelEditor, -1));
+    m_commands.bind(a.ViewGridLarger1, std::make_unique<ZoomCommand>(c, ZoomTarget::Grid, 1));
+    m_commands.bind(a.ViewGridSmaller1, std::make_unique<ZoomCommand>(c, ZoomTarget::Grid, -1));
+    m_commands.bind(a.ViewTextPreview1, std::make_unique<TextPreviewCommand>(c, m_previewSettings));
 }
 
 void TMainForm::connectWindowCommands()
@@ -183,6 +238,7 @@ TMDIChild* TMainForm::addChildWindow(const QString& name)
     auto* child = new TMDIChild(m_dialogs);
     child->setContextActions(m_actions->EditCopy1, m_actions->EditPaste1);
     child->setWindowShowingFile([this](const QString& path) { return childShowing(path); });
+    child->useTextPreviewSettings(m_previewSettings);
     connect(child, &TMDIChild::statusText, m_statusBar, &MainStatusBar::setPanelText);
     m_mdiArea->addSubWindow(child);
     child->setWindowTitle(name);

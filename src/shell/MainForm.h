@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/FontFileFormats.h"
+#include "editor/TextPreviewSettings.h"
 #include "shell/CommandBindings.h"
 #include "shell/CommandContext.h"
 
@@ -61,7 +62,9 @@ protected:
 
 private:
     void buildMenus();
+    void buildGlyphAndViewMenus();
     void connectActions();
+    void connectEditingCommands();
     void connectWindowCommands();
     TMDIChild* childShowing(const QString& path) const;
     TMDIChild* addChildWindow(const QString& name);
@@ -78,6 +81,8 @@ private:
     MainStatusBar* m_statusBar;
     QMenu* m_windowMenu = nullptr;
     WindowList* m_windowList = nullptr;
+    // The text preview's choices, carried from window to window for the run.
+    TextPreviewSettings m_previewSettings;
 };
 
 } // namespace tessellon

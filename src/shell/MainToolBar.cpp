@@ -13,7 +13,10 @@ MainToolBar::MainToolBar(const MainActions& actions, QWidget* parent)
         makeButton("SpeedButton2", 60, "Open", actions.FileOpen1),
         makeButton("SpeedButton4", 120, "Save", actions.FileSave1),
         // Export stands a little apart from the file buttons.
-        makeButton("SpeedButton3", 184, "Export", actions.FileExport1) }
+        makeButton("SpeedButton3", 184, "Export", actions.FileExport1),
+        // Undo and Redo stand apart from the file commands as Export does.
+        makeButton("SpeedButtonUndo", 248, "Undo", actions.EditUndo1),
+        makeButton("SpeedButtonRedo", 308, "Redo", actions.EditRedo1) }
 {
     setObjectName("CoolBar1");
     setFixedHeight(barHeight);

@@ -198,5 +198,48 @@ namespace {
         EXPECT_EQ(heard.runs.size(), 2u);
     }
 
+    // What the pixel editor's picture shows against the glyph it came from.
+    TEST(EditBufferState, UnwrittenWhileThePictureHoldsWhatItsGlyphDoesNot)
+    {
+        FontDocument document;
+        putSixGlyphs(document);
+        document.resetEditBuffer();
+        EXPECT_FALSE(document.editGlyph.has_value());
+        EXPECT_FALSE(document.editBufferUnwritten()) << "a blank picture from no glyph";
+        document.editBuffer[5] = 1;
+        EXPECT_TRUE(document.editBufferUnwritten()) << "ink drawn on the blank picture";
+
+        ASSERT_TRUE(document.LoadEditBuffer(1));
+        EXPECT_EQ(document.editGlyph, 1u);
+        EXPECT_FALSE(document.editBufferUnwritten());
+        document.editBuffer[0] ^= 1;
+        EXPECT_TRUE(document.editBufferUnwritten());
+        document.editBuffer[0] ^= 1;
+        EXPECT_FALSE(document.editBufferUnwritten()) << "drawn back as it was";
+
+        document.editBuffer[0] ^= 1;
+        ASSERT_TRUE(document.StoreEditBuffer(4));
+        EXPECT_EQ(document.editGlyph, 4u) << "written, the picture is glyph 4's";
+        EXPECT_FALSE(document.editBufferUnwritten());
+
+        ASSERT_TRUE(document.replaceGlyphs({ { run(4, 1, 0xff) } }).ok());
+        EXPECT_TRUE(document.editBufferUnwritten()) << "its glyph changed underneath";
+    }
+
+    TEST(EditBufferState, TheChangeThatUpdateAppliesWritesThePicture)
+    {
+        FontDocument document;
+        putSixGlyphs(document);
+        ASSERT_TRUE(document.LoadEditBuffer(1));
+        const GlyphChange change = document.editBufferChange(3);
+        ASSERT_EQ(change.runs.size(), 1u);
+        EXPECT_EQ(change.runs[0].first, 3u);
+        EXPECT_EQ(change.runs[0].pixels, (Bytes { 0x10, 0x10, 0x12, 0x10 }));
+        EXPECT_FALSE(change.runs[0].codes.has_value());
+        EXPECT_TRUE(document.editBufferChange(6).empty());
+        document.editBuffer.pop_back();
+        EXPECT_TRUE(document.editBufferChange(3).empty());
+    }
+
 } // namespace
 } // namespace tessellon

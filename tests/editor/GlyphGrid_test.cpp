@@ -1,13 +1,14 @@
-#include "editor/GlyphGrid.h"
 #include "document/FontDocument.h"
 #include "document/MemoryImage.h"
 #include "editor/GlyphCellImage.h"
+#include "editor/GlyphGrid.h"
 #include "editor/GlyphGridModel.h"
 #include "editor/QImageRgbImage.h"
 #include "support/TestFonts.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace tessellon;
@@ -64,6 +65,18 @@ public:
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(tessellon::GridRect)
+
+namespace QTest {
+template <> char* toString(const tessellon::GridRect& cells)
+{
+    return qstrdup(
+        QString::asprintf("{%d,%d,%d,%d}", cells.Left, cells.Top, cells.Right, cells.Bottom)
+            .toLatin1()
+            .constData());
+}
+} // namespace QTest
 
 class GlyphGridTest : public QObject {
     Q_OBJECT
@@ -272,6 +285,100 @@ private slots:
         cell.fill(Qt::red);
         QVERIFY(!drawGlyphCell(document.fontLib, 3, cell, white));
         QCOMPARE(cell.pixelColor(0, 0), QColor(Qt::red));
+    }
+
+    void keysMoveAndExtendTheSelection_data()
+    {
+        QTest::addColumn<GridRect>("start");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<GridRect>("selected");
+        const int none = Qt::NoModifier;
+        const int shift = Qt::ShiftModifier;
+        const int control = Qt::ControlModifier;
+        QTest::newRow("right") << GridRect { 5, 1, 5, 1 } << int(Qt::Key_Right) << none
+                               << GridRect { 6, 1, 6, 1 };
+        QTest::newRow("left") << GridRect { 5, 2, 5, 2 } << int(Qt::Key_Left) << none
+                              << GridRect { 4, 2, 4, 2 };
+        QTest::newRow("down") << GridRect { 5, 1, 5, 1 } << int(Qt::Key_Down) << none
+                              << GridRect { 5, 2, 5, 2 };
+        QTest::newRow("up stays below the header")
+            << GridRect { 5, 1, 5, 1 } << int(Qt::Key_Up) << none << GridRect { 5, 1, 5, 1 };
+        QTest::newRow("shift extends")
+            << GridRect { 5, 1, 5, 1 } << int(Qt::Key_Right) << shift << GridRect { 5, 1, 6, 1 };
+        QTest::newRow("shift down extends")
+            << GridRect { 5, 1, 5, 1 } << int(Qt::Key_Down) << shift << GridRect { 5, 1, 5, 2 };
+        QTest::newRow("home") << GridRect { 9, 2, 9, 2 } << int(Qt::Key_Home) << none
+                              << GridRect { 0, 2, 0, 2 };
+        QTest::newRow("end") << GridRect { 9, 2, 9, 2 } << int(Qt::Key_End) << none
+                             << GridRect { 31, 2, 31, 2 };
+        QTest::newRow("shift home")
+            << GridRect { 9, 2, 9, 2 } << int(Qt::Key_Home) << shift << GridRect { 0, 2, 9, 2 };
+        QTest::newRow("control home")
+            << GridRect { 9, 3, 9, 3 } << int(Qt::Key_Home) << control << GridRect { 0, 1, 0, 1 };
+        QTest::newRow("control end: the last glyph")
+            << GridRect { 9, 1, 9, 1 } << int(Qt::Key_End) << control << GridRect { 3, 4, 3, 4 };
+        QTest::newRow("end of the last row: the last glyph")
+            << GridRect { 1, 4, 1, 4 } << int(Qt::Key_End) << none << GridRect { 3, 4, 3, 4 };
+        QTest::newRow("down onto no glyph: the last glyph")
+            << GridRect { 9, 3, 9, 3 } << int(Qt::Key_Down) << none << GridRect { 3, 4, 3, 4 };
+        QTest::newRow("page down")
+            << GridRect { 9, 1, 9, 1 } << int(Qt::Key_PageDown) << none << GridRect { 3, 4, 3, 4 };
+        QTest::newRow("page up") << GridRect { 9, 3, 9, 3 } << int(Qt::Key_PageUp) << none
+                                 << GridRect { 9, 1, 9, 1 };
+    }
+
+    void keysMoveAndExtendTheSelection()
+    {
+        QFETCH(GridRect, start);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(GridRect, selected);
+        // 100 glyphs: rows 1 to 3 full, row 4 holds glyphs 96 to 99.
+        ShownGrid shown(8, 8, 100);
+        shown.grid.setFocus();
+        shown.grid.selectCells(start);
+        QTest::keyClick(&shown.grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(shown.grid.selectedCells(), selected);
+    }
+
+    void enterAsksForTheSelectedGlyph()
+    {
+        ShownGrid shown(8, 8, 40);
+        QSignalSpy loads(&shown.grid, &GlyphGrid::loadRequested);
+        QTest::keyClick(&shown.grid, Qt::Key_Return);
+        QTest::keyClick(&shown.grid, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(&shown.grid, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(loads.size(), 2);
+    }
+
+    void scaleMakesCellsAndGlyphsLarger()
+    {
+        ShownGrid shown(8, 6, 40);
+        shown.grid.setScale(3);
+        QCOMPARE(shown.grid.cellRect(3, 1).size(), QSize(24, 18));
+        QCOMPARE(shown.grid.horizontalHeader()->height(), 19);
+        const QImage shot = shown.shot();
+        // Glyph 5: ink at x 1 and 2 of row 0, each pixel now 3 x 3.
+        for (int x = 0; x < 24; ++x) {
+            const QColor expected = x >= 3 && x < 9 ? inkColour : whiteColour;
+            QCOMPARE(shown.pixelOfCell(shot, 5, 1, x, 0), expected);
+            QCOMPARE(shown.pixelOfCell(shot, 5, 1, x, 2), expected);
+        }
+        QCOMPARE(shown.pixelOfCell(shot, 5, 1, 4, 3), whiteColour);
+        shown.grid.setScale(1);
+        QCOMPARE(shown.grid.cellRect(3, 1).size(), QSize(8, 6));
+    }
+
+    void controlWheelAsksForAnotherScale()
+    {
+        ShownGrid shown(8, 8, 40);
+        QSignalSpy scales(&shown.grid, &GlyphGrid::scaleRequested);
+        QWheelEvent wheel(QPointF(5, 5), shown.grid.mapToGlobal(QPointF(5, 5)), QPoint(),
+            QPoint(0, -120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(shown.grid.viewport(), &wheel);
+        QCOMPARE(scales.size(), 1);
+        QCOMPARE(scales[0][0].toInt(), -1);
     }
 
     void aRunOfGlyphsRepaintsItsRowsOnly()

@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <functional>
@@ -234,6 +235,69 @@ private slots:
         QCOMPARE(child->imgEdit().picture().pixelColor(15, 5), QColor(Qt::black));
         QCOMPARE(child->imgEdit().picture().pixelColor(35, 5), QColor(Qt::white));
         QVERIFY(!document.modified);
+    }
+
+    void enterLoadsAndControlEnterUpdates()
+    {
+        const auto child = openChild(test::numberedFont(8, 8, 40));
+        child->show();
+        QVERIFY(QTest::qWaitForWindowActive(child.get()));
+        GlyphGrid& grid = child->gridFontLib();
+        grid.setFocus();
+        grid.selectCells({ 5, 1, 5, 1 });
+        QTest::keyClick(&grid, Qt::Key_Return);
+        std::vector<std::uint8_t> expected(64, 0);
+        expected[1] = expected[2] = expected[7 * 8 + 5] = 1;
+        QCOMPARE(child->document().editBuffer, expected);
+        QCOMPARE(child->imgEdit().picture().pixelColor(15, 5), QColor(Qt::black));
+
+        QTest::keyClick(&grid, Qt::Key_Right);
+        QTest::keyClick(&grid, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(
+            glyphBytes(child->document().fontLib, 6), glyphBytes(test::numberedFont(8, 8, 40), 5));
+        QVERIFY(child->document().modified);
+
+        // The same keys from the pixel editor: Ctrl+Enter writes the picture back there too.
+        child->imgEdit().setFocus();
+        QTest::keyClick(&grid, Qt::Key_Right);
+        QTest::keyClick(&child->imgEdit(), Qt::Key_Enter, Qt::ControlModifier);
+        QCOMPARE(
+            glyphBytes(child->document().fontLib, 7), glyphBytes(test::numberedFont(8, 8, 40), 5));
+    }
+
+    void zoomAndGridScaleStopAtTheirLimits()
+    {
+        const auto child = openChild(test::numberedFont(12, 16, 4));
+        QVERIFY(child->canZoomEditor(1) && child->canZoomEditor(-1));
+        child->zoomEditor(1);
+        QCOMPARE(child->document().zoom, 12);
+        QCOMPARE(child->imgEdit().picture().size(), QSize(144, 192));
+        for (int i = 0; i < 20; ++i) {
+            child->zoomEditor(-1);
+        }
+        QCOMPARE(child->document().zoom, 4);
+        QVERIFY(!child->canZoomEditor(-1));
+        QCOMPARE(child->imgEdit().picture().size(), QSize(48, 64));
+
+        QVERIFY(!child->canScaleGrid(-1));
+        child->scaleGrid(3);
+        QCOMPARE(child->gridFontLib().scale(), 4);
+        QVERIFY(!child->canScaleGrid(1));
+        QCOMPARE(child->gridFontLib().cellRect(1, 1).size(), QSize(48, 64));
+    }
+
+    void controlWheelZoomsTheEditorAndScalesTheGrid()
+    {
+        const auto child = openChild(test::numberedFont(8, 8, 4));
+        const auto wheel = [](QWidget& widget, int delta) {
+            QWheelEvent event(QPointF(3, 3), widget.mapToGlobal(QPointF(3, 3)), QPoint(),
+                QPoint(0, delta), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&widget, &event);
+        };
+        wheel(child->imgEdit(), 240);
+        QCOMPARE(child->document().zoom, 16);
+        wheel(*child->gridFontLib().viewport(), 120);
+        QCOMPARE(child->gridFontLib().scale(), 2);
     }
 
     void updateWritesIntoTheSelectedGlyph()

@@ -1,5 +1,5 @@
-#include "editor/PixelEditor.h"
 #include "document/FontDocument.h"
+#include "editor/PixelEditor.h"
 #include "support/TestFonts.h"
 
 #include <QSignalSpy>
@@ -179,6 +179,131 @@ private slots:
         e.editor.imgEditMouseMove(Qt::LeftButton, -15, 20);
         QCOMPARE(positions.size(), 0);
         QCOMPARE(e.inkCount(), 0);
+    }
+
+    void aFastStrokeSetsEveryPixelOnItsLine()
+    {
+        Editor e(16, 16);
+        QSignalSpy strokes(&e.editor, &PixelEditor::strokeEnded);
+        QTest::mousePress(&e.editor, Qt::LeftButton, {}, QPoint(5, 5));
+        sendMove(e.editor, QPoint(155, 155), Qt::LeftButton);
+        QTest::mouseRelease(&e.editor, Qt::LeftButton, {}, QPoint(155, 155));
+        for (int i = 0; i < 16; ++i) {
+            QCOMPARE(e.pixel(i, i), std::uint8_t(1));
+            QCOMPARE(e.screen(i * 10 + 5, i * 10 + 5), inkColour);
+        }
+        QCOMPARE(e.inkCount(), 16);
+        QCOMPARE(strokes.size(), 1);
+        QCOMPARE(
+            strokes[0][0].value<std::vector<std::uint8_t>>(), std::vector<std::uint8_t>(256, 0));
+    }
+
+    void aStrokeThatLeavesThePictureDrawsUpToItsEdge()
+    {
+        Editor e(8, 4);
+        QTest::mousePress(&e.editor, Qt::LeftButton, {}, QPoint(5, 15));
+        sendMove(e.editor, QPoint(125, 15), Qt::LeftButton);
+        sendMove(e.editor, QPoint(125, 35), Qt::LeftButton);
+        sendMove(e.editor, QPoint(5, 35), Qt::LeftButton);
+        QTest::mouseRelease(&e.editor, Qt::LeftButton, {}, QPoint(5, 35));
+        for (int x = 0; x < 8; ++x) {
+            QCOMPARE(e.pixel(x, 1), std::uint8_t(1));
+            QCOMPARE(e.pixel(x, 3), std::uint8_t(1));
+        }
+        QCOMPARE(e.inkCount(), 16);
+    }
+
+    void aStrokeEndsWithTheButtonAndTheNextStartsAfresh()
+    {
+        Editor e(12, 16);
+        QSignalSpy strokes(&e.editor, &PixelEditor::strokeEnded);
+        QTest::mousePress(&e.editor, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(&e.editor, Qt::LeftButton, {}, QPoint(5, 5));
+        sendMove(e.editor, QPoint(95, 95), Qt::NoButton);
+        QTest::mousePress(&e.editor, Qt::LeftButton, {}, QPoint(95, 95));
+        QTest::mouseRelease(&e.editor, Qt::LeftButton, {}, QPoint(95, 95));
+        QCOMPARE(e.inkCount(), 2);
+        QCOMPARE(strokes.size(), 2);
+        e.editor.endStroke();
+        QCOMPARE(strokes.size(), 2);
+    }
+
+    void rulesAndSquaresFollowTheZoom_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::newRow("smallest") << 4;
+        QTest::newRow("odd") << 5;
+        QTest::newRow("default") << 10;
+        QTest::newRow("largest") << 40;
+    }
+
+    void rulesAndSquaresFollowTheZoom()
+    {
+        QFETCH(int, zoom);
+        Editor e(3, 2);
+        e.document.editBuffer = { 0, 1, 0, 0, 0, 1 };
+        e.editor.setZoom(zoom);
+        QCOMPARE(e.document.zoom, zoom);
+        QCOMPARE(e.editor.picture().size(), QSize(3 * zoom, 2 * zoom));
+        for (int x = 0; x < 3 * zoom; ++x) {
+            for (int y = 0; y < 2 * zoom; ++y) {
+                const int column = x / zoom;
+                const int row = y / zoom;
+                const int inX = x % zoom;
+                const int inY = y % zoom;
+                QColor expected = whiteColour;
+                if (inX == 0 || inY == 0) {
+                    expected = grey;
+                } else if (inX <= zoom - 2 && inY <= zoom - 2
+                    && e.document.editBuffer[row * 3 + column] == 1) {
+                    expected = inkColour;
+                }
+                QCOMPARE(e.screen(x, y), expected);
+            }
+        }
+    }
+
+    void penFollowsTheZoom()
+    {
+        Editor e(8, 8);
+        e.editor.setZoom(4);
+        QTest::mousePress(&e.editor, Qt::LeftButton, {}, QPoint(29, 13));
+        QTest::mouseRelease(&e.editor, Qt::LeftButton, {}, QPoint(29, 13));
+        QCOMPARE(e.pixel(7, 3), std::uint8_t(1));
+        QCOMPARE(e.inkCount(), 1);
+    }
+
+    void controlWheelAsksForZoomOneStepPerNotch()
+    {
+        Editor e(8, 8);
+        QSignalSpy zooms(&e.editor, &PixelEditor::zoomRequested);
+        const auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
+            QWheelEvent event(QPointF(5, 5), e.editor.mapToGlobal(QPointF(5, 5)), QPoint(),
+                QPoint(0, delta), Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&e.editor, &event);
+        };
+        wheel(120, Qt::ControlModifier);
+        wheel(-240, Qt::ControlModifier);
+        wheel(60, Qt::ControlModifier);
+        wheel(120, Qt::NoModifier);
+        wheel(60, Qt::ControlModifier);
+        QCOMPARE(zooms.size(), 3);
+        QCOMPARE(zooms[0][0].toInt(), 1);
+        QCOMPARE(zooms[1][0].toInt(), -2);
+        QCOMPARE(zooms[2][0].toInt(), 1);
+    }
+
+    void shiftArrowsAskToMoveThePicture()
+    {
+        Editor e(8, 8);
+        QSignalSpy moves(&e.editor, &PixelEditor::transformRequested);
+        QTest::keyClick(&e.editor, Qt::Key_Up, Qt::ShiftModifier);
+        QTest::keyClick(&e.editor, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(&e.editor, Qt::Key_Left);
+        QTest::keyClick(&e.editor, Qt::Key_Down, Qt::ShiftModifier | Qt::ControlModifier);
+        QCOMPARE(moves.size(), 2);
+        QCOMPARE(moves[0][0].value<GlyphTransform>(), GlyphTransform::ShiftUp);
+        QCOMPARE(moves[1][0].value<GlyphTransform>(), GlyphTransform::ShiftLeft);
     }
 
     void editorWithoutABufferIgnoresThePen()

@@ -1,9 +1,11 @@
 #include "creation/DlgNewFont.h"
 #include "creation/DlgProgress.h"
+#include "editor/FontHistory.h"
 #include "editor/GlyphGrid.h"
 #include "editor/MDIChild.h"
 #include "editor/PenToolBar.h"
 #include "editor/PixelEditor.h"
+#include "editor/TextPreviewPanel.h"
 #include "export/DlgExportLib.h"
 #include "shell/AboutBox.h"
 #include "shell/MainActions.h"
@@ -18,6 +20,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -174,6 +177,18 @@ private slots:
         row("EditCopyTo", "Copy To ...", "", nullptr, "");
         row("EditPasteFrom", "Paste from ...", "", nullptr, "");
         row("HelpHelp1", "&Help", "", nullptr, "");
+        row("EditUndo1", "&Undo", "Ctrl+Z", "Undo", "Undoes the last change");
+        row("EditRedo1", "&Redo", "Ctrl+Y; Ctrl+Shift+Z", "Redo", "Redoes the last undone change");
+        row("GlyphShiftUp1", "Shift &Up", "", "Shift Up",
+            "Moves the selected glyphs or the edited picture one pixel up");
+        row("GlyphFlipHorizontally1", "Flip &Horizontally", "", "Flip Horizontally",
+            "Mirrors the selected glyphs or the edited picture left to right");
+        row("GlyphBold1", "&Bold", "", "Bold",
+            "Inks the right neighbour of every ink pixel of the selected glyphs or the edited "
+            "picture");
+        row("ViewZoomIn1", "Zoom &In", "Ctrl++; Ctrl+=", "Zoom In", "Magnifies the pixel editor");
+        row("ViewTextPreview1", "&Text Preview", "", "Text Preview",
+            "Shows or hides text set with the font under the grid");
     }
 
     void actionsCarryCaptionsShortcutsAndHints()
@@ -186,7 +201,7 @@ private slots:
         QAction* action = form().findChild<QAction*>(name);
         QVERIFY(action);
         QCOMPARE(action->text(), caption);
-        QCOMPARE(action->shortcut().toString(), shortcut);
+        QCOMPARE(QKeySequence::listToString(action->shortcuts()), shortcut);
         if (!tip.isNull()) {
             QCOMPARE(action->toolTip(), tip);
         }
@@ -203,7 +218,11 @@ private slots:
             QStringList({ "FileNew1", "FileOpen1", "FileClose1", "FileSave1", "FileSaveAs1",
                 "FileExport1", "FileExit1", "EditCut1", "EditCopy1", "EditPaste1", "WindowCascade1",
                 "WindowTileHorizontal1", "WindowTileVertical1", "WindowMinimizeAll1",
-                "WindowArrangeAll1", "HelpAbout1", "EditCopyTo", "EditPasteFrom", "HelpHelp1" }));
+                "WindowArrangeAll1", "HelpAbout1", "EditCopyTo", "EditPasteFrom", "HelpHelp1",
+                "EditUndo1", "EditRedo1", "GlyphShiftUp1", "GlyphShiftDown1", "GlyphShiftLeft1",
+                "GlyphShiftRight1", "GlyphFlipHorizontally1", "GlyphFlipVertically1",
+                "GlyphInvert1", "GlyphClear1", "GlyphBold1", "ViewZoomIn1", "ViewZoomOut1",
+                "ViewGridLarger1", "ViewGridSmaller1", "ViewTextPreview1" }));
     }
 
     void menusHoldTheirEntriesInOrder()
@@ -217,8 +236,8 @@ private slots:
             QStringList({ "FileNew1", "FileOpen1", "FileClose1", "FileSave1", "FileSaveAs1",
                 "FileExport1", "-", "FileExit1" }));
         QCOMPARE(entryNames(*edit),
-            QStringList(
-                { "EditCut1", "EditCopy1", "EditPaste1", "-", "EditCopyTo", "EditPasteFrom" }));
+            QStringList({ "EditCut1", "EditCopy1", "EditPaste1", "-", "EditCopyTo", "EditPasteFrom",
+                "-", "EditUndo1", "EditRedo1" }));
         QCOMPARE(entryNames(*window),
             QStringList({ "WindowCascade1", "WindowTileHorizontal1", "WindowTileVertical1",
                 "WindowMinimizeAll1", "WindowArrangeAll1" }));
@@ -229,7 +248,35 @@ private slots:
         QCOMPARE(help->menuAction()->statusTip(), QString("Help topics"));
     }
 
-    void toolbarHoldsFourButtonsBoundToTheirCommands()
+    void glyphAndViewMenusStandBetweenEditAndWindow()
+    {
+        QStringList titles;
+        for (const QAction* menu : form().menuBar()->actions()) {
+            titles << menu->text();
+        }
+        QCOMPARE(titles, QStringList({ "&File", "&Edit", "&Glyph", "&View", "&Window", "&Help" }));
+        QMenu* glyph = menuTitled(form(), "&Glyph");
+        QMenu* view = menuTitled(form(), "&View");
+        QCOMPARE(entryNames(*glyph),
+            QStringList({ "GlyphShiftUp1", "GlyphShiftDown1", "GlyphShiftLeft1", "GlyphShiftRight1",
+                "-", "GlyphFlipHorizontally1", "GlyphFlipVertically1", "-", "GlyphInvert1",
+                "GlyphClear1", "GlyphBold1" }));
+        QCOMPARE(entryNames(*view),
+            QStringList({ "ViewZoomIn1", "ViewZoomOut1", "-", "ViewGridLarger1", "ViewGridSmaller1",
+                "-", "ViewTextPreview1" }));
+        QCOMPARE(glyph->menuAction()->statusTip(), QString("Glyph commands"));
+        QCOMPARE(view->menuAction()->statusTip(), QString("View commands"));
+        for (QAction* action : actions().all()) {
+            if (action->objectName().startsWith("Glyph") || action->objectName().startsWith("View")
+                || action->objectName().startsWith("EditUndo")
+                || action->objectName().startsWith("EditRedo")) {
+                QVERIFY2(action->statusTip().size() > 10, qPrintable(action->objectName()));
+                QVERIFY2(!action->toolTip().isEmpty(), qPrintable(action->objectName()));
+            }
+        }
+    }
+
+    void toolbarHoldsItsButtonsBoundToTheirCommands()
     {
         MainToolBar& bar = form().CoolBar1();
         QCOMPARE(bar.height(), 64);
@@ -238,8 +285,9 @@ private slots:
             const char* caption;
             QAction* action;
         } expected[] = { { 0, "New", actions().FileNew1 }, { 60, "Open", actions().FileOpen1 },
-            { 120, "Save", actions().FileSave1 }, { 184, "Export", actions().FileExport1 } };
-        for (int i = 0; i < 4; ++i) {
+            { 120, "Save", actions().FileSave1 }, { 184, "Export", actions().FileExport1 },
+            { 248, "Undo", actions().EditUndo1 }, { 308, "Redo", actions().EditRedo1 } };
+        for (int i = 0; i < MainToolBar::buttonCount; ++i) {
             QToolButton& button = bar.button(i);
             QCOMPARE(button.x(), expected[i].x);
             QCOMPARE(button.size(), QSize(60, 60));
@@ -523,6 +571,83 @@ private slots:
         QVERIFY(action->isEnabled());
         action->trigger();
         QCOMPARE(executedOn, QList<TMDIChild*> { child });
+    }
+
+    void undoAndRedoFollowTheActiveWindowsHistory()
+    {
+        const MainActions& a = actions();
+        idle();
+        QVERIFY(!a.EditUndo1->isEnabled() && !a.EditRedo1->isEnabled());
+        TMDIChild* first = openThroughTheMenu(fontFile("a.pix"));
+        idle();
+        QVERIFY(!a.EditUndo1->isEnabled());
+        first->gridFontLib().selectCells({ 2, 1, 2, 1 });
+        a.GlyphClear1->trigger();
+        QCOMPARE(first->document().fontLib.glyph(2)[0], std::uint8_t(0));
+        idle();
+        QVERIFY(a.EditUndo1->isEnabled());
+        QVERIFY(!a.EditRedo1->isEnabled());
+
+        TMDIChild* second = openThroughTheMenu(fontFile("b.pix"));
+        idle();
+        QVERIFY2(!a.EditUndo1->isEnabled(), "each window has a history of its own");
+        activateSubWindow(form().mdiArea(), *first);
+        idle();
+        a.EditUndo1->trigger();
+        QCOMPARE(first->document().fontLib.pixelData, test::numberedFont(8, 8, 40).pixelData);
+        QVERIFY(!first->document().modified);
+        idle();
+        QVERIFY(a.EditRedo1->isEnabled());
+        a.EditRedo1->trigger();
+        QCOMPARE(first->document().fontLib.glyph(2)[0], std::uint8_t(0));
+        QVERIFY(!second->document().modified);
+    }
+
+    void glyphAndViewCommandsNeedAWindow()
+    {
+        const MainActions& a = actions();
+        const QList<QAction*> needWindow = { a.GlyphShiftUp1, a.GlyphShiftDown1, a.GlyphShiftLeft1,
+            a.GlyphShiftRight1, a.GlyphFlipHorizontally1, a.GlyphFlipVertically1, a.GlyphInvert1,
+            a.GlyphClear1, a.GlyphBold1, a.ViewZoomIn1, a.ViewZoomOut1, a.ViewGridLarger1 };
+        idle();
+        for (QAction* action : needWindow) {
+            QVERIFY2(!action->isEnabled(), qPrintable(action->objectName()));
+        }
+        QVERIFY(a.ViewTextPreview1->isEnabled());
+        TMDIChild* child = openThroughTheMenu(fontFile("a.pix"));
+        idle();
+        for (QAction* action : needWindow) {
+            QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
+        }
+        QVERIFY2(!a.ViewGridSmaller1->isEnabled(), "the grid is at 1x already");
+        a.ViewZoomIn1->trigger();
+        QCOMPARE(child->document().zoom, 12);
+        a.ViewGridLarger1->trigger();
+        QCOMPARE(child->gridFontLib().scale(), 2);
+        child->gridFontLib().selectionModel()->clearSelection();
+        idle();
+        QVERIFY2(!a.GlyphInvert1->isEnabled(), "no glyph selected");
+    }
+
+    void textPreviewIsShownInEveryWindowAndRemembered()
+    {
+        QAction* preview = actions().ViewTextPreview1;
+        TMDIChild* first = openThroughTheMenu(fontFile("a.pix"));
+        QVERIFY(!first->textPreview().isVisible());
+        preview->trigger();
+        QVERIFY(preview->isChecked());
+        QVERIFY(first->textPreview().isVisible());
+        first->textPreview().textField().setText("carried over");
+
+        TMDIChild* second = openThroughTheMenu(fontFile("b.pix"));
+        QVERIFY(second->textPreview().isVisible());
+        QCOMPARE(second->textPreview().textField().text(), QString("carried over"));
+        preview->trigger();
+        QVERIFY(!preview->isChecked());
+        QVERIFY(!first->textPreview().isVisible());
+        QVERIFY(!second->textPreview().isVisible());
+        TMDIChild* third = openThroughTheMenu(fontFile("c.pix"));
+        QVERIFY(third->textPreview().isHidden());
     }
 
     void commandsSeeTheProgramsDialogs()

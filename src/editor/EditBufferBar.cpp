@@ -1,0 +1,59 @@
+#include "editor/EditBufferBar.h"
+
+#include "document/FontDocument.h"
+
+namespace tessellon {
+
+namespace {
+
+    const QColor unwrittenBackground(255, 224, 160);
+
+} // namespace
+
+EditBufferBar::EditBufferBar(const FontDocument& document, QWidget* parent)
+    : QLabel(parent)
+    , m_document(document)
+    , m_background(palette().color(QPalette::Window))
+{
+    setObjectName("EditBufferBar");
+    setWordWrap(true);
+    setMargin(3);
+    setAutoFillBackground(true);
+    setToolTip("The glyph the picture came from, and the glyph Update writes it to");
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    setFont(small);
+    refresh(-1);
+}
+
+QString EditBufferBar::glyphName(std::int64_t index) const
+{
+    if (index < 0 || !m_document.fontLib.hasGlyph(static_cast<std::uint32_t>(index))) {
+        return "no glyph";
+    }
+    QString name = "glyph " + QString::number(index);
+    if (m_document.fontLib.codeTable) {
+        const unsigned code = (*m_document.fontLib.codeTable)[static_cast<std::size_t>(index)];
+        name += QString::asprintf(" U+%04X", code);
+    }
+    return name;
+}
+
+void EditBufferBar::refresh(std::int64_t target)
+{
+    const std::int64_t source = m_document.editGlyph ? std::int64_t(*m_document.editGlyph) : -1;
+    m_unwritten = m_document.editBufferUnwritten();
+    QString text = "Picture: " + glyphName(source);
+    if (m_unwritten) {
+        text += "<br><b>Changed, not written</b>";
+    }
+    text += "<br>Update to: " + glyphName(target);
+    if (text != this->text()) {
+        setText(text);
+    }
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, m_unwritten ? unwrittenBackground : m_background);
+    setPalette(colours);
+}
+
+} // namespace tessellon

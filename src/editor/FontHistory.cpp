@@ -1,0 +1,57 @@
+#include "editor/FontHistory.h"
+
+#include "editor/GlyphChangeStep.h"
+#include "editor/PictureStep.h"
+
+namespace tessellon {
+
+FontHistory::FontHistory(FontDocument& document, QObject* parent)
+    : QObject(parent)
+    , m_document(document)
+{
+    m_stack.setUndoLimit(stepLimit);
+}
+
+Status FontHistory::changeGlyphs(const GlyphChange& change, const QString& name)
+{
+    Result<GlyphChange> undo = m_document.replaceGlyphs(change);
+    if (!undo) {
+        return failure(undo.message());
+    }
+    if (change.empty()) {
+        return {};
+    }
+    // A revision names the glyphs after this step; it is never reused, so a state that was
+    // saved and then undone and replaced by other steps is never taken for the saved one.
+    const std::int64_t before = m_revision;
+    const std::int64_t after = ++m_lastRevision;
+    glyphsAt(after);
+    m_stack.push(
+        new GlyphChangeStep(*this, m_document, std::move(undo).value(), before, after, name));
+    return {};
+}
+
+void FontHistory::pictureChanged(const EditPicture& before, const QString& name)
+{
+    if (before == EditPicture::of(m_document)) {
+        return;
+    }
+    m_stack.push(new PictureStep(*this, m_document, before, name));
+}
+
+void FontHistory::startFont(bool saved)
+{
+    m_stack.clear();
+    m_revision = ++m_lastRevision;
+    m_savedRevision = saved ? m_revision : neverSaved;
+}
+
+void FontHistory::markSaved() { m_savedRevision = m_revision; }
+
+void FontHistory::glyphsAt(std::int64_t revision)
+{
+    m_revision = revision;
+    m_document.modified = m_revision != m_savedRevision;
+}
+
+} // namespace tessellon

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "document/FontDocument.h"
+#include "document/Result.h"
+#include "editor/EditPicture.h"
+
+#include <QObject>
+#include <QUndoStack>
+
+#include <cstdint>
+
+namespace tessellon {
+
+// The undo history of one font window, in the order the user worked: steps that change the
+// font's glyphs (Update, a paste, a transform) and steps of the pixel editor's picture (a
+// stroke, loading a glyph, a transform of the picture). Only glyph steps touch the font: it
+// is modified exactly when its glyphs are not those last saved or loaded, so undoing back
+// to that state clears the flag, and a font that was never saved stays modified.
+class FontHistory final : public QObject {
+    Q_OBJECT
+public:
+    // Each step keeps a copy of what it replaced; older steps are forgotten.
+    static constexpr int stepLimit = 500;
+
+    explicit FontHistory(FontDocument& document, QObject* parent = nullptr);
+
+    QUndoStack& stack() { return m_stack; }
+
+    // Applies change to the font as one step named name. The reason, with nothing changed,
+    // when the change does not fit the font; an empty change is no step.
+    Status changeGlyphs(const GlyphChange& change, const QString& name);
+    // Records a change of the picture that has already been made; no step when nothing
+    // changed.
+    void pictureChanged(const EditPicture& before, const QString& name);
+
+    // A whole font has been put in place: every step is forgotten. A font just read counts
+    // as saved; a new one does not until it is saved.
+    void startFont(bool saved);
+    // The font's glyphs are now those in its file.
+    void markSaved();
+
+    // For the steps: the font's glyphs are now those of revision; the picture was put back.
+    void glyphsAt(std::int64_t revision);
+    void notePictureRestored() { emit pictureRestored(); }
+
+signals:
+    // An undo or redo changed the picture (or the glyph it belongs to).
+    void pictureRestored();
+
+private:
+    static constexpr std::int64_t neverSaved = -1;
+
+    FontDocument& m_document;
+    QUndoStack m_stack;
+    std::int64_t m_revision = 0;
+    std::int64_t m_savedRevision = 0;
+    std::int64_t m_lastRevision = 0;
+};
+
+} // namespace tessellon
