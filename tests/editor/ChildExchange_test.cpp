@@ -279,6 +279,26 @@ private slots:
         QCOMPARE(form().childWindows().size(), 1);
     }
 
+    void pasteIsOneStepThatUndoAndRedoTakeBackAndRepeat()
+    {
+        TMDIChild* child = openFont("a.pix", 70, { 30, 1, 31, 2 });
+        QVERIFY(child);
+        const FontLib opened = child->document().fontLib;
+        QImage picture(32, 16, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        clipboard().setImage(picture);
+        run(actions().EditPaste1);
+        const FontLib pasted = child->document().fontLib;
+        QVERIFY(pasted.pixelData != opened.pixelData);
+
+        run(actions().EditUndo1);
+        QCOMPARE(child->document().fontLib.pixelData, opened.pixelData);
+        QVERIFY(!child->document().modified);
+        run(actions().EditRedo1);
+        QCOMPARE(child->document().fontLib.pixelData, pasted.pixelData);
+        QVERIFY(child->document().modified);
+    }
+
     void pasteWrapsAndSelectsTheBlockCutToTheGrid()
     {
         TMDIChild* child = openFont("a.pix", 70, { 30, 2, 30, 2 });
