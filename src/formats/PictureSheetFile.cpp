@@ -65,15 +65,17 @@ namespace {
         reader.setAllocationLimit(allocationLimitMiB);
         const QSize size = reader.size();
         if (!size.isValid()) {
-            return failure("Cannot read " + path + ": not a picture Qt can read ("
-                + reader.errorString().toStdString() + ")");
+            return failure("Cannot read " + path
+                + ": it is not a picture that can be read (PNG, BMP, PBM, GIF...), or it is "
+                  "damaged");
         }
         if (Status fits = checkSheetPictureSize(size.width(), size.height()); !fits) {
             return failure("Cannot read " + path + ": " + fits.message());
         }
         const QImage picture = reader.read();
         if (picture.isNull()) {
-            return failure("Cannot read " + path + ": " + reader.errorString().toStdString());
+            return failure("Cannot read " + path + ": the picture is damaged ("
+                + reader.errorString().toStdString() + ")");
         }
         return opaqueOnWhite(picture);
     }
