@@ -66,7 +66,7 @@ namespace {
             != format.extensions.end();
     }
 
-    const std::string allFiles = "All files (*.*)|*.*";
+    constexpr const char* allFiles = "All files (*.*)|*.*";
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "document/SafeFileWriter.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <concepts>
@@ -151,6 +152,15 @@ std::string bdfFamilyFor(const std::string& path)
         }
     }
     return family.empty() ? "Tessellon" : family;
+}
+
+std::string withBdfExtension(const std::string& chosenName)
+{
+    std::string extension = std::filesystem::path(chosenName).filename().extension().string();
+    for (char& c : extension) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return extension == ".bdf" ? chosenName : chosenName + ".bdf";
 }
 
 Status writeBdfFile(const std::string& path, const FontLib& font, const FontFileOptions& options)

@@ -21,6 +21,10 @@ Result<std::string> formatBdf(
 // ASCII) turned into '_'.
 std::string bdfFamilyFor(const std::string& path);
 
+// The name a chosen export name becomes: ".bdf" is appended unless the file's own name ends
+// in it (in any case): font -> font.bdf, font.pix -> font.pix.bdf, FONT.BDF stays.
+std::string withBdfExtension(const std::string& chosenName);
+
 // Writes formatBdf of font, its family named after the file, as the file at path; the old
 // file stays untouched unless the new one was written in full.
 Status writeBdfFile(const std::string& path, const FontLib& font, const FontFileOptions& options);

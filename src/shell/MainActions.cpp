@@ -78,6 +78,12 @@ MainActions::MainActions(QObject* owner)
     , EditCopyTo(makeAction(owner, { "EditCopyTo", "Copy To ...", {}, nullptr }))
     , EditPasteFrom(makeAction(owner, { "EditPasteFrom", "Paste from ...", {}, nullptr }))
     , HelpHelp1(makeAction(owner, { "HelpHelp1", "&Help", {}, nullptr }))
+    , FileImport1(makeAction(owner,
+          { "FileImport1", "&Import...", {},
+              "Import|Open a BDF, Unifont .hex or picture sheet as a new font" }))
+    , FileExportBdf1(makeAction(owner,
+          { "FileExportBdf1", "Export as &BDF...", {},
+              "Export as BDF|Write the current font as a BDF font file" }))
 {
     FileNew1->setIcon(standardIcon("document-new", QStyle::SP_FileIcon));
     FileOpen1->setIcon(standardIcon("document-open", QStyle::SP_DialogOpenButton));
@@ -95,7 +101,8 @@ QList<QAction*> MainActions::all() const
 {
     return { FileNew1, FileOpen1, FileClose1, FileSave1, FileSaveAs1, FileExport1, FileExit1,
         EditCut1, EditCopy1, EditPaste1, WindowCascade1, WindowTileHorizontal1, WindowTileVertical1,
-        WindowMinimizeAll1, WindowArrangeAll1, HelpAbout1, EditCopyTo, EditPasteFrom, HelpHelp1 };
+        WindowMinimizeAll1, WindowArrangeAll1, HelpAbout1, EditCopyTo, EditPasteFrom, HelpHelp1,
+        FileImport1, FileExportBdf1 };
 }
 
 } // namespace tessellon

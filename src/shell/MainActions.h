@@ -31,6 +31,8 @@ struct MainActions {
     QAction* EditCopyTo;
     QAction* EditPasteFrom;
     QAction* HelpHelp1;
+    QAction* FileImport1;
+    QAction* FileExportBdf1;
 
     // Every action, in the order of the list.
     QList<QAction*> all() const;

@@ -99,6 +99,14 @@ ENDFONT
         EXPECT_EQ(bdfFamilyFor("/fonts/"), "Tessellon");
     }
 
+    TEST(BdfWriter, ExportNamesEndInBdf)
+    {
+        EXPECT_EQ(withBdfExtension("font"), "font.bdf");
+        EXPECT_EQ(withBdfExtension("font.pix"), "font.pix.bdf");
+        EXPECT_EQ(withBdfExtension("dir.bdf/FONT.BDF"), "dir.bdf/FONT.BDF");
+        EXPECT_EQ(withBdfExtension("dir.bdf/font"), "dir.bdf/font.bdf");
+    }
+
     // Saved as .pix, written as BDF, read back and saved as .pix again: the same file.
     TEST(BdfWriter, PixToBdfToPixGivesTheSameFontForEveryWidth)
     {
