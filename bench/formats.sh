@@ -15,45 +15,27 @@ RUNS=${RUNS:-9}
 OUT=$REPO/bench/out
 CLI=$REPO/$BUILD_DIR/bin/tessellon-cli
 
-install_missing() {
-    local missing=""
-    for package in unifont fonts-unifont otf2bdf; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-            missing="$missing $package"
-        fi
-    done
-    [ -z "$missing" ] && return 0
-    echo "Installing:$missing" >&2
-    local as_root=""
-    [ "$(id -u)" -ne 0 ] && as_root="sudo"
-    $as_root apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing >&2
-}
+. "$REPO/bench/bench_lib.sh"
 
-# Wall time of one run of a command, in milliseconds.
-time_run() {
-    local start=$EPOCHREALTIME
-    "$@" >/dev/null 2>&1 || true
-    local end=$EPOCHREALTIME
-    awk -v a="$start" -v b="$end" 'BEGIN { printf "%.1f\n", (b - a) * 1000 }'
-}
-
-best_and_median() {
-    sort -g | awk '{ t[NR] = $1 } END { printf "best %7.1f ms  median %7.1f ms", t[1], t[int((NR + 1) / 2)] }'
-}
-
+# times_of LABEL COMMAND...: one warm-up run, then the best and median of RUNS runs.
 times_of() {
     local label=$1
     shift
-    "$@" >/dev/null 2>&1 || true
+    "$@" >/dev/null 2>&1
     local times=()
     for _ in $(seq "$RUNS"); do
-        times+=("$(time_run "$@")")
+        times+=("$(time_run "$OUT/run.log" "$@")")
     done
-    printf '%-34s %s\n' "$label" "$(printf '%s\n' "${times[@]}" | best_and_median)"
+    printf '%s\n' "${times[@]}" | best_and_median | awk -v label="$label" \
+        '{ printf "%-34s best %7.1f ms  median %7.1f ms\n", label, $1 * 1000, $2 * 1000 }'
 }
 
-install_missing
+# otf2bdf exits with a status other than 0 even when it has written the font.
+otf2bdf_of() {
+    otf2bdf -p 16 -r 72 -o "$2" "$1" || [ -s "$2" ]
+}
+
+install_missing unifont fonts-unifont otf2bdf
 HEX=/usr/share/unifont/unifont.hex
 OTF=$(dpkg -L fonts-unifont | grep '/unifont\.otf$' | head -n 1)
 mkdir -p "$OUT"
@@ -63,6 +45,5 @@ echo "$(grep -c . "$HEX") lines in $HEX, $RUNS runs, load $(cut -d' ' -f1-3 /pro
 "$REPO/$BUILD_DIR/bench/formats_bench" "$HEX" "$OUT" "$RUNS"
 times_of "tessellon-cli convert .hex to .pix" "$CLI" convert "$HEX" "$OUT/unifont.pix"
 times_of "tessellon-cli convert .pix to .bdf" "$CLI" convert "$OUT/unifont.pix" "$OUT/unifont.bdf"
-# otf2bdf exits with a status other than 0 even when it has written the font.
-times_of "otf2bdf unifont.otf to .bdf" otf2bdf -p 16 -r 72 -o "$OUT/otf2bdf.bdf" "$OTF"
+times_of "otf2bdf unifont.otf to .bdf" otf2bdf_of "$OTF" "$OUT/otf2bdf.bdf"
 echo "glyphs in the BDF files: tessellon $(grep -c '^STARTCHAR' "$OUT/unifont.bdf"), otf2bdf $(grep -c '^STARTCHAR' "$OUT/otf2bdf.bdf")"

@@ -172,7 +172,11 @@ namespace {
                     + quotedLine());
             }
             const auto [width, height, x, y] = *values;
-            if (width < 0 || height < 0 || width > maxSide || height > maxSide) {
+            if (width < 0 || height < 0) {
+                return fail(std::string(m_line.keyword) + " " + std::to_string(width) + " x "
+                    + std::to_string(height) + " is not a size (it cannot be negative)");
+            }
+            if (width > maxSide || height > maxSide) {
                 return fail(std::string(m_line.keyword) + " " + std::to_string(width) + " x "
                     + std::to_string(height) + " is larger than " + sizeLimit);
             }

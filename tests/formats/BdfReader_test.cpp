@@ -167,6 +167,8 @@ namespace {
                 "line 7: CHARS says 2000000000 glyphs, but the font holds 1" },
             { "BBX 8 3 0 0", "BBX 100000 100000 0 0",
                 "line 11: BBX 100000 x 100000 is larger than a glyph can be (256 x 256 pixels)" },
+            { "BBX 8 3 0 0", "BBX -8 3 0 0",
+                "line 11: BBX -8 x 3 is not a size (it cannot be negative)" },
             { "BBX 8 3 0 0", "BBX 8 3 99999 0",
                 "line 11: BBX offsets must be from -32767 to 32767" },
             { "81\n", "", "line 15: glyph 'A' has 2 bitmap rows; its BBX says 3" },
