@@ -80,6 +80,32 @@ namespace {
         return opaqueOnWhite(picture);
     }
 
+    // A sheet needs three colours only: it is drawn into an 8-bit picture of those, which
+    // Qt encodes several times faster than 32-bit pixels, into files a third the size.
+    class SheetPicture final : public RgbImage {
+    public:
+        SheetPicture(int width, int height)
+            : m_image(width, height, QImage::Format_Indexed8)
+        {
+            m_image.setColorTable({ qRgb(0, 0, 0), qRgb(255, 255, 255),
+                qRgb(sheetFillerGrey.red, sheetFillerGrey.green, sheetFillerGrey.blue) });
+        }
+
+        const QImage& image() const { return m_image; }
+
+        int width() const override { return m_image.width(); }
+        int height() const override { return m_image.height(); }
+        Rgb pixel(int x, int y) const override { return palette[m_image.constScanLine(y)[x]]; }
+        void setPixel(int x, int y, Rgb colour) override
+        {
+            m_image.scanLine(y)[x] = colour == black ? 0 : colour == white ? 1 : 2;
+        }
+
+    private:
+        static constexpr Rgb palette[] = { black, white, sheetFillerGrey };
+        QImage m_image;
+    };
+
     const char* codecFor(const std::string& path)
     {
         const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
@@ -113,17 +139,16 @@ Status writePictureSheetFile(
     if (!size) {
         return failure("Cannot save " + path + ": " + size.message());
     }
-    QImage picture(size->width, size->height, QImage::Format_RGB32);
-    if (picture.isNull()) {
+    SheetPicture picture(size->width, size->height);
+    if (picture.image().isNull()) {
         return failure("Cannot save " + path + ": no memory for a picture of "
             + std::to_string(size->width) + " x " + std::to_string(size->height) + " pixels");
     }
-    QImageRgbImage image(picture);
-    drawPictureSheet(font, options.columns, image);
+    drawPictureSheet(font, options.columns, picture);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, codecFor(path))) {
+    if (!picture.image().save(&buffer, codecFor(path))) {
         return failure("Cannot save " + path + ": the picture could not be encoded");
     }
     return writeFileSafely(path,
