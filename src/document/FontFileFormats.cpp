@@ -32,13 +32,6 @@ namespace {
         return formats;
     }
 
-    std::string lowerCase(std::string text)
-    {
-        std::transform(text.begin(), text.end(), text.begin(),
-            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return text;
-    }
-
     std::string patternsOf(const std::vector<std::string>& extensions)
     {
         std::string patterns;
@@ -53,11 +46,6 @@ namespace {
     {
         const std::string patterns = patternsOf(extensions);
         return description + " (" + patterns + ")|" + patterns;
-    }
-
-    std::string extensionOf(const std::string& path)
-    {
-        return lowerCase(std::filesystem::path(path).filename().extension().string());
     }
 
     bool hasExtension(const FontFileFormat& format, const std::string& extension)
@@ -84,7 +72,7 @@ const FontFileFormat& fontFileFormatFor(const std::string& path)
 
 const FontFileFormat* fontFileFormatNamed(const std::string& path)
 {
-    const std::string extension = extensionOf(path);
+    const std::string extension = lowerCaseExtension(path);
     for (const FontFileFormat& format : formatTable()) {
         if (hasExtension(format, extension)) {
             return &format;
@@ -131,6 +119,14 @@ Status writeFontFileAs(const FontFileFormat& format, const std::string& path, co
             "Cannot save " + path + ": " + format.description + "s can be read but not written");
     }
     return format.write(path, font, options);
+}
+
+std::string lowerCaseExtension(const std::string& path)
+{
+    std::string extension = std::filesystem::path(path).filename().extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
 }
 
 std::string fontFileFilter(const FontFileFormat& format)

@@ -98,6 +98,10 @@ Result<FontLib> readFontFileAs(const FontFileFormat& format, const std::string& 
 Status writeFontFileAs(const FontFileFormat& format, const std::string& path, const FontLib& font,
     const FontFileOptions& options);
 
+// The extension of the file's own name (from its last dot, dot included; empty without one),
+// in lower case: "a/B.BDF" gives ".bdf".
+std::string lowerCaseExtension(const std::string& path);
+
 // File dialog filters, "description (patterns)|patterns|...": one format alone; for opening,
 // every format Open reads followed by all files; for importing, every other readable format
 // and picture sheets, followed by all files.

@@ -2,7 +2,6 @@
 
 #include "document/SafeFileWriter.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <concepts>
@@ -156,11 +155,7 @@ std::string bdfFamilyFor(const std::string& path)
 
 std::string withBdfExtension(const std::string& chosenName)
 {
-    std::string extension = std::filesystem::path(chosenName).filename().extension().string();
-    for (char& c : extension) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return extension == ".bdf" ? chosenName : chosenName + ".bdf";
+    return lowerCaseExtension(chosenName) == ".bdf" ? chosenName : chosenName + ".bdf";
 }
 
 Status writeBdfFile(const std::string& path, const FontLib& font, const FontFileOptions& options)

@@ -3,25 +3,15 @@
 #include "formats/GlyphPlacement.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
-#include <filesystem>
 
 namespace tessellon {
 
 namespace {
 
-    std::string extensionOf(const std::string& path)
-    {
-        std::string extension = std::filesystem::path(path).filename().extension().string();
-        std::transform(extension.begin(), extension.end(), extension.begin(),
-            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return extension;
-    }
-
     bool hasExtension(const std::string& path, const std::vector<std::string>& extensions)
     {
-        return std::find(extensions.begin(), extensions.end(), extensionOf(path))
+        return std::find(extensions.begin(), extensions.end(), lowerCaseExtension(path))
             != extensions.end();
     }
 
