@@ -17,21 +17,6 @@ RUNS=${RUNS:-7}
 OUT=$REPO/bench/out
 CLI=$REPO/$BUILD_DIR/bin/tessellon-cli
 
-install_missing() {
-    local missing=""
-    for package in fonts-droid-fallback libfreetype-dev pkg-config; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-            missing="$missing $package"
-        fi
-    done
-    [ -z "$missing" ] && return 0
-    echo "Installing:$missing" >&2
-    local as_root=""
-    [ "$(id -u)" -ne 0 ] && as_root="sudo"
-    $as_root apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing >&2
-}
-
 find_reference() {
     if [ -n "${FT_LIMIT_SRC:-}" ]; then
         echo "$FT_LIMIT_SRC"
@@ -47,21 +32,8 @@ find_reference() {
     exit 1
 }
 
-# Wall time of one run of a command, in seconds; its output goes to the given file.
-time_run() {
-    local log=$1
-    shift
-    local start=$EPOCHREALTIME
-    "$@" >"$log" 2>&1
-    local end=$EPOCHREALTIME
-    awk -v a="$start" -v b="$end" 'BEGIN { printf "%.6f\n", b - a }'
-}
-
-best_and_median() {
-    sort -g | awk '{ t[NR] = $1 } END { printf "%.3f %.3f", t[1], t[int((NR + 1) / 2)] }'
-}
-
-install_missing
+. "$REPO/bench/bench_lib.sh"
+install_missing fonts-droid-fallback libfreetype-dev pkg-config
 FONT=$(dpkg -L fonts-droid-fallback | grep '/DroidSansFallbackFull.ttf$' | head -n 1)
 mkdir -p "$OUT"
 cc -O2 -o "$OUT/ft_limit" "$(find_reference)" $(pkg-config --cflags --libs freetype2)

@@ -28,6 +28,7 @@ struct CliCommand {
 int runInfoCommand(const std::vector<std::string>& args, CliStreams io);
 int runMakeCommand(const std::vector<std::string>& args, CliStreams io);
 int runExportCommand(const std::vector<std::string>& args, CliStreams io);
+int runConvertCommand(const std::vector<std::string>& args, CliStreams io);
 
 // Runs the command line (arguments after the program name) and returns the exit status.
 int runCli(const std::vector<std::string>& args, CliStreams io);

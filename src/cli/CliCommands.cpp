@@ -18,6 +18,11 @@ namespace {
             "run an export script (default: the built-in one) over a font into OUT;\n"
             "      exit 1 when the script does not compile, 3 when stopped after N seconds",
             runExportCommand },
+        CliCommand { "convert",
+            "convert IN OUT [--cell WxH] [--offset X,Y] [--ascent N] [--columns N] [--first HEX]",
+            "convert a font between .pix, BDF (.bdf), Unifont (.hex, read only) and picture\n"
+            "      sheets (.png, .bmp), by the files' extensions; a sheet is read with --cell",
+            runConvertCommand },
     };
 
     void printHelp(std::ostream& out)

@@ -1,91 +1,17 @@
 #include "cli/MakeArguments.h"
+#include "cli/OptionValues.h"
 
 #include "creation/UnicodeRangeGrid.h"
 #include "document/FontLib.h"
 
 #include <array>
-#include <charconv>
-#include <limits>
-#include <string_view>
 
 namespace tessellon::cli {
 
 namespace {
 
-    std::optional<int> parseInteger(std::string_view text, int low, int high)
-    {
-        if (!text.empty() && text.front() == '+') {
-            text.remove_prefix(1);
-        }
-        long parsed = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-        if (text.empty() || error != std::errc() || end != text.data() + text.size() || parsed < low
-            || parsed > high) {
-            return std::nullopt;
-        }
-        return static_cast<int>(parsed);
-    }
-
-    bool isHexCode(const std::string& text)
-    {
-        if (text.empty() || text.size() > 4) {
-            return false;
-        }
-        for (char c : text) {
-            const bool hex
-                = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-            if (!hex) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    std::vector<std::string> split(const std::string& text, char separator)
-    {
-        std::vector<std::string> parts;
-        std::string::size_type start = 0;
-        for (;;) {
-            const auto end = text.find(separator, start);
-            parts.push_back(text.substr(start, end - start));
-            if (end == std::string::npos) {
-                return parts;
-            }
-            start = end + 1;
-        }
-    }
-
-    std::string quoted(const std::string& value) { return "'" + value + "'"; }
-
     constexpr std::array valueOptions { "--width", "--height", "--offset", "--font", "--px",
         "--charset", "--ranges" };
-
-    // The option of "--name" or "--name=value" when name takes a value, else nullptr.
-    const char* valueOptionOf(const std::string& arg)
-    {
-        for (const char* option : valueOptions) {
-            const std::string_view name(option);
-            if (arg.compare(0, name.size(), name) == 0
-                && (arg.size() == name.size() || arg[name.size()] == '=')) {
-                return option;
-            }
-        }
-        return nullptr;
-    }
-
-    // Reads "--name value" or "--name=value"; index moves past what was used.
-    Result<std::string> takeValue(
-        const std::vector<std::string>& args, std::size_t& index, const std::string& name)
-    {
-        const std::string& arg = args[index];
-        if (arg.size() > name.size()) {
-            return arg.substr(name.size() + 1);
-        }
-        if (index + 1 >= args.size()) {
-            return failure(name + " needs a value");
-        }
-        return args[++index];
-    }
 
     Status setGlyphSide(const std::string& name, const std::string& value, int& side)
     {
@@ -100,17 +26,12 @@ namespace {
 
     Status setOffset(const std::string& value, MakeArguments& parsed)
     {
-        const auto parts = split(value, ',');
-        constexpr int low = std::numeric_limits<std::int16_t>::min();
-        constexpr int high = std::numeric_limits<std::int16_t>::max();
-        const auto x = parts.size() == 2 ? parseInteger(parts[0], low, high) : std::nullopt;
-        const auto y = parts.size() == 2 ? parseInteger(parts[1], low, high) : std::nullopt;
-        if (!x || !y) {
-            return failure("--offset must be X,Y (two whole numbers from " + std::to_string(low)
-                + " to " + std::to_string(high) + "), not " + quoted(value));
+        const Result<CellOffset> offset = parseOffset(value);
+        if (!offset) {
+            return failure(offset.message());
         }
-        parsed.offsetX = *x;
-        parsed.offsetY = *y;
+        parsed.offsetX = offset->x;
+        parsed.offsetY = offset->y;
         return {};
     }
 
@@ -195,7 +116,7 @@ Result<MakeArguments> parseMakeArguments(const std::vector<std::string>& args)
     MakeArguments parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         Status status;
-        if (const char* option = valueOptionOf(args[i])) {
+        if (const char* option = valueOptionOf(args[i], valueOptions)) {
             const auto value = takeValue(args, i, option);
             status = value ? setValue(option, *value, parsed) : failure(value.message());
         } else {

@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/GuiApplicationScope.h"
 #include "cli/InterruptWatch.h"
 #include "cli/MakeArguments.h"
 
@@ -14,18 +15,14 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
-#include <memory>
 #include <ostream>
 #include <span>
 
@@ -47,62 +44,6 @@ namespace {
     {
         return std::chrono::duration<double>(duration).count();
     }
-
-    bool hasDisplay()
-    {
-        const char* display = std::getenv("DISPLAY");
-        const char* wayland = std::getenv("WAYLAND_DISPLAY");
-        return (display && *display) || (wayland && *wayland);
-    }
-
-    // Qt's own messages go to standard error as usual, but for the note that a headless
-    // session has no runtime folder, which says nothing about the font being made.
-    void filterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
-    {
-        if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
-            return;
-        }
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-    }
-
-    // Fonts need a QGuiApplication. Without a display (and without a platform chosen by
-    // the user) the offscreen platform serves.
-    class GuiApplicationScope {
-    public:
-        GuiApplicationScope()
-        {
-            if (QCoreApplication::instance()) {
-                return;
-            }
-            qInstallMessageHandler(filterQtMessages);
-            m_arguments = { "tessellon-cli" };
-            if (!hasDisplay() && !std::getenv("QT_QPA_PLATFORM")) {
-                m_arguments.insert(m_arguments.end(), { "-platform", "offscreen" });
-            }
-            for (auto& argument : m_arguments) {
-                m_argv.push_back(argument.data());
-            }
-            m_argv.push_back(nullptr);
-            m_argc = static_cast<int>(m_arguments.size());
-            m_application = std::make_unique<QGuiApplication>(m_argc, m_argv.data());
-        }
-
-        ~GuiApplicationScope()
-        {
-            if (m_application) {
-                m_application.reset();
-                qInstallMessageHandler(nullptr);
-            }
-        }
-        GuiApplicationScope(const GuiApplicationScope&) = delete;
-        GuiApplicationScope& operator=(const GuiApplicationScope&) = delete;
-
-    private:
-        std::vector<std::string> m_arguments;
-        std::vector<char*> m_argv;
-        int m_argc = 0;
-        std::unique_ptr<QGuiApplication> m_application;
-    };
 
     // A bar on standard error, redrawn when the percentage changes.
     class ProgressBar {

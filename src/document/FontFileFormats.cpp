@@ -2,6 +2,10 @@
 
 #include "document/PixReader.h"
 #include "document/PixWriter.h"
+#include "formats/BdfReader.h"
+#include "formats/BdfWriter.h"
+#include "formats/HexReader.h"
+#include "formats/PictureSheet.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,29 +19,42 @@ namespace {
     {
         static const std::vector<FontFileFormat> formats {
             { "Font pixel file", { ".pix" },
-                [](ByteSource& source, const FontFileOptions&) { return readPix(source); },
+                [](ByteSource& source, const FontFileOptions&, ReadNotes&) {
+                    return readPix(source);
+                },
                 [](const std::string& path, const FontLib& font, const FontFileOptions&) {
                     return writePixFile(path, font);
                 } },
+            { "BDF font", { ".bdf" }, readBdf, writeBdfFile, FontFileUse::ImportAndExport },
+            { "Unifont hex file", { ".hex" }, readUnifontHex, nullptr,
+                FontFileUse::ImportAndExport },
         };
         return formats;
     }
 
-    std::string lowerCase(std::string text)
-    {
-        std::transform(text.begin(), text.end(), text.begin(),
-            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return text;
-    }
-
-    std::string patternsOf(const FontFileFormat& format)
+    std::string patternsOf(const std::vector<std::string>& extensions)
     {
         std::string patterns;
-        for (const std::string& extension : format.extensions) {
+        for (const std::string& extension : extensions) {
             patterns += (patterns.empty() ? "*" : ";*") + extension;
         }
         return patterns;
     }
+
+    std::string filterEntry(
+        const std::string& description, const std::vector<std::string>& extensions)
+    {
+        const std::string patterns = patternsOf(extensions);
+        return description + " (" + patterns + ")|" + patterns;
+    }
+
+    bool hasExtension(const FontFileFormat& format, const std::string& extension)
+    {
+        return std::find(format.extensions.begin(), format.extensions.end(), extension)
+            != format.extensions.end();
+    }
+
+    constexpr const char* allFiles = "All files (*.*)|*.*";
 
 } // namespace
 
@@ -45,22 +62,39 @@ std::span<const FontFileFormat> fontFileFormats() { return formatTable(); }
 
 const FontFileFormat& pixFileFormat() { return formatTable().front(); }
 
+const FontFileFormat& bdfFileFormat() { return *fontFileFormatNamed("font.bdf"); }
+
 const FontFileFormat& fontFileFormatFor(const std::string& path)
 {
-    const std::string extension
-        = lowerCase(std::filesystem::path(path).filename().extension().string());
+    const FontFileFormat* format = fontFileFormatNamed(path);
+    return format && format->use == FontFileUse::OpenAndSave ? *format : pixFileFormat();
+}
+
+const FontFileFormat* fontFileFormatNamed(const std::string& path)
+{
+    const std::string extension = lowerCaseExtension(path);
     for (const FontFileFormat& format : formatTable()) {
-        if (std::find(format.extensions.begin(), format.extensions.end(), extension)
-            != format.extensions.end()) {
-            return format;
+        if (hasExtension(format, extension)) {
+            return &format;
         }
     }
-    return pixFileFormat();
+    return nullptr;
 }
 
 Result<FontLib> readFontFile(const std::string& path, const FontFileOptions& options)
 {
-    const FontFileFormat& format = fontFileFormatFor(path);
+    ReadNotes notes;
+    return readFontFileAs(fontFileFormatFor(path), path, options, notes);
+}
+
+Status writeFontFile(const std::string& path, const FontLib& font, const FontFileOptions& options)
+{
+    return writeFontFileAs(fontFileFormatFor(path), path, font, options);
+}
+
+Result<FontLib> readFontFileAs(const FontFileFormat& format, const std::string& path,
+    const FontFileOptions& options, ReadNotes& notes)
+{
     if (!format.canRead()) {
         return failure("Cannot open file " + path + ": " + format.description
             + "s can be written but not read");
@@ -69,12 +103,17 @@ Result<FontLib> readFontFile(const std::string& path, const FontFileOptions& opt
     if (!source) {
         return failure(source.message());
     }
-    return format.read(**source, options);
+    Result<FontLib> font = format.read(**source, options, notes);
+    if (!font && format.use == FontFileUse::ImportAndExport) {
+        return failure(
+            "Cannot read " + path + " as a " + format.description + ": " + font.message());
+    }
+    return font;
 }
 
-Status writeFontFile(const std::string& path, const FontLib& font, const FontFileOptions& options)
+Status writeFontFileAs(const FontFileFormat& format, const std::string& path, const FontLib& font,
+    const FontFileOptions& options)
 {
-    const FontFileFormat& format = fontFileFormatFor(path);
     if (!format.canWrite()) {
         return failure(
             "Cannot save " + path + ": " + format.description + "s can be read but not written");
@@ -82,21 +121,41 @@ Status writeFontFile(const std::string& path, const FontLib& font, const FontFil
     return format.write(path, font, options);
 }
 
+std::string lowerCaseExtension(const std::string& path)
+{
+    std::string extension = std::filesystem::path(path).filename().extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
 std::string fontFileFilter(const FontFileFormat& format)
 {
-    const std::string patterns = patternsOf(format);
-    return format.description + " (" + patterns + ")|" + patterns;
+    return filterEntry(format.description, format.extensions);
 }
 
 std::string fontOpenFilter()
 {
     std::string filter;
     for (const FontFileFormat& format : formatTable()) {
-        if (format.canRead()) {
+        if (format.canRead() && format.use == FontFileUse::OpenAndSave) {
             filter += fontFileFilter(format) + "|";
         }
     }
-    return filter + "All files (*.*)|*.*";
+    return filter + allFiles;
+}
+
+std::string fontImportFilter()
+{
+    std::string filter;
+    for (const FontFileFormat& format : formatTable()) {
+        if (format.canRead() && format.use == FontFileUse::ImportAndExport) {
+            filter += fontFileFilter(format) + "|";
+        }
+    }
+    return filter
+        + filterEntry(std::string(pictureSheetDescription) + "s", pictureSheetReadExtensions())
+        + "|" + allFiles;
 }
 
 } // namespace tessellon

@@ -4,20 +4,61 @@
 #include "document/FontLib.h"
 #include "document/Result.h"
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace tessellon {
 
+struct GlyphSize {
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const GlyphSize&) const = default;
+};
+
+struct CellOffset {
+    int x = 0;
+    int y = 0;
+
+    bool operator==(const CellOffset&) const = default;
+};
+
 // Settings that some font file formats take beyond the file itself, given to every reader
 // and writer; a format ignores what it does not use. The font pixel file takes none.
-struct FontFileOptions { };
+struct FontFileOptions {
+    // Reading: the size of the cell that every glyph is placed in, instead of the one the
+    // file gives (picture sheets give none and need it).
+    std::optional<GlyphSize> cell;
+    // Reading: where the top-left corner of each character's cell lies in the glyph,
+    // instead of where the file's own metrics put it; (-3, 2) moves every character three
+    // pixels left and two down.
+    std::optional<CellOffset> offset;
+    // Writing BDF: the rows above the baseline (default: the glyph height).
+    std::optional<int> ascent;
+    // Writing picture sheets: glyphs per row.
+    int columns = 32;
+    // Reading picture sheets: the code of the first glyph, the next one per glyph after it;
+    // without it the font has no code table.
+    std::optional<std::uint16_t> firstCode;
+};
+
+// What a reader says about the font besides the font itself: what it left out or changed
+// and why, one sentence each ("2 glyphs with codes above FFFF were skipped.").
+using ReadNotes = std::vector<std::string>;
+
+// Open and Save keep fonts in the program's own format; the other formats come in through
+// Import and go out through the export commands, so that saving never rewrites a file of
+// another program's format.
+enum class FontFileUse { OpenAndSave, ImportAndExport };
 
 // One font file format: what the file dialogs and the command line call it, the file name
 // extensions that mark it, and how it is read and written (null where the program cannot).
 struct FontFileFormat {
-    using Reader = Result<FontLib> (*)(ByteSource& source, const FontFileOptions& options);
+    using Reader
+        = Result<FontLib> (*)(ByteSource& source, const FontFileOptions& options, ReadNotes& notes);
     using Writer
         = Status (*)(const std::string& path, const FontLib& font, const FontFileOptions& options);
 
@@ -26,6 +67,7 @@ struct FontFileFormat {
     std::vector<std::string> extensions;
     Reader read = nullptr;
     Writer write = nullptr;
+    FontFileUse use = FontFileUse::OpenAndSave;
 
     bool canRead() const { return read != nullptr; }
     bool canWrite() const { return write != nullptr; }
@@ -34,20 +76,37 @@ struct FontFileFormat {
 // Every format the program knows, its own font pixel file first.
 std::span<const FontFileFormat> fontFileFormats();
 const FontFileFormat& pixFileFormat();
+const FontFileFormat& bdfFileFormat();
 
-// The format a file name's extension names, ignoring case; the font pixel file for a name
-// that names none, as files of any name have always been read and written as such.
+// The format that Open and Save use for a file name, ignoring case: the font pixel file for
+// a name that names none of them, as files of any name have always been read and written
+// as such.
 const FontFileFormat& fontFileFormatFor(const std::string& path);
+// The format of any use whose extension the name has, ignoring case; null for none.
+const FontFileFormat* fontFileFormatNamed(const std::string& path);
 
-// Reads or writes a font in the format its name gives (fontFileFormatFor). Failures name
-// the file and the reason.
+// Reads or writes a font in the format Open and Save use for its name (fontFileFormatFor).
+// Failures name the file and the reason.
 Result<FontLib> readFontFile(const std::string& path, const FontFileOptions& options = {});
 Status writeFontFile(
     const std::string& path, const FontLib& font, const FontFileOptions& options = {});
 
-// File dialog filters, "description (patterns)|patterns|...": one format alone, and for
-// opening every readable format followed by all files.
+// Reads or writes a font in the given format, whatever the name; what the reader left out
+// goes to notes.
+Result<FontLib> readFontFileAs(const FontFileFormat& format, const std::string& path,
+    const FontFileOptions& options, ReadNotes& notes);
+Status writeFontFileAs(const FontFileFormat& format, const std::string& path, const FontLib& font,
+    const FontFileOptions& options);
+
+// The extension of the file's own name (from its last dot, dot included; empty without one),
+// in lower case: "a/B.BDF" gives ".bdf".
+std::string lowerCaseExtension(const std::string& path);
+
+// File dialog filters, "description (patterns)|patterns|...": one format alone; for opening,
+// every format Open reads followed by all files; for importing, every other readable format
+// and picture sheets, followed by all files.
 std::string fontFileFilter(const FontFileFormat& format);
 std::string fontOpenFilter();
+std::string fontImportFilter();
 
 } // namespace tessellon

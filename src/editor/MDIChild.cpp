@@ -155,8 +155,17 @@ QString TMDIChild::fileName() const { return fromPath(m_document.fileName); }
 void TMDIChild::setFileName(const QString& name)
 {
     m_document.fileName = toPath(name);
+    m_untitled = false;
     setWindowTitle(name);
 }
+
+void TMDIChild::setUntitledName(const QString& name)
+{
+    setFileName(name);
+    m_untitled = true;
+}
+
+bool TMDIChild::isUntitled() const { return m_untitled || isUntitledName(m_document.fileName); }
 
 bool TMDIChild::LoadFontLib(const QString& path)
 {
@@ -224,7 +233,7 @@ QString TMDIChild::saveFilter() { return QString::fromStdString(fontFileFilter(p
 
 bool TMDIChild::SaveFontLib(bool saveAs)
 {
-    if (saveAs || isUntitledName(m_document.fileName)) {
+    if (saveAs || isUntitled()) {
         const QString chosen = m_dialogs.chooseFileToSave(this, saveFilter(), suggestedSaveName());
         if (chosen.isEmpty()) {
             return false;

@@ -41,6 +41,11 @@ public:
     const FontDocument& document() const { return m_document; }
     QString fileName() const;
     void setFileName(const QString& name);
+    // A font without a file of its own yet, so that Save asks for one: a new font, named
+    // NONAME followed by a number, or an imported one, named after the file it came from
+    // with .pix (the name the save dialog suggests). Saving under a name ends it.
+    void setUntitledName(const QString& name);
+    bool isUntitled() const;
 
     // Reads a font file into this fresh window; false, after telling the user why, when it
     // cannot be read or is not a usable font. The caller closes the window then.
@@ -146,6 +151,7 @@ private:
     QAction* m_copyAction = nullptr;
     QAction* m_pasteAction = nullptr;
     WindowShowingFile m_windowShowingFile;
+    bool m_untitled = false;
 };
 
 } // namespace tessellon

@@ -33,6 +33,9 @@ public:
     // Opens the font of that name in a new child window, or brings forward the window that
     // already shows it. Null when no window could be opened.
     virtual TMDIChild* OpenOrCreate(const QString& name) = 0;
+    // A new, empty child window captioned name, made the active one; the caller puts a font
+    // in it (TMDIChild::takeFont) or closes it.
+    virtual TMDIChild* addChildWindow(const QString& name) = 0;
     // The window that owns message boxes and file choosers.
     virtual QWidget* frameWindow() = 0;
 

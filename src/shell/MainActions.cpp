@@ -126,6 +126,12 @@ MainActions::MainActions(QObject* owner)
     , ViewTextPreview1(makeAction(owner,
           { "ViewTextPreview1", "&Text Preview", {},
               "Text Preview|Shows or hides text set with the font under the grid" }))
+    , FileImport1(makeAction(owner,
+          { "FileImport1", "&Import...", {},
+              "Import|Open a BDF, Unifont .hex or picture sheet as a new font" }))
+    , FileExportBdf1(makeAction(owner,
+          { "FileExportBdf1", "Export as &BDF...", {},
+              "Export as BDF|Write the current font as a BDF font file" }))
 {
     FileNew1->setIcon(standardIcon("document-new", QStyle::SP_FileIcon));
     FileOpen1->setIcon(standardIcon("document-open", QStyle::SP_DialogOpenButton));
@@ -152,7 +158,8 @@ QList<QAction*> MainActions::all() const
         WindowMinimizeAll1, WindowArrangeAll1, HelpAbout1, EditCopyTo, EditPasteFrom, HelpHelp1,
         EditUndo1, EditRedo1, GlyphShiftUp1, GlyphShiftDown1, GlyphShiftLeft1, GlyphShiftRight1,
         GlyphFlipHorizontally1, GlyphFlipVertically1, GlyphInvert1, GlyphClear1, GlyphBold1,
-        ViewZoomIn1, ViewZoomOut1, ViewGridLarger1, ViewGridSmaller1, ViewTextPreview1 };
+        ViewZoomIn1, ViewZoomOut1, ViewGridLarger1, ViewGridSmaller1, ViewTextPreview1,
+        FileImport1, FileExportBdf1 };
 }
 
 } // namespace tessellon

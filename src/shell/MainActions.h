@@ -47,6 +47,8 @@ struct MainActions {
     QAction* ViewGridLarger1;
     QAction* ViewGridSmaller1;
     QAction* ViewTextPreview1;
+    QAction* FileImport1;
+    QAction* FileExportBdf1;
 
     // Every action, in the order of the list.
     QList<QAction*> all() const;

@@ -12,6 +12,8 @@
 #include "editor/UserDialogs.h"
 #include "editor/ZoomCommand.h"
 #include "shell/AboutBox.h"
+#include "shell/ExportBdfCommand.h"
+#include "shell/ImportFontCommand.h"
 #include "shell/MainActions.h"
 #include "shell/MainStatusBar.h"
 #include "shell/MainToolBar.h"
@@ -67,8 +69,8 @@ void TMainForm::buildMenus()
     const MainActions& a = *m_actions;
     QMenu* file = menuBar()->addMenu("&File");
     file->menuAction()->setStatusTip("File related commands");
-    file->addActions(
-        { a.FileNew1, a.FileOpen1, a.FileClose1, a.FileSave1, a.FileSaveAs1, a.FileExport1 });
+    file->addActions({ a.FileNew1, a.FileOpen1, a.FileClose1, a.FileSave1, a.FileSaveAs1,
+        a.FileExport1, a.FileImport1, a.FileExportBdf1 });
     file->addSeparator();
     file->addAction(a.FileExit1);
 
@@ -138,6 +140,8 @@ void TMainForm::connectActions()
     m_commands.bind(a.HelpAbout1, [this] { HelpAbout1Execute(); });
     m_commands.bind(a.HelpHelp1, [this] { HelpHelp1Execute(); });
     connectEditingCommands();
+    m_commands.bind(a.FileImport1, std::make_unique<ImportFontCommand>(m_context));
+    m_commands.bind(a.FileExportBdf1, std::make_unique<ExportBdfCommand>(m_context));
     m_commands.disableUnbound(a.all());
 }
 
@@ -208,8 +212,7 @@ TMDIChild* TMainForm::childShowing(const QString& path) const
     }
     for (TMDIChild* child : childWindows()) {
         const QString shown = child->fileName();
-        if (!isUntitledName(child->document().fileName)
-            && QFileInfo(shown).canonicalFilePath() == wanted) {
+        if (!child->isUntitled() && QFileInfo(shown).canonicalFilePath() == wanted) {
             return child;
         }
     }

@@ -32,6 +32,7 @@ public:
     ~TMainForm() override;
 
     TMDIChild* OpenOrCreate(const QString& name) override;
+    TMDIChild* addChildWindow(const QString& name) override;
     TMDIChild* activeChild() const override;
     QList<TMDIChild*> childWindows() const override;
     QWidget* frameWindow() override { return this; }
@@ -67,7 +68,6 @@ private:
     void connectEditingCommands();
     void connectWindowCommands();
     TMDIChild* childShowing(const QString& path) const;
-    TMDIChild* addChildWindow(const QString& name);
     // Panels 1 to 3 show what the active child window reports, and nothing without one.
     void showActiveChildStatus();
 

@@ -25,15 +25,34 @@ namespace {
         const FontFileFormat& pix = pixFileFormat();
         EXPECT_EQ(&fontFileFormats().front(), &pix);
         EXPECT_EQ(pix.description, "Font pixel file");
-        for (const char* name : { "a.pix", "A.PIX", "dir.d/plain", "font.txt", "x.pix.bak", "" }) {
+        for (const char* name :
+            { "a.pix", "A.PIX", "dir.d/plain", "font.txt", "x.pix.bak", "", "a.bdf", "u.hex" }) {
             EXPECT_EQ(&fontFileFormatFor(name), &pix) << name;
         }
+    }
+
+    // Open and Save keep to the font pixel file, so that saving never rewrites a BDF font;
+    // the other formats are named for import and export.
+    TEST(FontFileFormats, OtherFormatsAreFoundByTheirExtensionsForImportAndExport)
+    {
+        EXPECT_EQ(fontFileFormatNamed("dir/A.BDF"), &bdfFileFormat());
+        EXPECT_EQ(bdfFileFormat().use, FontFileUse::ImportAndExport);
+        const FontFileFormat* hex = fontFileFormatNamed("unifont.hex");
+        ASSERT_NE(hex, nullptr);
+        EXPECT_TRUE(hex->canRead());
+        EXPECT_FALSE(hex->canWrite());
+        EXPECT_EQ(fontFileFormatNamed("a.pix"), &pixFileFormat());
+        EXPECT_EQ(fontFileFormatNamed("a.png"), nullptr);
+        EXPECT_EQ(fontFileFormatNamed("bdf"), nullptr);
     }
 
     TEST(FontFileFormats, FiltersListEveryReadableFormatThenAllFiles)
     {
         EXPECT_EQ(fontFileFilter(pixFileFormat()), "Font pixel file (*.pix)|*.pix");
         EXPECT_EQ(fontOpenFilter(), "Font pixel file (*.pix)|*.pix|All files (*.*)|*.*");
+        EXPECT_EQ(fontImportFilter(),
+            "BDF font (*.bdf)|*.bdf|Unifont hex file (*.hex)|*.hex|"
+            "Picture sheets (*.png;*.bmp;*.pbm;*.gif)|*.png;*.bmp;*.pbm;*.gif|All files (*.*)|*.*");
     }
 
     TEST(FontFileFormats, EveryFormatReadsBackWhatItWrites)
@@ -46,9 +65,10 @@ namespace {
                 test::TempDir dir;
                 const std::string path = dir.path("font" + format.extensions.front());
                 const FontLib font = sampleFont(withCodes);
-                const Status written = writeFontFile(path, font);
+                const Status written = writeFontFileAs(format, path, font, {});
                 ASSERT_TRUE(written.ok()) << written.message();
-                const Result<FontLib> read = readFontFile(path);
+                ReadNotes notes;
+                const Result<FontLib> read = readFontFileAs(format, path, {}, notes);
                 ASSERT_TRUE(read.ok()) << format.description << ": " << read.message();
                 EXPECT_EQ(read->pixelData, font.pixelData) << format.description;
                 EXPECT_EQ(read->codeTable, font.codeTable) << format.description;
@@ -68,6 +88,13 @@ namespace {
 
         test::writeText(dir.path("text.pix"), "hello");
         EXPECT_EQ(readFontFile(dir.path("text.pix")).message(), pix::notFontPixelFileMessage);
+
+        test::writeText(dir.path("text.bdf"), "hello");
+        ReadNotes notes;
+        EXPECT_EQ(readFontFileAs(bdfFileFormat(), dir.path("text.bdf"), {}, notes).message(),
+            "Cannot read " + dir.path("text.bdf")
+                + " as a BDF font: line 1: not a BDF font: it does not begin with STARTFONT 2.1");
+        EXPECT_EQ(readFontFile(dir.path("text.bdf")).message(), pix::notFontPixelFileMessage);
     }
 
 } // namespace

@@ -132,13 +132,14 @@ private slots:
         QVERIFY(form().childWindows().isEmpty());
         QCOMPARE(panel(0), QString("test"));
         const MainActions& a = actions();
-        for (QAction* disabled :
-            { a.FileClose1, a.FileSave1, a.FileSaveAs1, a.FileExport1, a.EditCopy1, a.EditPaste1,
-                a.EditCopyTo, a.EditPasteFrom, a.WindowCascade1, a.WindowTileHorizontal1,
-                a.WindowTileVertical1, a.WindowMinimizeAll1, a.WindowArrangeAll1 }) {
+        for (QAction* disabled : { a.FileClose1, a.FileSave1, a.FileSaveAs1, a.FileExport1,
+                 a.FileExportBdf1, a.EditCopy1, a.EditPaste1, a.EditCopyTo, a.EditPasteFrom,
+                 a.WindowCascade1, a.WindowTileHorizontal1, a.WindowTileVertical1,
+                 a.WindowMinimizeAll1, a.WindowArrangeAll1 }) {
             QVERIFY2(!disabled->isEnabled(), qPrintable(disabled->objectName()));
         }
-        for (QAction* enabled : { a.FileOpen1, a.FileExit1, a.HelpHelp1, a.HelpAbout1 }) {
+        for (QAction* enabled :
+            { a.FileOpen1, a.FileImport1, a.FileExit1, a.HelpHelp1, a.HelpAbout1 }) {
             QVERIFY2(enabled->isEnabled(), qPrintable(enabled->objectName()));
         }
     }
@@ -189,6 +190,10 @@ private slots:
         row("ViewZoomIn1", "Zoom &In", "Ctrl++; Ctrl+=", "Zoom In", "Magnifies the pixel editor");
         row("ViewTextPreview1", "&Text Preview", "", "Text Preview",
             "Shows or hides text set with the font under the grid");
+        row("FileImport1", "&Import...", "", "Import",
+            "Open a BDF, Unifont .hex or picture sheet as a new font");
+        row("FileExportBdf1", "Export as &BDF...", "", "Export as BDF",
+            "Write the current font as a BDF font file");
     }
 
     void actionsCarryCaptionsShortcutsAndHints()
@@ -222,7 +227,8 @@ private slots:
                 "EditUndo1", "EditRedo1", "GlyphShiftUp1", "GlyphShiftDown1", "GlyphShiftLeft1",
                 "GlyphShiftRight1", "GlyphFlipHorizontally1", "GlyphFlipVertically1",
                 "GlyphInvert1", "GlyphClear1", "GlyphBold1", "ViewZoomIn1", "ViewZoomOut1",
-                "ViewGridLarger1", "ViewGridSmaller1", "ViewTextPreview1" }));
+                "ViewGridLarger1", "ViewGridSmaller1", "ViewTextPreview1",
+                "FileImport1", "FileExportBdf1" }));
     }
 
     void menusHoldTheirEntriesInOrder()
@@ -234,7 +240,7 @@ private slots:
         QVERIFY(file && edit && window && help);
         QCOMPARE(entryNames(*file),
             QStringList({ "FileNew1", "FileOpen1", "FileClose1", "FileSave1", "FileSaveAs1",
-                "FileExport1", "-", "FileExit1" }));
+                "FileExport1", "FileImport1", "FileExportBdf1", "-", "FileExit1" }));
         QCOMPARE(entryNames(*edit),
             QStringList({ "EditCut1", "EditCopy1", "EditPaste1", "-", "EditCopyTo", "EditPasteFrom",
                 "-", "EditUndo1", "EditRedo1" }));

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 namespace tessellon::test {
 
 // Answers for the user from queues filled by the test, and records every box that was
@@ -18,6 +20,9 @@ public:
     };
 
     QList<MessageAnswer> answers;
+    // Fills in a modal dialog for the user and gives its result; without it every dialog is
+    // accepted as it is.
+    std::function<int(QDialog&)> modalAnswer;
     QStringList openChoices;
     QStringList saveChoices;
 
@@ -61,7 +66,7 @@ public:
     int runModal(QDialog& dialog) override
     {
         modalDialogs << &dialog;
-        return 1;
+        return modalAnswer ? modalAnswer(dialog) : 1;
     }
 
     void openDocument(const QString& path) override { openedDocuments << path; }

@@ -1,0 +1,110 @@
+#include "cli/ConvertArguments.h"
+
+#include "cli/OptionValues.h"
+#include "document/FontLib.h"
+#include "formats/PictureSheet.h"
+
+#include <array>
+
+namespace tessellon::cli {
+
+namespace {
+
+    constexpr std::array valueOptions { "--cell", "--offset", "--ascent", "--columns", "--first" };
+
+    Result<GlyphSize> parseCell(const std::string& value)
+    {
+        const auto parts = split(value, 'x');
+        const auto width
+            = parts.size() == 2 ? parseInteger(parts[0], minGlyphSide, maxGlyphSide) : std::nullopt;
+        const auto height
+            = parts.size() == 2 ? parseInteger(parts[1], minGlyphSide, maxGlyphSide) : std::nullopt;
+        if (!width || !height) {
+            return failure("--cell must be WxH (two whole numbers from "
+                + std::to_string(minGlyphSide) + " to " + std::to_string(maxGlyphSide)
+                + ", such as 8x16), not " + quoted(value));
+        }
+        return GlyphSize { *width, *height };
+    }
+
+    Status setNumber(const std::string& name, const std::string& value, int high, int& number)
+    {
+        const int low = name == "--ascent" ? 0 : 1;
+        const auto parsed = parseInteger(value, low, high);
+        if (!parsed) {
+            return failure(name + " must be a whole number from " + std::to_string(low) + " to "
+                + std::to_string(high) + ", not " + quoted(value));
+        }
+        number = *parsed;
+        return {};
+    }
+
+    Status setValue(const std::string& name, const std::string& value, FontFileOptions& options)
+    {
+        if (name == "--cell") {
+            const Result<GlyphSize> cell = parseCell(value);
+            options.cell = cell ? std::optional(*cell) : std::nullopt;
+            return cell ? Status() : failure(cell.message());
+        }
+        if (name == "--offset") {
+            const Result<CellOffset> offset = parseOffset(value);
+            options.offset = offset ? std::optional(*offset) : std::nullopt;
+            return offset ? Status() : failure(offset.message());
+        }
+        if (name == "--ascent") {
+            return setNumber(name, value, maxGlyphSide, options.ascent.emplace());
+        }
+        if (name == "--columns") {
+            return setNumber(name, value, maxSheetSide, options.columns);
+        }
+        if (!isHexCode(value)) {
+            return failure(
+                "--first must be a code of 1 to 4 hexadecimal digits, not " + quoted(value));
+        }
+        options.firstCode = static_cast<std::uint16_t>(std::stoul(value, nullptr, 16));
+        return {};
+    }
+
+    Status setFile(const std::string& arg, ConvertArguments& parsed)
+    {
+        if (arg.size() > 1 && arg[0] == '-') {
+            return failure("unknown option " + quoted(arg));
+        }
+        if (arg.empty()) {
+            return failure("a file name is empty");
+        }
+        if (parsed.input.empty()) {
+            parsed.input = arg;
+        } else if (parsed.output.empty()) {
+            parsed.output = arg;
+        } else {
+            return failure("more than two files (" + quoted(parsed.input) + ", "
+                + quoted(parsed.output) + ", " + quoted(arg) + ")");
+        }
+        return {};
+    }
+
+} // namespace
+
+Result<ConvertArguments> parseConvertArguments(const std::vector<std::string>& args)
+{
+    ConvertArguments parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        Status status;
+        if (const char* option = valueOptionOf(args[i], valueOptions)) {
+            const auto value = takeValue(args, i, option);
+            status = value ? setValue(option, *value, parsed.options) : failure(value.message());
+        } else {
+            status = setFile(args[i], parsed);
+        }
+        if (!status) {
+            return failure(status.message());
+        }
+    }
+    if (parsed.output.empty()) {
+        return failure("give the file to read and the file to write (IN OUT)");
+    }
+    return parsed;
+}
+
+} // namespace tessellon::cli

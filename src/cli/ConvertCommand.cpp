@@ -1,0 +1,73 @@
+#include "cli/CliCommand.h"
+#include "cli/ConvertArguments.h"
+#include "cli/GuiApplicationScope.h"
+
+#include "document/SameFile.h"
+#include "formats/FontImport.h"
+#include "formats/PictureSheet.h"
+
+#include <optional>
+#include <ostream>
+
+namespace tessellon::cli {
+
+namespace {
+
+    constexpr const char* usage
+        = "Usage: tessellon-cli convert IN OUT [--cell WxH] [--offset X,Y] [--ascent N]\n"
+          "           [--columns N] [--first HEX]\n";
+
+    Result<FontLib> readInput(const ConvertArguments& arguments, ReadNotes& notes)
+    {
+        if (isPictureSheetName(arguments.input) && !arguments.options.cell) {
+            return failure("reading the picture sheet " + arguments.input
+                + " needs the glyph size of its cells: give --cell WxH");
+        }
+        return importFontFile(arguments.input, arguments.options, notes);
+    }
+
+    Status convert(const ConvertArguments& arguments, CliStreams io)
+    {
+        if (isSameFile(arguments.input, arguments.output)) {
+            return failure(
+                "the output file " + arguments.output + " is the input file; give another name");
+        }
+        // Picture sheets need Qt Gui's picture codecs.
+        std::optional<GuiApplicationScope> application;
+        if (isPictureSheetName(arguments.input) || isWritablePictureSheetName(arguments.output)) {
+            application.emplace();
+        }
+        ReadNotes notes;
+        const Result<FontLib> font = readInput(arguments, notes);
+        if (!font) {
+            return failure(font.message());
+        }
+        for (const std::string& note : notes) {
+            io.err << "tessellon-cli convert: " << note << "\n";
+        }
+        if (Status written = exportFontFile(arguments.output, *font, arguments.options); !written) {
+            return written;
+        }
+        io.out << arguments.output << ": " << font->info.glyphCount << " glyphs of "
+               << font->info.glyphWidth << "x" << font->info.glyphHeight
+               << (font->codeTable ? ", with codes" : ", without codes") << "\n";
+        return {};
+    }
+
+} // namespace
+
+int runConvertCommand(const std::vector<std::string>& args, CliStreams io)
+{
+    const auto arguments = parseConvertArguments(args);
+    if (!arguments) {
+        io.err << "tessellon-cli convert: " << arguments.message() << "\n" << usage;
+        return exitUnusable;
+    }
+    if (const Status converted = convert(*arguments, io); !converted) {
+        io.err << "tessellon-cli convert: " << converted.message() << "\n";
+        return exitUnusable;
+    }
+    return exitOk;
+}
+
+} // namespace tessellon::cli

@@ -1,0 +1,92 @@
+#include "cli/OptionValues.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+
+namespace tessellon::cli {
+
+std::optional<int> parseInteger(std::string_view text, int low, int high)
+{
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    long parsed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || parsed < low
+        || parsed > high) {
+        return std::nullopt;
+    }
+    return static_cast<int>(parsed);
+}
+
+bool isHexCode(const std::string& text)
+{
+    if (text.empty() || text.size() > 4) {
+        return false;
+    }
+    for (char c : text) {
+        const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+        if (!hex) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    std::string::size_type start = 0;
+    for (;;) {
+        const auto end = text.find(separator, start);
+        parts.push_back(text.substr(start, end - start));
+        if (end == std::string::npos) {
+            return parts;
+        }
+        start = end + 1;
+    }
+}
+
+std::string quoted(const std::string& value) { return "'" + value + "'"; }
+
+const char* valueOptionOf(const std::string& arg, std::span<const char* const> names)
+{
+    for (const char* option : names) {
+        const std::string_view name(option);
+        if (arg.compare(0, name.size(), name) == 0
+            && (arg.size() == name.size() || arg[name.size()] == '=')) {
+            return option;
+        }
+    }
+    return nullptr;
+}
+
+Result<std::string> takeValue(
+    const std::vector<std::string>& args, std::size_t& index, const std::string& name)
+{
+    const std::string& arg = args[index];
+    if (arg.size() > name.size()) {
+        return arg.substr(name.size() + 1);
+    }
+    if (index + 1 >= args.size()) {
+        return failure(name + " needs a value");
+    }
+    return args[++index];
+}
+
+Result<CellOffset> parseOffset(const std::string& value)
+{
+    const auto parts = split(value, ',');
+    constexpr int low = std::numeric_limits<std::int16_t>::min();
+    constexpr int high = std::numeric_limits<std::int16_t>::max();
+    const auto x = parts.size() == 2 ? parseInteger(parts[0], low, high) : std::nullopt;
+    const auto y = parts.size() == 2 ? parseInteger(parts[1], low, high) : std::nullopt;
+    if (!x || !y) {
+        return failure("--offset must be X,Y (two whole numbers from " + std::to_string(low)
+            + " to " + std::to_string(high) + "), not " + quoted(value));
+    }
+    return CellOffset { *x, *y };
+}
+
+} // namespace tessellon::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "document/FontFileFormats.h"
+#include "document/Result.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessellon::cli {
+
+// Reading the values of the commands' options, with messages that name the option and the
+// value.
+
+// A whole number from low to high, with an optional '+'; nothing else around it.
+std::optional<int> parseInteger(std::string_view text, int low, int high);
+// One to four hexadecimal digits.
+bool isHexCode(const std::string& text);
+std::vector<std::string> split(const std::string& text, char separator);
+std::string quoted(const std::string& value);
+
+// The option of names that arg is, as "--name" or "--name=value"; nullptr for none.
+const char* valueOptionOf(const std::string& arg, std::span<const char* const> names);
+// The value of "--name value" or "--name=value"; index moves past what was used.
+Result<std::string> takeValue(
+    const std::vector<std::string>& args, std::size_t& index, const std::string& name);
+
+// --offset X,Y: two whole numbers of 16 bits.
+Result<CellOffset> parseOffset(const std::string& value);
+
+} // namespace tessellon::cli

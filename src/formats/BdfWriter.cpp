@@ -1,0 +1,171 @@
+#include "formats/BdfWriter.h"
+
+#include "document/SafeFileWriter.h"
+
+#include <charconv>
+#include <cmath>
+#include <concepts>
+#include <cstdio>
+#include <filesystem>
+
+namespace tessellon {
+
+namespace {
+
+    // Pixel size and point size are one at this resolution.
+    constexpr int resolution = 72;
+
+    class BdfText {
+    public:
+        BdfText& operator<<(std::string_view text)
+        {
+            m_text += text;
+            return *this;
+        }
+        template <std::integral Number> BdfText& operator<<(Number number)
+        {
+            char digits[24];
+            const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+            m_text.append(digits, end);
+            return *this;
+        }
+        BdfText& operator<<(char c)
+        {
+            m_text += c;
+            return *this;
+        }
+
+        void hexRow(std::span<const std::uint8_t> bytes)
+        {
+            static constexpr char digits[] = "0123456789ABCDEF";
+            for (std::uint8_t byte : bytes) {
+                m_text += digits[byte >> 4];
+                m_text += digits[byte & 0x0F];
+            }
+            m_text += '\n';
+        }
+
+        void reserve(std::size_t size) { m_text.reserve(size); }
+        std::string take() { return std::move(m_text); }
+
+    private:
+        std::string m_text;
+    };
+
+    struct BdfMetrics {
+        int width = 0;
+        int height = 0;
+        int ascent = 0;
+        int descent = 0;
+        bool withCodes = false;
+    };
+
+    std::string xlfdName(const std::string& family, const BdfMetrics& m)
+    {
+        const std::string size = std::to_string(m.height);
+        return "-Tessellon-" + family + "-Medium-R-Normal--" + size + "-" + size + "0-"
+            + std::to_string(resolution) + "-" + std::to_string(resolution) + "-C-"
+            + std::to_string(m.width * 10) + (m.withCodes ? "-ISO10646-1" : "-FontSpecific-0");
+    }
+
+    void writeHeader(
+        BdfText& out, const std::string& family, const BdfMetrics& m, std::uint32_t glyphCount)
+    {
+        out << "STARTFONT 2.1\nFONT " << xlfdName(family, m) << "\nSIZE " << m.height << ' '
+            << resolution << ' ' << resolution << "\nFONTBOUNDINGBOX " << m.width << ' ' << m.height
+            << " 0 " << -m.descent << "\nSTARTPROPERTIES 16\n"
+            << "FOUNDRY \"Tessellon\"\nFAMILY_NAME \"" << family << "\"\n"
+            << "WEIGHT_NAME \"Medium\"\nSLANT \"R\"\nSETWIDTH_NAME \"Normal\"\n"
+            << "ADD_STYLE_NAME \"\"\nPIXEL_SIZE " << m.height << "\nPOINT_SIZE " << m.height * 10
+            << "\nRESOLUTION_X " << resolution << "\nRESOLUTION_Y " << resolution
+            << "\nSPACING \"C\"\nAVERAGE_WIDTH " << m.width * 10 << "\nCHARSET_REGISTRY \""
+            << (m.withCodes ? "ISO10646" : "FontSpecific") << "\"\nCHARSET_ENCODING \""
+            << (m.withCodes ? "1" : "0") << "\"\nFONT_ASCENT " << m.ascent << "\nFONT_DESCENT "
+            << m.descent << "\nENDPROPERTIES\nCHARS " << glyphCount << '\n';
+    }
+
+    std::string glyphName(std::uint32_t index, std::int64_t encoding, bool withCodes)
+    {
+        char name[24];
+        if (withCodes) {
+            std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(encoding));
+        } else {
+            std::snprintf(name, sizeof name, "glyph%u", index);
+        }
+        return name;
+    }
+
+    void writeGlyphs(BdfText& out, const FontLib& font, const BdfMetrics& m)
+    {
+        const auto scalableWidth = std::lround(1000.0 * m.width / m.height);
+        for (std::uint32_t i = 0; i < font.info.glyphCount; ++i) {
+            const std::int64_t encoding = m.withCodes ? (*font.codeTable)[i] : std::int64_t { i };
+            out << "STARTCHAR " << glyphName(i, encoding, m.withCodes) << "\nENCODING " << encoding
+                << "\nSWIDTH " << scalableWidth << " 0\nDWIDTH " << m.width << " 0\nBBX " << m.width
+                << ' ' << m.height << " 0 " << -m.descent << "\nBITMAP\n";
+            const std::span<const std::uint8_t> glyph = font.glyph(i);
+            for (int row = 0; row < m.height; ++row) {
+                out.hexRow(glyph.subspan(row * font.rowBytes(), font.rowBytes()));
+            }
+            out << "ENDCHAR\n";
+        }
+        out << "ENDFONT\n";
+    }
+
+    bool fitsXlfd(char c)
+    {
+        return c >= 0x20 && c < 0x7F
+            && std::string_view("-?*,\"").find(c) == std::string_view::npos;
+    }
+
+} // namespace
+
+Result<std::string> formatBdf(
+    const FontLib& font, const std::string& family, const FontFileOptions& options)
+{
+    if (!font.isConsistent()) {
+        return failure("the font's arrays do not match its size");
+    }
+    BdfMetrics m { font.info.glyphWidth, font.info.glyphHeight, 0, 0, font.codeTable.has_value() };
+    m.ascent = options.ascent.value_or(m.height);
+    if (m.ascent < 0 || m.ascent > m.height) {
+        return failure("an ascent of " + std::to_string(m.ascent) + " rows does not fit glyphs "
+            + std::to_string(m.height) + " rows high (it must be 0 to " + std::to_string(m.height)
+            + ")");
+    }
+    m.descent = m.height - m.ascent;
+    BdfText out;
+    // About 90 characters of text per glyph besides its rows.
+    out.reserve(1024 + font.info.glyphCount * (96 + 2 * font.glyphBytes() + m.height));
+    writeHeader(out, family, m, font.info.glyphCount);
+    writeGlyphs(out, font, m);
+    return out.take();
+}
+
+std::string bdfFamilyFor(const std::string& path)
+{
+    std::string family = std::filesystem::path(path).stem().string();
+    for (char& c : family) {
+        if (!fitsXlfd(c)) {
+            c = '_';
+        }
+    }
+    return family.empty() ? "Tessellon" : family;
+}
+
+std::string withBdfExtension(const std::string& chosenName)
+{
+    return lowerCaseExtension(chosenName) == ".bdf" ? chosenName : chosenName + ".bdf";
+}
+
+Status writeBdfFile(const std::string& path, const FontLib& font, const FontFileOptions& options)
+{
+    const Result<std::string> text = formatBdf(font, bdfFamilyFor(path), options);
+    if (!text) {
+        return failure("Cannot save " + path + ": " + text.message());
+    }
+    return writeFileSafely(
+        path, { reinterpret_cast<const std::uint8_t*>(text->data()), text->size() });
+}
+
+} // namespace tessellon

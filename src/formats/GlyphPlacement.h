@@ -1,0 +1,35 @@
+#pragma once
+
+#include "document/FontFileFormats.h"
+#include "document/FontLib.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace tessellon {
+
+// A bitmap as text formats give glyphs: width x height pixels, rows padded to whole bytes,
+// the most significant bit leftmost.
+struct PackedBitmap {
+    std::span<const std::uint8_t> bits;
+    int width = 0;
+    int height = 0;
+};
+
+// Adds the ink of bitmap to glyph index of font with the bitmap's top-left pixel at (x, y)
+// of the glyph. Ink outside the glyph is cut off; true when some was.
+bool placeBitmap(FontLib& font, std::uint32_t index, const PackedBitmap& bitmap, int x, int y);
+
+// Adds "N glyphs which were what." to notes ("1 glyph which was what." for one), nothing
+// for none; which may be empty.
+void noteGlyphs(
+    ReadNotes& notes, std::size_t count, const std::string& which, const std::string& what);
+// Notes how many glyphs placeBitmap cut to cells of the size given.
+void noteCutGlyphs(ReadNotes& notes, std::size_t count, GlyphSize cell);
+
+// Whether a font of count glyphs of the given size may be read from a file of another
+// format; if not, why not. The bounds are those of a new font.
+Status checkImportedFontSize(GlyphSize cell, std::uint64_t count);
+
+} // namespace tessellon
