@@ -4,7 +4,7 @@
 #include "document/GlyphChange.h"
 #include "document/Result.h"
 #include "editor/GridCells.h"
-#include "editor/TileWalk.h"
+#include "document/TileWalk.h"
 
 #include <QImage>
 

@@ -1,5 +1,6 @@
 #include "formats/PictureSheet.h"
 
+#include "document/TileWalk.h"
 #include "formats/GlyphPlacement.h"
 
 #include <algorithm>
@@ -59,12 +60,14 @@ GlyphTile sheetTile(std::uint32_t first, std::uint32_t k, std::uint32_t columns,
 std::vector<GlyphTile> sheetTiles(
     std::uint32_t first, std::uint32_t count, std::uint32_t columns, GlyphSize cell)
 {
-    std::vector<GlyphTile> tiles;
-    tiles.reserve(count);
-    for (std::uint32_t k = 0; k < count; ++k) {
-        tiles.push_back(sheetTile(first, k, columns, cell));
+    if (count == 0 || columns == 0) {
+        return {};
     }
-    return tiles;
+    // A sheet is a block of tiles whose stride is its own width.
+    const std::uint32_t rows = (count - 1) / columns + 1;
+    const TileBlock block { static_cast<int>(columns), static_cast<int>(rows), cell.width,
+        cell.height, first, columns };
+    return walkTiles(block, first + count);
 }
 
 Result<GlyphSize> sheetSizeFor(const FontLib& font, int columns)

@@ -1,4 +1,4 @@
-#include "editor/TileWalk.h"
+#include "document/TileWalk.h"
 
 #include <gtest/gtest.h>
 
