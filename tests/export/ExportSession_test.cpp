@@ -142,3 +142,38 @@ TEST(ExportSession, OutputThatIsTheScriptFileIsRefusedBeforeSaving)
     EXPECT_EQ(test::readText(s.session.scriptFilePath()), "WRITE(\"kept\");");
     EXPECT_TRUE(s.lines.empty());
 }
+
+TEST(ExportSession, OutputThatIsTheFontsFileIsRefusedUnderAnyName)
+{
+    test::TempDir dir;
+    Session s(dir);
+    const FontLib font = test::twoGlyphFont();
+    test::writeText(dir.path("font.pix"), "the saved font");
+    std::filesystem::create_hard_link(dir.path("font.pix"), dir.path("link.c"));
+    for (const std::string& output : { dir.path("font.pix"), dir.path("link.c") }) {
+        s.session.PrepareExport(output, font, dir.path("font.pix"));
+        const Result<ExecuteResult> result = s.session.RunExport(defaultScript());
+        EXPECT_EQ(result.message(),
+            "Cannot create file " + output + ": it is the same file as " + dir.path("font.pix"));
+    }
+    EXPECT_EQ(test::readText(dir.path("font.pix")), "the saved font");
+    EXPECT_FALSE(std::filesystem::exists(s.session.scriptFilePath()));
+    // A font without a file yet, or another output, exports as usual.
+    s.session.PrepareExport(dir.path("font.c"), font);
+    EXPECT_TRUE(test::endedAs(s.session.RunExport(defaultScript()), ExecuteResult::Ran));
+}
+
+TEST(ExportSession, OutputThatCannotBeCreatedRunsNothingAfterTheSave)
+{
+    test::TempDir dir;
+    Session s(dir);
+    std::filesystem::create_directories(dir.path("folder.c"));
+    s.session.PrepareExport(dir.path("folder.c"), test::twoGlyphFont());
+    bool afterSaveCalled = false;
+    const Result<ExecuteResult> result
+        = s.session.RunExport({ "WRITE(\"x\");" }, [&] { afterSaveCalled = true; });
+    EXPECT_EQ(result.message().rfind("Cannot create file " + dir.path("folder.c") + ": ", 0), 0u);
+    EXPECT_TRUE(afterSaveCalled);
+    EXPECT_TRUE(s.lines.empty());
+    EXPECT_EQ(test::readText(s.session.scriptFilePath()), "WRITE(\"x\");");
+}
