@@ -1,8 +1,10 @@
 #include "shell/MainForm.h"
 
 #include "document/PixFileName.h"
+#include "editor/HelpPage.h"
 #include "editor/MDIChild.h"
 #include "editor/UserDialogs.h"
+#include "export/ExportCommand.h"
 #include "shell/AboutBox.h"
 #include "shell/MainActions.h"
 #include "shell/MainStatusBar.h"
@@ -13,8 +15,6 @@
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -96,6 +96,7 @@ void TMainForm::connectActions()
         a.FileSave1, [this] { FileSave1Execute(); }, childActive);
     m_commands.bind(
         a.FileSaveAs1, [this] { FileSaveAs1Execute(); }, childActive);
+    m_commands.bind(a.FileExport1, std::make_unique<ExportCommand>(m_context));
     m_commands.bind(a.FileExit1, [this] { FileExit1Execute(); });
     connectWindowCommands();
     m_commands.bind(a.HelpAbout1, [this] { HelpAbout1Execute(); });
@@ -216,11 +217,7 @@ void TMainForm::FileExit1Execute() { close(); }
 
 void TMainForm::HelpAbout1Execute() { m_dialogs.runModal(m_forms.AboutBox); }
 
-void TMainForm::HelpHelp1Execute()
-{
-    const QString path = QCoreApplication::applicationDirPath() + "/doc/help.html";
-    m_dialogs.openDocument(QDir::toNativeSeparators(path));
-}
+void TMainForm::HelpHelp1Execute() { openHelpPage(m_dialogs, this); }
 
 void TMainForm::updateActions() { m_commands.update(); }
 
