@@ -1,0 +1,124 @@
+// Times an Export press in the export dialog with the default script over the 20,902-glyph
+// 16 x 16 font of the export benchmark, from the press to the last message shown, beside
+// the same export run called directly, in the same process and taking turns with it.
+// Prints the figures; it is not a test.
+#include "CjkFont.h"
+#include "editor/QtUserDialogs.h"
+#include "export/DefaultScript.h"
+#include "export/DlgExportLib.h"
+#include "export/ExportRun.h"
+#include "export/ScriptText.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+using namespace tessellon;
+
+namespace {
+
+double millisecondsOf(const std::function<void()>& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+struct Timing {
+    double median = 0;
+    double best = 0;
+};
+
+Timing timingOf(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return { times[times.size() / 2], times.front() };
+}
+
+// One press of Export; returns once the run has ended and its last message is painted.
+void pressExport(TDlgExportLib& dialog)
+{
+    QEventLoop loop;
+    const auto finished
+        = QObject::connect(&dialog, &TDlgExportLib::runFinished, &loop, &QEventLoop::quit);
+    dialog.cmdExport().click();
+    loop.exec();
+    QObject::disconnect(finished);
+    dialog.memOutput().viewport()->repaint();
+}
+
+bool endedWithOk(TDlgExportLib& dialog)
+{
+    return dialog.memOutput().toPlainText().endsWith("\nOK");
+}
+
+std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    const QStringList args = QApplication::arguments();
+    QTemporaryDir scratch;
+    const QString folder = args.size() > 1 && !args[1].isEmpty() ? args[1] : scratch.path();
+    const int runs = args.size() > 2 ? std::max(1, args[2].toInt()) : 15;
+    const QString dialogOutput = folder + "/bench-dialog.c";
+    const QString directOutput = folder + "/bench-direct.c";
+
+    const FontLib font = bench::cjkFont();
+    QtUserDialogs dialogs;
+    TDlgExportLib dialog(dialogs, localPath(folder + "/tessellon.spt"));
+    dialog.PrepareExport(dialogOutput, font);
+    dialog.setEditorLines(defaultScript());
+    dialog.show();
+    application.processEvents();
+
+    const ExportSource source = makeExportSource(localPath(directOutput), font);
+    const std::string script = joinScriptLines(defaultScript());
+    Csub csub;
+    bool ok = true;
+    const auto direct = [&] {
+        const Result<ExecuteResult> run = runExportScript(csub, source, script);
+        ok = ok && run && *run == ExecuteResult::Ran;
+    };
+    const auto throughDialog = [&] {
+        pressExport(dialog);
+        ok = ok && endedWithOk(dialog);
+    };
+    direct();
+    throughDialog();
+    std::vector<double> directTimes;
+    std::vector<double> dialogTimes;
+    for (int i = 0; i < runs; ++i) {
+        directTimes.push_back(millisecondsOf(direct));
+        dialogTimes.push_back(millisecondsOf(throughDialog));
+    }
+    const bool same = QFile(dialogOutput).size() == QFile(directOutput).size();
+    const Timing alone = timingOf(directTimes);
+    const Timing pressed = timingOf(dialogTimes);
+    const double ratio = pressed.median / std::max(alone.median, 1e-6);
+    std::printf("font: %u glyphs of 16 x 16, default script, %lld bytes, median (and best) of "
+                "%d runs\n",
+        bench::cjkGlyphCount, static_cast<long long>(QFile(dialogOutput).size()), runs);
+    std::printf("export run alone           %7.2f ms (best %6.2f)\n", alone.median, alone.best);
+    std::printf("Export press in the dialog %7.2f ms (best %6.2f)   (press to last message "
+                "shown)\n",
+        pressed.median, pressed.best);
+    std::printf("ratio %.2f; within 1.5 x the run alone: %s%s\n", ratio,
+        ratio <= 1.5 ? "met" : "NOT MET", ok && same ? "" : "   RUN FAILED");
+    QFile::remove(dialogOutput);
+    QFile::remove(directOutput);
+    return ok && same ? EXIT_SUCCESS : EXIT_FAILURE;
+}
