@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -88,6 +89,8 @@ TDlgExportLib::TDlgExportLib(UserDialogs& dialogs, std::string scriptFilePath, Q
     setObjectName("DlgExportLib");
     setWindowTitle("Export font lib");
     setFixedSize(clientWidth, clientHeight);
+    // Centred on the screen, not over the window that happens to be active.
+    move(screen()->availableGeometry().center() - rect().center());
     m_session.csub().setStopCheck([this] { return m_stopRequested.load(); });
 
     m_pages = new QTabWidget;
@@ -166,7 +169,6 @@ QWidget* TDlgExportLib::buildHelpPage()
     m_richEdit = new QTextEdit;
     m_richEdit->setObjectName("RichEdit1");
     m_richEdit->setAcceptRichText(false);
-    m_richEdit->setLineWrapMode(QTextEdit::NoWrap);
     QFont font("MS Sans Serif");
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(helpFontPixels);

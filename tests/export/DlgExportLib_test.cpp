@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTabWidget>
@@ -94,6 +95,10 @@ private slots:
         QCOMPARE(dialog().windowTitle(), QString("Export font lib"));
         QCOMPARE(dialog().size(), QSize(496, 485));
         QCOMPARE(dialog().minimumSize(), dialog().maximumSize());
+        // Centred on the screen, give or take the frame.
+        const QPoint offCentre
+            = dialog().frameGeometry().center() - dialog().screen()->availableGeometry().center();
+        QVERIFY(offCentre.manhattanLength() <= 8);
         const struct {
             QPushButton& button;
             const char* text;
