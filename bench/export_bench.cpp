@@ -1,5 +1,6 @@
 // Exports a 20,902-glyph 16 x 16 font (the CJK block U+4E00 to U+9FA5) with the default
 // script and with a PUTITEMZIPBIN loop, beside one fwrite of the same bytes in the same run.
+#include "BenchTiming.h"
 #include "CjkFont.h"
 #include "export/DefaultScript.h"
 #include "export/ExportRun.h"
@@ -17,29 +18,13 @@
 #include <vector>
 
 using namespace tessellon;
+using bench::millisecondsOf;
+using bench::Timing;
+using bench::timingOf;
 
 namespace {
 
 constexpr std::uint32_t glyphCount = bench::cjkGlyphCount;
-
-double millisecondsOf(const std::function<void()>& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-struct Timing {
-    double median = 0;
-    double best = 0;
-};
-
-Timing timingOf(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return { times[times.size() / 2], times.front() };
-}
 
 std::vector<char> contentsOf(const std::string& path)
 {
