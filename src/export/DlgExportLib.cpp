@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <chrono>
 
 namespace tessellon {
 
@@ -36,6 +37,7 @@ namespace {
     constexpr int splitterHandleWidth = 3;
     constexpr int tabStopSpaces = 4;
     constexpr int helpFontPixels = 11;
+    constexpr std::chrono::milliseconds messageInterval { 50 };
 
     std::string toPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
@@ -80,11 +82,8 @@ namespace {
 TDlgExportLib::TDlgExportLib(UserDialogs& dialogs, std::string scriptFilePath, QWidget* parent)
     : QDialog(parent)
     , m_dialogs(dialogs)
-    , m_session(std::move(scriptFilePath), [this](const std::string& line) {
-        if (m_messages.add(line)) {
-            QMetaObject::invokeMethod(this, &TDlgExportLib::showMessages, Qt::QueuedConnection);
-        }
-    })
+    , m_session(
+          std::move(scriptFilePath), [this](const std::string& line) { m_messages.add(line); })
 {
     setObjectName("DlgExportLib");
     setWindowTitle("Export font lib");
@@ -92,6 +91,10 @@ TDlgExportLib::TDlgExportLib(UserDialogs& dialogs, std::string scriptFilePath, Q
     // Centred on the screen, not over the window that happens to be active.
     move(screen()->availableGeometry().center() - rect().center());
     m_session.csub().setStopCheck([this] { return m_stopRequested.load(); });
+    // The run's messages are fetched at this pace rather than handed over one by one: a
+    // short run then costs the GUI thread no repaint before its end.
+    m_messageTimer.setInterval(messageInterval);
+    connect(&m_messageTimer, &QTimer::timeout, this, &TDlgExportLib::showMessages);
 
     m_pages = new QTabWidget;
     m_pages->setObjectName("PageControl1");
@@ -270,6 +273,7 @@ void TDlgExportLib::startRun(FileHandle output, std::string scriptText)
     });
     m_cmdExport->setText("Stop");
     m_run->start();
+    m_messageTimer.start();
 }
 
 void TDlgExportLib::finishRun()
@@ -277,6 +281,7 @@ void TDlgExportLib::finishRun()
     if (!m_run) {
         return;
     }
+    m_messageTimer.stop();
     m_run->wait();
     const Result<ExecuteResult> result = m_run->result();
     m_run.reset();

@@ -4,6 +4,7 @@
 #include "export/ExportSession.h"
 
 #include <QDialog>
+#include <QTimer>
 
 #include <atomic>
 #include <memory>
@@ -110,6 +111,7 @@ private:
     ExportSession m_session;
     std::atomic<bool> m_stopRequested { false };
     std::unique_ptr<ExportRunThread> m_run;
+    QTimer m_messageTimer;
     int m_runSerial = 0;
     // The editor's text came from bytes that are not UTF-8 and is written back byte for byte.
     bool m_latin1Script = false;

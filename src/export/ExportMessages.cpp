@@ -4,19 +4,18 @@
 
 namespace tessellon {
 
-bool ExportMessages::add(const std::string& line)
+void ExportMessages::add(const std::string& line)
 {
     const std::lock_guard lock(m_mutex);
     if (m_taken + m_waiting.size() < shownLineLimit) {
         m_waiting.push_back(line);
-        return m_waiting.size() == 1;
+        return;
     }
     m_lastLines.push_back(line);
     if (m_lastLines.size() > lastLinesKept) {
         m_lastLines.pop_front();
         ++m_leftOut;
     }
-    return false;
 }
 
 std::vector<std::string> ExportMessages::take()

@@ -17,9 +17,8 @@ public:
     static constexpr std::size_t shownLineLimit = 10000;
     static constexpr std::size_t lastLinesKept = 4;
 
-    // Any thread. True when nothing was waiting to be taken: the reader should be told that
-    // lines have come.
-    bool add(const std::string& line);
+    // Any thread.
+    void add(const std::string& line);
     // Every line waiting, in order, while the run goes on.
     std::vector<std::string> take();
     // Once the run has ended: every line waiting, then, if lines were left out, a line that
