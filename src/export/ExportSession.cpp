@@ -52,6 +52,11 @@ Status ExportSession::saveScript(const std::vector<std::string>& editorLines)
             return apart;
         }
     }
+    // Pressing Export again on an unchanged script is common; the file stays as it is
+    // instead of being rewritten and flushed to the disk every time.
+    if (scriptFileHolds(m_scriptFilePath, editorLines)) {
+        return {};
+    }
     return writeScriptFile(m_scriptFilePath, editorLines);
 }
 

@@ -36,7 +36,8 @@ public:
 
     // The steps of RunExport, for a caller that runs the script on a thread of its own.
     // saveScript refuses an output that is the script file or the font's file under any
-    // name (creating it would empty them) before it saves anything.
+    // name (creating it would empty them) before it saves anything. A script file that
+    // already holds the lines is left as it is.
     Status saveScript(const std::vector<std::string>& editorLines);
     Result<FileHandle> createOutput() const;
     // Runs scriptText into the output that createOutput gave and closes it. Only one run at a

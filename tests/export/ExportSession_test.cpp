@@ -8,6 +8,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 using namespace tessellon;
 using Lines = std::vector<std::string>;
 
@@ -176,4 +178,30 @@ TEST(ExportSession, OutputThatCannotBeCreatedRunsNothingAfterTheSave)
     EXPECT_TRUE(afterSaveCalled);
     EXPECT_TRUE(s.lines.empty());
     EXPECT_EQ(test::readText(s.session.scriptFilePath()), "WRITE(\"x\");");
+}
+
+TEST(ExportSession, UnchangedScriptIsNotWrittenAgain)
+{
+    test::TempDir dir;
+    Session s(dir);
+    s.session.PrepareExport(dir.path("font.c"), test::twoGlyphFont());
+    const Lines script { "int i;", "WRITE(\"x\");" };
+    ASSERT_TRUE(test::endedAs(s.session.RunExport(script), ExecuteResult::Ran));
+    const auto inode = [&] {
+        struct stat status { };
+        ::stat(s.session.scriptFilePath().c_str(), &status);
+        return status.st_ino;
+    };
+    const ino_t written = inode();
+    // A save replaces the file with a new one; the same lines leave it alone, even read-only.
+    std::filesystem::permissions(s.session.scriptFilePath(), std::filesystem::perms::owner_read);
+    EXPECT_TRUE(test::endedAs(s.session.RunExport(script), ExecuteResult::Ran));
+    EXPECT_EQ(inode(), written);
+    const Result<ExecuteResult> changed = s.session.RunExport({ "int i;" });
+    EXPECT_EQ(
+        changed.message(), "Cannot write file " + s.session.scriptFilePath() + ": it is read-only");
+    std::filesystem::permissions(s.session.scriptFilePath(), std::filesystem::perms::owner_all);
+    EXPECT_TRUE(test::endedAs(s.session.RunExport({ "int i;" }), ExecuteResult::Ran));
+    EXPECT_NE(inode(), written);
+    EXPECT_EQ(test::readText(s.session.scriptFilePath()), "int i;");
 }
