@@ -1,5 +1,7 @@
 // Exports a 20,902-glyph 16 x 16 font (the CJK block U+4E00 to U+9FA5) with the default
 // script and with a PUTITEMZIPBIN loop, beside one fwrite of the same bytes in the same run.
+#include "BenchTiming.h"
+#include "CjkFont.h"
 #include "export/DefaultScript.h"
 #include "export/ExportRun.h"
 #include "export/ScriptText.h"
@@ -12,47 +14,17 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 using namespace tessellon;
+using bench::millisecondsOf;
+using bench::Timing;
+using bench::timingOf;
 
 namespace {
 
-constexpr std::uint32_t glyphCount = 20902;
-
-double millisecondsOf(const std::function<void()>& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-struct Timing {
-    double median = 0;
-    double best = 0;
-};
-
-Timing timingOf(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return { times[times.size() / 2], times.front() };
-}
-
-FontLib cjkFont()
-{
-    FontLib font = FontLib::blank(16, 16, glyphCount, true);
-    std::mt19937 random(1);
-    for (auto& byte : font.pixelData) {
-        byte = static_cast<std::uint8_t>(random());
-    }
-    for (std::uint32_t i = 0; i < glyphCount; ++i) {
-        (*font.codeTable)[i] = static_cast<std::uint16_t>(0x4E00 + i);
-    }
-    return font;
-}
+constexpr std::uint32_t glyphCount = bench::cjkGlyphCount;
 
 std::vector<char> contentsOf(const std::string& path)
 {
@@ -130,7 +102,7 @@ int main(int argc, char* argv[])
     const std::string outPath = folder + "/bench-export.c";
     const std::string rawPath = folder + "/bench-export-raw.bin";
 
-    const FontLib font = cjkFont();
+    const FontLib font = bench::cjkFont();
     const std::string defaultText = joinScriptLines(defaultScript());
     const std::string zipBinText = "int i;\r\nfor(i=0;i<FONT_NUMBER;i++) PUTITEMZIPBIN(i);";
 

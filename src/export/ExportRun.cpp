@@ -29,16 +29,22 @@ Result<ExecuteResult> runExportScript(
     if (!created) {
         return failure(created.message());
     }
+    return runExportInto(csub, source, scriptText, std::move(created).value());
+}
+
+Result<ExecuteResult> runExportInto(
+    Csub& csub, const ExportSource& source, const std::string& scriptText, FileHandle file)
+{
     ExecuteResult executed = ExecuteResult::Ran;
     int writeError = 0;
     {
-        FileScriptOutput output(created->get());
+        FileScriptOutput output(file.get());
         executed = csub.CsubExecute(output, scriptText, putItemFor(source), getUnicodeFor(source),
             static_cast<std::int32_t>(source.fontInfo.glyphCount));
         output.flush();
         writeError = output.errorNumber();
     }
-    const Status closed = closeOutputFile(std::move(*created), source.outputFileName);
+    const Status closed = closeOutputFile(std::move(file), source.outputFileName);
     if (writeError != 0 || executed == ExecuteResult::OutputFailed) {
         const std::string reason
             = writeError != 0 ? std::strerror(writeError) : "the bytes were not all written";

@@ -2,6 +2,7 @@
 
 #include "document/Result.h"
 #include "export/ExportSource.h"
+#include "export/FileHandle.h"
 #include "script/Csub.h"
 
 #include <string>
@@ -21,5 +22,9 @@ TGetUnicodeFunc getUnicodeFor(const ExportSource& source);
 // file <path>: <reason>" when output bytes were lost.
 Result<ExecuteResult> runExportScript(
     Csub& csub, const ExportSource& source, const std::string& scriptText);
+
+// The same run into an output file created already (createOutputFile), which it closes.
+Result<ExecuteResult> runExportInto(
+    Csub& csub, const ExportSource& source, const std::string& scriptText, FileHandle file);
 
 } // namespace tessellon

@@ -20,27 +20,54 @@ ExportSession::ExportSession(std::string scriptFilePath, LineSink sink)
 }
 
 std::vector<std::string> ExportSession::PrepareExport(
-    std::string outputFileName, const FontLib& font)
+    std::string outputFileName, const FontLib& font, std::string fontFileName)
 {
     m_source = makeExportSource(std::move(outputFileName), font);
+    m_fontFileName = std::move(fontFileName);
     return scriptForEditor(m_scriptFilePath);
 }
 
 Result<ExecuteResult> ExportSession::RunExport(
     const std::vector<std::string>& editorLines, const std::function<void()>& afterSave)
 {
-    const Status apart = checkOutputIsNot(m_source.outputFileName, m_scriptFilePath);
-    if (!apart) {
-        return failure(apart.message());
-    }
-    const Status saved = writeScriptFile(m_scriptFilePath, editorLines);
+    const Status saved = saveScript(editorLines);
     if (!saved) {
         return failure(saved.message());
     }
     if (afterSave) {
         afterSave();
     }
-    return runExportScript(m_csub, m_source, joinScriptLines(editorLines));
+    Result<FileHandle> output = createOutput();
+    if (!output) {
+        return failure(output.message());
+    }
+    return runScript(std::move(output).value(), joinScriptLines(editorLines));
+}
+
+Status ExportSession::saveScript(const std::vector<std::string>& editorLines)
+{
+    for (const std::string& input : { m_scriptFilePath, m_fontFileName }) {
+        const Status apart = checkOutputIsNot(m_source.outputFileName, input);
+        if (!apart) {
+            return apart;
+        }
+    }
+    // Pressing Export again on an unchanged script is common; the file stays as it is
+    // instead of being rewritten and flushed to the disk every time.
+    if (scriptFileHolds(m_scriptFilePath, editorLines)) {
+        return {};
+    }
+    return writeScriptFile(m_scriptFilePath, editorLines);
+}
+
+Result<FileHandle> ExportSession::createOutput() const
+{
+    return createOutputFile(m_source.outputFileName);
+}
+
+Result<ExecuteResult> ExportSession::runScript(FileHandle output, const std::string& scriptText)
+{
+    return runExportInto(m_csub, m_source, scriptText, std::move(output));
 }
 
 } // namespace tessellon

@@ -23,15 +23,26 @@ public:
 
     // Takes the font for the dialog's next showing and returns the lines its script editor
     // is to show: the script file's lines, or defaultScript when that file cannot be read.
-    // The font must stay alive and unchanged until the next PrepareExport.
-    std::vector<std::string> PrepareExport(std::string outputFileName, const FontLib& font);
+    // The font must stay alive and unchanged until the next PrepareExport. fontFileName is
+    // the file the font was read from or will be saved to, if any: the output must not be it.
+    std::vector<std::string> PrepareExport(
+        std::string outputFileName, const FontLib& font, std::string fontFileName = {});
 
     // One press of Export: saves the editor's lines to the script file (on failure nothing
     // else happens), calls afterSave (the dialog empties its message box there), then
-    // creates the output file and runs the lines joined with CR LF (runExportScript). An
-    // output that is the script file itself is refused before anything is saved.
+    // creates the output file and runs the lines joined with CR LF (runExportScript).
     Result<ExecuteResult> RunExport(
         const std::vector<std::string>& editorLines, const std::function<void()>& afterSave = {});
+
+    // The steps of RunExport, for a caller that runs the script on a thread of its own.
+    // saveScript refuses an output that is the script file or the font's file under any
+    // name (creating it would empty them) before it saves anything. A script file that
+    // already holds the lines is left as it is.
+    Status saveScript(const std::vector<std::string>& editorLines);
+    Result<FileHandle> createOutput() const;
+    // Runs scriptText into the output that createOutput gave and closes it. Only one run at a
+    // time: the script unit's tables serve every run.
+    Result<ExecuteResult> runScript(FileHandle output, const std::string& scriptText);
 
     const ExportSource& source() const { return m_source; }
     const std::string& scriptFilePath() const { return m_scriptFilePath; }
@@ -39,6 +50,7 @@ public:
 
 private:
     std::string m_scriptFilePath;
+    std::string m_fontFileName;
     ExportSource m_source;
     Csub m_csub;
 };

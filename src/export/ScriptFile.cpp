@@ -56,4 +56,16 @@ Status writeScriptFile(const std::string& path, const std::vector<std::string>& 
         path, { reinterpret_cast<const std::uint8_t*>(text.data()), text.size() });
 }
 
+bool scriptFileHolds(const std::string& path, const std::vector<std::string>& lines)
+{
+    const std::string text = joinScriptLines(lines);
+    auto source = FileByteSource::open(path);
+    if (!source || (*source)->size() != text.size()) {
+        return false;
+    }
+    std::string held(text.size(), '\0');
+    return (*source)->readAt(0, { reinterpret_cast<std::uint8_t*>(held.data()), held.size() })
+        && held == text;
+}
+
 } // namespace tessellon

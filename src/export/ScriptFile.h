@@ -24,4 +24,7 @@ Result<std::vector<std::string>> readScriptFile(const std::string& path);
 // <reason>" (or "Cannot write file" when the bytes could not all be written).
 Status writeScriptFile(const std::string& path, const std::vector<std::string>& lines);
 
+// True when the file at path holds exactly what writeScriptFile would write for lines.
+bool scriptFileHolds(const std::string& path, const std::vector<std::string>& lines);
+
 } // namespace tessellon

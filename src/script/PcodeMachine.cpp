@@ -219,7 +219,7 @@ void PcodeMachine::callWrite(std::uint8_t argCount)
         format = std::string_view(start, dataAreaSize - formatOffset);
     }
     const std::size_t size = formatWrite(format, { args.data(), argCount }, m_text);
-    emit({ reinterpret_cast<const std::uint8_t*>(m_text.data()), size });
+    writeOutput({ reinterpret_cast<const std::uint8_t*>(m_text.data()), size });
 }
 
 // A count below 0 writes nothing; one above the buffer writes the whole buffer.
@@ -231,7 +231,7 @@ void PcodeMachine::callPutItem(const ItemFlags& flags)
         count = m_putItem(m_itemBuffer, index, flags.zip, flags.bin, flags.col);
     }
     const std::size_t size = std::min<std::size_t>(std::max(count, 0), itemBufferSize);
-    emit({ m_itemBuffer.data(), size });
+    writeOutput({ m_itemBuffer.data(), size });
     pop(); // the mark
 }
 
@@ -242,7 +242,7 @@ bool PcodeMachine::callGetUnicode()
     return push(m_getUnicode ? m_getUnicode(index) : 0);
 }
 
-void PcodeMachine::emit(std::span<const std::uint8_t> bytes)
+void PcodeMachine::writeOutput(std::span<const std::uint8_t> bytes)
 {
     if (bytes.empty() || m_end != RunEnd::Finished) {
         return;

@@ -70,7 +70,7 @@ private:
     void callWrite(std::uint8_t argCount);
     void callPutItem(const ItemFlags& flags);
     [[nodiscard]] bool callGetUnicode();
-    void emit(std::span<const std::uint8_t> bytes);
+    void writeOutput(std::span<const std::uint8_t> bytes);
     void runError(const char* line);
     void endRun(RunEnd end, const char* line);
 

@@ -5,12 +5,14 @@
 #include "editor/EditCopyToCommand.h"
 #include "editor/EditPasteCommand.h"
 #include "editor/EditPasteFromCommand.h"
+#include "editor/HelpPage.h"
 #include "editor/HistoryCommand.h"
 #include "editor/MDIChild.h"
 #include "editor/TextPreviewCommand.h"
 #include "editor/TransformCommand.h"
 #include "editor/UserDialogs.h"
 #include "editor/ZoomCommand.h"
+#include "export/ExportCommand.h"
 #include "shell/AboutBox.h"
 #include "shell/ExportBdfCommand.h"
 #include "shell/ImportFontCommand.h"
@@ -23,8 +25,6 @@
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -131,6 +131,7 @@ void TMainForm::connectActions()
         a.FileSave1, [this] { FileSave1Execute(); }, childActive);
     m_commands.bind(
         a.FileSaveAs1, [this] { FileSaveAs1Execute(); }, childActive);
+    m_commands.bind(a.FileExport1, std::make_unique<ExportCommand>(m_context));
     m_commands.bind(a.FileExit1, [this] { FileExit1Execute(); });
     m_commands.bind(a.EditCopy1, std::make_unique<EditCopyCommand>(m_context));
     m_commands.bind(a.EditPaste1, std::make_unique<EditPasteCommand>(m_context));
@@ -283,11 +284,7 @@ void TMainForm::FileExit1Execute() { close(); }
 
 void TMainForm::HelpAbout1Execute() { m_dialogs.runModal(m_forms.AboutBox); }
 
-void TMainForm::HelpHelp1Execute()
-{
-    const QString path = QCoreApplication::applicationDirPath() + "/doc/help.html";
-    m_dialogs.openDocument(QDir::toNativeSeparators(path));
-}
+void TMainForm::HelpHelp1Execute() { openHelpPage(m_dialogs, this); }
 
 void TMainForm::updateActions() { m_commands.update(); }
 

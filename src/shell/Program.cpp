@@ -17,7 +17,7 @@ Program::Program(UserDialogs& dialogs)
     , m_aboutBox(std::make_unique<TAboutBox>(programFileVersion()))
     , m_dlgNewFont(std::make_unique<TDlgNewFont>())
     , m_dlgProgress(std::make_unique<TdlgProgress>())
-    , m_dlgExportLib(std::make_unique<TDlgExportLib>())
+    , m_dlgExportLib(std::make_unique<TDlgExportLib>(dialogs, TDlgExportLib::programScriptFile()))
     , m_forms { *m_aboutBox, *m_dlgNewFont, *m_dlgProgress, *m_dlgExportLib }
     , m_mainForm(std::make_unique<TMainForm>(m_forms, dialogs))
 {

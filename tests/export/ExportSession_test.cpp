@@ -8,6 +8,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 using namespace tessellon;
 using Lines = std::vector<std::string>;
 
@@ -141,4 +143,65 @@ TEST(ExportSession, OutputThatIsTheScriptFileIsRefusedBeforeSaving)
             + s.session.scriptFilePath());
     EXPECT_EQ(test::readText(s.session.scriptFilePath()), "WRITE(\"kept\");");
     EXPECT_TRUE(s.lines.empty());
+}
+
+TEST(ExportSession, OutputThatIsTheFontsFileIsRefusedUnderAnyName)
+{
+    test::TempDir dir;
+    Session s(dir);
+    const FontLib font = test::twoGlyphFont();
+    test::writeText(dir.path("font.pix"), "the saved font");
+    std::filesystem::create_hard_link(dir.path("font.pix"), dir.path("link.c"));
+    for (const std::string& output : { dir.path("font.pix"), dir.path("link.c") }) {
+        s.session.PrepareExport(output, font, dir.path("font.pix"));
+        const Result<ExecuteResult> result = s.session.RunExport(defaultScript());
+        EXPECT_EQ(result.message(),
+            "Cannot create file " + output + ": it is the same file as " + dir.path("font.pix"));
+    }
+    EXPECT_EQ(test::readText(dir.path("font.pix")), "the saved font");
+    EXPECT_FALSE(std::filesystem::exists(s.session.scriptFilePath()));
+    // A font without a file yet, or another output, exports as usual.
+    s.session.PrepareExport(dir.path("font.c"), font);
+    EXPECT_TRUE(test::endedAs(s.session.RunExport(defaultScript()), ExecuteResult::Ran));
+}
+
+TEST(ExportSession, OutputThatCannotBeCreatedRunsNothingAfterTheSave)
+{
+    test::TempDir dir;
+    Session s(dir);
+    std::filesystem::create_directories(dir.path("folder.c"));
+    s.session.PrepareExport(dir.path("folder.c"), test::twoGlyphFont());
+    bool afterSaveCalled = false;
+    const Result<ExecuteResult> result
+        = s.session.RunExport({ "WRITE(\"x\");" }, [&] { afterSaveCalled = true; });
+    EXPECT_EQ(result.message().rfind("Cannot create file " + dir.path("folder.c") + ": ", 0), 0u);
+    EXPECT_TRUE(afterSaveCalled);
+    EXPECT_TRUE(s.lines.empty());
+    EXPECT_EQ(test::readText(s.session.scriptFilePath()), "WRITE(\"x\");");
+}
+
+TEST(ExportSession, UnchangedScriptIsNotWrittenAgain)
+{
+    test::TempDir dir;
+    Session s(dir);
+    s.session.PrepareExport(dir.path("font.c"), test::twoGlyphFont());
+    const Lines script { "int i;", "WRITE(\"x\");" };
+    ASSERT_TRUE(test::endedAs(s.session.RunExport(script), ExecuteResult::Ran));
+    const auto inode = [&] {
+        struct stat status { };
+        ::stat(s.session.scriptFilePath().c_str(), &status);
+        return status.st_ino;
+    };
+    const ino_t written = inode();
+    // A save replaces the file with a new one; the same lines leave it alone, even read-only.
+    std::filesystem::permissions(s.session.scriptFilePath(), std::filesystem::perms::owner_read);
+    EXPECT_TRUE(test::endedAs(s.session.RunExport(script), ExecuteResult::Ran));
+    EXPECT_EQ(inode(), written);
+    const Result<ExecuteResult> changed = s.session.RunExport({ "int i;" });
+    EXPECT_EQ(
+        changed.message(), "Cannot write file " + s.session.scriptFilePath() + ": it is read-only");
+    std::filesystem::permissions(s.session.scriptFilePath(), std::filesystem::perms::owner_all);
+    EXPECT_TRUE(test::endedAs(s.session.RunExport({ "int i;" }), ExecuteResult::Ran));
+    EXPECT_NE(inode(), written);
+    EXPECT_EQ(test::readText(s.session.scriptFilePath()), "int i;");
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "shell/CommandContext.h"
+
+#include <QString>
+
+namespace tessellon {
+
+// The main window's Export command: the output file, then the export dialog over the
+// active child window's font. Enabled while a child window is active.
+class ExportCommand final : public MainCommand {
+public:
+    static inline const QString outputFilter
+        = QStringLiteral("C Source file (*.c)|*.c|Any file(*.*)|*.*");
+
+    explicit ExportCommand(const CommandContext& context);
+
+    void Execute() override;
+    bool Update() const override;
+
+    // Asks for the output file and shows the export dialog modally over the window's font.
+    // False when the file dialog was cancelled.
+    bool ExportFont(TMDIChild& child);
+
+private:
+    CommandContext m_context;
+};
+
+} // namespace tessellon
