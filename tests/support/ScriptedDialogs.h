@@ -2,8 +2,13 @@
 
 #include "editor/UserDialogs.h"
 
+#include <QDialog>
+#include <QFont>
 #include <QList>
 #include <QStringList>
+
+#include <functional>
+#include <optional>
 
 namespace tessellon::test {
 
@@ -20,6 +25,10 @@ public:
     QList<MessageAnswer> answers;
     QStringList openChoices;
     QStringList saveChoices;
+    QList<std::optional<QFont>> fontChoices;
+    // Plays the user's part in a modal dialog and gives its result; without it every modal
+    // dialog ends at once with result 1 (accepted), as it was found.
+    std::function<int(QDialog&)> answerModal;
 
     QList<Question> questions;
     QStringList informed;
@@ -27,6 +36,7 @@ public:
     QStringList openFilters;
     QStringList saveFilters;
     QStringList saveSuggestions;
+    QList<QFont> fontChooserStarts;
     QList<QDialog*> modalDialogs;
     QStringList openedDocuments;
     int unexpected = 0;
@@ -58,10 +68,25 @@ public:
         return takeChoice(saveChoices);
     }
 
+    QString chooseFileToOpenOrCreate(QWidget* owner, const QString& filter) override
+    {
+        return chooseFileToOpen(owner, filter);
+    }
+
+    std::optional<QFont> chooseFont(QWidget*, const QFont& initial) override
+    {
+        fontChooserStarts << initial;
+        if (fontChoices.isEmpty()) {
+            ++unexpected;
+            return std::nullopt;
+        }
+        return fontChoices.takeFirst();
+    }
+
     int runModal(QDialog& dialog) override
     {
         modalDialogs << &dialog;
-        return 1;
+        return answerModal ? answerModal(dialog) : 1;
     }
 
     void openDocument(const QString& path) override { openedDocuments << path; }
