@@ -1,5 +1,10 @@
 #include "editor/MDIChild.h"
 
+#include "creation/CreateFontParams.h"
+#include "creation/DlgNewFont.h"
+#include "creation/DlgProgress.h"
+#include "creation/NewFontNumbers.h"
+#include "creation/ThreadCreateFont.h"
 #include "document/FontFileFormats.h"
 #include "document/PixFileName.h"
 #include "document/PixFormat.h"
@@ -14,6 +19,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPointer>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QToolButton>
@@ -29,6 +35,18 @@ namespace {
     std::string toPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
     QString fromPath(const std::string& name) { return QFile::decodeName(name.c_str()); }
+
+    CreateFontParams createFontParams(const NewFontNumbers& numbers, const TDlgNewFont& dialog)
+    {
+        CreateFontParams params;
+        params.glyphWidth = static_cast<std::uint16_t>(numbers.glyphWidth);
+        params.glyphHeight = static_cast<std::uint16_t>(numbers.glyphHeight);
+        params.offsetX = static_cast<std::int16_t>(numbers.offsetX);
+        params.offsetY = static_cast<std::int16_t>(numbers.offsetY);
+        params.font = dialog.glyphFont();
+        params.CharSetFile = dialog.CharSetFile();
+        return params;
+    }
 
 } // namespace
 
@@ -46,6 +64,7 @@ TMDIChild::TMDIChild(UserDialogs& dialogs, QWidget* parent)
 
 TMDIChild::~TMDIChild()
 {
+    stopMaking();
     // The widgets hold on to m_document (the grid listens to it): they go before it does.
     QWidget* content = widget();
     setWidget(nullptr);
@@ -125,6 +144,58 @@ bool TMDIChild::changeGlyphs(const GlyphChange& change, const QString& /*stepNam
         return false;
     }
     return true;
+}
+
+bool TMDIChild::CreateFontLib(
+    const QString& name, TDlgNewFont& DlgNewFont, TdlgProgress& dlgProgress)
+{
+    setFileName(name);
+    if (m_dialogs.runModal(DlgNewFont) != QDialog::Accepted) {
+        return false;
+    }
+    const Result<NewFontNumbers> numbers = readNewFontNumbers(DlgNewFont.numberTexts());
+    if (!numbers) {
+        m_dialogs.warn(this, messageCaption, QString::fromStdString(numbers.message()));
+        return true;
+    }
+    FontLib font;
+    const QPointer<TMDIChild> window(this);
+    const auto run = startMaking(createFontParams(*numbers, DlgNewFont), font, dlgProgress);
+    dlgProgress.exec();
+    // After Cancel the rasteriser may still be drawing a glyph into the font.
+    run->stopAndWait();
+    if (!window) {
+        return true; // closed while the font was being made
+    }
+    m_making.reset();
+    takeFont(std::move(font));
+    m_document.modified = true;
+    return true;
+}
+
+std::shared_ptr<CreateFontRun> TMDIChild::startMaking(
+    const CreateFontParams& params, FontLib& font, TdlgProgress& dlgProgress)
+{
+    auto* worker = new ThreadCreateFont;
+    const std::uint32_t glyphCount = worker->Prepare(params);
+    if (const Status& prepared = worker->prepareStatus(); !prepared) {
+        // The font is made all the same, empty.
+        m_dialogs.warn(this, messageCaption, QString::fromStdString(prepared.message()));
+    }
+    font = FontLib::blank(params.glyphWidth, params.glyphHeight, glyphCount, true);
+    worker->SetBuffers(font.pixelData, *font.codeTable, glyphCount);
+    worker->setReleaseOnEnd(true);
+    dlgProgress.follow(*worker);
+    m_making = worker->runState();
+    worker->start();
+    return m_making;
+}
+
+void TMDIChild::stopMaking()
+{
+    if (m_making) {
+        m_making->stopAndWait();
+    }
 }
 
 void TMDIChild::takeFont(FontLib font)
@@ -309,6 +380,7 @@ void TMDIChild::showGridMenu(const QPoint& at)
 
 void TMDIChild::closeEvent(QCloseEvent* event)
 {
+    stopMaking();
     if (!QuerySave()) {
         event->ignore();
         return;
