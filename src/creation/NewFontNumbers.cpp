@@ -22,40 +22,21 @@ namespace {
         return text;
     }
 
-    const std::string& textOf(const NewFontTexts& texts, NewFontField field)
-    {
-        switch (field) {
-        case NewFontField::Width:
-            return texts.width;
-        case NewFontField::Height:
-            return texts.height;
-        case NewFontField::OffsetX:
-            return texts.offsetX;
-        case NewFontField::OffsetY:
-            break;
-        }
-        return texts.offsetY;
-    }
+    // The fields in the order of NewFontField.
+    struct FieldInfo {
+        const char* name;
+        std::string NewFontTexts::*text;
+        int NewFontNumbers::*number;
+        bool isOffset;
+    };
+    const FieldInfo fieldTable[] = {
+        { "Width", &NewFontTexts::width, &NewFontNumbers::glyphWidth, false },
+        { "Height", &NewFontTexts::height, &NewFontNumbers::glyphHeight, false },
+        { "Offset x", &NewFontTexts::offsetX, &NewFontNumbers::offsetX, true },
+        { "Offset y", &NewFontTexts::offsetY, &NewFontNumbers::offsetY, true },
+    };
 
-    int& numberOf(NewFontNumbers& numbers, NewFontField field)
-    {
-        switch (field) {
-        case NewFontField::Width:
-            return numbers.glyphWidth;
-        case NewFontField::Height:
-            return numbers.glyphHeight;
-        case NewFontField::OffsetX:
-            return numbers.offsetX;
-        case NewFontField::OffsetY:
-            break;
-        }
-        return numbers.offsetY;
-    }
-
-    bool isOffset(NewFontField field)
-    {
-        return field == NewFontField::OffsetX || field == NewFontField::OffsetY;
-    }
+    const FieldInfo& infoOf(NewFontField field) { return fieldTable[static_cast<int>(field)]; }
 
     Status checkRange(NewFontField field, int value)
     {
@@ -89,29 +70,26 @@ Result<int> readDecimalInteger(std::string_view text)
     return static_cast<int>(value);
 }
 
-std::string newFontFieldName(NewFontField field)
-{
-    switch (field) {
-    case NewFontField::Width:
-        return "Width";
-    case NewFontField::Height:
-        return "Height";
-    case NewFontField::OffsetX:
-        return "Offset x";
-    case NewFontField::OffsetY:
-        break;
-    }
-    return "Offset y";
-}
+std::string newFontFieldName(NewFontField field) { return infoOf(field).name; }
 
 int newFontFieldMinimum(NewFontField field)
 {
-    return isOffset(field) ? -maxNewFontOffset : minGlyphSide;
+    return infoOf(field).isOffset ? -maxNewFontOffset : minGlyphSide;
 }
 
 int newFontFieldMaximum(NewFontField field)
 {
-    return isOffset(field) ? maxNewFontOffset : maxGlyphSide;
+    return infoOf(field).isOffset ? maxNewFontOffset : maxGlyphSide;
+}
+
+bool withinNewFontLimits(const NewFontNumbers& numbers)
+{
+    for (const NewFontField field : newFontFieldOrder) {
+        if (!checkRange(field, numbers.*infoOf(field).number)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 Result<int> readNewFontField(NewFontField field, std::string_view text)
@@ -131,14 +109,14 @@ Result<NewFontNumbers> readNewFontNumbers(
 {
     NewFontNumbers numbers;
     for (const NewFontField field : order) {
-        const Result<int> value = readDecimalInteger(textOf(texts, field));
+        const Result<int> value = readDecimalInteger(texts.*infoOf(field).text);
         if (!value) {
             return failure(value.message());
         }
-        numberOf(numbers, field) = *value;
+        numbers.*infoOf(field).number = *value;
     }
     for (const NewFontField field : order) {
-        if (const Status inRange = checkRange(field, numberOf(numbers, field)); !inRange) {
+        if (const Status inRange = checkRange(field, numbers.*infoOf(field).number); !inRange) {
             return failure(inRange.message());
         }
     }

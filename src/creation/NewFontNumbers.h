@@ -48,6 +48,9 @@ std::string newFontFieldName(NewFontField field);
 int newFontFieldMinimum(NewFontField field);
 int newFontFieldMaximum(NewFontField field);
 
+// Whether every number lies within its field's range.
+bool withinNewFontLimits(const NewFontNumbers& numbers);
+
 // One field: the text as a decimal integer, then within the field's range; a number
 // outside it fails with a message that names the field and the range.
 Result<int> readNewFontField(NewFontField field, std::string_view text);

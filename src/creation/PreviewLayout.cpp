@@ -6,17 +6,6 @@ namespace tessellon {
 
 namespace {
 
-    bool withinLimits(const NewFontNumbers& numbers)
-    {
-        const auto within = [](NewFontField field, int value) {
-            return value >= newFontFieldMinimum(field) && value <= newFontFieldMaximum(field);
-        };
-        return within(NewFontField::Width, numbers.glyphWidth)
-            && within(NewFontField::Height, numbers.glyphHeight)
-            && within(NewFontField::OffsetX, numbers.offsetX)
-            && within(NewFontField::OffsetY, numbers.offsetY);
-    }
-
     PreviewCell cellAt(int column, int row, bool framed, const NewFontNumbers& numbers)
     {
         const int pitchX = numbers.glyphWidth + 1;
@@ -42,7 +31,7 @@ std::vector<PreviewCell> layoutPreview(
     int imageWidth, int imageHeight, const NewFontNumbers& numbers, std::size_t characterCount)
 {
     std::vector<PreviewCell> cells;
-    if (!withinLimits(numbers) || imageWidth < 0) {
+    if (!withinNewFontLimits(numbers) || imageWidth < 0) {
         return cells;
     }
     const std::int64_t pitchY = numbers.glyphHeight + 1;
