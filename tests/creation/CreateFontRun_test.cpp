@@ -96,8 +96,11 @@ namespace {
             }
             font.run.markStopped();
         });
-        std::this_thread::sleep_for(50ms);
         // 256 glyphs of two bytes wait; the worker waits for room.
+        for (int wait = 0; wait < 500 && handed < 256; ++wait) {
+            std::this_thread::sleep_for(10ms);
+        }
+        std::this_thread::sleep_for(20ms);
         EXPECT_EQ(handed, 256u);
         EXPECT_TRUE(font.holdsExactly(0));
         int updates = 0;
