@@ -44,14 +44,23 @@ std::optional<int> CreateFontRun::percentDone() const
     return static_cast<int>(m_doneBytes * 100 / m_totalBytes);
 }
 
+// A thread counts itself as a sleeper before it checks its condition; a thread that has
+// changed what the condition reads and then finds no sleeper knows that any later sleeper
+// will see the change (all of it in one order, seq_cst), and need not wake anybody. So a
+// run where nobody waits costs no lock and no system call per glyph.
 template <class Condition> void CreateFontRun::sleepUntil(Condition condition)
 {
     std::unique_lock lock(m_mutex);
+    m_sleepers.fetch_add(1, std::memory_order_seq_cst);
     m_changed.wait(lock, condition);
+    m_sleepers.fetch_sub(1, std::memory_order_seq_cst);
 }
 
 void CreateFontRun::wakeAll()
 {
+    if (m_sleepers.load(std::memory_order_seq_cst) == 0) {
+        return;
+    }
     // Taking the mutex orders this change before the check of a thread about to sleep.
     {
         std::lock_guard lock(m_mutex);
@@ -67,7 +76,7 @@ void CreateFontRun::requestStop()
 
 std::uint64_t CreateFontRun::waitingCount() const
 {
-    return m_handedOver.load(std::memory_order_relaxed) - m_taken.load(std::memory_order_acquire);
+    return m_handedOver.load(std::memory_order_relaxed) - m_taken.load(std::memory_order_seq_cst);
 }
 
 bool CreateFontRun::mayTell(std::uint64_t waiting) const
@@ -84,7 +93,9 @@ void CreateFontRun::tell()
     if (m_told.exchange(true, std::memory_order_seq_cst)) {
         return;
     }
-    m_lastTold = Clock::now();
+    if (!m_tellEveryGlyph) {
+        m_lastTold = Clock::now();
+    }
     wakeAll();
     if (m_notify) {
         m_notify();
@@ -102,7 +113,7 @@ bool CreateFontRun::handOver(
         tell();
         const auto start = Clock::now();
         sleepUntil([this, handed] {
-            return handed - m_taken.load(std::memory_order_acquire) < m_capacity || stopRequested();
+            return handed - m_taken.load(std::memory_order_seq_cst) < m_capacity || stopRequested();
         });
         m_handOverTime += Clock::now() - start;
         if (stopRequested()) {
@@ -127,11 +138,11 @@ bool CreateFontRun::finishHandOvers()
         tell();
         const auto start = Clock::now();
         sleepUntil([this, handed] {
-            return m_taken.load(std::memory_order_acquire) == handed || stopRequested();
+            return m_taken.load(std::memory_order_seq_cst) == handed || stopRequested();
         });
         m_handOverTime += Clock::now() - start;
     }
-    return m_taken.load(std::memory_order_acquire) == handed;
+    return m_taken.load(std::memory_order_seq_cst) == handed;
 }
 
 void CreateFontRun::takeOne(std::uint64_t index, const Hook& update)
@@ -156,7 +167,7 @@ void CreateFontRun::answerPending(const Hook& update)
             break;
         }
         takeOne(taken, update);
-        m_taken.store(taken + 1, std::memory_order_release);
+        m_taken.store(taken + 1, std::memory_order_seq_cst);
         tookAny = true;
     }
     if (tookAny) {
@@ -177,7 +188,7 @@ void CreateFontRun::stopAndWait()
 {
     requestStop();
     auto idle = State::Idle;
-    if (m_state.compare_exchange_strong(idle, State::Stopped, std::memory_order_acq_rel)) {
+    if (m_state.compare_exchange_strong(idle, State::Stopped, std::memory_order_seq_cst)) {
         wakeAll();
         return;
     }
@@ -192,7 +203,7 @@ bool CreateFontRun::enter()
 
 void CreateFontRun::markStopped()
 {
-    m_state.store(State::Stopped, std::memory_order_release);
+    m_state.store(State::Stopped, std::memory_order_seq_cst);
     wakeAll();
 }
 

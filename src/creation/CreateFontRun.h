@@ -69,7 +69,7 @@ public:
     // Asks the worker to stop before its next glyph; nothing more is taken. Any thread, any
     // number of times.
     void requestStop();
-    bool stopRequested() const { return m_stop.load(std::memory_order_acquire); }
+    bool stopRequested() const { return m_stop.load(std::memory_order_seq_cst); }
 
     // Takes the glyphs that wait, in order: stores each in the font, sets the done bytes and
     // runs update, until none waits or the stop request has been given (update may give
@@ -84,7 +84,7 @@ public:
     // the worker has not begun: it will then hand nothing over.
     void stopAndWait();
 
-    bool hasStopped() const { return m_state.load(std::memory_order_acquire) == State::Stopped; }
+    bool hasStopped() const { return m_state.load(std::memory_order_seq_cst) == State::Stopped; }
 
     // Worker side ----------------------------------------------------------------------
 
@@ -141,6 +141,7 @@ private:
         Stopped,
     };
     std::atomic<State> m_state { State::Idle };
+    std::atomic<int> m_sleepers { 0 };
     std::mutex m_mutex;
     std::condition_variable m_changed;
 };
