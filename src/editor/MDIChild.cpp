@@ -162,7 +162,7 @@ bool TMDIChild::CreateFontLib(
     const QPointer<TMDIChild> window(this);
     const auto run = startMaking(createFontParams(*numbers, DlgNewFont), font, dlgProgress);
     dlgProgress.exec();
-    // After Cancel the rasteriser may still be drawing a glyph into the font.
+    // After Cancel the rasteriser may still be drawing a glyph; it ends before the font is used.
     run->stopAndWait();
     if (!window) {
         return true; // closed while the font was being made

@@ -50,8 +50,8 @@ public:
     // cannot be used the user is told why and the window stays open without a font. A font
     // made, also one cancelled half-way, counts as modified.
     bool CreateFontLib(const QString& name, TDlgNewFont& DlgNewFont, TdlgProgress& dlgProgress);
-    // While a font is being made: stops the rasteriser and waits until it has stopped
-    // writing. Nothing otherwise.
+    // While a font is being made: stops the rasteriser and waits until it has ended.
+    // Nothing otherwise.
     void stopMaking();
     bool isMakingFont() const { return m_making != nullptr; }
     // Puts a whole font, read or made, in place in this fresh window: sets up the editor and
