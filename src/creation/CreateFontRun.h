@@ -1,5 +1,7 @@
 #pragma once
 
+#include "creation/NewFontArrays.h"
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -7,42 +9,53 @@
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <span>
+#include <vector>
 
 namespace tessellon {
 
-// What the GUI thread and the worker of one font-making run share besides the font's
-// arrays: the stop request, the progress counters, the synchronous progress hand-over
-// after every glyph, and the notice that the worker has stopped writing. The caller keeps
-// it (shared) after the worker object has released itself, so it can always learn when the
-// arrays are its own again.
+// What the worker that draws a new font's glyphs and the other side of the run (the GUI
+// thread, or the command line) share: the glyphs drawn and not yet taken, the progress
+// counters, the stop request, and the notice that the worker has stopped.
 //
-// A hand-over is answered either from the GUI thread's event loop (the worker's notify
-// hook posts an event there, whose handler calls answerPending), by a thread that serves
-// hand-overs directly (serveUntilStopped), or on the worker's own thread as it is posted
-// (answerOnPost). Both sides poll before they sleep, the serving side only while polling
-// pays (see CreateFontRun.cpp), so that a hand-over between two processors costs no system
-// call.
+// The worker hands every glyph over as soon as it is drawn and goes on drawing; the other
+// side takes the glyphs in order and, for each, stores it in the font (code and bits), sets
+// the done bytes and runs its update. So the font and the counters advance exactly one
+// glyph per update, as if the worker had waited for each; only the other side writes the
+// font's arrays. The worker waits only when it is a whole queue of glyphs ahead, and at the
+// end until every glyph has been taken. After the stop request nothing more is taken: every
+// glyph not taken by then stays blank, with code 0.
 //
-// The worker never waits for an answer after the stop request: a GUI thread that stops,
-// closes or goes away gives the stop request and so releases it.
+// The worker tells the other side that glyphs wait (the notify hook: posting an event to
+// the GUI thread) not for every glyph but a few hundred times a second at most, so that a
+// GUI thread is woken for a batch of glyphs, not once a glyph; a serving thread
+// (serveUntilStopped) is woken the same way. answerOnPost takes each glyph as it is handed
+// over, on the worker's own thread.
+//
+// The caller keeps the run (shared) after the worker object has released itself, so it can
+// always learn when the worker has stopped.
 class CreateFontRun {
 public:
     using Hook = std::function<void()>;
 
-    // Called by the worker after it has published a hand-over, before it waits; used to
-    // post the hand-over to the GUI thread's event loop. Set it before the worker starts.
+    // Where taken glyphs are stored: the new font, set by the loop before its first
+    // hand-over.
+    void setFont(const NewFontArrays& font);
+
+    // Called by the worker when glyphs wait to be taken and the other side has not been
+    // told since it last took them; used to post an event to the GUI thread. Set it before
+    // the worker starts.
     void setNotifyHook(Hook notify) { m_notify = std::move(notify); }
 
-    // Answers every hand-over with update as soon as it is posted, on the worker's thread:
-    // for a caller that runs the font-making loop on its own thread. Replaces the notify
-    // hook; set it before the loop starts.
+    // Takes every glyph as soon as it is handed over, running update for each, on the
+    // worker's thread: for a caller that runs the font-making loop on its own thread.
+    // Replaces the notify hook; set it before the loop starts.
     void answerOnPost(Hook update);
 
     // Progress ------------------------------------------------------------------------
 
     // The size of the character-set file (set before the worker starts) and the bytes of
-    // it consumed so far (set by the worker before each hand-over). Read them on the GUI
-    // side only inside an update or once the worker has stopped.
+    // it consumed with the glyphs taken so far (set as each glyph is taken).
     void setTotalBytes(std::uint64_t bytes) { m_totalBytes = bytes; }
     void setDoneBytes(std::uint64_t bytes) { m_doneBytes = bytes; }
     std::uint64_t totalBytes() const { return m_totalBytes; }
@@ -51,61 +64,76 @@ public:
     // doneBytes * 100 / totalBytes, or nothing while totalBytes is 0.
     std::optional<int> percentDone() const;
 
-    // GUI side -------------------------------------------------------------------------
+    // The other side -------------------------------------------------------------------
 
-    // Asks the worker to stop before its next glyph; a hand-over in progress returns at
-    // once. Any thread, any number of times.
+    // Asks the worker to stop before its next glyph; nothing more is taken. Any thread, any
+    // number of times.
     void requestStop();
-    bool stopRequested() const { return m_stop.load(std::memory_order_acquire); }
+    bool stopRequested() const { return m_stop.load(std::memory_order_seq_cst); }
 
-    // Runs update for a published hand-over that is not yet answered, then releases the
-    // worker. Nothing happens when none is pending or after the stop request.
+    // Takes the glyphs that wait, in order: stores each in the font, sets the done bytes and
+    // runs update, until none waits or the stop request has been given (update may give
+    // it). Call it from one thread at a time.
     void answerPending(const Hook& update);
 
-    // Answers every hand-over with update until the worker has stopped writing. For a
-    // caller whose thread does nothing else meanwhile (the command line).
+    // Takes glyphs as they come, running update for each, until the worker has stopped.
+    // For a caller whose thread does nothing else meanwhile.
     void serveUntilStopped(const Hook& update);
 
-    // Gives the stop request and waits until the worker has stopped writing. Returns at
-    // once when the worker has not begun: it will then write nothing.
+    // Gives the stop request and waits until the worker has stopped. Returns at once when
+    // the worker has not begun: it will then hand nothing over.
     void stopAndWait();
 
-    bool hasStopped() const { return m_state.load(std::memory_order_acquire) == State::Stopped; }
+    bool hasStopped() const { return m_state.load(std::memory_order_seq_cst) == State::Stopped; }
 
     // Worker side ----------------------------------------------------------------------
 
     // Called when the worker begins; false when the run was already stopped, and then the
-    // worker must write nothing.
+    // worker must hand nothing over.
     bool enter();
 
-    // Publishes a hand-over and waits until it has been answered or the stop request has
-    // been given. True when the worker may go on: answered, and no stop request.
-    bool handOver();
+    // Hands glyph number taken-so-far + waiting over: its code, its bits (glyphBytes of the
+    // font) and the bytes of the character set consumed with it. Waits while a whole queue
+    // of glyphs waits to be taken. False after the stop request: the glyph is not taken,
+    // and the worker should stop.
+    bool handOver(std::uint16_t code, std::span<const std::uint8_t> bits, std::uint64_t doneBytes);
 
-    // The two halves of a hand-over, for a worker that has something to do before the
-    // answer can come: post publishes it (0 after the stop request), awaitAnswer waits as
-    // handOver does. Nothing the update reads may change in between.
-    std::uint64_t post();
-    bool awaitAnswer(std::uint64_t ticket);
+    // After the last glyph: waits until the other side has taken every glyph handed over,
+    // or the stop request. True when every glyph was taken.
+    bool finishHandOvers();
 
-    // The worker will write nothing more into the font's arrays.
+    // The worker has stopped; it hands nothing more over.
     void markStopped();
 
-    // Time the worker spent waiting for answers; read it once the worker has stopped.
+    // Time the worker spent waiting for the other side; read it once the worker has stopped.
     std::chrono::nanoseconds handOverTime() const { return m_handOverTime; }
 
 private:
-    // True when the condition came true while polling, false when the thread slept.
-    template <class Condition> bool waitUntil(Condition condition, std::chrono::microseconds spin);
-    void notifyAll();
-    bool isAnswerable() const;
+    struct Waiting {
+        std::uint16_t code = 0;
+        std::uint64_t doneBytes = 0;
+    };
+
+    std::uint64_t waitingCount() const;
+    bool mayTell(std::uint64_t waiting) const;
+    void tell();
+    void takeOne(std::uint64_t index, const Hook& update);
+    void wakeAll();
+    template <class Condition> void sleepUntil(Condition condition);
 
     Hook m_notify;
+    bool m_tellEveryGlyph = false;
+    NewFontArrays m_font;
+    std::size_t m_capacity = 1;
+    std::vector<Waiting> m_waiting; // a ring of m_capacity entries
+    std::vector<std::uint8_t> m_waitingBits; // their bits, glyphBytes each
     std::uint64_t m_totalBytes = 0;
     std::uint64_t m_doneBytes = 0;
-    std::chrono::nanoseconds m_handOverTime { 0 }; // worker's own until it has stopped
-    std::atomic<std::uint64_t> m_posted { 0 };
-    std::atomic<std::uint64_t> m_answered { 0 };
+    std::chrono::nanoseconds m_handOverTime { 0 }; // the worker's own until it has stopped
+    std::chrono::steady_clock::time_point m_lastTold {}; // the worker's own
+    std::atomic<std::uint64_t> m_handedOver { 0 };
+    std::atomic<std::uint64_t> m_taken { 0 };
+    std::atomic<bool> m_told { false }; // the other side was told and has not taken since
     std::atomic<bool> m_stop { false };
     enum class State {
         Idle,
@@ -113,6 +141,7 @@ private:
         Stopped,
     };
     std::atomic<State> m_state { State::Idle };
+    std::atomic<int> m_sleepers { 0 };
     std::mutex m_mutex;
     std::condition_variable m_changed;
 };

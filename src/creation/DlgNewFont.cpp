@@ -1,12 +1,371 @@
 #include "creation/DlgNewFont.h"
 
+#include "creation/CharSetFolder.h"
+#include "creation/FontDescription.h"
+#include "creation/NewFontLimits.h"
+#include "creation/NewFontPreview.h"
+#include "creation/PreviewLayout.h"
+#include "creation/UnicodeRangeModel.h"
+#include "editor/UserDialogs.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QStyledItemDelegate>
+#include <QTableView>
+
 namespace tessellon {
 
-TDlgNewFont::TDlgNewFont(QWidget* parent)
+namespace {
+
+    const QString messageCaption = QStringLiteral("Tessellon");
+    const QStringList glyphSideItems { "6", "8", "12", "16", "18", "20", "24", "32" };
+    constexpr int gridColumnWidth = 96;
+    constexpr int gridRowHeight = 16;
+    constexpr int initialHeight = -16;
+
+    QFont dialogFont(const QFont& base)
+    {
+        QFont font = base;
+        font.setPixelSize(11);
+        return font;
+    }
+
+    // The font the glyphs are drawn with until the user chooses another.
+    QFont initialGlyphFont()
+    {
+        QFont font(QStringLiteral("Courier New"));
+        font.setPixelSize(-initialHeight);
+        return font;
+    }
+
+    // Minus the character height in pixels, as the descriptions give it.
+    int heightOf(const QFont& font) { return -font.pixelSize(); }
+
+    // The grid's cell editor hands every keystroke to the table, so that the range rows
+    // keep their spare row while the user types.
+    class KeystrokeDelegate final : public QStyledItemDelegate {
+    public:
+        using QStyledItemDelegate::QStyledItemDelegate;
+
+        QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+            const QModelIndex& index) const override
+        {
+            QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+            if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+                auto* self = const_cast<KeystrokeDelegate*>(this);
+                connect(line, &QLineEdit::textEdited, self,
+                    [self, line] { emit self->commitData(line); });
+            }
+            return editor;
+        }
+    };
+
+    bool leavesTheField(const QEvent* event)
+    {
+        if (event->type() != QEvent::FocusOut) {
+            return false;
+        }
+        // The dialog losing the focus to another window, or the field to its own list, does
+        // not leave the field.
+        const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+        return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    }
+
+} // namespace
+
+TDlgNewFont::TDlgNewFont(UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent)
+    , m_dialogs(dialogs)
+    , m_programFolder(programFolder())
+    , m_chooserFont(initialGlyphFont())
+    , m_preview(previewImageSide, previewImageSide, QImage::Format_RGB32)
 {
     setObjectName("DlgNewFont");
     setWindowTitle("Create font");
+    setFixedSize(clientWidth, clientHeight);
+    setFont(dialogFont(font()));
+    m_preview.fill(Qt::white);
+    buildCharacterSetBox();
+    buildPixelFontBox();
+    buildFontBox();
+    buildButtons();
+    RadioFromtextClick();
+}
+
+TDlgNewFont::~TDlgNewFont() = default;
+
+void TDlgNewFont::buildCharacterSetBox()
+{
+    auto* box = new QGroupBox("Character code set", this);
+    box->setObjectName("GroupBox1");
+    box->setGeometry(8, 8, 241, 358);
+
+    m_radioFromText = new QRadioButton("From text file", box);
+    m_radioFromText->setObjectName("RadioFromtext");
+    m_radioFromText->setGeometry(12, 20, 217, 17);
+    m_radioFromText->setChecked(true);
+    m_lstFontText = new QListWidget(box);
+    m_lstFontText->setObjectName("lstFontText");
+    m_lstFontText->setGeometry(12, 40, 217, 120);
+
+    m_radioFromCode = new QRadioButton("Unicode subset (Hex)", box);
+    m_radioFromCode->setObjectName("RadioFromcode");
+    m_radioFromCode->setGeometry(12, 168, 217, 17);
+    m_rangeModel = new UnicodeRangeModel(this);
+    m_gridUnicode = new QTableView(box);
+    m_gridUnicode->setObjectName("gridUnicode");
+    m_gridUnicode->setGeometry(12, 188, 217, 158);
+    m_gridUnicode->setModel(m_rangeModel);
+    m_gridUnicode->setItemDelegate(new KeystrokeDelegate(m_gridUnicode));
+    m_gridUnicode->verticalHeader()->hide();
+    m_gridUnicode->verticalHeader()->setMinimumSectionSize(gridRowHeight);
+    m_gridUnicode->verticalHeader()->setDefaultSectionSize(gridRowHeight);
+    m_gridUnicode->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_gridUnicode->horizontalHeader()->setDefaultSectionSize(gridColumnWidth);
+    m_gridUnicode->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_gridUnicode->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_gridUnicode->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    m_gridUnicode->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    connect(m_radioFromText, &QRadioButton::toggled, this, &TDlgNewFont::RadioFromtextClick);
+    connect(m_radioFromCode, &QRadioButton::toggled, this, &TDlgNewFont::RadioFromtextClick);
+}
+
+QComboBox* TDlgNewFont::addNumberField(QWidget* box, const char* name, const QString& label,
+    int top, const QString& text, const QStringList& items)
+{
+    auto* caption = new QLabel(label, box);
+    caption->setGeometry(12, top, 80, 14);
+    auto* field = new QComboBox(box);
+    field->setObjectName(name);
+    field->setGeometry(12, top + 14, 80, 22);
+    field->setEditable(true);
+    field->setInsertPolicy(QComboBox::NoInsert);
+    // Inline completion would turn a typed "1" into "12".
+    field->setCompleter(nullptr);
+    field->addItems(items);
+    field->setCurrentText(text);
+    caption->setBuddy(field);
+    field->installEventFilter(this);
+    return field;
+}
+
+void TDlgNewFont::buildPixelFontBox()
+{
+    auto* box = new QGroupBox("Pixel Font", this);
+    box->setObjectName("GroupBox2");
+    box->setGeometry(257, 8, 254, 176);
+    m_txtWidth = addNumberField(box, "txtWidth", "Width:", 18, "16", glyphSideItems);
+    m_txtHeight = addNumberField(box, "txtHeight", "Height:", 56, "16", glyphSideItems);
+    m_txtOffsetX = addNumberField(box, "txtOffsetX", "offset x:", 94, "0", {});
+    m_txtOffsetY = addNumberField(box, "txtOffsetY", "offset y:", 132, "0", {});
+
+    m_imgPreview = new QLabel(box);
+    m_imgPreview->setObjectName("imgPreview");
+    m_imgPreview->setGeometry(105, 22, previewImageSide, previewImageSide);
+    m_imgPreview->setPixmap(QPixmap::fromImage(m_preview));
+}
+
+void TDlgNewFont::buildFontBox()
+{
+    auto* box = new QGroupBox("TTF Font", this);
+    box->setObjectName("GroupBox3");
+    box->setGeometry(257, 190, 254, 136);
+
+    m_cmdFont = new QPushButton("Font...", box);
+    m_cmdFont->setObjectName("cmdFont");
+    m_cmdFont->setGeometry(12, 20, 75, 25);
+    m_cmdAutosize = new QPushButton("Auto size", box);
+    m_cmdAutosize->setObjectName("cmdAutosize");
+    m_cmdAutosize->setGeometry(95, 20, 75, 25);
+
+    m_label1 = new QLabel(initialFontDescription, box);
+    m_label1->setObjectName("Label1");
+    m_label1->setGeometry(12, 50, 230, 28);
+    m_label1->setWordWrap(true);
+
+    auto* scrollBox = new QScrollArea(box);
+    scrollBox->setObjectName("ScrollBox1");
+    scrollBox->setGeometry(12, 80, 230, 48);
+    scrollBox->setWidgetResizable(true);
+    m_txtPreview = new QLineEdit(initialPreviewText);
+    m_txtPreview->setObjectName("txtPreview");
+    m_txtPreview->setFont(initialGlyphFont());
+    scrollBox->setWidget(m_txtPreview);
+
+    connect(m_cmdFont, &QPushButton::clicked, this, &TDlgNewFont::cmdFontClick);
+    connect(m_cmdAutosize, &QPushButton::clicked, this, &TDlgNewFont::cmdAutosizeClick);
+}
+
+void TDlgNewFont::buildButtons()
+{
+    const auto addButton = [this](const char* name, const QString& text, int left) {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(name);
+        button->setGeometry(left, 338, 75, 25);
+        button->setAutoDefault(false);
+        return button;
+    };
+    m_okBtn = addButton("OKBtn", "OK", 274);
+    m_okBtn->setDefault(true);
+    m_cancelBtn = addButton("CancelBtn", "Cancel", 355);
+    m_previewBtn = addButton("PreviewBtn", "Preview", 436);
+    connect(m_okBtn, &QPushButton::clicked, this, &TDlgNewFont::OKBtnClick);
+    connect(m_cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_previewBtn, &QPushButton::clicked, this, &TDlgNewFont::DrawPreview);
+}
+
+void TDlgNewFont::setProgramFolder(const std::filesystem::path& folder)
+{
+    m_programFolder = folder;
+}
+
+NewFontTexts TDlgNewFont::numberTexts() const
+{
+    return { m_txtWidth->currentText().toStdString(), m_txtHeight->currentText().toStdString(),
+        m_txtOffsetX->currentText().toStdString(), m_txtOffsetY->currentText().toStdString() };
+}
+
+QFont TDlgNewFont::glyphFont() const { return m_txtPreview->font(); }
+
+void TDlgNewFont::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    DrawPreview();
+    FormActivate();
+}
+
+bool TDlgNewFont::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool numberField = watched == m_txtWidth || watched == m_txtHeight
+        || watched == m_txtOffsetX || watched == m_txtOffsetY;
+    if (numberField && leavesTheField(event)) {
+        DrawPreview();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TDlgNewFont::FormActivate()
+{
+    m_lstFontText->clear();
+    for (const std::string& name : listCharSetFiles(m_programFolder)) {
+        m_lstFontText->addItem(QFile::decodeName(name.c_str()));
+    }
+    const bool found = m_lstFontText->count() > 0;
+    m_okBtn->setEnabled(found);
+    if (found) {
+        m_lstFontText->setCurrentRow(0);
+    } else {
+        m_dialogs.inform(this, messageCaption, noCharSetFilesMessage);
+    }
+}
+
+void TDlgNewFont::RadioFromtextClick()
+{
+    m_lstFontText->setEnabled(m_radioFromText->isChecked());
+    m_gridUnicode->setEnabled(m_radioFromCode->isChecked());
+}
+
+void TDlgNewFont::cmdFontClick()
+{
+    QFont start = m_chooserFont;
+    start.setPointSize(std::max(1, pointsForHeight(heightOf(m_chooserFont), logicalDpiY())));
+    const std::optional<QFont> chosen = m_dialogs.chooseFont(this, start);
+    if (!chosen) {
+        return;
+    }
+    QFont font = *chosen;
+    if (font.pixelSize() <= 0) {
+        font.setPixelSize(std::max(1, -heightForPoints(font.pointSizeF(), logicalDpiY())));
+    }
+    m_chooserFont = font;
+    useFont(font);
+}
+
+void TDlgNewFont::cmdAutosizeClick()
+{
+    const Result<int> height
+        = readNewFontField(NewFontField::Height, m_txtHeight->currentText().toStdString());
+    if (!height) {
+        warn(height.message());
+        return;
+    }
+    QFont font = m_txtPreview->font();
+    font.setPixelSize(*height);
+    useFont(font);
+}
+
+void TDlgNewFont::useFont(const QFont& font)
+{
+    const int height = heightOf(font);
+    m_label1->setText(QString::fromStdString(fontDescription(
+        font.family().toStdString(), pointsForHeight(height, logicalDpiY()), height)));
+    m_txtPreview->setFont(font);
+    DrawPreview();
+}
+
+bool TDlgNewFont::DrawPreview()
+{
+    const Result<NewFontNumbers> numbers = readNewFontNumbers(numberTexts(), previewFieldOrder);
+    if (!numbers) {
+        warn(numbers.message());
+        return false;
+    }
+    drawNewFontPreview(m_preview, glyphFont(), m_txtPreview->text(), *numbers);
+    m_imgPreview->setPixmap(QPixmap::fromImage(m_preview));
+    return true;
+}
+
+void TDlgNewFont::OKBtnClick()
+{
+    if (setCharSetFileFromSource()) {
+        accept();
+    }
+}
+
+bool TDlgNewFont::setCharSetFileFromSource()
+{
+    m_rangeFile.remove();
+    if (m_radioFromText->isChecked()) {
+        const QListWidgetItem* chosen = m_lstFontText->currentItem();
+        if (!chosen) {
+            warn("Choose a character-set file from the list.");
+            return false;
+        }
+        m_charSetFile = QFile::decodeName(
+            charSetFilePath(m_programFolder, QFile::encodeName(chosen->text()).toStdString())
+                .c_str());
+        return true;
+    }
+    if (m_rangeModel->grid().codeCount() > maxCharSetGlyphs) {
+        warn("The ranges give " + std::to_string(m_rangeModel->grid().codeCount())
+            + " characters; at most " + std::to_string(maxCharSetGlyphs) + " are allowed.");
+        return false;
+    }
+    Result<TemporaryCharSetFile> written
+        = TemporaryCharSetFile::create(m_rangeModel->grid().codes());
+    if (!written) {
+        warn(written.message());
+        return false;
+    }
+    m_rangeFile = std::move(*written);
+    m_charSetFile = QFile::decodeName(m_rangeFile.path().c_str());
+    return true;
+}
+
+void TDlgNewFont::warn(const std::string& message)
+{
+    m_dialogs.warn(this, messageCaption, QString::fromStdString(message));
 }
 
 } // namespace tessellon

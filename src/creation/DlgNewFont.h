@@ -1,15 +1,129 @@
 #pragma once
 
+#include "creation/NewFontNumbers.h"
+#include "creation/TemporaryCharSetFile.h"
+
 #include <QDialog>
+#include <QFont>
+#include <QImage>
+
+#include <filesystem>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTableView;
 
 namespace tessellon {
 
+class UnicodeRangeModel;
+class UserDialogs;
+
 // The new-font dialog ("Create font"): one object for the whole run, shown modally for
-// every new font and hidden, not destroyed, when it closes.
-class TDlgNewFont : public QDialog {
+// every new font and hidden, not destroyed, when it closes, so it keeps what the user left
+// in it. It gathers the character set, the four numbers and the font the glyphs are drawn
+// with, and shows how characters will sit in their glyphs. It checks none of the numbers
+// for its caller: after OK the caller reads them (numberTexts) and converts them.
+class TDlgNewFont final : public QDialog {
     Q_OBJECT
 public:
-    explicit TDlgNewFont(QWidget* parent = nullptr);
+    static constexpr int clientWidth = 519;
+    static constexpr int clientHeight = 374;
+    static constexpr const char* initialPreviewText = "Preview 1234";
+
+    explicit TDlgNewFont(UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~TDlgNewFont() override;
+
+    // The folder whose "txt" folder holds the character-set files: the program's own
+    // unless set otherwise.
+    void setProgramFolder(const std::filesystem::path& folder);
+
+    // What the caller reads after OK: the texts of the four number fields, the font the
+    // glyphs are drawn with (txtPreview's) and the path of the character-set file.
+    NewFontTexts numberTexts() const;
+    QFont glyphFont() const;
+    const QString& CharSetFile() const { return m_charSetFile; }
+
+    // The preview as last drawn.
+    const QImage& previewImage() const { return m_preview; }
+
+    QRadioButton& RadioFromtext() { return *m_radioFromText; }
+    QListWidget& lstFontText() { return *m_lstFontText; }
+    QRadioButton& RadioFromcode() { return *m_radioFromCode; }
+    QTableView& gridUnicode() { return *m_gridUnicode; }
+    QComboBox& txtWidth() { return *m_txtWidth; }
+    QComboBox& txtHeight() { return *m_txtHeight; }
+    QComboBox& txtOffsetX() { return *m_txtOffsetX; }
+    QComboBox& txtOffsetY() { return *m_txtOffsetY; }
+    QLabel& imgPreview() { return *m_imgPreview; }
+    QPushButton& cmdFont() { return *m_cmdFont; }
+    QPushButton& cmdAutosize() { return *m_cmdAutosize; }
+    QLabel& Label1() { return *m_label1; }
+    QLineEdit& txtPreview() { return *m_txtPreview; }
+    QPushButton& OKBtn() { return *m_okBtn; }
+    QPushButton& CancelBtn() { return *m_cancelBtn; }
+    QPushButton& PreviewBtn() { return *m_previewBtn; }
+
+    // Rebuilds the list of character-set files and selects the first; without any, says so
+    // and disables OK until a rebuild finds some.
+    void FormActivate();
+    // lstFontText is enabled exactly when "From text file" is checked, gridUnicode exactly
+    // when "Unicode subset (Hex)" is.
+    void RadioFromtextClick();
+    void cmdFontClick();
+    void cmdAutosizeClick();
+    // Draws the preview from the four number fields; false, after telling the user which
+    // field is wrong, with the preview left as it was.
+    bool DrawPreview();
+    // Sets CharSetFile from the chosen source and ends the dialog with OK; stays open, after
+    // telling the user why, when there is no file to make the font from.
+    void OKBtnClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildCharacterSetBox();
+    void buildPixelFontBox();
+    void buildFontBox();
+    void buildButtons();
+    QComboBox* addNumberField(QWidget* box, const char* name, const QString& label, int top,
+        const QString& text, const QStringList& items);
+    // The font chosen last in the chooser (or auto-sized) becomes the glyphs' font.
+    void useFont(const QFont& font);
+    bool setCharSetFileFromSource();
+    void warn(const std::string& message);
+
+    UserDialogs& m_dialogs;
+    std::filesystem::path m_programFolder;
+    // Owned by the dialog as a child object, so it outlives the grid that shows it.
+    UnicodeRangeModel* m_rangeModel = nullptr;
+    // The chooser opens with the font last chosen in it, whatever Auto size did since.
+    QFont m_chooserFont;
+    QImage m_preview;
+    QString m_charSetFile;
+    TemporaryCharSetFile m_rangeFile;
+
+    QRadioButton* m_radioFromText = nullptr;
+    QListWidget* m_lstFontText = nullptr;
+    QRadioButton* m_radioFromCode = nullptr;
+    QTableView* m_gridUnicode = nullptr;
+    QComboBox* m_txtWidth = nullptr;
+    QComboBox* m_txtHeight = nullptr;
+    QComboBox* m_txtOffsetX = nullptr;
+    QComboBox* m_txtOffsetY = nullptr;
+    QLabel* m_imgPreview = nullptr;
+    QPushButton* m_cmdFont = nullptr;
+    QPushButton* m_cmdAutosize = nullptr;
+    QLabel* m_label1 = nullptr;
+    QLineEdit* m_txtPreview = nullptr;
+    QPushButton* m_okBtn = nullptr;
+    QPushButton* m_cancelBtn = nullptr;
+    QPushButton* m_previewBtn = nullptr;
 };
 
 } // namespace tessellon

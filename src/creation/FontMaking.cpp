@@ -46,28 +46,20 @@ void drawCharSet(
     ByteSource& charSet, GlyphSource& glyphs, const NewFontArrays& font, CreateFontRun& run)
 {
     CharSetReader reader(charSet);
+    run.setFont(font);
     std::vector<std::uint8_t> glyph(font.glyphBytes, 0);
-    std::optional<std::uint16_t> code = font.glyphCount > 0 ? reader.next() : std::nullopt;
-    std::uint64_t position = reader.position();
-    if (code) {
-        glyphs.drawGlyph(*code, glyph);
-    }
-    for (std::uint32_t k = 0; code && !run.stopRequested(); ++k) {
-        font.codeTable[k] = *code;
-        std::copy(glyph.begin(), glyph.end(), font.pixelData.begin() + k * font.glyphBytes);
-        run.setDoneBytes(position);
-        const std::uint64_t ticket = run.post();
-
-        code = k + 1 < font.glyphCount ? reader.next() : std::nullopt;
-        position = reader.position();
-        std::fill(glyph.begin(), glyph.end(), std::uint8_t { 0 });
-        if (code) {
-            glyphs.drawGlyph(*code, glyph);
-        }
-        if (!run.awaitAnswer(ticket)) {
+    for (std::uint32_t k = 0; k < font.glyphCount && !run.stopRequested(); ++k) {
+        const std::optional<std::uint16_t> code = reader.next();
+        if (!code) {
             break;
         }
+        std::fill(glyph.begin(), glyph.end(), std::uint8_t { 0 });
+        glyphs.drawGlyph(*code, glyph);
+        if (!run.handOver(*code, glyph, reader.position())) {
+            return;
+        }
     }
+    run.finishHandOvers();
 }
 
 } // namespace tessellon

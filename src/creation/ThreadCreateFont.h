@@ -17,12 +17,13 @@ namespace tessellon {
 // running until started; then, in this order on the GUI thread: Prepare (measures the
 // character-set file and gives the glyph count), SetBuffers (the font's arrays, cleared
 // here), optionally setReleaseOnEnd, start. Execute runs on the worker: the font-making
-// loop (drawCharSet) with a GlyphRenderer, which after every glyph hands over to the GUI
-// thread, where UpdateProgress runs while the worker waits. At the end it asks the GUI
-// thread to close the progress display (closeProgressRequested).
+// loop (drawCharSet) with a GlyphRenderer, which hands every glyph it draws over to the
+// GUI thread; there, in batches, each glyph is stored in the font and UpdateProgress runs
+// for it. At the end it asks the GUI thread to close the progress display
+// (closeProgressRequested).
 //
-// The caller keeps runState() to give the stop request and to learn when the worker has stopped
-// writing (stopAndWait), which is safe also after the worker has released itself. Deleting
+// The caller keeps runState() to give the stop request and to learn when the worker has
+// stopped (stopAndWait), which is safe also after the worker has released itself. Deleting
 // the worker gives the stop request and waits for the thread to end.
 class ThreadCreateFont : public QThread {
     Q_OBJECT
@@ -45,9 +46,10 @@ public:
 
     // Keeps views of the font's arrays for filling and clears glyphCount glyphs and codes in
     // them. False, with nothing kept, when they are too short for glyphCount glyphs. The
-    // views point into the font of the child window that makes it: they are valid only
-    // while that window's modal progress dialog runs, and the window gives the stop request
-    // and waits for runState()->stopAndWait() before it goes on with the font.
+    // views point into the font of the child window that makes it; only the GUI thread
+    // writes through them, while the window's modal progress dialog runs, and the window
+    // gives the stop request and waits for runState()->stopAndWait() before it goes on with
+    // the font.
     bool SetBuffers(std::span<std::uint8_t> pixelData, std::span<std::uint16_t> codeTable,
         std::uint32_t glyphCount);
 
@@ -55,8 +57,8 @@ public:
     void setReleaseOnEnd(bool release);
     void setHandOverRoute(HandOverRoute route);
 
-    // For Direct hand-overs: runs UpdateProgress for every hand-over until the worker has
-    // stopped writing. Call on the thread that made the worker, after start.
+    // For Direct hand-overs: takes every glyph, running UpdateProgress for each, until the
+    // worker has stopped. Call on the thread that made the worker, after start.
     void serveUntilStopped();
 
     std::shared_ptr<CreateFontRun> runState() const { return m_run; }

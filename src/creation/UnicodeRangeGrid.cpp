@@ -80,6 +80,15 @@ std::vector<std::uint16_t> UnicodeRangeGrid::codes() const
     return result;
 }
 
+std::uint64_t UnicodeRangeGrid::codeCount() const
+{
+    std::uint64_t count = 0;
+    for (int row = 1; row < rowCount(); ++row) {
+        count += rangeSize(cellValue(m_rows[row][fromColumn]), cellValue(m_rows[row][toColumn]));
+    }
+    return count;
+}
+
 std::uint16_t UnicodeRangeGrid::cellValue(std::string_view text)
 {
     std::uint16_t value = 0;

@@ -36,6 +36,8 @@ public:
 
     // Every code the rows yield, rows from the top, each range ascending.
     std::vector<std::uint16_t> codes() const;
+    // How many codes that is, counted without making them.
+    std::uint64_t codeCount() const;
 
     // A cell's value: the hexadecimal digits at the start of its first four characters
     // (an empty cell, or one that starts with anything else, reads 0).

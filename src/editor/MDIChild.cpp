@@ -1,5 +1,10 @@
 #include "editor/MDIChild.h"
 
+#include "creation/CreateFontParams.h"
+#include "creation/DlgNewFont.h"
+#include "creation/DlgProgress.h"
+#include "creation/NewFontNumbers.h"
+#include "creation/ThreadCreateFont.h"
 #include "document/FontFileFormats.h"
 #include "document/PixFileName.h"
 #include "document/PixFormat.h"
@@ -20,6 +25,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPointer>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSplitter>
@@ -40,6 +46,18 @@ namespace {
 
     QString fromPath(const std::string& name) { return QFile::decodeName(name.c_str()); }
 
+    CreateFontParams createFontParams(const NewFontNumbers& numbers, const TDlgNewFont& dialog)
+    {
+        CreateFontParams params;
+        params.glyphWidth = static_cast<std::uint16_t>(numbers.glyphWidth);
+        params.glyphHeight = static_cast<std::uint16_t>(numbers.glyphHeight);
+        params.offsetX = static_cast<std::int16_t>(numbers.offsetX);
+        params.offsetY = static_cast<std::int16_t>(numbers.offsetY);
+        params.font = dialog.glyphFont();
+        params.CharSetFile = dialog.CharSetFile();
+        return params;
+    }
+
 } // namespace
 
 TMDIChild::TMDIChild(UserDialogs& dialogs, QWidget* parent)
@@ -58,6 +76,7 @@ TMDIChild::TMDIChild(UserDialogs& dialogs, QWidget* parent)
 
 TMDIChild::~TMDIChild()
 {
+    stopMaking();
     m_document.removeGlyphsListener(m_glyphsListener);
     // The history's steps and the widgets hold on to m_document (the grid listens to it):
     // they go before it does.
@@ -202,6 +221,58 @@ void TMDIChild::redo()
 {
     m_editor->endStroke();
     m_history->stack().redo();
+}
+
+bool TMDIChild::CreateFontLib(
+    const QString& name, TDlgNewFont& DlgNewFont, TdlgProgress& dlgProgress)
+{
+    setFileName(name);
+    if (m_dialogs.runModal(DlgNewFont) != QDialog::Accepted) {
+        return false;
+    }
+    const Result<NewFontNumbers> numbers = readNewFontNumbers(DlgNewFont.numberTexts());
+    if (!numbers) {
+        m_dialogs.warn(this, messageCaption, QString::fromStdString(numbers.message()));
+        return true;
+    }
+    FontLib font;
+    const QPointer<TMDIChild> window(this);
+    const auto run = startMaking(createFontParams(*numbers, DlgNewFont), font, dlgProgress);
+    dlgProgress.exec();
+    // After Cancel the rasteriser may still be drawing a glyph; it ends before the font is used.
+    run->stopAndWait();
+    if (!window) {
+        return true; // closed while the font was being made
+    }
+    m_making.reset();
+    takeFont(std::move(font));
+    m_document.modified = true;
+    return true;
+}
+
+std::shared_ptr<CreateFontRun> TMDIChild::startMaking(
+    const CreateFontParams& params, FontLib& font, TdlgProgress& dlgProgress)
+{
+    auto* worker = new ThreadCreateFont;
+    const std::uint32_t glyphCount = worker->Prepare(params);
+    if (const Status& prepared = worker->prepareStatus(); !prepared) {
+        // The font is made all the same, empty.
+        m_dialogs.warn(this, messageCaption, QString::fromStdString(prepared.message()));
+    }
+    font = FontLib::blank(params.glyphWidth, params.glyphHeight, glyphCount, true);
+    worker->SetBuffers(font.pixelData, *font.codeTable, glyphCount);
+    worker->setReleaseOnEnd(true);
+    dlgProgress.follow(*worker);
+    m_making = worker->runState();
+    worker->start();
+    return m_making;
+}
+
+void TMDIChild::stopMaking()
+{
+    if (m_making) {
+        m_making->stopAndWait();
+    }
 }
 
 void TMDIChild::takeFont(FontLib font)
@@ -511,6 +582,7 @@ void TMDIChild::showGridMenu(const QPoint& at)
 
 void TMDIChild::closeEvent(QCloseEvent* event)
 {
+    stopMaking();
     if (!QuerySave()) {
         event->ignore();
         return;

@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -14,9 +15,13 @@ class QSplitter;
 
 namespace tessellon {
 
+class CreateFontRun;
 class EditBufferBar;
 class FontHistory;
 class GlyphGrid;
+class TDlgNewFont;
+class TdlgProgress;
+struct CreateFontParams;
 class PenToolBar;
 class PixelEditor;
 class TextPreviewPanel;
@@ -50,6 +55,16 @@ public:
     // Reads a font file into this fresh window; false, after telling the user why, when it
     // cannot be read or is not a usable font. The caller closes the window then.
     bool LoadFontLib(const QString& path);
+    // Makes a new font for this fresh window under the name: the new-font dialog, then the
+    // glyph rasteriser while the progress dialog runs. False when the user cancelled the
+    // new-font dialog; the caller closes the window then. When one of the dialog's numbers
+    // cannot be used the user is told why and the window stays open without a font. A font
+    // made, also one cancelled half-way, counts as modified.
+    bool CreateFontLib(const QString& name, TDlgNewFont& DlgNewFont, TdlgProgress& dlgProgress);
+    // While a font is being made: stops the rasteriser and waits until it has ended.
+    // Nothing otherwise.
+    void stopMaking();
+    bool isMakingFont() const { return m_making != nullptr; }
     // Puts a whole font, read or made, in place in this fresh window: sets up the editor and
     // the grid for it and shows it. The caller sets the name and the modified flag.
     void takeFont(FontLib font);
@@ -133,6 +148,10 @@ private:
     QString suggestedSaveName() const;
     const TMDIChild* otherWindowShowing(const QString& path) const;
     void bringToFront();
+    // Starts the rasteriser on a new font of the glyph count the character set gives; font
+    // becomes that font, blank, which the rasteriser fills while the progress dialog runs.
+    std::shared_ptr<CreateFontRun> startMaking(
+        const CreateFontParams& params, FontLib& font, TdlgProgress& dlgProgress);
 
     UserDialogs& m_dialogs;
     FontDocument m_document;
@@ -152,6 +171,8 @@ private:
     QAction* m_pasteAction = nullptr;
     WindowShowingFile m_windowShowingFile;
     bool m_untitled = false;
+    // The run of the rasteriser while it makes this window's font.
+    std::shared_ptr<CreateFontRun> m_making;
 };
 
 } // namespace tessellon

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -70,6 +71,26 @@ QString QtUserDialogs::chooseFileToSave(
         m_lastFolder = QFileInfo(path).absolutePath();
     }
     return path;
+}
+
+QString QtUserDialogs::chooseFileToOpenOrCreate(QWidget* owner, const QString& filter)
+{
+    QFileDialog dialog(owner, QString(), m_lastFolder, qtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    m_lastFolder = QFileInfo(path).absolutePath();
+    return path;
+}
+
+std::optional<QFont> QtUserDialogs::chooseFont(QWidget* owner, const QFont& initial)
+{
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, initial, owner);
+    return chosen ? std::optional<QFont>(font) : std::nullopt;
 }
 
 int QtUserDialogs::runModal(QDialog& dialog) { return dialog.exec(); }

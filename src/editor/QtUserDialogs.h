@@ -4,7 +4,7 @@
 
 namespace tessellon {
 
-// The real boxes: QMessageBox, QFileDialog, QDialog::exec and QDesktopServices.
+// The real boxes: QMessageBox, QFileDialog, QFontDialog, QDialog::exec and QDesktopServices.
 class QtUserDialogs final : public UserDialogs {
 public:
     MessageAnswer askYesNoCancel(
@@ -14,6 +14,8 @@ public:
     QString chooseFileToOpen(QWidget* owner, const QString& filter) override;
     QString chooseFileToSave(
         QWidget* owner, const QString& filter, const QString& suggestedName = QString()) override;
+    QString chooseFileToOpenOrCreate(QWidget* owner, const QString& filter) override;
+    std::optional<QFont> chooseFont(QWidget* owner, const QFont& initial) override;
     int runModal(QDialog& dialog) override;
     void openDocument(const QString& path) override;
 

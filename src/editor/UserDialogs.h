@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
+
+#include <optional>
 
 class QDialog;
 class QWidget;
@@ -28,6 +31,12 @@ public:
     virtual QString chooseFileToSave(
         QWidget* owner, const QString& filter, const QString& suggestedName = QString())
         = 0;
+    // Like chooseFileToOpen, but the name may also be one of a file that does not exist yet.
+    virtual QString chooseFileToOpenOrCreate(QWidget* owner, const QString& filter) = 0;
+
+    // The font chooser, starting at initial; the chosen font, or nothing when the user
+    // cancelled.
+    virtual std::optional<QFont> chooseFont(QWidget* owner, const QFont& initial) = 0;
 
     // Shows dialog modally and returns its result code.
     virtual int runModal(QDialog& dialog) = 0;

@@ -1,5 +1,6 @@
 #include "shell/MainForm.h"
 
+#include "creation/NewCommand.h"
 #include "document/PixFileName.h"
 #include "editor/EditCopyCommand.h"
 #include "editor/EditCopyToCommand.h"
@@ -28,6 +29,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
 
@@ -124,6 +126,7 @@ void TMainForm::connectActions()
 {
     const MainActions& a = *m_actions;
     const auto childActive = [this] { return activeChild() != nullptr; };
+    m_commands.bind(a.FileNew1, std::make_unique<NewCommand>(m_context));
     m_commands.bind(a.FileOpen1, [this] { FileOpen1Execute(); });
     m_commands.bind(
         a.FileClose1, [this] { FileClose1Execute(); }, childActive);
@@ -227,9 +230,14 @@ TMDIChild* TMainForm::OpenOrCreate(const QString& name)
         activateSubWindow(*m_mdiArea, *open);
         return open;
     }
-    TMDIChild* child = addChildWindow(name);
-    // Making a new font under a name that does not exist comes with the new-font dialog.
-    const bool ready = QFileInfo::exists(name) && child->LoadFontLib(name);
+    // The window may be closed while its font is being made.
+    const QPointer<TMDIChild> child = addChildWindow(name);
+    const bool ready = QFileInfo::exists(name)
+        ? child->LoadFontLib(name)
+        : child->CreateFontLib(name, m_forms.DlgNewFont, m_forms.dlgProgress);
+    if (!child) {
+        return nullptr;
+    }
     if (!ready) {
         child->close();
         return nullptr;
@@ -253,7 +261,8 @@ TMDIChild* TMainForm::addChildWindow(const QString& name)
 
 void TMainForm::FileOpen1Execute()
 {
-    const QString name = m_dialogs.chooseFileToOpen(this, openFilter);
+    // A name that does not exist gets a new font made under it.
+    const QString name = m_dialogs.chooseFileToOpenOrCreate(this, openFilter);
     if (!name.isEmpty()) {
         OpenOrCreate(name);
     }
@@ -312,6 +321,10 @@ bool TMainForm::event(QEvent* event)
 void TMainForm::closeEvent(QCloseEvent* event)
 {
     const QList<TMDIChild*> open = childWindows();
+    // A font being made must not be written into once its window is gone.
+    for (TMDIChild* child : open) {
+        child->stopMaking();
+    }
     for (auto child = open.rbegin(); child != open.rend(); ++child) {
         if (!(*child)->QuerySave()) {
             event->ignore();

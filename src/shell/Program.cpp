@@ -15,7 +15,7 @@ namespace tessellon {
 Program::Program(UserDialogs& dialogs)
     : m_dialogs(dialogs)
     , m_aboutBox(std::make_unique<TAboutBox>(programFileVersion()))
-    , m_dlgNewFont(std::make_unique<TDlgNewFont>())
+    , m_dlgNewFont(std::make_unique<TDlgNewFont>(dialogs))
     , m_dlgProgress(std::make_unique<TdlgProgress>())
     , m_dlgExportLib(std::make_unique<TDlgExportLib>(dialogs, TDlgExportLib::programScriptFile()))
     , m_forms { *m_aboutBox, *m_dlgNewFont, *m_dlgProgress, *m_dlgExportLib }

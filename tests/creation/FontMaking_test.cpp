@@ -169,8 +169,8 @@ namespace {
         EXPECT_EQ(run.percentDone(), 75);
     }
 
-    // The loop on a worker, hand-overs answered by another thread: at each answer the font
-    // holds exactly the glyphs handed over so far, although the next one is already drawn.
+    // The loop on a worker, its glyphs taken by another thread: at each update the font holds
+    // exactly the glyphs taken so far, although the worker has drawn further.
     TEST(FontMaking, FontAdvancesOneGlyphPerHandOver)
     {
         const Codes codes = codesFrom(0x30, 62);
@@ -224,8 +224,9 @@ namespace {
         EXPECT_TRUE(making.holdsExactly({}, 0));
     }
 
-    // Nobody answers: the stop request alone must end the loop, after the glyph in hand.
-    TEST(FontMaking, StopEndsALoopWhoseHandOverIsNeverAnswered)
+    // Nobody takes the glyphs: the stop request alone must end the loop, which has written
+    // nothing into the font (only the other side stores glyphs).
+    TEST(FontMaking, StopEndsALoopWhoseGlyphsAreNeverTaken)
     {
         Making making(3);
         std::thread worker([&] {
@@ -236,7 +237,8 @@ namespace {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         making.run.stopAndWait();
         worker.join();
-        EXPECT_TRUE(making.holdsExactly({ 'A' }, 1));
+        EXPECT_TRUE(making.holdsExactly({}, 0));
+        EXPECT_EQ(making.glyphs.drawn, (Codes { 'A', 'B', 'C' }));
     }
 
     TEST(FontMaking, ArraysAreClaimedOnlyWhenTheyHoldEveryGlyph)

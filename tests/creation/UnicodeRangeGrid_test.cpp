@@ -157,6 +157,19 @@ namespace {
         EXPECT_EQ(grid.rowCount(), 3);
     }
 
+    TEST(UnicodeRangeGrid, CodeCountIsTheNumberOfCodesTheRowsYield)
+    {
+        EXPECT_EQ(UnicodeRangeGrid().codeCount(), 62u);
+        EXPECT_EQ(gridWith("42", "41").codeCount(), 0u);
+        UnicodeRangeGrid wholePlane = gridWith("0", "FFFF");
+        for (int row = 2; row <= 20; ++row) {
+            wholePlane.setCell(0, row, "0");
+            wholePlane.setCell(1, row, "FFFF");
+        }
+        // Counted without making 20 x 65,536 codes.
+        EXPECT_EQ(wholePlane.codeCount(), 20u * 65536u);
+    }
+
     TEST(UnicodeRangeGrid, HeaderAndCellsOutsideTheGridCannotBeSet)
     {
         UnicodeRangeGrid grid;

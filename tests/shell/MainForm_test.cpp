@@ -26,6 +26,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -133,7 +135,7 @@ private slots:
             QVERIFY2(!disabled->isEnabled(), qPrintable(disabled->objectName()));
         }
         for (QAction* enabled :
-            { a.FileOpen1, a.FileImport1, a.FileExit1, a.HelpHelp1, a.HelpAbout1 }) {
+            { a.FileNew1, a.FileOpen1, a.FileImport1, a.FileExit1, a.HelpHelp1, a.HelpAbout1 }) {
             QVERIFY2(enabled->isEnabled(), qPrintable(enabled->objectName()));
         }
     }
@@ -519,6 +521,40 @@ private slots:
         actions().FileSaveAs1->trigger();
         QCOMPARE(child->fileName(), m_dir.filePath("copy.pix"));
         QVERIFY(QFile::exists(m_dir.filePath("copy.pix")));
+    }
+
+    // A name that does not exist gets a new font made under it, which Save writes there
+    // as it is, without asking and without adding ".pix".
+    void openingANameThatDoesNotExistMakesANewFontUnderIt()
+    {
+        const QString name = m_dir.filePath("hanzi");
+        m_dialogs.modalAnswer = [](QDialog& dialog) {
+            auto& newFont = static_cast<TDlgNewFont&>(dialog);
+            newFont.RadioFromcode().click();
+            newFont.OKBtn().click();
+            return newFont.result();
+        };
+        TMDIChild* child = openThroughTheMenu(name);
+        QVERIFY(child);
+        QCOMPARE(m_dialogs.modalDialogs, QList<QDialog*> { &m_program->DlgNewFont() });
+        QCOMPARE(child->windowTitle(), name);
+        QVERIFY(child->document().modified);
+        QCOMPARE(child->document().fontLib.info.glyphCount, 62u);
+        idle();
+        actions().FileSave1->trigger();
+        QVERIFY(m_dialogs.saveFilters.isEmpty());
+        QVERIFY(!child->document().modified);
+        QVERIFY(!QFile::exists(name + ".pix"));
+        QCOMPARE(test::readFont(name).codeTable, child->document().fontLib.codeTable);
+    }
+
+    void cancelledNewFontForANameThatDoesNotExistClosesItsWindow()
+    {
+        m_dialogs.modalAnswer = [](QDialog&) { return int(QDialog::Rejected); };
+        QVERIFY(!openThroughTheMenu(m_dir.filePath("never")));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(form().childWindows().isEmpty());
+        QVERIFY(!QFile::exists(m_dir.filePath("never")));
     }
 
     void helpLooksForThePageBesideTheProgram()

@@ -2,10 +2,13 @@
 
 #include "editor/UserDialogs.h"
 
+#include <QDialog>
+#include <QFont>
 #include <QList>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace tessellon::test {
 
@@ -25,6 +28,7 @@ public:
     std::function<int(QDialog&)> modalAnswer;
     QStringList openChoices;
     QStringList saveChoices;
+    QList<std::optional<QFont>> fontChoices;
 
     QList<Question> questions;
     QStringList informed;
@@ -32,6 +36,7 @@ public:
     QStringList openFilters;
     QStringList saveFilters;
     QStringList saveSuggestions;
+    QList<QFont> fontChooserStarts;
     QList<QDialog*> modalDialogs;
     QStringList openedDocuments;
     int unexpected = 0;
@@ -61,6 +66,21 @@ public:
         saveFilters << filter;
         saveSuggestions << suggestedName;
         return takeChoice(saveChoices);
+    }
+
+    QString chooseFileToOpenOrCreate(QWidget* owner, const QString& filter) override
+    {
+        return chooseFileToOpen(owner, filter);
+    }
+
+    std::optional<QFont> chooseFont(QWidget*, const QFont& initial) override
+    {
+        fontChooserStarts << initial;
+        if (fontChoices.isEmpty()) {
+            ++unexpected;
+            return std::nullopt;
+        }
+        return fontChoices.takeFirst();
     }
 
     int runModal(QDialog& dialog) override

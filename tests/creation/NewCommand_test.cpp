@@ -1,0 +1,356 @@
+#include "creation/DlgNewFont.h"
+#include "creation/DlgProgress.h"
+#include "creation/GlyphRenderer.h"
+#include "creation/NewCommand.h"
+#include "creation/UnicodeRangeGrid.h"
+#include "creation/UnicodeRangeModel.h"
+#include "editor/GlyphGrid.h"
+#include "editor/MDIChild.h"
+#include "shell/MainActions.h"
+#include "shell/MainForm.h"
+#include "shell/Program.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFonts.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+using namespace tessellon;
+
+namespace {
+
+// Runs a function on the progress dialog as soon as it is shown, through the event loop,
+// as a user acts on it.
+class OnProgressShown final : public QObject {
+public:
+    OnProgressShown(TdlgProgress& dialog, std::function<void()> act)
+        : m_act(std::move(act))
+    {
+        dialog.installEventFilter(this);
+    }
+
+    int shown = 0;
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            ++shown;
+            QTimer::singleShot(0, this, m_act);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_act;
+};
+
+int blankGlyphsWithCodeZero(const FontLib& font)
+{
+    int blank = 0;
+    for (std::uint32_t k = 0; k < font.info.glyphCount; ++k) {
+        const auto bytes = font.glyph(k);
+        const bool empty = std::all_of(bytes.begin(), bytes.end(), [](auto b) { return b == 0; });
+        blank += empty && (*font.codeTable)[k] == 0 ? 1 : 0;
+    }
+    return blank;
+}
+
+} // namespace
+
+class NewCommandTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+    test::ScriptedDialogs m_dialogs;
+    std::unique_ptr<Program> m_program;
+
+    TMainForm& form() { return m_program->MainForm(); }
+    TDlgNewFont& newFontDialog() { return m_program->DlgNewFont(); }
+
+    TMDIChild* triggerNew()
+    {
+        form().actions().FileNew1->trigger();
+        return form().activeChild();
+    }
+
+    // The user's part in the new-font dialog: change what set does, then press OK.
+    void answerNewFontDialog(std::function<void(TDlgNewFont&)> set = {})
+    {
+        m_dialogs.modalAnswer = [set](QDialog& dialog) {
+            auto* newFont = qobject_cast<TDlgNewFont*>(&dialog);
+            if (!newFont) {
+                return int(QDialog::Rejected);
+            }
+            if (set) {
+                set(*newFont);
+            }
+            newFont->OKBtn().click();
+            return newFont->result();
+        };
+    }
+
+    static void chooseRanges(TDlgNewFont& dialog, const QList<QPair<QString, QString>>& ranges)
+    {
+        dialog.RadioFromcode().click();
+        auto& model = static_cast<UnicodeRangeModel&>(*dialog.gridUnicode().model());
+        for (int row = 0; row < ranges.size(); ++row) {
+            model.setData(model.index(row, 0), ranges[row].first);
+            model.setData(model.index(row, 1), ranges[row].second);
+        }
+    }
+
+    static void waitForDeletions()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_folder.isValid());
+        m_dialogs = test::ScriptedDialogs();
+        m_program = std::make_unique<Program>(m_dialogs);
+        newFontDialog().setProgramFolder(m_folder.path().toStdString());
+        QDir(m_folder.path()).mkpath("txt");
+        QVERIFY(test::writeBytes(m_folder.filePath("txt/abc.txt"), "abc"));
+        form().resize(1000, 700);
+        form().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+    }
+
+    void cleanup()
+    {
+        m_program.reset();
+        QCOMPARE(m_dialogs.unexpected, 0);
+    }
+
+    void newIsAlwaysEnabled()
+    {
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+        QVERIFY(form().actions().FileNew1->isEnabled());
+    }
+
+    void defaultRangesGiveSixtyTwoGlyphsInTwoGridRows()
+    {
+        answerNewFontDialog([](TDlgNewFont& dialog) { dialog.RadioFromcode().click(); });
+        TMDIChild* child = triggerNew();
+        QVERIFY(child);
+        QCOMPARE(m_dialogs.modalDialogs, QList<QDialog*> { &newFontDialog() });
+        QCOMPARE(child->windowTitle(), QString("NONAME1"));
+        QCOMPARE(child->fileName(), QString("NONAME1"));
+        const FontDocument& document = child->document();
+        QVERIFY(document.fontReady);
+        QVERIFY(document.modified);
+        QCOMPARE(document.fontLib.info.glyphCount, 62u);
+        QCOMPARE(int(document.fontLib.info.codeTableFlag), 1);
+        QCOMPARE(document.glyphWidth(), 16);
+        QCOMPARE(document.glyphHeight(), 16);
+        QCOMPARE(*document.fontLib.codeTable, UnicodeRangeGrid().codes());
+        QCOMPARE(child->gridFontLib().model()->rowCount(), 2); // glyph rows under the header
+        QCOMPARE(blankGlyphsWithCodeZero(document.fontLib), 0);
+        QVERIFY(!m_program->dlgProgress().isVisible());
+        QVERIFY(!child->isMakingFont());
+        QVERIFY(m_dialogs.warned.isEmpty());
+    }
+
+    void fontIsDrawnWithTheDialogsSizeOffsetAndFont()
+    {
+        answerNewFontDialog([](TDlgNewFont& dialog) {
+            chooseRanges(dialog, { { "41", "42" }, { "", "" }, { "", "" } });
+            dialog.txtWidth().setCurrentText("12");
+            dialog.txtHeight().setCurrentText("20");
+            dialog.txtOffsetX().setCurrentText("-3");
+            dialog.txtOffsetY().setCurrentText("2");
+        });
+        TMDIChild* child = triggerNew();
+        QVERIFY(child);
+        const FontLib& font = child->document().fontLib;
+        QCOMPARE(font.info.glyphCount, 2u);
+        QCOMPARE(int(font.info.glyphWidth), 12);
+        QCOMPARE(int(font.info.glyphHeight), 20);
+        GlyphRenderer renderer;
+        std::vector<std::uint8_t> expected(font.glyphBytes(), 0);
+        renderer.BeginRender(newFontDialog().glyphFont(), 12, 20, -3, 2);
+        renderer.RenderGlyph(expected, 0x42);
+        const auto made = font.glyph(1);
+        QCOMPARE(std::vector<std::uint8_t>(made.begin(), made.end()), expected);
+    }
+
+    void cancelInTheProgressDialogAtOnceLeavesNearlyEveryGlyphBlank()
+    {
+        answerNewFontDialog([](TDlgNewFont& dialog) {
+            chooseRanges(dialog, { { "4E00", "9FA5" }, { "", "" }, { "", "" } });
+        });
+        TdlgProgress& progress = m_program->dlgProgress();
+        OnProgressShown cancel(progress, [&progress] { progress.CancelBtn().click(); });
+        TMDIChild* child = triggerNew();
+        QVERIFY(child);
+        QCOMPARE(cancel.shown, 1);
+        QVERIFY(!progress.workerFinished());
+        const FontDocument& document = child->document();
+        QCOMPARE(document.fontLib.info.glyphCount, 20902u);
+        QVERIFY(document.fontReady);
+        QVERIFY(document.modified);
+        QVERIFY(blankGlyphsWithCodeZero(document.fontLib) > 20000);
+        QCOMPARE(child->gridFontLib().model()->rowCount(), (20902 + 31) / 32);
+    }
+
+    void widthThatIsNoNumberLeavesTheWindowWithoutAFont_data()
+    {
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QString>("offsetX");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("abc") << "abc"
+                             << "16"
+                             << "0"
+                             << "'abc' is not a valid integer value";
+        QTest::newRow("empty height") << "16"
+                                      << ""
+                                      << "0"
+                                      << "'' is not a valid integer value";
+        QTest::newRow("width 300") << "300"
+                                   << "16"
+                                   << "0"
+                                   << "Width must be a number from 1 to 256, not 300.";
+        QTest::newRow("height 0") << "16"
+                                  << "0"
+                                  << "0"
+                                  << "Height must be a number from 1 to 256, not 0.";
+        QTest::newRow("offset x -300") << "16"
+                                       << "16"
+                                       << "-300"
+                                       << "Offset x must be a number from -256 to 256, not -300.";
+    }
+
+    void widthThatIsNoNumberLeavesTheWindowWithoutAFont()
+    {
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        QFETCH(QString, offsetX);
+        QFETCH(QString, message);
+        answerNewFontDialog([=](TDlgNewFont& dialog) {
+            dialog.RadioFromcode().click();
+            dialog.txtWidth().setCurrentText(width);
+            dialog.txtHeight().setCurrentText(height);
+            dialog.txtOffsetX().setCurrentText(offsetX);
+        });
+        OnProgressShown progressShown(m_program->dlgProgress(), [] {});
+        TMDIChild* child = triggerNew();
+        QVERIFY(child);
+        QCOMPARE(m_dialogs.warned, QStringList { message });
+        QCOMPARE(child->windowTitle(), QString("NONAME1"));
+        QVERIFY(!child->document().fontReady);
+        QVERIFY(!child->document().modified);
+        QCOMPARE(child->document().fontLib.info.glyphCount, 0u);
+        QCOMPARE(progressShown.shown, 0);
+        QCOMPARE(form().childWindows().size(), 1);
+    }
+
+    void cancelInTheNewFontDialogClosesTheWindow()
+    {
+        m_dialogs.modalAnswer = [](QDialog&) { return int(QDialog::Rejected); };
+        QVERIFY(!triggerNew());
+        waitForDeletions();
+        QVERIFY(form().childWindows().isEmpty());
+        QVERIFY(m_dialogs.questions.isEmpty());
+    }
+
+    void newWithTwoWindowsOpenGivesNonameThree()
+    {
+        answerNewFontDialog([](TDlgNewFont& dialog) { dialog.RadioFromcode().click(); });
+        QCOMPARE(triggerNew()->windowTitle(), QString("NONAME1"));
+        QCOMPARE(triggerNew()->windowTitle(), QString("NONAME2"));
+        QCOMPARE(triggerNew()->windowTitle(), QString("NONAME3"));
+        // After one of three is closed, the next is NONAME3 again.
+        m_dialogs.answers << MessageAnswer::No;
+        form().childWindows().first()->close();
+        waitForDeletions();
+        QCOMPARE(form().childWindows().size(), 2);
+        QCOMPARE(triggerNew()->windowTitle(), QString("NONAME3"));
+    }
+
+    void textFileSourceMakesOneGlyphPerByte()
+    {
+        answerNewFontDialog([](TDlgNewFont& dialog) {
+            dialog.show();
+            dialog.hide();
+        });
+        TMDIChild* child = triggerNew();
+        QVERIFY(child);
+        QCOMPARE(
+            *child->document().fontLib.codeTable, (std::vector<std::uint16_t> { 'a', 'b', 'c' }));
+    }
+
+    void unreadableCharacterSetGivesAnEmptyFontAndSaysWhy()
+    {
+        const QString file = m_folder.filePath("txt/abc.txt");
+        answerNewFontDialog([file](TDlgNewFont& dialog) {
+            dialog.show(); // lists abc.txt
+            dialog.hide();
+            QFile::remove(file);
+        });
+        OnProgressShown progressShown(m_program->dlgProgress(), [] {});
+        TMDIChild* child = triggerNew();
+        QVERIFY(child);
+        QCOMPARE(m_dialogs.warned.size(), 1);
+        QVERIFY2(m_dialogs.warned[0].contains("abc.txt"), qPrintable(m_dialogs.warned[0]));
+        const FontDocument& document = child->document();
+        QCOMPARE(document.fontLib.info.glyphCount, 0u);
+        QVERIFY(document.fontReady);
+        QVERIFY(document.modified);
+        QCOMPARE(child->gridFontLib().model()->rowCount(), 0);
+        QVERIFY(!m_program->dlgProgress().isVisible());
+    }
+
+    void closingTheWindowWhileItsFontIsMadeStopsTheRasteriser()
+    {
+        answerNewFontDialog([](TDlgNewFont& dialog) {
+            chooseRanges(dialog, { { "4E00", "9FA5" }, { "", "" }, { "", "" } });
+        });
+        TdlgProgress& progress = m_program->dlgProgress();
+        QPointer<TMDIChild> making;
+        OnProgressShown closeWindow(progress, [&] {
+            making = form().activeChild();
+            making->close();
+        });
+        QVERIFY(!triggerNew());
+        waitForDeletions();
+        QVERIFY(making.isNull());
+        QVERIFY(form().childWindows().isEmpty());
+        // The rasteriser ended on its own, stopped by the closing: nobody pressed Cancel.
+        QVERIFY(progress.workerFinished());
+        QVERIFY(!progress.isVisible());
+    }
+
+    void closingTheProgramWhileAFontIsMadeStopsTheRasteriserFirst()
+    {
+        answerNewFontDialog([](TDlgNewFont& dialog) {
+            chooseRanges(dialog, { { "4E00", "9FA5" }, { "", "" }, { "", "" } });
+        });
+        TdlgProgress& progress = m_program->dlgProgress();
+        OnProgressShown closeProgram(progress, [this] { form().close(); });
+        TMDIChild* child = triggerNew();
+        QVERIFY(!form().isVisible());
+        QVERIFY(child);
+        // Stopped long before the end: most of the 20,902 glyphs were never drawn.
+        QCOMPARE(child->document().fontLib.info.glyphCount, 20902u);
+        QVERIFY(blankGlyphsWithCodeZero(child->document().fontLib) > 20000);
+        QVERIFY(!progress.isVisible());
+    }
+};
+
+QTEST_MAIN(NewCommandTest)
+#include "NewCommand_test.moc"
