@@ -30,6 +30,10 @@ int runMakeCommand(const std::vector<std::string>& args, CliStreams io);
 int runExportCommand(const std::vector<std::string>& args, CliStreams io);
 int runConvertCommand(const std::vector<std::string>& args, CliStreams io);
 
+// The message of a failure to use the file at path, naming the file when the message does
+// not already (a font file's own texts, such as "This is not an font pixel file!", do not).
+std::string aboutFile(const std::string& path, const std::string& message);
+
 // Runs the command line (arguments after the program name) and returns the exit status.
 int runCli(const std::vector<std::string>& args, CliStreams io);
 

@@ -36,6 +36,11 @@ namespace {
 
 } // namespace
 
+std::string aboutFile(const std::string& path, const std::string& message)
+{
+    return message.find(path) != std::string::npos ? message : path + ": " + message;
+}
+
 int runCli(const std::vector<std::string>& args, CliStreams io)
 {
     if (args.empty()) {

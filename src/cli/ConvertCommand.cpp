@@ -40,7 +40,7 @@ namespace {
         ReadNotes notes;
         const Result<FontLib> font = readInput(arguments, notes);
         if (!font) {
-            return failure(font.message());
+            return failure(aboutFile(arguments.input, font.message()));
         }
         for (const std::string& note : notes) {
             io.err << "tessellon-cli convert: " << note << "\n";

@@ -112,7 +112,7 @@ namespace {
     int exitStatusOf(const Result<ExecuteResult>& result, std::ostream& err)
     {
         if (!result) {
-            err << result.message() << "\n";
+            err << "tessellon-cli export: " << result.message() << "\n";
             return exitUnusable;
         }
         switch (*result) {
@@ -140,16 +140,17 @@ int runExportCommand(const std::vector<std::string>& args, CliStreams io)
     }
     const Result<FontLib> font = readPixFile(arguments->fontPath);
     if (!font.ok()) {
-        io.err << font.message() << "\n";
+        io.err << "tessellon-cli export: " << aboutFile(arguments->fontPath, font.message())
+               << "\n";
         return exitUnusable;
     }
     const Result<std::string> script = scriptText(*arguments);
     if (!script) {
-        io.err << script.message() << "\n";
+        io.err << "tessellon-cli export: " << script.message() << "\n";
         return exitUnusable;
     }
     if (const Status spared = checkOutputSparesInputs(*arguments); !spared) {
-        io.err << spared.message() << "\n";
+        io.err << "tessellon-cli export: " << spared.message() << "\n";
         return exitUnusable;
     }
     const ExportSource source = makeExportSource(arguments->outputPath, *font);

@@ -31,7 +31,7 @@ int runInfoCommand(const std::vector<std::string>& args, CliStreams io)
     }
     const Result<FontLib> read = readFontFile(args[0]);
     if (!read) {
-        io.err << read.message() << "\n";
+        io.err << "tessellon-cli info: " << aboutFile(args[0], read.message()) << "\n";
         return exitUnusable;
     }
     const FontLib& font = *read;

@@ -84,14 +84,18 @@ namespace {
         test::writeText(f.path("text.pix"), "hello");
         const CliRun run = runCommandLine({ "export", f.path("text.pix"), "-o", f.path("out.c") });
         EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.err, "This is not an font pixel file!\n");
+        EXPECT_EQ(run.err,
+            "tessellon-cli export: " + f.path("text.pix") + ": This is not an font pixel file!\n");
         EXPECT_EQ(run.out, "");
         EXPECT_FALSE(std::filesystem::exists(f.path("out.c")));
 
         const CliRun missing
             = runCommandLine({ "export", f.path("missing.pix"), "-o", f.path("out.c") });
         EXPECT_EQ(missing.status, 2);
-        EXPECT_EQ(missing.err, runCommandLine({ "info", f.path("missing.pix") }).err);
+        EXPECT_EQ(
+            missing.err.rfind("tessellon-cli export: Cannot open file " + f.path("missing.pix"), 0),
+            0u)
+            << missing.err;
     }
 
     TEST(CliExport, ScriptThatCannotBeReadExitsTwoAndSaysWhy)
@@ -111,7 +115,8 @@ namespace {
             const CliRun run
                 = runCommandLine({ "export", f.font(), "-o", f.path("out.c"), "-s", script });
             EXPECT_EQ(run.status, 2) << script;
-            EXPECT_EQ(run.err, "Cannot open file " + script + ": " + reason + "\n");
+            EXPECT_EQ(
+                run.err, "tessellon-cli export: Cannot open file " + script + ": " + reason + "\n");
             EXPECT_EQ(run.out, "");
         }
         EXPECT_FALSE(std::filesystem::exists(f.path("out.c")));
@@ -138,7 +143,7 @@ namespace {
             args.insert(args.end(), options.begin(), options.end());
             const CliRun run = runCommandLine(args);
             EXPECT_EQ(run.status, 2) << reason;
-            EXPECT_EQ(run.err, "Cannot create file " + reason + "\n");
+            EXPECT_EQ(run.err, "tessellon-cli export: Cannot create file " + reason + "\n");
             EXPECT_EQ(run.out, "");
         }
         EXPECT_EQ(test::readText(f.path("s.spt")), "WRITE(\"x\");");
@@ -157,7 +162,8 @@ namespace {
             const CliRun run = runCommandLine({ "export", f.font(), "-o", output });
             EXPECT_EQ(run.status, 2) << output;
             EXPECT_EQ(run.err,
-                "Cannot create file " + output + ": it is the same file as " + f.font() + "\n");
+                "tessellon-cli export: Cannot create file " + output + ": it is the same file as "
+                    + f.font() + "\n");
             EXPECT_EQ(run.out, "");
         }
         const CliRun throughLink = runCommandLine({ "export", f.path("soft.pix"), "-o", f.font() });
@@ -204,7 +210,8 @@ namespace {
         Fixture f;
         const CliRun run = runCommandLine({ "export", f.font(), "-o", "/dev/full" });
         EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.err, "Cannot write file /dev/full: No space left on device\n");
+        EXPECT_EQ(run.err,
+            "tessellon-cli export: Cannot write file /dev/full: No space left on device\n");
         EXPECT_NE(run.out.find("run error"), std::string::npos) << run.out;
         EXPECT_EQ(run.out.find("OK"), std::string::npos) << run.out;
     }

@@ -39,11 +39,14 @@ namespace {
 
         const CliRun notPix = runCommandLine({ "info", dir.path("text.pix") });
         EXPECT_EQ(notPix.status, 2);
-        EXPECT_EQ(notPix.err, "This is not an font pixel file!\n");
+        EXPECT_EQ(notPix.err,
+            "tessellon-cli info: " + dir.path("text.pix") + ": This is not an font pixel file!\n");
         EXPECT_TRUE(notPix.out.empty());
 
         const CliRun damaged = runCommandLine({ "info", dir.path("short.pix") });
         EXPECT_EQ(damaged.status, 2);
+        EXPECT_EQ(damaged.err.rfind("tessellon-cli info: " + dir.path("short.pix") + ": ", 0), 0u)
+            << damaged.err;
         EXPECT_NE(damaged.err.find("damaged"), std::string::npos) << damaged.err;
 
         const CliRun missing = runCommandLine({ "info", dir.path("missing.pix") });
@@ -58,7 +61,8 @@ namespace {
         ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
         const CliRun run = runCommandLine({ "info", fifo });
         EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.err, "Cannot open file " + fifo + ": it is not a regular file\n");
+        EXPECT_EQ(run.err,
+            "tessellon-cli info: Cannot open file " + fifo + ": it is not a regular file\n");
         EXPECT_TRUE(run.out.empty());
     }
 
