@@ -76,7 +76,7 @@ int main(int argc, char* argv[])
     std::vector<std::uint8_t> raw(font.pixelData.size() + 2 * font.codeTable->size() + 28);
     std::size_t glyphs = 0;
 
-    const double write = medianOf(runs, [&] { writePixFile(pixPath, font); });
+    const double write = medianOf(runs, [&] { (void)writePixFile(pixPath, font); });
     const double read = medianOf(runs, [&] { glyphs += readPixFile(pixPath)->info.glyphCount; });
     const double fwriteTime = medianOf(runs, [&] { plainWrite(rawPath, raw); });
     const double freadTime = medianOf(runs, [&] { plainRead(rawPath, raw); });

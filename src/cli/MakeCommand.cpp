@@ -94,22 +94,11 @@ namespace {
 
     Result<QString> familyOfFontFile(const std::string& path)
     {
-        auto file = FileByteSource::open(path);
-        if (!file) {
-            return failure("Cannot open font file " + path + ": " + file.message());
+        const auto bytes = readWholeFile<QByteArray>(path, maxFontFileBytes, "a font file");
+        if (!bytes) {
+            return failure(bytes.message());
         }
-        const std::uint64_t size = (*file)->size();
-        if (size > maxFontFileBytes) {
-            return failure("Cannot load font file " + path + ": it holds " + std::to_string(size)
-                + " bytes; font files of at most " + std::to_string(maxFontFileBytes)
-                + " bytes are read");
-        }
-        QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
-        if (!(*file)->readAt(
-                0, std::span(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()))) {
-            return failure("Cannot read font file " + path + ": it ended early");
-        }
-        const int id = QFontDatabase::addApplicationFontFromData(bytes);
+        const int id = QFontDatabase::addApplicationFontFromData(*bytes);
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (id < 0 || families.isEmpty()) {
             return failure("Cannot load font file " + path + ": not a font Qt can read");

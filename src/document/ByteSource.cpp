@@ -56,6 +56,15 @@ Result<std::unique_ptr<FileByteSource>> openFileForReading(const std::string& pa
     return source;
 }
 
+std::string fileTooLargeMessage(const std::string& path, std::uint64_t maxBytes, const char* kind)
+{
+    constexpr std::uint64_t megabyte = 1024 * 1024;
+    const std::string limit = maxBytes % megabyte == 0 ? std::to_string(maxBytes / megabyte) + " MB"
+                                                       : std::to_string(maxBytes) + " bytes";
+    return "Cannot open file " + path + ": it is larger than " + limit + ", the most " + kind
+        + " may hold";
+}
+
 FileByteSource::~FileByteSource() { std::fclose(m_file); }
 
 bool FileByteSource::readAt(std::uint64_t offset, std::span<std::uint8_t> destination)

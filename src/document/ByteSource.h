@@ -56,4 +56,30 @@ private:
 // FileByteSource::open, with a message that names the file: "Cannot open file PATH: reason".
 Result<std::unique_ptr<FileByteSource>> openFileForReading(const std::string& path);
 
+// The message for a file that holds more than the maxBytes that kind ("a script file") may.
+std::string fileTooLargeMessage(const std::string& path, std::uint64_t maxBytes, const char* kind);
+
+// The whole content of the regular file at path, read into Bytes (std::string, a byte
+// vector, QByteArray) only once its size is known to be at most maxBytes.
+template <class Bytes>
+Result<Bytes> readWholeFile(const std::string& path, std::uint64_t maxBytes, const char* kind)
+{
+    auto source = openFileForReading(path);
+    if (!source) {
+        return failure(source.message());
+    }
+    const std::uint64_t size = (*source)->size();
+    if (size > maxBytes) {
+        return failure(fileTooLargeMessage(path, maxBytes, kind));
+    }
+    Bytes bytes;
+    bytes.resize(static_cast<decltype(bytes.size())>(size));
+    const std::span<std::uint8_t> destination(
+        reinterpret_cast<std::uint8_t*>(bytes.data()), static_cast<std::size_t>(size));
+    if (!(*source)->readAt(0, destination)) {
+        return failure("Cannot read file " + path + ": it ended early");
+    }
+    return bytes;
+}
+
 } // namespace tessellon

@@ -51,26 +51,6 @@ namespace {
         return canvas;
     }
 
-    Result<QByteArray> readWholeFile(const QString& path)
-    {
-        auto source = openFileForReading(toPath(path));
-        if (!source) {
-            return failure(source.message());
-        }
-        const std::uint64_t size = (*source)->size();
-        if (size > static_cast<std::uint64_t>(maxPictureFileBytes)) {
-            return failure(toPath(path) + " is larger than the "
-                + std::to_string(maxPictureFileBytes >> 20) + " MiB a picture file may have");
-        }
-        QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
-        const std::span<std::uint8_t> destination(
-            reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size());
-        if (!(*source)->readAt(0, destination)) {
-            return failure("Cannot read file " + toPath(path));
-        }
-        return bytes;
-    }
-
 } // namespace
 
 Result<QImage> exchangePicture(const QImage& decoded)
@@ -115,7 +95,8 @@ Result<QImage> readExchangePicture(const QByteArray& bytes)
 
 Result<QImage> readExchangePictureFile(const QString& path)
 {
-    Result<QByteArray> bytes = readWholeFile(path);
+    Result<QByteArray> bytes = readWholeFile<QByteArray>(
+        toPath(path), static_cast<std::uint64_t>(maxPictureFileBytes), "a picture file");
     if (!bytes) {
         return failure(bytes.message());
     }

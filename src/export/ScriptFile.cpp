@@ -8,37 +8,11 @@
 
 namespace tessellon {
 
-namespace {
-
-    constexpr std::size_t bytesPerMegabyte = 1024 * 1024;
-
-    // The whole file as text, or the reason it cannot be had.
-    Result<std::string> readText(const std::string& path)
-    {
-        auto source = FileByteSource::open(path);
-        if (!source) {
-            return failure(source.message());
-        }
-        const std::uint64_t size = (*source)->size();
-        if (size > maxScriptFileBytes) {
-            return failure("it is larger than "
-                + std::to_string(maxScriptFileBytes / bytesPerMegabyte)
-                + " MB, the most a script file may hold");
-        }
-        std::string text(static_cast<std::size_t>(size), '\0');
-        if (!(*source)->readAt(0, { reinterpret_cast<std::uint8_t*>(text.data()), text.size() })) {
-            return failure("it could not be read to its end");
-        }
-        return text;
-    }
-
-} // namespace
-
 Result<std::vector<std::string>> readScriptFile(const std::string& path)
 {
-    const Result<std::string> text = readText(path);
+    const auto text = readWholeFile<std::string>(path, maxScriptFileBytes, "a script file");
     if (!text) {
-        return failure("Cannot open file " + path + ": " + text.message());
+        return failure(text.message());
     }
     return splitScriptLines(*text);
 }

@@ -22,26 +22,6 @@ namespace {
     constexpr std::uint64_t maxPictureFileBytes = 256ull << 20;
     constexpr int allocationLimitMiB = 256;
 
-    Result<QByteArray> readWholeFile(const std::string& path)
-    {
-        auto source = openFileForReading(path);
-        if (!source) {
-            return failure(source.message());
-        }
-        const std::uint64_t size = (*source)->size();
-        if (size > maxPictureFileBytes) {
-            return failure("Cannot read " + path + ": the file holds " + std::to_string(size)
-                + " bytes; pictures of at most " + std::to_string(maxPictureFileBytes)
-                + " bytes are read");
-        }
-        QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
-        if (!(*source)->readAt(
-                0, std::span(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()))) {
-            return failure("Cannot read " + path + ": it ended early");
-        }
-        return bytes;
-    }
-
     // Every pixel that is not fully opaque is background, as it would show on white.
     QImage opaqueOnWhite(const QImage& picture)
     {
@@ -116,7 +96,7 @@ namespace {
 
 Result<FontLib> readPictureSheetFile(const std::string& path, const FontFileOptions& options)
 {
-    auto bytes = readWholeFile(path);
+    auto bytes = readWholeFile<QByteArray>(path, maxPictureFileBytes, "a picture file");
     if (!bytes) {
         return failure(bytes.message());
     }

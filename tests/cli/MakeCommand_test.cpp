@@ -269,7 +269,7 @@ private slots:
         expectRefused(size + courier + QStringList { "--charset", m_folder.path() },
             "Cannot open file " + m_folder.path() + ": it is a folder");
         expectRefused(size + QStringList { "--font", "/nonexistent/font.ttf", "--ranges", "30-39" },
-            "Cannot open font file /nonexistent/font.ttf: No such file or directory");
+            "Cannot open file /nonexistent/font.ttf: No such file or directory");
         const QString notAFont = writeFile("notafont.ttf", QByteArray("not a font at all"));
         expectRefused(size + QStringList { "--font", notAFont, "--ranges", "30-39" },
             "Cannot load font file " + notAFont + ": not a font Qt can read");
@@ -285,7 +285,7 @@ private slots:
         expectRefused(size + QStringList { "--font", "Courier New", "--charset", fifo },
             "Cannot open file " + fifo + ": it is not a regular file");
         expectRefused(size + QStringList { "--font", fifo, "--ranges", "30-39" },
-            "Cannot open font file " + fifo + ": it is not a regular file");
+            "Cannot open file " + fifo + ": it is not a regular file");
         QFile::remove(fifo);
     }
 
@@ -298,7 +298,8 @@ private slots:
         file.close();
         expectRefused(QStringList { "--width", "16", "--height", "16", "--px", "16", "--font", huge,
                           "--ranges", "30-39" },
-            "Cannot load font file " + huge + ": it holds 314572800 bytes");
+            "Cannot open file " + huge
+                + ": it is larger than 256 MB, the most a font file may hold");
         QFile::remove(huge);
     }
 
