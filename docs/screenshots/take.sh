@@ -13,6 +13,7 @@ if [ -z "${TESSELLON_IN_XVFB:-}" ]; then
     exec env TESSELLON_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x900x24" "$0" "$@"
 fi
 
+. docs/screenshots/window_lib.sh
 OUT=docs/screenshots
 WORK=$(mktemp -d)
 "$BUILD_DIR/bench/editor/make_sample_pix" "$WORK/sample.pix" 12 16
@@ -21,7 +22,7 @@ EDITOR=$!
 trap 'kill $EDITOR 2>/dev/null; rm -rf "$WORK"' EXIT
 sleep 2
 
-main=$(xdotool search --name '^Tessellon$' | head -1)
+main=$(window_named "Tessellon")
 xdotool windowsize "$main" 1000 700
 xdotool windowfocus "$main"
 sleep 0.5
@@ -85,6 +86,6 @@ xdotool key alt+h
 sleep 0.5
 xdotool key a
 sleep 1
-about=$(xdotool search --name '^About$' | head -1)
+about=$(window_named "About")
 import -window "$about" "$OUT/about-box.png"
 echo "screenshots written to $OUT"
