@@ -2,8 +2,9 @@
 # Remakes the screenshots of this folder: starts the editor in a virtual X display (xvfb-run),
 # opens a sample font through File > Open, loads "A" into the pixel editor, draws on it, opens
 # the Edit, Glyph and Window menus, shows the text preview in its three colour schemes, and
-# shows the about box. Needs xvfb, xdotool and imagemagick; it
-# builds what it needs in BUILD_DIR (default build-bench).
+# shows the about box. The manual shows the main window, the Glyph menu and the text preview
+# too, from doc/images/. Needs xvfb, xdotool and imagemagick; it builds what it needs in
+# BUILD_DIR (default build-bench).
 set -eu
 cd "$(dirname "$0")/../.."
 BUILD_DIR=${BUILD_DIR:-build-bench}
@@ -88,4 +89,8 @@ xdotool key a
 sleep 1
 about=$(window_named "About")
 import -window "$about" "$OUT/about-box.png"
-echo "screenshots written to $OUT"
+# The manual shows these too.
+for name in main-window glyph-menu text-preview-oled text-preview-lcd text-preview-paper; do
+    cp "$OUT/$name.png" "doc/images/$name.png"
+done
+echo "screenshots written to $OUT and doc/images"

@@ -2,8 +2,9 @@
 # Remakes the screenshots of making a font in the editor: starts the editor in a virtual X
 # display (xvfb-run); File > New with gb2312.txt, the font sized to the glyphs and a preview
 # text of its own, and the font made; then a second New of 48 x 48 glyphs from a range of
-# 65,504 codes, whose progress dialog is shown and cancelled. Needs xvfb, xdotool and
-# imagemagick; it builds what it needs in BUILD_DIR (default build-bench).
+# 65,504 codes, whose progress dialog is shown and cancelled. The manual shows the same
+# pictures, from doc/images/. Needs xvfb, xdotool and imagemagick; it builds what it needs
+# in BUILD_DIR (default build-bench).
 set -eu
 cd "$(dirname "$0")/../.."
 BUILD_DIR=${BUILD_DIR:-build-bench}
@@ -72,4 +73,8 @@ progress=$(window_named "Making pixel font")
 import -window "$progress" "$OUT/progress-dialog.png"
 xdotool key Escape
 sleep 1
-echo "screenshots written to $OUT"
+# The manual shows these too.
+for name in new-font-dialog new-font-made progress-dialog; do
+    cp "$OUT/$name.png" "doc/images/$name.png"
+done
+echo "screenshots written to $OUT and doc/images"
