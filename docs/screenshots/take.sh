@@ -2,8 +2,9 @@
 # Remakes the screenshots of this folder: starts the editor in a virtual X display (xvfb-run),
 # opens a sample font through File > Open, loads "A" into the pixel editor, draws on it, opens
 # the Edit, Glyph and Window menus, shows the text preview in its three colour schemes, and
-# shows the about box. Needs xvfb, xdotool and imagemagick; it
-# builds what it needs in BUILD_DIR (default build-bench).
+# shows the about box. The manual shows the main window, the Glyph menu and the text preview
+# too, from doc/images/. Needs xvfb, xdotool and imagemagick; it builds what it needs in
+# BUILD_DIR (default build-bench).
 set -eu
 cd "$(dirname "$0")/../.."
 BUILD_DIR=${BUILD_DIR:-build-bench}
@@ -13,6 +14,7 @@ if [ -z "${TESSELLON_IN_XVFB:-}" ]; then
     exec env TESSELLON_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x900x24" "$0" "$@"
 fi
 
+. docs/screenshots/window_lib.sh
 OUT=docs/screenshots
 WORK=$(mktemp -d)
 "$BUILD_DIR/bench/editor/make_sample_pix" "$WORK/sample.pix" 12 16
@@ -21,7 +23,7 @@ EDITOR=$!
 trap 'kill $EDITOR 2>/dev/null; rm -rf "$WORK"' EXIT
 sleep 2
 
-main=$(xdotool search --name '^Tessellon$' | head -1)
+main=$(window_named "Tessellon")
 xdotool windowsize "$main" 1000 700
 xdotool windowfocus "$main"
 sleep 0.5
@@ -85,6 +87,10 @@ xdotool key alt+h
 sleep 0.5
 xdotool key a
 sleep 1
-about=$(xdotool search --name '^About$' | head -1)
+about=$(window_named "About")
 import -window "$about" "$OUT/about-box.png"
-echo "screenshots written to $OUT"
+# The manual shows these too.
+for name in main-window glyph-menu text-preview-oled text-preview-lcd text-preview-paper; do
+    cp "$OUT/$name.png" "doc/images/$name.png"
+done
+echo "screenshots written to $OUT and doc/images"

@@ -13,6 +13,7 @@ if [ -z "${TESSELLON_IN_XVFB:-}" ]; then
     exec env TESSELLON_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x900x24" "$0" "$@"
 fi
 
+. docs/screenshots/window_lib.sh
 OUT=docs/screenshots
 MANUAL=doc/images
 WORK=$(mktemp -d)
@@ -25,7 +26,7 @@ EDITOR=$!
 trap 'kill $EDITOR 2>/dev/null; rm -rf "$WORK"; rm -f "$BUILD_DIR/bin/tessellon.spt"' EXIT
 sleep 2
 
-main=$(xdotool search --name '^Tessellon$' | head -1)
+main=$(window_named "Tessellon")
 xdotool windowsize "$main" 1000 700
 xdotool windowfocus "$main"
 sleep 0.5
@@ -41,7 +42,7 @@ xdotool type --delay 20 "$WORK/sample.c"
 xdotool key Return
 sleep 1.5
 
-dialog=$(xdotool search --name '^Export font lib$' | head -1)
+dialog=$(window_named "Export font lib")
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 shot() {
     import -window "$dialog" "$OUT/$1.png"

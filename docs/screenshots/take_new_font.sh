@@ -2,8 +2,9 @@
 # Remakes the screenshots of making a font in the editor: starts the editor in a virtual X
 # display (xvfb-run); File > New with gb2312.txt, the font sized to the glyphs and a preview
 # text of its own, and the font made; then a second New of 48 x 48 glyphs from a range of
-# 65,504 codes, whose progress dialog is shown and cancelled. Needs xvfb, xdotool and
-# imagemagick; it builds what it needs in BUILD_DIR (default build-bench).
+# 65,504 codes, whose progress dialog is shown and cancelled. The manual shows the same
+# pictures, from doc/images/. Needs xvfb, xdotool and imagemagick; it builds what it needs
+# in BUILD_DIR (default build-bench).
 set -eu
 cd "$(dirname "$0")/../.."
 BUILD_DIR=${BUILD_DIR:-build-bench}
@@ -13,19 +14,20 @@ if [ -z "${TESSELLON_IN_XVFB:-}" ]; then
     exec env TESSELLON_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x900x24" "$0" "$@"
 fi
 
+. docs/screenshots/window_lib.sh
 OUT=docs/screenshots
 "$BUILD_DIR/bin/tessellon" >/dev/null 2>&1 &
 EDITOR=$!
 trap 'kill $EDITOR 2>/dev/null' EXIT
 sleep 2
 
-main=$(xdotool search --name '^Tessellon$' | head -1)
+main=$(window_named "Tessellon")
 xdotool windowsize "$main" 1000 700
 xdotool windowfocus "$main"
 sleep 0.5
 xdotool key ctrl+n
 sleep 1.5
-dialog=$(xdotool search --name '^Create font$' | head -1)
+dialog=$(window_named "Create font")
 # gb2312.txt is the fourth file of the list.
 xdotool mousemove --window "$dialog" 60 50 click 1 key Down Down Down
 # Glyphs of 16 x 16 (the defaults), Auto size, a preview text with two hanzi, Preview.
@@ -52,7 +54,7 @@ import -window root -crop 1000x700+0+0 "$OUT/new-font-made.png"
 xdotool windowfocus "$main"
 xdotool key ctrl+n
 sleep 1.5
-dialog=$(xdotool search --name '^Create font$' | head -1)
+dialog=$(window_named "Create font")
 xdotool mousemove --window "$dialog" 70 184 click 1
 sleep 0.3
 xdotool mousemove --window "$dialog" 68 269 click 1
@@ -67,8 +69,12 @@ xdotool mousemove --window "$dialog" 390 220 click 1
 sleep 0.5
 xdotool mousemove --window "$dialog" 310 350 click 1
 sleep 0.5
-progress=$(xdotool search --name '^Making pixel font$' | head -1)
+progress=$(window_named "Making pixel font")
 import -window "$progress" "$OUT/progress-dialog.png"
 xdotool key Escape
 sleep 1
-echo "screenshots written to $OUT"
+# The manual shows these too.
+for name in new-font-dialog new-font-made progress-dialog; do
+    cp "$OUT/$name.png" "doc/images/$name.png"
+done
+echo "screenshots written to $OUT and doc/images"
