@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -33,6 +34,9 @@ int runConvertCommand(const std::vector<std::string>& args, CliStreams io);
 // The message of a failure to use the file at path, naming the file when the message does
 // not already (a font file's own texts, such as "This is not an font pixel file!", do not).
 std::string aboutFile(const std::string& path, const std::string& message);
+
+// "1 glyph", "95 glyphs".
+std::string glyphCountText(std::uint32_t count);
 
 // Runs the command line (arguments after the program name) and returns the exit status.
 int runCli(const std::vector<std::string>& args, CliStreams io);

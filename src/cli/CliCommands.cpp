@@ -41,6 +41,11 @@ std::string aboutFile(const std::string& path, const std::string& message)
     return message.find(path) != std::string::npos ? message : path + ": " + message;
 }
 
+std::string glyphCountText(std::uint32_t count)
+{
+    return std::to_string(count) + (count == 1 ? " glyph" : " glyphs");
+}
+
 int runCli(const std::vector<std::string>& args, CliStreams io)
 {
     if (args.empty()) {

@@ -48,7 +48,7 @@ namespace {
         if (Status written = exportFontFile(arguments.output, *font, arguments.options); !written) {
             return written;
         }
-        io.out << arguments.output << ": " << font->info.glyphCount << " glyphs of "
+        io.out << arguments.output << ": " << glyphCountText(font->info.glyphCount) << " of "
                << font->info.glyphWidth << "x" << font->info.glyphHeight
                << (font->codeTable ? ", with codes" : ", without codes") << "\n";
         return {};

@@ -244,7 +244,7 @@ namespace {
         if (!written) {
             return written;
         }
-        io.out << arguments.output << ": " << font.info.glyphCount << " glyphs of "
+        io.out << arguments.output << ": " << glyphCountText(font.info.glyphCount) << " of "
                << arguments.width << "x" << arguments.height << ", font "
                << QFontInfo(qtFont).family().toStdString() << " " << arguments.pixelSize << " px\n";
         if (arguments.timings) {

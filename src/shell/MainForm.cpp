@@ -120,8 +120,8 @@ void TMainForm::buildGlyphAndViewMenus()
 
 // A command with a controller of its own is bound here in one line:
 //     m_commands.bind(a.FileExport1, std::make_unique<SomeCommand>(m_context));
-// Actions bound to nothing (Cut, which acts only on a focused text field, and commands not
-// yet built) stay disabled.
+// An action bound to nothing stays disabled: Cut, which acts only on a focused text field,
+// and the frame and its child windows have none.
 void TMainForm::connectActions()
 {
     const MainActions& a = *m_actions;

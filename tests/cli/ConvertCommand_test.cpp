@@ -81,7 +81,7 @@ namespace {
             "0041:0000000018242442427E424242420000\n1F600:" + std::string(64, 'F') + "\n");
         const CliRun run = runCli(dir, { "convert", dir.path("u.hex"), dir.path("u.pix") });
         EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.out, dir.path("u.pix") + ": 1 glyphs of 8x16, with codes\n");
+        EXPECT_EQ(run.out, dir.path("u.pix") + ": 1 glyph of 8x16, with codes\n");
         EXPECT_EQ(run.err, "tessellon-cli convert: 1 glyph with codes above FFFF was skipped.\n");
     }
 
