@@ -303,7 +303,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     const std::string folder = argv[1];
-    // The worked example of the row and packed layouts: 11 x 3, a leftover of three pixels.
+    // The 11 x 3 glyph of the row and packed layouts: a leftover of three pixels.
     const FontLib wide = fontFromRows({ "10000001101", "01000010011", "11111111111" });
     // Two pages of columns: 6 x 10.
     const FontLib tall = fontFromRows({ "011110", "100001", "100001", "111111", "100001", "100001",

@@ -17,21 +17,8 @@ fi
 . docs/screenshots/window_lib.sh
 OUT=docs/screenshots
 WORK=$(mktemp -d)
-"$BUILD_DIR/bench/editor/make_sample_pix" "$WORK/sample.pix" 12 16
-"$BUILD_DIR/bin/tessellon" >/dev/null 2>&1 &
-EDITOR=$!
-trap 'kill $EDITOR 2>/dev/null; rm -rf "$WORK"' EXIT
-sleep 2
-
-main=$(window_named "Tessellon")
-xdotool windowsize "$main" 1000 700
-xdotool windowfocus "$main"
-sleep 0.5
-xdotool key ctrl+o
-sleep 1.5
-xdotool type --delay 20 "$WORK/sample.pix"
-xdotool key Return
-sleep 1.5
+trap 'kill ${EDITOR:-} 2>/dev/null; rm -rf "$WORK"' EXIT
+open_sample_font
 # Double-click "A" (grid row 2, column 0), draw a stroke across it, rest on the white pen
 # (its hint in the status bar, taken before its tooltip would cover the edit buffer's bar).
 xdotool mousemove 206 150 click --repeat 2 --delay 80 1

@@ -18,23 +18,10 @@ OUT=docs/screenshots
 MANUAL=doc/images
 WORK=$(mktemp -d)
 mkdir -p "$MANUAL"
-"$BUILD_DIR/bench/editor/make_sample_pix" "$WORK/sample.pix" 12 16
 # The first export of a fresh program shows the default script.
 rm -f "$BUILD_DIR/bin/tessellon.spt"
-"$BUILD_DIR/bin/tessellon" >/dev/null 2>&1 &
-EDITOR=$!
-trap 'kill $EDITOR 2>/dev/null; rm -rf "$WORK"; rm -f "$BUILD_DIR/bin/tessellon.spt"' EXIT
-sleep 2
-
-main=$(window_named "Tessellon")
-xdotool windowsize "$main" 1000 700
-xdotool windowfocus "$main"
-sleep 0.5
-xdotool key ctrl+o
-sleep 1.5
-xdotool type --delay 20 "$WORK/sample.pix"
-xdotool key Return
-sleep 1.5
+trap 'kill ${EDITOR:-} 2>/dev/null; rm -rf "$WORK"; rm -f "$BUILD_DIR/bin/tessellon.spt"' EXIT
+open_sample_font
 # The toolbar's Export button.
 xdotool mousemove 213 50 click 1
 sleep 1.5

@@ -17,21 +17,8 @@ fi
 . docs/screenshots/window_lib.sh
 OUT=docs/screenshots
 WORK=$(mktemp -d)
-"$BUILD_DIR/bench/editor/make_sample_pix" "$WORK/sample.pix" 12 16 >/dev/null
-"$BUILD_DIR/bin/tessellon" >/dev/null 2>&1 &
-EDITOR=$!
-trap 'kill $EDITOR 2>/dev/null; rm -rf "$WORK"' EXIT
-sleep 2
-
-main=$(window_named "Tessellon")
-xdotool windowsize "$main" 1000 700
-xdotool windowfocus "$main"
-sleep 0.5
-xdotool key ctrl+o
-sleep 1.5
-xdotool type --delay 20 "$WORK/sample.pix"
-xdotool key Return
-sleep 1.5
+trap 'kill ${EDITOR:-} 2>/dev/null; rm -rf "$WORK"' EXIT
+open_sample_font
 # Maximise the font's window, so that every grid column shows.
 xdotool mousemove 517 94 click 1
 sleep 1

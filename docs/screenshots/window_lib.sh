@@ -17,3 +17,21 @@ window_named() {
     echo "no window named \"$1\" appeared" >&2
     return 1
 }
+
+# open_sample_font: makes the 12 x 16 sample font in $WORK, starts the editor ($EDITOR is its
+# process), sizes its main window ($main) to 1000 x 700 and opens the font with File > Open.
+open_sample_font() {
+    "$BUILD_DIR/bench/editor/make_sample_pix" "$WORK/sample.pix" 12 16 >/dev/null
+    "$BUILD_DIR/bin/tessellon" >/dev/null 2>&1 &
+    EDITOR=$!
+    sleep 2
+    main=$(window_named "Tessellon")
+    xdotool windowsize "$main" 1000 700
+    xdotool windowfocus "$main"
+    sleep 0.5
+    xdotool key ctrl+o
+    sleep 1.5
+    xdotool type --delay 20 "$WORK/sample.pix"
+    xdotool key Return
+    sleep 1.5
+}
