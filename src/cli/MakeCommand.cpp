@@ -4,6 +4,7 @@
 #include "cli/MakeArguments.h"
 
 #include "creation/CharSetFolder.h"
+#include "document/ProgramFolders.h"
 #include "creation/FontMaking.h"
 #include "creation/GlyphRenderer.h"
 #include "creation/NewFontLimits.h"
@@ -126,14 +127,14 @@ namespace {
     }
 
     // A file given by a bare name that does not exist here is looked for among the
-    // character sets beside the program.
+    // character sets the program ships.
     std::string findCharSetFile(const std::string& given)
     {
         std::error_code error;
         if (fs::exists(given, error) || given.find('/') != std::string::npos) {
             return given;
         }
-        const std::string shipped = charSetFilePath(programFolder(), given);
+        const std::string shipped = charSetFilePath(programFolders().data, given);
         return fs::exists(shipped, error) ? shipped : given;
     }
 

@@ -33,20 +33,13 @@ namespace {
 
 } // namespace
 
-fs::path programFolder()
-{
-    std::error_code error;
-    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::path() : executable.parent_path();
-}
+fs::path charSetFolder(const fs::path& dataFolder) { return dataFolder / charSetFolderName; }
 
-fs::path charSetFolder(const fs::path& programFolder) { return programFolder / charSetFolderName; }
-
-std::vector<std::string> listCharSetFiles(const fs::path& programFolder)
+std::vector<std::string> listCharSetFiles(const fs::path& dataFolder)
 {
     std::vector<std::string> names;
     std::error_code error;
-    fs::directory_iterator entries(charSetFolder(programFolder), error);
+    fs::directory_iterator entries(charSetFolder(dataFolder), error);
     for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
         std::error_code typeError;
         const std::string name = entries->path().filename().string();
@@ -58,9 +51,9 @@ std::vector<std::string> listCharSetFiles(const fs::path& programFolder)
     return names;
 }
 
-std::string charSetFilePath(const fs::path& programFolder, const std::string& name)
+std::string charSetFilePath(const fs::path& dataFolder, const std::string& name)
 {
-    return (charSetFolder(programFolder) / name).string();
+    return (charSetFolder(dataFolder) / name).string();
 }
 
 } // namespace tessellon

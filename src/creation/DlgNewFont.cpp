@@ -1,6 +1,7 @@
 #include "creation/DlgNewFont.h"
 
 #include "creation/CharSetFolder.h"
+#include "document/ProgramFolders.h"
 #include "creation/FontDescription.h"
 #include "creation/NewFontLimits.h"
 #include "creation/NewFontPreview.h"
@@ -86,7 +87,7 @@ namespace {
 TDlgNewFont::TDlgNewFont(UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent)
     , m_dialogs(dialogs)
-    , m_programFolder(programFolder())
+    , m_dataFolder(programFolders().data)
     , m_chooserFont(initialGlyphFont())
     , m_preview(previewImageSide, previewImageSide, QImage::Format_RGB32)
 {
@@ -225,9 +226,9 @@ void TDlgNewFont::buildButtons()
     connect(m_previewBtn, &QPushButton::clicked, this, &TDlgNewFont::DrawPreview);
 }
 
-void TDlgNewFont::setProgramFolder(const std::filesystem::path& folder)
+void TDlgNewFont::setDataFolder(const std::filesystem::path& folder)
 {
-    m_programFolder = folder;
+    m_dataFolder = folder;
 }
 
 NewFontTexts TDlgNewFont::numberTexts() const
@@ -258,7 +259,7 @@ bool TDlgNewFont::eventFilter(QObject* watched, QEvent* event)
 void TDlgNewFont::FormActivate()
 {
     m_lstFontText->clear();
-    for (const std::string& name : listCharSetFiles(m_programFolder)) {
+    for (const std::string& name : listCharSetFiles(m_dataFolder)) {
         m_lstFontText->addItem(QFile::decodeName(name.c_str()));
     }
     const bool found = m_lstFontText->count() > 0;
@@ -343,7 +344,7 @@ bool TDlgNewFont::setCharSetFileFromSource()
             return false;
         }
         m_charSetFile = QFile::decodeName(
-            charSetFilePath(m_programFolder, QFile::encodeName(chosen->text()).toStdString())
+            charSetFilePath(m_dataFolder, QFile::encodeName(chosen->text()).toStdString())
                 .c_str());
         return true;
     }

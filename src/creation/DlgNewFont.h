@@ -37,9 +37,9 @@ public:
     explicit TDlgNewFont(UserDialogs& dialogs, QWidget* parent = nullptr);
     ~TDlgNewFont() override;
 
-    // The folder whose "txt" folder holds the character-set files: the program's own
-    // unless set otherwise.
-    void setProgramFolder(const std::filesystem::path& folder);
+    // The folder whose "txt" folder holds the character-set files: the program's data
+    // folder unless set otherwise.
+    void setDataFolder(const std::filesystem::path& folder);
 
     // What the caller reads after OK: the texts of the four number fields, the font the
     // glyphs are drawn with (txtPreview's) and the path of the character-set file.
@@ -99,7 +99,7 @@ private:
     void warn(const std::string& message);
 
     UserDialogs& m_dialogs;
-    std::filesystem::path m_programFolder;
+    std::filesystem::path m_dataFolder;
     // Owned by the dialog as a child object, so it outlives the grid that shows it.
     UnicodeRangeModel* m_rangeModel = nullptr;
     // The chooser opens with the font last chosen in it, whatever Auto size did since.

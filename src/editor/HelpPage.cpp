@@ -1,21 +1,22 @@
 #include "editor/HelpPage.h"
 
+#include "document/ProgramFolders.h"
 #include "editor/UserDialogs.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace tessellon {
 
-QString helpPagePath(const QString& programFolder)
+QString helpPagePath(const QString& dataFolder)
 {
-    return QDir::toNativeSeparators(programFolder + "/doc/help.html");
+    return QDir::toNativeSeparators(dataFolder + "/doc/help.html");
 }
 
-void openHelpPage(UserDialogs& dialogs, QWidget* owner, const QString& programFolder)
+void openHelpPage(UserDialogs& dialogs, QWidget* owner, const QString& dataFolder)
 {
-    const QString path = helpPagePath(programFolder);
+    const QString path = helpPagePath(dataFolder);
     if (!QFileInfo(path).isFile()) {
         dialogs.warn(owner, QStringLiteral("Tessellon"),
             "Cannot open file " + path + ": the help page is missing");
@@ -26,7 +27,7 @@ void openHelpPage(UserDialogs& dialogs, QWidget* owner, const QString& programFo
 
 void openHelpPage(UserDialogs& dialogs, QWidget* owner)
 {
-    openHelpPage(dialogs, owner, QCoreApplication::applicationDirPath());
+    openHelpPage(dialogs, owner, QFile::decodeName(programFolders().data.c_str()));
 }
 
 } // namespace tessellon

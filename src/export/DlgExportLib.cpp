@@ -8,7 +8,6 @@
 #include "export/ScriptFile.h"
 #include "export/ScriptText.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
@@ -112,7 +111,7 @@ TDlgExportLib::~TDlgExportLib() { stopRun(); }
 
 std::string TDlgExportLib::programScriptFile()
 {
-    return programScriptFilePath(toPath(QCoreApplication::applicationDirPath()),
+    return programScriptFilePath(programFolders(),
         toPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
 }
 

@@ -47,4 +47,12 @@ std::string programScriptFilePath(
     return (folder / programScriptFileName).string();
 }
 
+std::string programScriptFilePath(const ProgramFolders& folders, const std::string& userDataFolder)
+{
+    if (folders.installed && !userDataFolder.empty()) {
+        return (fs::path(userDataFolder) / programScriptFileName).string();
+    }
+    return programScriptFilePath(folders.program.string(), userDataFolder);
+}
+
 } // namespace tessellon

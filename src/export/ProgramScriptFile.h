@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/ProgramFolders.h"
+
 #include <string>
 
 namespace tessellon {
@@ -16,6 +18,10 @@ std::string scriptFileFolder(const std::string& programFolder, const std::string
 // The path of the script file in the folder scriptFileFolder chose.
 std::string programScriptFilePath(
     const std::string& programFolder, const std::string& userDataFolder);
+
+// The path of the script file of a program in folders. An installed program's folder is
+// shared by every user, so each keeps their own file in their data folder.
+std::string programScriptFilePath(const ProgramFolders& folders, const std::string& userDataFolder);
 
 // True when a new file can be created in folder (tried with a probe file that is removed
 // at once).

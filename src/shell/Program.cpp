@@ -2,6 +2,7 @@
 
 #include "creation/DlgNewFont.h"
 #include "creation/DlgProgress.h"
+#include "editor/UserDialogs.h"
 #include "export/DlgExportLib.h"
 #include "shell/AboutBox.h"
 #include "shell/MainForm.h"
@@ -9,6 +10,7 @@
 #include "shell/ProgramVersion.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 namespace tessellon {
 
@@ -27,11 +29,25 @@ Program::Program(UserDialogs& dialogs)
 // The main window goes first, before the dialogs its commands use: the reverse of making.
 Program::~Program() = default;
 
-int Program::run()
+int Program::run(const QStringList& files)
 {
     m_mainForm->show();
+    openFontFiles(files);
     QApplication::exec();
     return 0;
+}
+
+void Program::openFontFiles(const QStringList& files)
+{
+    for (const QString& file : files) {
+        const QFileInfo info(file);
+        if (!info.exists()) {
+            m_dialogs.warn(m_mainForm.get(), QStringLiteral("Tessellon"),
+                "Cannot open file " + file + ": there is no such file");
+            continue;
+        }
+        m_mainForm->OpenOrCreate(info.absoluteFilePath());
+    }
 }
 
 } // namespace tessellon

@@ -2,6 +2,8 @@
 
 #include "shell/CommandContext.h"
 
+#include <QStringList>
+
 #include <memory>
 
 namespace tessellon {
@@ -30,8 +32,13 @@ public:
     TDlgExportLib& DlgExportLib() { return *m_dlgExportLib; }
     UserDialogs& dialogs() { return m_dialogs; }
 
-    // Shows the main window and runs the event loop until it closes.
-    int run();
+    // Shows the main window, opens the font files given, and runs the event loop until the
+    // window closes.
+    int run(const QStringList& files = {});
+
+    // Opens each font file in a window, as Open does; a name that does not exist is reported,
+    // not made into a new font.
+    void openFontFiles(const QStringList& files);
 
 private:
     UserDialogs& m_dialogs;

@@ -37,13 +37,6 @@ namespace {
             (fs::path("/opt/tessellon") / "txt" / "gb2312.txt").string());
     }
 
-    TEST(CharSetFolder, ProgramFolderHoldsThisTest)
-    {
-        const fs::path folder = programFolder();
-        ASSERT_FALSE(folder.empty());
-        EXPECT_TRUE(fs::is_directory(folder));
-    }
-
     TEST(CharSetFolder, MessageForNoFilesIsTheProgramsOwnText)
     {
         EXPECT_STREQ(noCharSetFilesMessage, "Can not find any .\\txt\\*.txt!");

@@ -186,7 +186,7 @@ private slots:
         QVERIFY(m_folder.isValid());
         m_dialogs = test::ScriptedDialogs();
         m_dialog = std::make_unique<TDlgNewFont>(m_dialogs);
-        dialog().setProgramFolder(m_folder.path().toStdString());
+        dialog().setDataFolder(m_folder.path().toStdString());
         writeCharSet("latin.txt", "AB");
         writeCharSet("Ascii.txt", "ABC");
         writeCharSet("greek.TXT", "\xFF\xFE\xB1\x03");

@@ -120,7 +120,7 @@ private slots:
         QVERIFY(m_folder.isValid());
         m_dialogs = test::ScriptedDialogs();
         m_program = std::make_unique<Program>(m_dialogs);
-        newFontDialog().setProgramFolder(m_folder.path().toStdString());
+        newFontDialog().setDataFolder(m_folder.path().toStdString());
         QDir(m_folder.path()).mkpath("txt");
         QVERIFY(test::writeBytes(m_folder.filePath("txt/abc.txt"), "abc"));
         form().resize(1000, 700);

@@ -142,6 +142,18 @@ TEST(ProgramScriptFile, ReadOnlyProgramFolderIsNotWritable)
     fs::permissions(program.root().string(), fs::perms::owner_all);
 }
 
+TEST(ProgramScriptFile, InstalledProgramKeepsEachUsersScriptInTheirFolder)
+{
+    test::TempDir program;
+    test::TempDir user;
+    const ProgramFolders installed { program.root(), program.root() / "share", true };
+    EXPECT_EQ(programScriptFilePath(installed, user.root().string()), user.path("tessellon.spt"));
+    const ProgramFolders beside { program.root(), program.root(), false };
+    EXPECT_EQ(programScriptFilePath(beside, user.root().string()), program.path("tessellon.spt"));
+    // Without a user folder there is nowhere else to keep it.
+    EXPECT_EQ(programScriptFilePath(installed, ""), program.path("tessellon.spt"));
+}
+
 TEST(ScriptFile, OverlargeFileIsRefused)
 {
     test::TempDir folder;

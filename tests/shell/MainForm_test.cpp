@@ -548,6 +548,25 @@ private slots:
         QCOMPARE(test::readFont(name).codeTable, child->document().fontLib.codeTable);
     }
 
+    void fontsGivenOnTheCommandLineOpenEachInAWindow()
+    {
+        const QString a = fontFile("a.pix", 40);
+        const QString b = fontFile("b.pix", 7);
+        const QString missing = m_dir.filePath("missing.pix");
+        QDir::setCurrent(m_dir.path());
+        m_program->openFontFiles({ "a.pix", missing, b, a });
+        const QList<TMDIChild*> windows = form().childWindows();
+        QCOMPARE(windows.size(), 2);
+        QCOMPARE(windows[0]->fileName(), a);
+        QCOMPARE(windows[0]->document().fontLib.info.glyphCount, 40u);
+        QCOMPARE(windows[1]->fileName(), b);
+        QCOMPARE(windows[1]->document().fontLib.info.glyphCount, 7u);
+        QCOMPARE(form().activeChild(), windows[0]);
+        QCOMPARE(m_dialogs.warned,
+            QStringList { "Cannot open file " + missing + ": there is no such file" });
+        QVERIFY(!QFile::exists(missing));
+    }
+
     void cancelledNewFontForANameThatDoesNotExistClosesItsWindow()
     {
         m_dialogs.modalAnswer = [](QDialog&) { return int(QDialog::Rejected); };
