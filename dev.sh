@@ -5,6 +5,8 @@
 #                    run every test and the fuzz targets' seeds, then the core's tests and
 #                    the seeds again under ASan and UBSan (SANITIZE=0 skips that pass)
 #   ./dev.sh build   install what is missing and build
+#   ./dev.sh package install what is missing, build, and make the Debian package
+#                    (BUILD_DIR/tessellon_VERSION_ARCH.deb) that apt installs
 set -eu
 
 cd "$(dirname "$0")"
@@ -18,9 +20,14 @@ fi
 
 PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
 fonts-liberation fonts-dejavu-core xvfb xauth xdg-utils python3"
+# cpack asks dpkg-shlibdeps which packages the programs' libraries come from.
+PACKAGE_PACKAGES="dpkg-dev"
 # Only the tests need these: fonts that other programs made (otf2bdf, the misc-fixed fonts
-# through pcf2bdf, unifont.hex) and bdftopcf, which checks the BDF fonts the program writes.
-TEST_PACKAGES="otf2bdf pcf2bdf xfonts-base xfonts-utils unifont"
+# through pcf2bdf, unifont.hex), bdftopcf, which checks the BDF fonts the program writes, the
+# desktop's tools that check the menu entry and the .pix file type, and dpkg-dev for the
+# package.
+TEST_PACKAGES="otf2bdf pcf2bdf xfonts-base xfonts-utils unifont desktop-file-utils
+libxml2-utils shared-mime-info libglib2.0-bin $PACKAGE_PACKAGES"
 
 # install_missing [PACKAGE...]: the packages given, or PACKAGES.
 install_missing() {
@@ -57,6 +64,12 @@ start() {
     exec "$BUILD_DIR/bin/tessellon"
 }
 
+package() {
+    install_missing $PACKAGE_PACKAGES
+    build
+    (cd "$BUILD_DIR" && cpack -G DEB)
+}
+
 # The core's tests and the fuzz targets' seeds again under AddressSanitizer and
 # UndefinedBehaviorSanitizer: everything that reads files or runs scripts lives there.
 run_sanitized_core_tests() {
@@ -79,5 +92,6 @@ case "${1:-}" in
     start) start ;;
     test) run_tests ;;
     build) build ;;
-    *) echo "usage: $0 start|test|build" >&2; exit 2 ;;
+    package) package ;;
+    *) echo "usage: $0 start|test|build|package" >&2; exit 2 ;;
 esac
