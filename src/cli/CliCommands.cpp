@@ -31,6 +31,7 @@ namespace {
         for (const auto& command : commands) {
             out << "  " << command.usage << "\n      " << command.summary << "\n";
         }
+        out << "\n  --help, --version\n      print this help, or the version, and exit\n";
         out << "\nExit status: 0 success, 2 unusable arguments or files.\n";
     }
 
@@ -54,6 +55,10 @@ int runCli(const std::vector<std::string>& args, CliStreams io)
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         printHelp(io.out);
+        return exitOk;
+    }
+    if (args[0] == "--version" || args[0] == "-v") {
+        io.out << "tessellon-cli " << TESSELLON_FILE_VERSION << "\n";
         return exitOk;
     }
     for (const auto& command : commands) {

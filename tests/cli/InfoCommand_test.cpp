@@ -75,6 +75,11 @@ namespace {
         const CliRun help = runCommandLine({ "--help" });
         EXPECT_EQ(help.status, 0);
         EXPECT_NE(help.out.find("info FONT.pix"), std::string::npos);
+        const CliRun version = runCommandLine({ "--version" });
+        EXPECT_EQ(version.status, 0);
+        EXPECT_EQ(version.out.rfind("tessellon-cli ", 0), 0u) << version.out;
+        EXPECT_EQ(version.out.find_first_not_of("0123456789.\n", 14), std::string::npos)
+            << version.out;
     }
 
 } // namespace
