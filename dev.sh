@@ -5,8 +5,8 @@
 #                    run every test and the fuzz targets' seeds, then the core's tests and
 #                    the seeds again under ASan and UBSan (SANITIZE=0 skips that pass)
 #   ./dev.sh build   install what is missing and build
-#   ./dev.sh package install what is missing, build, and make the Debian package
-#                    (BUILD_DIR/tessellon_VERSION_ARCH.deb) that apt installs
+#   ./dev.sh package install what is missing, build without the tests, and make the Debian
+#                    package build-package/tessellon_VERSION_ARCH.deb that apt installs
 set -eu
 
 cd "$(dirname "$0")"
@@ -45,11 +45,13 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing
 }
 
-# build [ON|OFF]: with ON the benchmark programs are built as well.
+# build [ON|OFF [CMAKE_OPTION...]]: with ON the benchmark programs are built as well.
 build() {
+    bench=${1:-OFF}
+    [ $# -gt 0 ] && shift
     install_missing
     cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release $LAUNCHER \
-        -DTESSELLON_BENCH="${1:-OFF}"
+        -DTESSELLON_BENCH="$bench" "$@"
     cmake --build "$BUILD_DIR" -j "$JOBS"
 }
 
@@ -64,9 +66,11 @@ start() {
     exec "$BUILD_DIR/bin/tessellon"
 }
 
+# The package is built in a folder of its own, without the tests.
 package() {
     install_missing $PACKAGE_PACKAGES
-    build
+    BUILD_DIR=${PACKAGE_BUILD_DIR:-build-package}
+    build OFF -DTESSELLON_TESTS=OFF
     (cd "$BUILD_DIR" && cpack -G DEB)
 }
 
