@@ -20,8 +20,9 @@ fi
 
 PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
 fonts-liberation fonts-dejavu-core xvfb xauth xdg-utils python3"
-# cpack asks dpkg-shlibdeps which packages the programs' libraries come from.
-PACKAGE_PACKAGES="dpkg-dev"
+# cpack asks dpkg-shlibdeps which packages the programs' libraries come from, and file which
+# of the packaged files are programs.
+PACKAGE_PACKAGES="dpkg-dev file"
 # Only the tests need these: fonts that other programs made (otf2bdf, the misc-fixed fonts
 # through pcf2bdf, unifont.hex), bdftopcf, which checks the BDF fonts the program writes, the
 # desktop's tools that check the menu entry and the .pix file type, and dpkg-dev for the
