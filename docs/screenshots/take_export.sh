@@ -6,14 +6,8 @@
 # imagemagick; builds what it needs in BUILD_DIR (default build-bench).
 set -eu
 cd "$(dirname "$0")/../.."
-BUILD_DIR=${BUILD_DIR:-build-bench}
-export BUILD_DIR
-if [ -z "${TESSELLON_IN_XVFB:-}" ]; then
-    bench/build_targets.sh tessellon make_sample_pix
-    exec env TESSELLON_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x900x24" "$0" "$@"
-fi
-
 . docs/screenshots/window_lib.sh
+in_virtual_display "tessellon make_sample_pix" "$0" "$@"
 OUT=docs/screenshots
 MANUAL=doc/images
 WORK=$(mktemp -d)

@@ -1,4 +1,18 @@
-# Shell functions the screenshot scripts share (sh); source it: . docs/screenshots/window_lib.sh
+# Shell functions the screenshot scripts share (sh); source it from the project's folder:
+#   . docs/screenshots/window_lib.sh
+# The programs are built in BUILD_DIR (default build-bench).
+BUILD_DIR=${BUILD_DIR:-build-bench}
+export BUILD_DIR
+
+# in_virtual_display "TARGET..." SCRIPT [ARGUMENT...]: outside the virtual display, builds the
+# targets and runs SCRIPT again inside xvfb-run; inside it, returns.
+in_virtual_display() {
+    [ -n "${TESSELLON_IN_XVFB:-}" ] && return 0
+    targets=$1
+    shift
+    bench/build_targets.sh $targets
+    exec env TESSELLON_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x900x24" "$@"
+}
 
 # window_named TITLE: the id of the first window whose title is exactly TITLE, waiting up to
 # ten seconds for it to appear. Fails when there is none: "import -window" given an empty
