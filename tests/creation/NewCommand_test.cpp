@@ -9,7 +9,7 @@
 #include "shell/MainActions.h"
 #include "shell/MainForm.h"
 #include "shell/Program.h"
-#include "support/ScriptedDialogs.h"
+#include "support/ProgramUnderTest.h"
 #include "support/TestFonts.h"
 
 #include <QAction>
@@ -70,12 +70,10 @@ int blankGlyphsWithCodeZero(const FontLib& font)
 class NewCommandTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_folder;
-    test::ScriptedDialogs m_dialogs;
-    std::unique_ptr<Program> m_program;
+    test::ProgramUnderTest m_test;
 
-    TMainForm& form() { return m_program->MainForm(); }
-    TDlgNewFont& newFontDialog() { return m_program->DlgNewFont(); }
+    TMainForm& form() { return m_test.form(); }
+    TDlgNewFont& newFontDialog() { return m_test.program->DlgNewFont(); }
 
     TMDIChild* triggerNew()
     {
@@ -86,7 +84,7 @@ class NewCommandTest : public QObject {
     // The user's part in the new-font dialog: change what set does, then press OK.
     void answerNewFontDialog(std::function<void(TDlgNewFont&)> set = {})
     {
-        m_dialogs.modalAnswer = [set](QDialog& dialog) {
+        m_test.dialogs.modalAnswer = [set](QDialog& dialog) {
             auto* newFont = qobject_cast<TDlgNewFont*>(&dialog);
             if (!newFont) {
                 return int(QDialog::Rejected);
@@ -117,22 +115,13 @@ class NewCommandTest : public QObject {
 private slots:
     void init()
     {
-        QVERIFY(m_folder.isValid());
-        m_dialogs = test::ScriptedDialogs();
-        m_program = std::make_unique<Program>(m_dialogs);
-        newFontDialog().setDataFolder(m_folder.path().toStdString());
-        QDir(m_folder.path()).mkpath("txt");
-        QVERIFY(test::writeBytes(m_folder.filePath("txt/abc.txt"), "abc"));
-        form().resize(1000, 700);
-        form().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+        QVERIFY(m_test.start(QSize(1000, 700)));
+        newFontDialog().setDataFolder(m_test.dir.path().toStdString());
+        QDir(m_test.dir.path()).mkpath("txt");
+        QVERIFY(test::writeBytes(m_test.dir.filePath("txt/abc.txt"), "abc"));
     }
 
-    void cleanup()
-    {
-        m_program.reset();
-        QCOMPARE(m_dialogs.unexpected, 0);
-    }
+    void cleanup() { QCOMPARE(m_test.stop(), 0); }
 
     void newIsAlwaysEnabled()
     {
@@ -147,7 +136,7 @@ private slots:
         answerNewFontDialog([](TDlgNewFont& dialog) { dialog.RadioFromcode().click(); });
         TMDIChild* child = triggerNew();
         QVERIFY(child);
-        QCOMPARE(m_dialogs.modalDialogs, QList<QDialog*> { &newFontDialog() });
+        QCOMPARE(m_test.dialogs.modalDialogs, QList<QDialog*> { &newFontDialog() });
         QCOMPARE(child->windowTitle(), QString("NONAME1"));
         QCOMPARE(child->fileName(), QString("NONAME1"));
         const FontDocument& document = child->document();
@@ -160,9 +149,9 @@ private slots:
         QCOMPARE(*document.fontLib.codeTable, UnicodeRangeGrid().codes());
         QCOMPARE(child->gridFontLib().model()->rowCount(), 2); // glyph rows under the header
         QCOMPARE(blankGlyphsWithCodeZero(document.fontLib), 0);
-        QVERIFY(!m_program->dlgProgress().isVisible());
+        QVERIFY(!m_test.program->dlgProgress().isVisible());
         QVERIFY(!child->isMakingFont());
-        QVERIFY(m_dialogs.warned.isEmpty());
+        QVERIFY(m_test.dialogs.warned.isEmpty());
     }
 
     void fontIsDrawnWithTheDialogsSizeOffsetAndFont()
@@ -193,7 +182,7 @@ private slots:
         answerNewFontDialog([](TDlgNewFont& dialog) {
             chooseRanges(dialog, { { "4E00", "9FA5" }, { "", "" }, { "", "" } });
         });
-        TdlgProgress& progress = m_program->dlgProgress();
+        TdlgProgress& progress = m_test.program->dlgProgress();
         OnProgressShown cancel(progress, [&progress] { progress.CancelBtn().click(); });
         TMDIChild* child = triggerNew();
         QVERIFY(child);
@@ -247,10 +236,10 @@ private slots:
             dialog.txtHeight().setCurrentText(height);
             dialog.txtOffsetX().setCurrentText(offsetX);
         });
-        OnProgressShown progressShown(m_program->dlgProgress(), [] {});
+        OnProgressShown progressShown(m_test.program->dlgProgress(), [] {});
         TMDIChild* child = triggerNew();
         QVERIFY(child);
-        QCOMPARE(m_dialogs.warned, QStringList { message });
+        QCOMPARE(m_test.dialogs.warned, QStringList { message });
         QCOMPARE(child->windowTitle(), QString("NONAME1"));
         QVERIFY(!child->document().fontReady);
         QVERIFY(!child->document().modified);
@@ -261,11 +250,11 @@ private slots:
 
     void cancelInTheNewFontDialogClosesTheWindow()
     {
-        m_dialogs.modalAnswer = [](QDialog&) { return int(QDialog::Rejected); };
+        m_test.dialogs.modalAnswer = [](QDialog&) { return int(QDialog::Rejected); };
         QVERIFY(!triggerNew());
         waitForDeletions();
         QVERIFY(form().childWindows().isEmpty());
-        QVERIFY(m_dialogs.questions.isEmpty());
+        QVERIFY(m_test.dialogs.questions.isEmpty());
     }
 
     void newWithTwoWindowsOpenGivesNonameThree()
@@ -275,7 +264,7 @@ private slots:
         QCOMPARE(triggerNew()->windowTitle(), QString("NONAME2"));
         QCOMPARE(triggerNew()->windowTitle(), QString("NONAME3"));
         // After one of three is closed, the next is NONAME3 again.
-        m_dialogs.answers << MessageAnswer::No;
+        m_test.dialogs.answers << MessageAnswer::No;
         form().childWindows().first()->close();
         waitForDeletions();
         QCOMPARE(form().childWindows().size(), 2);
@@ -296,23 +285,24 @@ private slots:
 
     void unreadableCharacterSetGivesAnEmptyFontAndSaysWhy()
     {
-        const QString file = m_folder.filePath("txt/abc.txt");
+        const QString file = m_test.dir.filePath("txt/abc.txt");
         answerNewFontDialog([file](TDlgNewFont& dialog) {
             dialog.show(); // lists abc.txt
             dialog.hide();
             QFile::remove(file);
         });
-        OnProgressShown progressShown(m_program->dlgProgress(), [] {});
+        OnProgressShown progressShown(m_test.program->dlgProgress(), [] {});
         TMDIChild* child = triggerNew();
         QVERIFY(child);
-        QCOMPARE(m_dialogs.warned.size(), 1);
-        QVERIFY2(m_dialogs.warned[0].contains("abc.txt"), qPrintable(m_dialogs.warned[0]));
+        QCOMPARE(m_test.dialogs.warned.size(), 1);
+        QVERIFY2(
+            m_test.dialogs.warned[0].contains("abc.txt"), qPrintable(m_test.dialogs.warned[0]));
         const FontDocument& document = child->document();
         QCOMPARE(document.fontLib.info.glyphCount, 0u);
         QVERIFY(document.fontReady);
         QVERIFY(document.modified);
         QCOMPARE(child->gridFontLib().model()->rowCount(), 0);
-        QVERIFY(!m_program->dlgProgress().isVisible());
+        QVERIFY(!m_test.program->dlgProgress().isVisible());
     }
 
     void closingTheWindowWhileItsFontIsMadeStopsTheRasteriser()
@@ -320,7 +310,7 @@ private slots:
         answerNewFontDialog([](TDlgNewFont& dialog) {
             chooseRanges(dialog, { { "4E00", "9FA5" }, { "", "" }, { "", "" } });
         });
-        TdlgProgress& progress = m_program->dlgProgress();
+        TdlgProgress& progress = m_test.program->dlgProgress();
         QPointer<TMDIChild> making;
         OnProgressShown closeWindow(progress, [&] {
             making = form().activeChild();
@@ -340,7 +330,7 @@ private slots:
         answerNewFontDialog([](TDlgNewFont& dialog) {
             chooseRanges(dialog, { { "4E00", "9FA5" }, { "", "" }, { "", "" } });
         });
-        TdlgProgress& progress = m_program->dlgProgress();
+        TdlgProgress& progress = m_test.program->dlgProgress();
         OnProgressShown closeProgram(progress, [this] { form().close(); });
         TMDIChild* child = triggerNew();
         QVERIFY(!form().isVisible());

@@ -6,7 +6,7 @@
 #include "shell/MainForm.h"
 #include "shell/Program.h"
 #include "support/PictureHeaders.h"
-#include "support/ScriptedDialogs.h"
+#include "support/ProgramUnderTest.h"
 #include "support/TestFonts.h"
 
 #include <QApplication>
@@ -36,13 +36,11 @@ QClipboard& clipboard() { return *QGuiApplication::clipboard(); }
 class ChildExchangeTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    test::ScriptedDialogs m_dialogs;
-    std::unique_ptr<Program> m_program;
+    test::ProgramUnderTest m_test;
 
-    TMainForm& form() { return m_program->MainForm(); }
+    TMainForm& form() { return m_test.form(); }
     MainActions& actions() { return form().actions(); }
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString path(const QString& name) const { return m_test.dir.filePath(name); }
 
     // A child window on a font of numbered 8 x 8 glyphs, the block at cells selected.
     TMDIChild* openFont(const QString& name, std::uint32_t glyphs, const GridRect& cells)
@@ -50,7 +48,7 @@ class ChildExchangeTest : public QObject {
         if (!test::writeFont(path(name), test::numberedFont(8, 8, glyphs))) {
             qFatal("cannot write a test font");
         }
-        m_dialogs.openChoices << path(name);
+        m_test.dialogs.openChoices << path(name);
         actions().FileOpen1->trigger();
         TMDIChild* child = form().activeChild();
         if (child) {
@@ -87,20 +85,11 @@ class ChildExchangeTest : public QObject {
 private slots:
     void init()
     {
-        QVERIFY(m_dir.isValid());
-        m_dialogs = test::ScriptedDialogs();
-        m_program = std::make_unique<Program>(m_dialogs);
-        form().resize(1000, 700);
-        form().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+        QVERIFY(m_test.start(QSize(1000, 700)));
         clipboard().setText("no picture");
     }
 
-    void cleanup()
-    {
-        m_program.reset();
-        QCOMPARE(m_dialogs.unexpected, 0);
-    }
+    void cleanup() { QCOMPARE(m_test.stop(), 0); }
 
     void commandsAreEnabledBySelectionAndClipboard()
     {
@@ -145,7 +134,7 @@ private slots:
         QCOMPARE(glyphBytes(pasted, 34), glyphBytes(source, 34));
         QVERIFY(to->document().modified);
         QCOMPARE(to->gridFontLib().selectedCells(), (GridRect { 3, 2, 4, 3 }));
-        QVERIFY(m_dialogs.warned.isEmpty());
+        QVERIFY(m_test.dialogs.warned.isEmpty());
     }
 
     void selectedCellsAreCopiedBlackOnWhite()
@@ -181,9 +170,9 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, written);
         QVERIFY(openFont("font.pix", 40, { 0, 1, 1, 1 }));
-        m_dialogs.saveChoices << path(chosen);
+        m_test.dialogs.saveChoices << path(chosen);
         run(actions().EditCopyTo);
-        QCOMPARE(m_dialogs.saveFilters, QStringList { "Bitmaps (*.bmp)|*.bmp" });
+        QCOMPARE(m_test.dialogs.saveFilters, QStringList { "Bitmaps (*.bmp)|*.bmp" });
         QVERIFY(QFile::exists(path(written)));
         QCOMPARE(test::fileBytes(path(written)).left(2), QByteArray("BM"));
         QCOMPARE(QFile::exists(path(chosen)), chosen == written);
@@ -201,15 +190,15 @@ private slots:
         QFETCH(QString, pasted);
         TMDIChild* from = openFont("from.pix", 200, { 1, 1, 3, 2 });
         QVERIFY(from);
-        m_dialogs.saveChoices << path("block.bmp");
+        m_test.dialogs.saveChoices << path("block.bmp");
         run(actions().EditCopyTo);
         QVERIFY(QImage(path("block.bmp")).save(path("block.png")));
 
         TMDIChild* to = openFont("to.pix", 200, { 10, 3, 10, 3 });
         QVERIFY(to);
-        m_dialogs.openChoices << path(pasted);
+        m_test.dialogs.openChoices << path(pasted);
         run(actions().EditPasteFrom);
-        QCOMPARE(m_dialogs.openFilters.last(),
+        QCOMPARE(m_test.dialogs.openFilters.last(),
             QString("Bitmaps (*.bmp)|*.bmp|Pictures (*.png *.bmp *.pbm *.gif)|*.png;*.bmp;*.pbm;"
                     "*.gif|All files (*.*)|*.*"));
         for (std::uint32_t r = 0; r < 2; ++r) {
@@ -234,18 +223,18 @@ private slots:
         TMDIChild* child = openFont("a.pix", 100, { 0, 1, 2, 1 });
         QVERIFY(child);
         if (bytes.isEmpty()) {
-            m_dialogs.saveChoices << path("whole.bmp");
+            m_test.dialogs.saveChoices << path("whole.bmp");
             run(actions().EditCopyTo);
             bytes = test::fileBytes(path("whole.bmp")).chopped(10);
         }
         QVERIFY(test::writeBytes(path("bad.bmp"), bytes));
         const FontLib before = child->document().fontLib;
-        m_dialogs.openChoices << path("bad.bmp");
+        m_test.dialogs.openChoices << path("bad.bmp");
         run(actions().EditPasteFrom);
-        QCOMPARE(m_dialogs.warned.size(), 1);
-        QVERIFY2(
-            m_dialogs.warned[0].startsWith("Can not paste\n"), qPrintable(m_dialogs.warned[0]));
-        QVERIFY(m_dialogs.warned[0].contains("bad.bmp"));
+        QCOMPARE(m_test.dialogs.warned.size(), 1);
+        QVERIFY2(m_test.dialogs.warned[0].startsWith("Can not paste\n"),
+            qPrintable(m_test.dialogs.warned[0]));
+        QVERIFY(m_test.dialogs.warned[0].contains("bad.bmp"));
         QCOMPARE(child->document().fontLib.pixelData, before.pixelData);
         QVERIFY(!child->document().modified);
         QCOMPARE(child->gridFontLib().selectedCells(), (GridRect { 0, 1, 2, 1 }));
@@ -260,9 +249,9 @@ private slots:
         clipboard().setMimeData(data);
         const FontLib before = child->document().fontLib;
         run(actions().EditPaste1);
-        QCOMPARE(m_dialogs.warned.size(), 1);
-        QVERIFY(m_dialogs.warned[0].startsWith("Can not paste\n"));
-        QVERIFY(m_dialogs.warned[0].contains("65535 x 65535 pixels is larger"));
+        QCOMPARE(m_test.dialogs.warned.size(), 1);
+        QVERIFY(m_test.dialogs.warned[0].startsWith("Can not paste\n"));
+        QVERIFY(m_test.dialogs.warned[0].contains("65535 x 65535 pixels is larger"));
         QCOMPARE(child->document().fontLib.pixelData, before.pixelData);
         QVERIFY(!child->document().modified);
     }
@@ -273,9 +262,9 @@ private slots:
         QVERIFY(child);
         clipboard().setImage(QImage(8, 8, QImage::Format_RGB32));
         run(actions().EditPaste1);
-        m_dialogs.answers << MessageAnswer::Cancel;
+        m_test.dialogs.answers << MessageAnswer::Cancel;
         child->close();
-        QCOMPARE(m_dialogs.questions.size(), 1);
+        QCOMPARE(m_test.dialogs.questions.size(), 1);
         QCOMPARE(form().childWindows().size(), 1);
     }
 
@@ -320,14 +309,14 @@ private slots:
     {
         TMDIChild* child = openFont("a.pix", 40, { 0, 1, 0, 1 });
         QVERIFY(child);
-        const QStringList files = QDir(m_dir.path()).entryList(QDir::Files);
-        m_dialogs.saveChoices << QString();
+        const QStringList files = QDir(m_test.dir.path()).entryList(QDir::Files);
+        m_test.dialogs.saveChoices << QString();
         run(actions().EditCopyTo);
-        m_dialogs.openChoices << QString();
+        m_test.dialogs.openChoices << QString();
         run(actions().EditPasteFrom);
-        QVERIFY(m_dialogs.warned.isEmpty());
+        QVERIFY(m_test.dialogs.warned.isEmpty());
         QVERIFY(!child->document().modified);
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), files);
+        QCOMPARE(QDir(m_test.dir.path()).entryList(QDir::Files), files);
     }
 
     void gridContextMenuOffersCopyAndPaste()

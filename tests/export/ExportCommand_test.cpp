@@ -5,7 +5,7 @@
 #include "shell/MainForm.h"
 #include "shell/Program.h"
 #include "support/EventLoop.h"
-#include "support/ScriptedDialogs.h"
+#include "support/ProgramUnderTest.h"
 #include "support/TestFonts.h"
 
 #include <QAction>
@@ -19,21 +19,19 @@ using namespace tessellon;
 class ExportCommandTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    test::ScriptedDialogs m_dialogs;
-    std::unique_ptr<Program> m_program;
+    test::ProgramUnderTest m_test;
 
-    TMainForm& form() { return m_program->MainForm(); }
+    TMainForm& form() { return m_test.form(); }
     QAction& exportAction() { return *form().actions().FileExport1; }
-    TDlgExportLib& dialog() { return m_program->DlgExportLib(); }
+    TDlgExportLib& dialog() { return m_test.program->DlgExportLib(); }
 
     TMDIChild* openFont(const QString& name, std::uint32_t glyphs)
     {
-        const QString file = m_dir.filePath(name);
+        const QString file = m_test.dir.filePath(name);
         if (!test::writeFont(file, test::numberedFont(9, 12, glyphs))) {
             return nullptr;
         }
-        m_dialogs.openChoices << file;
+        m_test.dialogs.openChoices << file;
         form().actions().FileOpen1->trigger();
         return form().activeChild();
     }
@@ -41,20 +39,9 @@ class ExportCommandTest : public QObject {
     void idle() { test::runUntilIdle(); }
 
 private slots:
-    void init()
-    {
-        QVERIFY(m_dir.isValid());
-        m_dialogs = test::ScriptedDialogs();
-        m_program = std::make_unique<Program>(m_dialogs);
-        form().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form()));
-    }
+    void init() { QVERIFY(m_test.start()); }
 
-    void cleanup()
-    {
-        m_program.reset();
-        QCOMPARE(m_dialogs.unexpected, 0);
-    }
+    void cleanup() { QCOMPARE(m_test.stop(), 0); }
 
     void enabledWhileAChildWindowIsActive()
     {
@@ -73,12 +60,12 @@ private slots:
     {
         TMDIChild* child = openFont("a.pix", 3);
         QVERIFY(child);
-        m_dialogs.saveChoices << QString();
+        m_test.dialogs.saveChoices << QString();
         ExportCommand command(form().context());
         QVERIFY(!command.ExportFont(*child));
-        QCOMPARE(
-            m_dialogs.saveFilters, QStringList { "C Source file (*.c)|*.c|Any file(*.*)|*.*" });
-        QVERIFY(m_dialogs.modalDialogs.isEmpty());
+        QCOMPARE(m_test.dialogs.saveFilters,
+            QStringList { "C Source file (*.c)|*.c|Any file(*.*)|*.*" });
+        QVERIFY(m_test.dialogs.modalDialogs.isEmpty());
     }
 
     void exportShowsTheDialogOverTheActiveFont()
@@ -87,12 +74,12 @@ private slots:
         TMDIChild* active = openFont("b.pix", 70);
         QVERIFY(active);
         dialog().memOutput().setPlainText("from before");
-        m_dialogs.saveChoices << m_dir.filePath("out");
+        m_test.dialogs.saveChoices << m_test.dir.filePath("out");
         idle();
         exportAction().trigger();
-        QCOMPARE(m_dialogs.modalDialogs, QList<QDialog*> { &dialog() });
+        QCOMPARE(m_test.dialogs.modalDialogs, QList<QDialog*> { &dialog() });
         const ExportSource& source = dialog().session().source();
-        QCOMPARE(source.outputFileName, test::localPath(m_dir.filePath("out")));
+        QCOMPARE(source.outputFileName, test::localPath(m_test.dir.filePath("out")));
         QCOMPARE(source.fontInfo.glyphCount, 70u);
         QCOMPARE(source.pixelData.data(), active->document().fontLib.pixelData.data());
         QVERIFY(dialog().memOutput().toPlainText().isEmpty());
@@ -104,11 +91,11 @@ private slots:
         TMDIChild* child = openFont("a.pix", 3);
         QVERIFY(child);
         const QByteArray font = test::fileBytes(child->fileName());
-        m_dialogs.saveChoices << child->fileName();
+        m_test.dialogs.saveChoices << child->fileName();
         ExportCommand command(form().context());
         QVERIFY(command.ExportFont(*child));
         dialog().cmdExport().click();
-        QCOMPARE(m_dialogs.warned,
+        QCOMPARE(m_test.dialogs.warned,
             QStringList { "Cannot create file " + child->fileName() + ": it is the same file as "
                 + child->fileName() });
         QCOMPARE(test::fileBytes(child->fileName()), font);

@@ -4,7 +4,7 @@
 #include "shell/MainActions.h"
 #include "shell/MainForm.h"
 #include "shell/Program.h"
-#include "support/ScriptedDialogs.h"
+#include "support/ProgramUnderTest.h"
 #include "support/TestFonts.h"
 
 #include <QAction>
@@ -18,13 +18,11 @@ using namespace tessellon;
 class ExportBdfCommandTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    test::ScriptedDialogs m_dialogs;
-    std::unique_ptr<Program> m_program;
+    test::ProgramUnderTest m_test;
 
-    TMainForm& form() { return m_program->MainForm(); }
+    TMainForm& form() { return m_test.form(); }
     QAction& exportBdf() { return *form().actions().FileExportBdf1; }
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString path(const QString& name) const { return m_test.dir.filePath(name); }
 
     void idle()
     {
@@ -42,19 +40,9 @@ class ExportBdfCommandTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        QVERIFY(m_dir.isValid());
-        m_dialogs = test::ScriptedDialogs();
-        m_program = std::make_unique<Program>(m_dialogs);
-        form().show();
-    }
+    void init() { QVERIFY(m_test.start()); }
 
-    void cleanup()
-    {
-        m_program.reset();
-        QCOMPARE(m_dialogs.unexpected, 0);
-    }
+    void cleanup() { QCOMPARE(m_test.stop(), 0); }
 
     void writesTheActiveFontAndLeavesItAsItWas()
     {
@@ -67,21 +55,21 @@ private slots:
         idle();
         QVERIFY(exportBdf().isEnabled());
 
-        m_dialogs.saveChoices << path("out");
+        m_test.dialogs.saveChoices << path("out");
         exportBdf().trigger();
-        QCOMPARE(m_dialogs.saveFilters.last(), QString("BDF font (*.bdf)|*.bdf"));
-        QCOMPARE(m_dialogs.saveSuggestions.last(), path("ten.bdf"));
+        QCOMPARE(m_test.dialogs.saveFilters.last(), QString("BDF font (*.bdf)|*.bdf"));
+        QCOMPARE(m_test.dialogs.saveSuggestions.last(), path("ten.bdf"));
         const FontLib written = readBdf(path("out.bdf"));
         QCOMPARE(written.pixelData, font.pixelData);
         QCOMPARE(written.codeTable, font.codeTable);
         QCOMPARE(child->windowTitle(), path("ten.pix"));
         QVERIFY(!child->document().modified);
-        QVERIFY(m_dialogs.warned.isEmpty());
+        QVERIFY(m_test.dialogs.warned.isEmpty());
 
         // Cancelled, nothing is written.
-        m_dialogs.saveChoices << QString();
+        m_test.dialogs.saveChoices << QString();
         exportBdf().trigger();
-        QCOMPARE(QDir(m_dir.path()).entryList({ "*.bdf" }), QStringList { "out.bdf" });
+        QCOMPARE(QDir(m_test.dir.path()).entryList({ "*.bdf" }), QStringList { "out.bdf" });
     }
 
     void aFailedWriteSaysWhy()
@@ -89,11 +77,11 @@ private slots:
         QVERIFY(test::writeFont(path("a.pix"), test::numberedFont(8, 8, 2)));
         QVERIFY(form().OpenOrCreate(path("a.pix")));
         idle();
-        m_dialogs.saveChoices << path("missing/folder/a.bdf");
+        m_test.dialogs.saveChoices << path("missing/folder/a.bdf");
         exportBdf().trigger();
-        QCOMPARE(m_dialogs.warned.size(), 1);
-        QVERIFY2(m_dialogs.warned.first().contains(path("missing/folder/a.bdf")),
-            qPrintable(m_dialogs.warned.first()));
+        QCOMPARE(m_test.dialogs.warned.size(), 1);
+        QVERIFY2(m_test.dialogs.warned.first().contains(path("missing/folder/a.bdf")),
+            qPrintable(m_test.dialogs.warned.first()));
     }
 
     void namesAreSuggestedBesideTheFontAndEndInBdf()

@@ -5,7 +5,7 @@
 #include "shell/MainActions.h"
 #include "shell/MainForm.h"
 #include "shell/Program.h"
-#include "support/ScriptedDialogs.h"
+#include "support/ProgramUnderTest.h"
 #include "support/TestFonts.h"
 
 #include <QAction>
@@ -19,13 +19,11 @@ using namespace tessellon;
 class ImportFontCommandTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    test::ScriptedDialogs m_dialogs;
-    std::unique_ptr<Program> m_program;
+    test::ProgramUnderTest m_test;
 
-    TMainForm& form() { return m_program->MainForm(); }
+    TMainForm& form() { return m_test.form(); }
 
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString path(const QString& name) const { return m_test.dir.filePath(name); }
 
     // Writes font in the format the name's extension gives.
     QString writeFile(const QString& name, const FontLib& font, FontFileOptions options = {})
@@ -40,19 +38,13 @@ class ImportFontCommandTest : public QObject {
 
     TMDIChild* import(const QString& file)
     {
-        m_dialogs.openChoices << file;
+        m_test.dialogs.openChoices << file;
         form().actions().FileImport1->trigger();
         return form().activeChild();
     }
 
 private slots:
-    void init()
-    {
-        QVERIFY(m_dir.isValid());
-        m_dialogs = test::ScriptedDialogs();
-        m_program = std::make_unique<Program>(m_dialogs);
-        form().show();
-    }
+    void init() { QVERIFY(m_test.start()); }
 
     void cleanup()
     {
@@ -60,8 +52,7 @@ private slots:
         for (TMDIChild* child : form().childWindows()) {
             child->document().modified = false;
         }
-        m_program.reset();
-        QCOMPARE(m_dialogs.unexpected, 0);
+        QCOMPARE(m_test.stop(), 0);
     }
 
     void aBdfFontOpensAsANewUntitledModifiedFontNamedAfterTheFile()
@@ -70,19 +61,19 @@ private slots:
         const QString file = writeFile("clean.bdf", font);
         TMDIChild* child = import(file);
         QVERIFY(child);
-        QCOMPARE(m_dialogs.openFilters.last(), QString::fromStdString(fontImportFilter()));
+        QCOMPARE(m_test.dialogs.openFilters.last(), QString::fromStdString(fontImportFilter()));
         QCOMPARE(child->windowTitle(), path("clean.pix"));
         QVERIFY(child->document().modified);
         QVERIFY(child->isUntitled());
         QVERIFY(child->document().fontReady);
         QCOMPARE(child->document().fontLib.pixelData, font.pixelData);
         QCOMPARE(child->document().fontLib.codeTable, font.codeTable);
-        QVERIFY(m_dialogs.informed.isEmpty());
+        QVERIFY(m_test.dialogs.informed.isEmpty());
 
         // Save asks where, offering the name the window carries.
-        m_dialogs.saveChoices << path("kept.pix");
+        m_test.dialogs.saveChoices << path("kept.pix");
         QVERIFY(child->SaveFontLib(false));
-        QCOMPARE(m_dialogs.saveSuggestions.last(), path("clean.pix"));
+        QCOMPARE(m_test.dialogs.saveSuggestions.last(), path("clean.pix"));
         QCOMPARE(test::readFont(path("kept.pix")).pixelData, font.pixelData);
         QVERIFY(!child->isUntitled());
     }
@@ -97,7 +88,8 @@ private slots:
         TMDIChild* child = import(hex.fileName());
         QVERIFY(child);
         QCOMPARE(child->document().fontLib.info.glyphCount, 1u);
-        QCOMPARE(m_dialogs.informed, QStringList { "1 glyph with codes above FFFF was skipped." });
+        QCOMPARE(
+            m_test.dialogs.informed, QStringList { "1 glyph with codes above FFFF was skipped." });
     }
 
     void aPictureSheetIsReadWithTheCellSizeAndFirstCodeAsked()
@@ -106,7 +98,7 @@ private slots:
         FontFileOptions columns;
         columns.columns = 6;
         const QString file = writeFile("sheet.png", font, columns);
-        m_dialogs.modalAnswer = [](QDialog& dialog) {
+        m_test.dialogs.modalAnswer = [](QDialog& dialog) {
             auto& sheet = dynamic_cast<TDlgPictureSheet&>(dialog);
             sheet.txtCellWidth().setValue(7);
             sheet.txtCellHeight().setValue(11);
@@ -115,13 +107,13 @@ private slots:
         };
         TMDIChild* child = import(file);
         QVERIFY(child);
-        QCOMPARE(m_dialogs.modalDialogs.size(), 1);
+        QCOMPARE(m_test.dialogs.modalDialogs.size(), 1);
         QCOMPARE(child->windowTitle(), path("sheet.pix"));
         QCOMPARE(child->document().fontLib.pixelData, font.pixelData);
         QCOMPARE(child->document().fontLib.codeTable, font.codeTable);
 
         // Cancelled, nothing is read.
-        m_dialogs.modalAnswer = [](QDialog&) { return int(QDialog::Rejected); };
+        m_test.dialogs.modalAnswer = [](QDialog&) { return int(QDialog::Rejected); };
         import(file);
         QCOMPARE(form().childWindows().size(), 1);
     }
@@ -133,12 +125,12 @@ private slots:
         bdf.write("STARTFONT 2.1\nFONTBOUNDINGBOX 8 8 0 0\nCHARS 2000000000\nENDFONT\n");
         bdf.close();
         QVERIFY(!import(bdf.fileName()));
-        QCOMPARE(m_dialogs.warned,
+        QCOMPARE(m_test.dialogs.warned,
             QStringList { "Cannot import " + bdf.fileName() + ": Cannot read " + bdf.fileName()
                 + " as a BDF font: line 3: CHARS says 2000000000 glyphs, but the font holds 0" });
 
         QVERIFY(!import(path("notes.txt")));
-        QVERIFY(m_dialogs.warned.last().contains("cannot tell the format of"));
+        QVERIFY(m_test.dialogs.warned.last().contains("cannot tell the format of"));
         QVERIFY(form().childWindows().isEmpty());
     }
 

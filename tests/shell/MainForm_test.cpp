@@ -16,7 +16,7 @@
 #include "shell/WindowArrangement.h"
 #include "shell/WindowList.h"
 #include "support/EventLoop.h"
-#include "support/ScriptedDialogs.h"
+#include "support/ProgramUnderTest.h"
 #include "support/TestFonts.h"
 
 #include <QAction>
@@ -78,17 +78,15 @@ QMenu* menuTitled(QMainWindow& window, const QString& title)
 class MainFormTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    test::ScriptedDialogs m_dialogs;
-    std::unique_ptr<Program> m_program;
+    test::ProgramUnderTest m_test;
 
-    TMainForm& form() { return m_program->MainForm(); }
+    TMainForm& form() { return m_test.form(); }
     MainActions& actions() { return form().actions(); }
     QString panel(int index) { return form().statusPanels().panelText(index); }
 
     QString fontFile(const QString& name, std::uint32_t glyphs = 40, bool withCodes = true)
     {
-        const QString file = m_dir.filePath(name);
+        const QString file = m_test.dir.filePath(name);
         if (!test::writeFont(file, test::numberedFont(8, 8, glyphs, withCodes))) {
             qFatal("cannot write a test font");
         }
@@ -97,7 +95,7 @@ class MainFormTest : public QObject {
 
     TMDIChild* openThroughTheMenu(const QString& file)
     {
-        m_dialogs.openChoices << file;
+        m_test.dialogs.openChoices << file;
         actions().FileOpen1->trigger();
         return form().activeChild();
     }
@@ -105,21 +103,9 @@ class MainFormTest : public QObject {
     void idle() { test::runUntilIdle(); }
 
 private slots:
-    void init()
-    {
-        QVERIFY(m_dir.isValid());
-        m_dialogs = test::ScriptedDialogs();
-        m_program = std::make_unique<Program>(m_dialogs);
-        form().resize(1000, 700);
-        form().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form()));
-    }
+    void init() { QVERIFY(m_test.start(QSize(1000, 700))); }
 
-    void cleanup()
-    {
-        m_program.reset();
-        QCOMPARE(m_dialogs.unexpected, 0);
-    }
+    void cleanup() { QCOMPARE(m_test.stop(), 0); }
 
     void startsWithNoChildWindow()
     {
@@ -223,8 +209,8 @@ private slots:
                 "EditUndo1", "EditRedo1", "GlyphShiftUp1", "GlyphShiftDown1", "GlyphShiftLeft1",
                 "GlyphShiftRight1", "GlyphFlipHorizontally1", "GlyphFlipVertically1",
                 "GlyphInvert1", "GlyphClear1", "GlyphBold1", "ViewZoomIn1", "ViewZoomOut1",
-                "ViewGridLarger1", "ViewGridSmaller1", "ViewTextPreview1",
-                "FileImport1", "FileExportBdf1" }));
+                "ViewGridLarger1", "ViewGridSmaller1", "ViewTextPreview1", "FileImport1",
+                "FileExportBdf1" }));
     }
 
     void menusHoldTheirEntriesInOrder()
@@ -383,7 +369,7 @@ private slots:
         const QString file = fontFile("a.pix");
         TMDIChild* child = openThroughTheMenu(file);
         QVERIFY(child);
-        QCOMPARE(m_dialogs.openFilters,
+        QCOMPARE(m_test.dialogs.openFilters,
             QStringList { "Font pixel file (*.pix)|*.pix|All files (*.*)|*.*" });
         QCOMPARE(child->windowTitle(), file);
         QVERIFY(child->document().fontReady);
@@ -420,24 +406,24 @@ private slots:
         TMDIChild* b = openThroughTheMenu(fontFile("b.pix"));
         QVERIFY(a && b && a != b);
         QCOMPARE(form().activeChild(), b);
-        const QString sameFileOtherSpelling = m_dir.path() + "/./a.pix";
+        const QString sameFileOtherSpelling = m_test.dir.path() + "/./a.pix";
         QCOMPARE(openThroughTheMenu(sameFileOtherSpelling), a);
         QCOMPARE(form().childWindows().size(), 2);
     }
 
     void badFileClosesItsWindow()
     {
-        const QString file = m_dir.filePath("bad.pix");
+        const QString file = m_test.dir.filePath("bad.pix");
         QVERIFY(test::writeBytes(file, "GIF89a, not a font at all"));
         QVERIFY(!openThroughTheMenu(file));
-        QCOMPARE(m_dialogs.informed, QStringList { "This is not an font pixel file!" });
+        QCOMPARE(m_test.dialogs.informed, QStringList { "This is not an font pixel file!" });
         QVERIFY(form().childWindows().isEmpty());
-        QVERIFY(m_dialogs.questions.isEmpty());
+        QVERIFY(m_test.dialogs.questions.isEmpty());
     }
 
     void cancelledOpenDoesNothing()
     {
-        m_dialogs.openChoices << QString();
+        m_test.dialogs.openChoices << QString();
         actions().FileOpen1->trigger();
         QVERIFY(form().childWindows().isEmpty());
     }
@@ -448,13 +434,13 @@ private slots:
         QVERIFY(child);
         child->document().modified = true;
         idle();
-        m_dialogs.answers << MessageAnswer::Cancel;
+        m_test.dialogs.answers << MessageAnswer::Cancel;
         actions().FileClose1->trigger();
         QCOMPARE(form().childWindows().size(), 1);
-        m_dialogs.answers << MessageAnswer::No;
+        m_test.dialogs.answers << MessageAnswer::No;
         actions().FileClose1->trigger();
         QVERIFY(form().childWindows().isEmpty());
-        QCOMPARE(m_dialogs.questions.size(), 2);
+        QCOMPARE(m_test.dialogs.questions.size(), 2);
     }
 
     void exitAsksLastOpenedFirstAndStopsAtTheFirstCancel()
@@ -466,11 +452,11 @@ private slots:
             QVERIFY(child);
             child->document().modified = true;
         }
-        m_dialogs.answers << MessageAnswer::No << MessageAnswer::Cancel;
+        m_test.dialogs.answers << MessageAnswer::No << MessageAnswer::Cancel;
         actions().FileExit1->trigger();
-        QCOMPARE(m_dialogs.questions.size(), 2);
-        QCOMPARE(m_dialogs.questions[0].text, "Save Changes to " + files[2] + "?");
-        QCOMPARE(m_dialogs.questions[1].text, "Save Changes to " + files[1] + "?");
+        QCOMPARE(m_test.dialogs.questions.size(), 2);
+        QCOMPARE(m_test.dialogs.questions[0].text, "Save Changes to " + files[2] + "?");
+        QCOMPARE(m_test.dialogs.questions[1].text, "Save Changes to " + files[1] + "?");
         QVERIFY(form().isVisible());
         QCOMPARE(form().childWindows().size(), 3);
         for (TMDIChild* child : form().childWindows()) {
@@ -490,9 +476,9 @@ private slots:
         a->spdUpdateClick();
         c->document().modified = true;
         // c is asked first, b passes silently, then a.
-        m_dialogs.answers << MessageAnswer::No << MessageAnswer::Yes;
+        m_test.dialogs.answers << MessageAnswer::No << MessageAnswer::Yes;
         QVERIFY(form().close());
-        QCOMPARE(m_dialogs.questions.size(), 2);
+        QCOMPARE(m_test.dialogs.questions.size(), 2);
         QVERIFY(!form().isVisible());
         const FontLib saved = test::readFont(first);
         QCOMPARE(saved.glyph(2)[0], std::uint8_t(0));
@@ -508,7 +494,7 @@ private slots:
         idle();
         actions().FileSave1->trigger();
         QVERIFY(!child->document().modified);
-        QVERIFY(m_dialogs.saveFilters.isEmpty());
+        QVERIFY(m_test.dialogs.saveFilters.isEmpty());
         QCOMPARE(test::readFont(file).pixelData, child->document().fontLib.pixelData);
     }
 
@@ -516,19 +502,19 @@ private slots:
     {
         TMDIChild* child = openThroughTheMenu(fontFile("a.pix"));
         QVERIFY(child);
-        m_dialogs.saveChoices << m_dir.filePath("copy");
+        m_test.dialogs.saveChoices << m_test.dir.filePath("copy");
         idle();
         actions().FileSaveAs1->trigger();
-        QCOMPARE(child->fileName(), m_dir.filePath("copy.pix"));
-        QVERIFY(QFile::exists(m_dir.filePath("copy.pix")));
+        QCOMPARE(child->fileName(), m_test.dir.filePath("copy.pix"));
+        QVERIFY(QFile::exists(m_test.dir.filePath("copy.pix")));
     }
 
     // A name that does not exist gets a new font made under it, which Save writes there
     // as it is, without asking and without adding ".pix".
     void openingANameThatDoesNotExistMakesANewFontUnderIt()
     {
-        const QString name = m_dir.filePath("hanzi");
-        m_dialogs.modalAnswer = [](QDialog& dialog) {
+        const QString name = m_test.dir.filePath("hanzi");
+        m_test.dialogs.modalAnswer = [](QDialog& dialog) {
             auto& newFont = static_cast<TDlgNewFont&>(dialog);
             newFont.RadioFromcode().click();
             newFont.OKBtn().click();
@@ -536,13 +522,13 @@ private slots:
         };
         TMDIChild* child = openThroughTheMenu(name);
         QVERIFY(child);
-        QCOMPARE(m_dialogs.modalDialogs, QList<QDialog*> { &m_program->DlgNewFont() });
+        QCOMPARE(m_test.dialogs.modalDialogs, QList<QDialog*> { &m_test.program->DlgNewFont() });
         QCOMPARE(child->windowTitle(), name);
         QVERIFY(child->document().modified);
         QCOMPARE(child->document().fontLib.info.glyphCount, 62u);
         idle();
         actions().FileSave1->trigger();
-        QVERIFY(m_dialogs.saveFilters.isEmpty());
+        QVERIFY(m_test.dialogs.saveFilters.isEmpty());
         QVERIFY(!child->document().modified);
         QVERIFY(!QFile::exists(name + ".pix"));
         QCOMPARE(test::readFont(name).codeTable, child->document().fontLib.codeTable);
@@ -552,9 +538,9 @@ private slots:
     {
         const QString a = fontFile("a.pix", 40);
         const QString b = fontFile("b.pix", 7);
-        const QString missing = m_dir.filePath("missing.pix");
-        QDir::setCurrent(m_dir.path());
-        m_program->openFontFiles({ "a.pix", missing, b, a });
+        const QString missing = m_test.dir.filePath("missing.pix");
+        QDir::setCurrent(m_test.dir.path());
+        m_test.program->openFontFiles({ "a.pix", missing, b, a });
         const QList<TMDIChild*> windows = form().childWindows();
         QCOMPARE(windows.size(), 2);
         QCOMPARE(windows[0]->fileName(), a);
@@ -562,26 +548,26 @@ private slots:
         QCOMPARE(windows[1]->fileName(), b);
         QCOMPARE(windows[1]->document().fontLib.info.glyphCount, 7u);
         QCOMPARE(form().activeChild(), windows[0]);
-        QCOMPARE(m_dialogs.warned,
+        QCOMPARE(m_test.dialogs.warned,
             QStringList { "Cannot open file " + missing + ": there is no such file" });
         QVERIFY(!QFile::exists(missing));
     }
 
     void cancelledNewFontForANameThatDoesNotExistClosesItsWindow()
     {
-        m_dialogs.modalAnswer = [](QDialog&) { return int(QDialog::Rejected); };
-        QVERIFY(!openThroughTheMenu(m_dir.filePath("never")));
+        m_test.dialogs.modalAnswer = [](QDialog&) { return int(QDialog::Rejected); };
+        QVERIFY(!openThroughTheMenu(m_test.dir.filePath("never")));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(form().childWindows().isEmpty());
-        QVERIFY(!QFile::exists(m_dir.filePath("never")));
+        QVERIFY(!QFile::exists(m_test.dir.filePath("never")));
     }
 
     void helpLooksForThePageBesideTheProgram()
     {
         // The tests' folder holds no manual.
         actions().HelpHelp1->trigger();
-        QVERIFY(m_dialogs.openedDocuments.isEmpty());
-        QCOMPARE(m_dialogs.warned,
+        QVERIFY(m_test.dialogs.openedDocuments.isEmpty());
+        QCOMPARE(m_test.dialogs.warned,
             QStringList { "Cannot open file "
                 + QDir::toNativeSeparators(
                     QCoreApplication::applicationDirPath() + "/doc/help.html")
@@ -712,11 +698,11 @@ private slots:
     void commandsSeeTheProgramsDialogs()
     {
         const ProgramForms& forms = form().context().forms;
-        QCOMPARE(&forms.AboutBox, &m_program->AboutBox());
-        QCOMPARE(&forms.DlgNewFont, &m_program->DlgNewFont());
-        QCOMPARE(&forms.dlgProgress, &m_program->dlgProgress());
-        QCOMPARE(&forms.DlgExportLib, &m_program->DlgExportLib());
-        QCOMPARE(&form().context().dialogs, static_cast<UserDialogs*>(&m_dialogs));
+        QCOMPARE(&forms.AboutBox, &m_test.program->AboutBox());
+        QCOMPARE(&forms.DlgNewFont, &m_test.program->DlgNewFont());
+        QCOMPARE(&forms.dlgProgress, &m_test.program->dlgProgress());
+        QCOMPARE(&forms.DlgExportLib, &m_test.program->DlgExportLib());
+        QCOMPARE(&form().context().dialogs, static_cast<UserDialogs*>(&m_test.dialogs));
         QCOMPARE(form().context().windows.frameWindow(), static_cast<QWidget*>(&form()));
     }
 
