@@ -4,7 +4,6 @@
 #include "cli/MakeArguments.h"
 
 #include "creation/CharSetFolder.h"
-#include "document/ProgramFolders.h"
 #include "creation/FontMaking.h"
 #include "creation/GlyphRenderer.h"
 #include "creation/NewFontLimits.h"
@@ -12,6 +11,7 @@
 #include "document/ByteSource.h"
 #include "document/FontLib.h"
 #include "document/PixWriter.h"
+#include "document/ProgramFolders.h"
 #include "document/SameFile.h"
 
 #include <QFontDatabase>

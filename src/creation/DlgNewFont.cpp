@@ -1,12 +1,12 @@
 #include "creation/DlgNewFont.h"
 
 #include "creation/CharSetFolder.h"
-#include "document/ProgramFolders.h"
 #include "creation/FontDescription.h"
 #include "creation/NewFontLimits.h"
 #include "creation/NewFontPreview.h"
 #include "creation/PreviewLayout.h"
 #include "creation/UnicodeRangeModel.h"
+#include "document/ProgramFolders.h"
 #include "editor/UserDialogs.h"
 
 #include <QComboBox>
@@ -226,10 +226,7 @@ void TDlgNewFont::buildButtons()
     connect(m_previewBtn, &QPushButton::clicked, this, &TDlgNewFont::DrawPreview);
 }
 
-void TDlgNewFont::setDataFolder(const std::filesystem::path& folder)
-{
-    m_dataFolder = folder;
-}
+void TDlgNewFont::setDataFolder(const std::filesystem::path& folder) { m_dataFolder = folder; }
 
 NewFontTexts TDlgNewFont::numberTexts() const
 {
@@ -344,8 +341,7 @@ bool TDlgNewFont::setCharSetFileFromSource()
             return false;
         }
         m_charSetFile = QFile::decodeName(
-            charSetFilePath(m_dataFolder, QFile::encodeName(chosen->text()).toStdString())
-                .c_str());
+            charSetFilePath(m_dataFolder, QFile::encodeName(chosen->text()).toStdString()).c_str());
         return true;
     }
     if (m_rangeModel->grid().codeCount() > maxCharSetGlyphs) {

@@ -158,8 +158,8 @@ QList<QAction*> MainActions::all() const
         WindowMinimizeAll1, WindowArrangeAll1, HelpAbout1, EditCopyTo, EditPasteFrom, HelpHelp1,
         EditUndo1, EditRedo1, GlyphShiftUp1, GlyphShiftDown1, GlyphShiftLeft1, GlyphShiftRight1,
         GlyphFlipHorizontally1, GlyphFlipVertically1, GlyphInvert1, GlyphClear1, GlyphBold1,
-        ViewZoomIn1, ViewZoomOut1, ViewGridLarger1, ViewGridSmaller1, ViewTextPreview1,
-        FileImport1, FileExportBdf1 };
+        ViewZoomIn1, ViewZoomOut1, ViewGridLarger1, ViewGridSmaller1, ViewTextPreview1, FileImport1,
+        FileExportBdf1 };
 }
 
 } // namespace tessellon

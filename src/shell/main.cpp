@@ -44,8 +44,8 @@ int main(int argc, char* argv[])
     }
     tessellon::ignoreFileSizeSignal();
     QApplication application(argc, argv);
-    const auto parsed = tessellon::parseProgramArguments(
-        argumentsAfterTheName(QCoreApplication::arguments()));
+    const auto parsed
+        = tessellon::parseProgramArguments(argumentsAfterTheName(QCoreApplication::arguments()));
     if (!parsed) {
         std::fprintf(stderr, "tessellon: %s\nTry 'tessellon --help'.\n", parsed.message().c_str());
         return 2;
