@@ -45,6 +45,9 @@ bool FontLib::isConsistent() const
     if (pixelData.size() != glyphBytes() * info.glyphCount) {
         return false;
     }
+    if (baseline && (*baseline < 0 || *baseline > info.glyphHeight)) {
+        return false;
+    }
     return !codeTable || codeTable->size() == info.glyphCount;
 }
 

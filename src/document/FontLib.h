@@ -39,6 +39,9 @@ struct FontLib {
     FontLibInfo info;
     std::vector<std::uint8_t> pixelData;
     std::optional<std::vector<std::uint16_t>> codeTable;
+    // Rows of the cell above the baseline (0 to glyphHeight); unknown for fonts that came
+    // without one.
+    std::optional<int> baseline;
 
     // A font of blank glyphs, with a code table of zeros when withCodes is set.
     static FontLib blank(int glyphWidth, int glyphHeight, std::uint32_t glyphCount, bool withCodes);
@@ -47,6 +50,8 @@ struct FontLib {
     std::size_t glyphBytes() const { return rowBytes() * info.glyphHeight; }
     bool hasGlyph(std::uint32_t index) const { return index < info.glyphCount; }
     bool isConsistent() const;
+    // The baseline, or the cell's bottom edge when it is unknown.
+    int baselineOrDefault() const { return baseline.value_or(info.glyphHeight); }
 
     std::span<std::uint8_t> glyph(std::uint32_t index);
     std::span<const std::uint8_t> glyph(std::uint32_t index) const;
