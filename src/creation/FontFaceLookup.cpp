@@ -73,15 +73,34 @@ namespace {
         FcDefaultSubstitute(pattern);
     }
 
-    // The installed face of the family and style that Qt drew from: Qt's font database
-    // lists the faces that fontconfig lists, by family and style name. When none has that
-    // style name, the face fontconfig matches best.
-    std::optional<FontFaceFile> installedFace(
-        const QString& family, const QString& style, int weight, bool italic)
+    // A family as Qt names it: "Nimbus Mono PS [UKWN]" when foundries share the name.
+    struct FamilyName {
+        QString family;
+        QString foundry;
+    };
+
+    FamilyName splitFamilyName(const QString& name)
     {
+        const qsizetype open = name.lastIndexOf(QStringLiteral(" ["));
+        if (open <= 0 || !name.endsWith(']')) {
+            return { name, {} };
+        }
+        return { name.left(open), name.mid(open + 2, name.size() - open - 3) };
+    }
+
+    // The installed face of the family and style that Qt drew from: Qt's font database
+    // lists the faces that fontconfig lists, by family, foundry and style name. When none
+    // has that style name, the face fontconfig matches best.
+    std::optional<FontFaceFile> installedFace(
+        const FamilyName& name, const QString& style, int weight, bool italic)
+    {
+        const QString& family = name.family;
         Pattern named(FcPatternCreate());
         FcPatternAddString(named.get(), FC_FAMILY, fcText(family.toUtf8()));
         FcPatternAddString(named.get(), FC_STYLE, fcText(style.toUtf8()));
+        if (!name.foundry.isEmpty()) {
+            FcPatternAddString(named.get(), FC_FOUNDRY, fcText(name.foundry.toUtf8()));
+        }
         std::unique_ptr<FcObjectSet, ObjectSetRelease> objects(
             FcObjectSetBuild(FC_FILE, FC_INDEX, nullptr));
         const FontSet listed(FcFontList(nullptr, named.get(), objects.get()));
@@ -213,20 +232,21 @@ Result<FreeTypeDrawing> freeTypeDrawingFor(const GlyphDrawingParams& params)
     drawing.baseline = params.offsetY + QFontMetrics(font).ascent();
     drawing.hinting = params.hinting;
     const bool bold = drawing.weight >= QFont::Bold;
+    const FamilyName name = splitFamilyName(info.family());
     if (!params.fontFile.isEmpty()) {
-        const auto face = faceInFile(params.fontFile, info.family(), bold, drawing.italic);
+        const auto face = faceInFile(params.fontFile, name.family, bold, drawing.italic);
         if (!face) {
             return failure(face.message());
         }
         drawing.face = *face;
-    } else if (auto face
-        = installedFace(info.family(), info.styleName(), drawing.weight, drawing.italic)) {
+    } else if (auto face = installedFace(name, info.styleName(), drawing.weight, drawing.italic)) {
         drawing.face = std::move(*face);
     } else {
-        return failure("Cannot find the file of the font " + info.family().toStdString() + ".");
+        return failure("Cannot find the file of the font " + name.family.toStdString() + ".");
     }
-    readSystemHinting(info.family(), drawing.pixelSize, drawing);
-    drawing.fallbacks = fallbackFaces(font.family(), info.family(), drawing.weight, drawing.italic);
+    readSystemHinting(name.family, drawing.pixelSize, drawing);
+    drawing.fallbacks = fallbackFaces(
+        splitFamilyName(font.family()).family, name.family, drawing.weight, drawing.italic);
     return drawing;
 }
 
