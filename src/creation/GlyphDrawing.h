@@ -19,7 +19,8 @@ namespace tessellon {
 // How the glyphs of a new font are drawn: the font, the glyph size, where the top-left
 // corner of each character's cell lies in the glyph, and the style.
 struct GlyphDrawingParams {
-    // Face, pixel size and style (bold, italic, underline, strike-out) of the characters.
+    // Face, pixel size and style (bold, italic; underline and strike-out are drawn in the
+    // System style only) of the characters.
     QFont font;
     // The font file the font's family was loaded from, when it was given as a file rather
     // than as an installed family; the other styles than System draw from this file.
@@ -42,8 +43,8 @@ struct GlyphDrawingPlan {
 };
 
 // Finds what the parameters draw with. Refused, saying why, for a font whose file cannot be
-// found. Call it on the GUI thread (it asks Qt's font
-// database), once for any number of drawers.
+// found. Call it on the GUI thread (it asks Qt's font database), once for any number of
+// drawers.
 Result<GlyphDrawingPlan> planGlyphDrawing(const GlyphDrawingParams& params);
 
 // A drawer of the planned glyphs, ready to draw, for the thread that calls this alone to
