@@ -67,9 +67,9 @@ namespace {
         return codes;
     }
 
-    // Printable ASCII, Latin-1 and block elements, which Liberation Mono partly lacks
-    // (drawn from a fallback face).
-    const QString sampleRanges = QStringLiteral("20-7E,A0-FF,2580-2590");
+    // Printable ASCII and Latin-1, which every sample font has: the faces the desktop falls
+    // back on depend on what else is installed, and need not be fontconfig's first choice.
+    const QString sampleRanges = QStringLiteral("20-7E,A0-FF");
 
     int inkCount(const Bits& glyph)
     {
