@@ -19,6 +19,7 @@ if command -v ccache >/dev/null 2>&1; then
 fi
 
 PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
+libfreetype-dev libfontconfig-dev
 fonts-liberation fonts-dejavu-core xvfb xauth xdg-utils python3"
 # cpack asks dpkg-shlibdeps which packages the programs' libraries come from, and file which
 # of the packaged files are programs.

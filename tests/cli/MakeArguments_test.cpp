@@ -73,12 +73,33 @@ namespace {
             { { "--widthx=3" }, "unknown option '--widthx=3'" },
             { { "second.pix" }, "more than one output file ('out.pix', 'second.pix')" },
             { { "--charset", "set.txt" }, "give either --charset or --ranges" },
+            { { "--hinting", "Auto" },
+                "--hinting must be one of system, auto, light, none, not 'Auto'" },
+            { { "--hinting", "" }, "not ''" },
+            { { "--hinting", "full" }, "not 'full'" },
+            { { "--hinting", "none,auto" }, "not 'none,auto'" },
+            { { "--hinting", "\xff\xfe" }, "not '\xff\xfe'" },
+            { { "--hinting" }, "--hinting needs a value" },
         };
         for (const auto& unusable : cases) {
             const auto parsed = parseMakeArguments(complete(unusable.extra));
             ASSERT_FALSE(parsed.ok()) << unusable.extra.front();
             EXPECT_NE(parsed.message().find(unusable.message), std::string::npos)
                 << parsed.message();
+        }
+    }
+
+    TEST(MakeArguments, HintingStylesAreReadByTheirOptionNames)
+    {
+        EXPECT_EQ(parseMakeArguments(complete({}))->hinting, HintingStyle::System);
+        for (const HintingStyleInfo& info : hintingStyles) {
+            const std::string option = info.option;
+            for (const Args& spelling :
+                { Args { "--hinting", option }, Args { "--hinting=" + option } }) {
+                const auto parsed = parseMakeArguments(complete(spelling));
+                ASSERT_TRUE(parsed.ok()) << parsed.message();
+                EXPECT_EQ(parsed->hinting, info.style) << option;
+            }
         }
     }
 
