@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -19,12 +20,16 @@ public:
     {
         m_pending |= (value & ((1u << bits) - 1)) << m_pendingBits;
         m_pendingBits += bits;
+        m_bits += static_cast<std::size_t>(bits);
         while (m_pendingBits >= 8) {
             m_bytes.push_back(static_cast<std::uint8_t>(m_pending));
             m_pending >>= 8;
             m_pendingBits -= 8;
         }
     }
+
+    // Every bit put so far.
+    std::size_t bits() const { return m_bits; }
 
     // Writes the last, partly filled byte (its unused high bits 0).
     void finish()
@@ -40,6 +45,7 @@ private:
     std::vector<std::uint8_t>& m_bytes;
     std::uint32_t m_pending = 0;
     int m_pendingBits = 0;
+    std::size_t m_bits = 0;
 };
 
 } // namespace tessellon

@@ -19,11 +19,9 @@ namespace {
     constexpr std::uint16_t lastOneByteCode = 0xFF;
     // A glyph's length sits in one byte: the jump to the glyph after it.
     constexpr std::size_t mostGlyphBytes = 255;
-    // The decoder keeps glyph boxes, offsets, advances and the font's box in signed bytes,
-    // and reads at most 8 bits per field.
+    // The decoder keeps glyph boxes, offsets, advances and the font's box in signed bytes.
     constexpr int mostSigned = 127;
     constexpr int leastSigned = -128;
-    constexpr int widestField = 8;
 
     struct Glyph {
         std::uint16_t code = 0;
@@ -35,7 +33,6 @@ namespace {
         int advance = 0;
         std::size_t firstPair = 0;
         std::size_t pairCount = 0;
-        RunSummary runs;
 
         int top() const { return y + height; }
         bool hasInk() const { return width > 0; }
@@ -167,7 +164,6 @@ namespace {
         }
         pairs.push_back(pair);
         glyph.pairCount = pairs.size() - glyph.firstPair;
-        glyph.runs = summarizeRuns({ pairs.data() + glyph.firstPair, glyph.pairCount });
     }
 
     FontBox fontBoxOf(const std::vector<Glyph>& glyphs)
@@ -243,44 +239,36 @@ namespace {
         const Glyph* longestGlyph = nullptr;
     };
 
-    // Every pair of run widths worth trying: a field wider than the longest run it counts
-    // only lengthens the glyphs.
-    std::vector<Candidate> runWidthCandidates(const std::vector<Glyph>& glyphs)
+    std::vector<Candidate> runWidthCandidates()
     {
-        int longestZeros = 0;
-        int longestOnes = 0;
-        for (const Glyph& glyph : glyphs) {
-            longestZeros = std::max(longestZeros, glyph.runs.longestZeros);
-            longestOnes = std::max(longestOnes, glyph.runs.longestOnes);
-        }
         std::vector<Candidate> candidates;
-        for (int zeros = 1; zeros <= std::min(widestField, unsignedBits(longestZeros)); ++zeros) {
-            for (int ones = 1; ones <= std::min(widestField, unsignedBits(longestOnes)); ++ones) {
+        for (int zeros = 1; zeros <= widestRunField; ++zeros) {
+            for (int ones = 1; ones <= widestRunField; ++ones) {
                 candidates.push_back({ RunWidths { zeros, ones } });
             }
         }
         return candidates;
     }
 
-    void measureGlyph(const FontPlan& plan, const Glyph& glyph, Candidate& candidate)
+    void measureGlyph(const FontPlan& plan, const Glyph& glyph, std::vector<Candidate>& candidates)
     {
-        const int bits = plan.fields.total()
-            + runLengthBits(plan.pairsOf(glyph), glyph.runs, candidate.widths);
-        const std::size_t bytes = glyph.prefixBytes() + static_cast<std::size_t>(bits + 7) / 8;
-        candidate.bytes += bytes;
-        if (bytes > candidate.longest) {
-            candidate.longest = bytes;
-            candidate.longestGlyph = &glyph;
+        const RunLengthCosts costs(plan.pairsOf(glyph));
+        for (Candidate& candidate : candidates) {
+            const int bits = plan.fields.total() + costs.bits(candidate.widths);
+            const std::size_t bytes = glyph.prefixBytes() + static_cast<std::size_t>(bits + 7) / 8;
+            candidate.bytes += bytes;
+            if (bytes > candidate.longest) {
+                candidate.longest = bytes;
+                candidate.longestGlyph = &glyph;
+            }
         }
     }
 
     Result<RunWidths> chooseRunWidths(const FontLib& font, const FontPlan& plan)
     {
-        std::vector<Candidate> candidates = runWidthCandidates(plan.glyphs);
+        std::vector<Candidate> candidates = runWidthCandidates();
         for (const Glyph& glyph : plan.glyphs) {
-            for (Candidate& candidate : candidates) {
-                measureGlyph(plan, glyph, candidate);
-            }
+            measureGlyph(plan, glyph, candidates);
         }
         const Candidate* best = nullptr;
         const Candidate* leastLongest = &candidates.front();

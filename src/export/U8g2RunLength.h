@@ -2,6 +2,7 @@
 
 #include "export/BitPacker.h"
 
+#include <array>
 #include <span>
 
 namespace tessellon {
@@ -24,24 +25,39 @@ struct RunWidths {
     bool operator==(const RunWidths&) const = default;
 };
 
-// What a glyph's stream length depends on while no run is longer than its field holds.
-struct RunSummary {
-    int longestZeros = 0;
-    int longestOnes = 0;
-    int groups = 0; // pairs that differ from the pair before them
-    int repeats = 0; // pairs equal to the pair before them
-};
-
-RunSummary summarizeRuns(std::span<const RunPair> pairs);
+// The most bits a count may take: u8g2 reads a count in one step of at most 8 bits.
+inline constexpr int widestRunField = 8;
 
 // The stream: each pair as its zeros then its ones count, followed by a 1 bit for every time
 // the same pair comes again right after it and a 0 bit that closes it. Runs longer than a
-// field holds are split: surplus zeros into pairs of the most zeros and no ink, surplus ink
-// into pairs of the most ink.
-//
-// The bits the stream of these pairs takes; none for no pairs.
-int runLengthBits(std::span<const RunPair> pairs, const RunSummary& summary, RunWidths widths);
-
+// field holds are split: surplus zeros into pairs of the most zeros and no ink before the
+// rest, surplus ink into a pair of the zeros and the most ink, pairs of no zeros and the
+// most ink, and one of no zeros and the rest.
 void writeRunLengths(BitPacker& out, std::span<const RunPair> pairs, RunWidths widths);
+
+// The bits of one glyph's stream for every pair of widths, worked out from its pairs in one
+// pass: the stream's pairs and its repeats are sums of what the zero counts, the ink counts
+// and neighbouring pairs give for each width.
+class RunLengthCosts {
+public:
+    explicit RunLengthCosts(std::span<const RunPair> pairs);
+
+    // None for no pairs.
+    int bits(RunWidths widths) const;
+
+private:
+    using PerWidth = std::array<int, widestRunField + 1>;
+
+    void addZeros(RunPair pair);
+    void addOnes(RunPair pair);
+    void addNeighbours(RunPair before, RunPair after);
+
+    int m_pairs = 0;
+    PerWidth m_zeroSplits {};
+    PerWidth m_zeroRepeats {};
+    PerWidth m_oneSplits {};
+    PerWidth m_oneRepeats {};
+    std::array<PerWidth, widestRunField + 1> m_neighbourRepeats {};
+};
 
 } // namespace tessellon
