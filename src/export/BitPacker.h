@@ -15,7 +15,7 @@ public:
     {
     }
 
-    // The low `bits` bits of value (0 to 16 bits).
+    // The low `bits` bits of value (0 to 24 bits).
     void put(std::uint32_t value, int bits)
     {
         m_pending |= (value & ((1u << bits) - 1)) << m_pendingBits;

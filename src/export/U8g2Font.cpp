@@ -144,25 +144,8 @@ namespace {
 
     void addRuns(const FontLib& font, const InkBox& box, Glyph& glyph, std::vector<RunPair>& pairs)
     {
-        const std::uint8_t* bits = font.glyph(glyph.index).data();
-        const std::size_t rowBytes = font.rowBytes();
         glyph.firstPair = pairs.size();
-        RunPair pair;
-        for (int row = box.y; row < box.bottom(); ++row) {
-            const std::uint8_t* line = bits + row * rowBytes;
-            for (int x = box.x; x < box.right(); ++x) {
-                if (line[x / 8] & pixelMask(x)) {
-                    ++pair.ones;
-                    continue;
-                }
-                if (pair.ones > 0) {
-                    pairs.push_back(pair);
-                    pair = {};
-                }
-                ++pair.zeros;
-            }
-        }
-        pairs.push_back(pair);
+        appendRunPairs(font.glyph(glyph.index), font.rowBytes(), box, pairs);
         glyph.pairCount = pairs.size() - glyph.firstPair;
     }
 

@@ -21,6 +21,69 @@ namespace {
         return zeros <= mostIn(bits) ? zeros : (zeros - 1) % mostIn(bits) + 1;
     }
 
+    // `count` pixels (up to 64) of a row from pixel x on, the first in the most significant
+    // bit; the bits after them are 0.
+    std::uint64_t pixelsFrom(std::span<const std::uint8_t> row, int x, int count)
+    {
+        const auto first = static_cast<std::size_t>(x / 8);
+        const auto last = static_cast<std::size_t>((x + count - 1) / 8);
+        std::uint64_t pixels = 0;
+        for (std::size_t i = first; i <= std::min(last, first + 7); ++i) {
+            pixels |= std::uint64_t { row[i] } << (56 - 8 * (i - first));
+        }
+        const int shift = x % 8;
+        if (shift > 0) {
+            pixels <<= shift;
+            if (last == first + 8) {
+                pixels |= row[last] >> (8 - shift);
+            }
+        }
+        return count == 64 ? pixels : pixels & ~(~std::uint64_t { 0 } >> count);
+    }
+
+    class PairCollector {
+    public:
+        explicit PairCollector(std::vector<RunPair>& pairs)
+            : m_pairs(pairs)
+        {
+        }
+
+        void add(bool ink, int length)
+        {
+            if (ink) {
+                m_pair.ones += length;
+                return;
+            }
+            if (m_pair.ones > 0) {
+                m_pairs.push_back(m_pair);
+                m_pair = {};
+            }
+            m_pair.zeros += length;
+        }
+
+        void finish() { m_pairs.push_back(m_pair); }
+
+    private:
+        std::vector<RunPair>& m_pairs;
+        RunPair m_pair;
+    };
+
+    void collectRow(PairCollector& pairs, std::span<const std::uint8_t> row, int left, int width)
+    {
+        for (int x = left; x < left + width; x += 64) {
+            const int count = std::min(64, left + width - x);
+            std::uint64_t pixels = pixelsFrom(row, x, count);
+            for (int done = 0; done < count;) {
+                const bool ink = (pixels >> 63) != 0;
+                const int run = std::min(
+                    ink ? std::countl_one(pixels) : std::countl_zero(pixels), count - done);
+                pairs.add(ink, run);
+                pixels = run < 64 ? pixels << run : 0;
+                done += run;
+            }
+        }
+    }
+
     // Calls emit(pair, times) for the pairs that carry `pair` within the widths, in order.
     template <class Emit> void splitPair(RunPair pair, RunWidths widths, Emit&& emit)
     {
@@ -59,15 +122,16 @@ namespace {
         {
             const bool repeated = m_started && pair == m_last;
             if (!repeated) {
-                if (m_started) {
-                    m_out.put(0, 1);
-                }
-                m_out.put(static_cast<std::uint32_t>(pair.zeros), m_widths.zeros);
-                m_out.put(static_cast<std::uint32_t>(pair.ones), m_widths.ones);
+                // The 0 bit that closes the pair before, then the counts.
+                const int closing = m_started ? 1 : 0;
+                const auto counts = static_cast<std::uint32_t>(pair.zeros)
+                    | static_cast<std::uint32_t>(pair.ones) << m_widths.zeros;
+                m_out.put(counts << closing, closing + m_widths.zeros + m_widths.ones);
                 --times;
             }
-            for (; times > 0; --times) {
-                m_out.put(1, 1);
+            for (; times > 0; times -= std::min(times, 16)) {
+                const int bits = std::min(times, 16);
+                m_out.put((1u << bits) - 1, bits);
             }
             m_started = true;
             m_last = pair;
@@ -89,6 +153,16 @@ namespace {
 
 } // namespace
 
+void appendRunPairs(std::span<const std::uint8_t> bitmap, std::size_t rowBytes, const InkBox& box,
+    std::vector<RunPair>& pairs)
+{
+    PairCollector collector(pairs);
+    for (int y = box.y; y < box.bottom(); ++y) {
+        collectRow(collector, bitmap.subspan(y * rowBytes, rowBytes), box.x, box.width);
+    }
+    collector.finish();
+}
+
 void writeRunLengths(BitPacker& out, std::span<const RunPair> pairs, RunWidths widths)
 {
     PairWriter writer(out, widths);
@@ -108,6 +182,7 @@ RunLengthCosts::RunLengthCosts(std::span<const RunPair> pairs)
             addNeighbours(pairs[i], pairs[i + 1]);
         }
     }
+    sumNeighbourRepeats();
 }
 
 int RunLengthCosts::bits(RunWidths widths) const
@@ -163,12 +238,39 @@ void RunLengthCosts::addNeighbours(RunPair before, RunPair after)
     if (leastOneBits > mostOneBits) {
         return;
     }
-    for (int zeroBits = bitsFor(after.zeros); zeroBits <= widestRunField; ++zeroBits) {
-        if (zerosLeft(before.zeros, zeroBits) != after.zeros) {
-            continue;
+    // Equal zeros: every width that holds them; fewer zeros after: the widths that split
+    // `before`'s so that they are left.
+    const int leastZeroBits = bitsFor(after.zeros);
+    if (after.zeros == before.zeros) {
+        addNeighbourRepeats(leastZeroBits, widestRunField, leastOneBits, mostOneBits);
+        return;
+    }
+    const int mostZeroBits = std::min(widestRunField, bitsFor(before.zeros) - 1);
+    for (int zeroBits = leastZeroBits; zeroBits <= mostZeroBits; ++zeroBits) {
+        if (zerosLeft(before.zeros, zeroBits) == after.zeros) {
+            addNeighbourRepeats(zeroBits, zeroBits, leastOneBits, mostOneBits);
         }
-        for (int oneBits = leastOneBits; oneBits <= mostOneBits; ++oneBits) {
-            ++m_neighbourRepeats[zeroBits][oneBits];
+    }
+}
+
+// One more repeat for every pair of widths in the ranges: marks at the corners that the
+// sums over smaller widths turn into the ranges.
+void RunLengthCosts::addNeighbourRepeats(
+    int leastZeroBits, int mostZeroBits, int leastOneBits, int mostOneBits)
+{
+    ++m_neighbourRepeats[leastZeroBits][leastOneBits];
+    --m_neighbourRepeats[leastZeroBits][mostOneBits + 1];
+    --m_neighbourRepeats[mostZeroBits + 1][leastOneBits];
+    ++m_neighbourRepeats[mostZeroBits + 1][mostOneBits + 1];
+}
+
+void RunLengthCosts::sumNeighbourRepeats()
+{
+    for (int zeroBits = 1; zeroBits <= widestRunField; ++zeroBits) {
+        for (int oneBits = 1; oneBits <= widestRunField; ++oneBits) {
+            m_neighbourRepeats[zeroBits][oneBits] += m_neighbourRepeats[zeroBits - 1][oneBits]
+                + m_neighbourRepeats[zeroBits][oneBits - 1]
+                - m_neighbourRepeats[zeroBits - 1][oneBits - 1];
         }
     }
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "export/BitPacker.h"
+#include "export/GlyphMetrics.h"
 
 #include <array>
+#include <cstdint>
 #include <span>
+#include <vector>
 
 namespace tessellon {
 
@@ -16,6 +19,11 @@ struct RunPair {
 
     bool operator==(const RunPair&) const = default;
 };
+
+// Appends the pairs of the box's pixels in a bitmap of rows of rowBytes bytes each, the most
+// significant bit leftmost; the box lies within the bitmap and holds ink.
+void appendRunPairs(std::span<const std::uint8_t> bitmap, std::size_t rowBytes, const InkBox& box,
+    std::vector<RunPair>& pairs);
 
 // How many bits each of a pair's two counts takes in the stream (1 to 8).
 struct RunWidths {
@@ -51,13 +59,17 @@ private:
     void addZeros(RunPair pair);
     void addOnes(RunPair pair);
     void addNeighbours(RunPair before, RunPair after);
+    void addNeighbourRepeats(
+        int leastZeroBits, int mostZeroBits, int leastOneBits, int mostOneBits);
+    void sumNeighbourRepeats();
 
     int m_pairs = 0;
     PerWidth m_zeroSplits {};
     PerWidth m_zeroRepeats {};
     PerWidth m_oneSplits {};
     PerWidth m_oneRepeats {};
-    std::array<PerWidth, widestRunField + 1> m_neighbourRepeats {};
+    // Built as corner marks of the ranges of widths, then summed.
+    std::array<std::array<int, widestRunField + 2>, widestRunField + 2> m_neighbourRepeats {};
 };
 
 } // namespace tessellon
