@@ -356,7 +356,8 @@ namespace {
         return static_cast<std::uint32_t>(value + (1 << (bits - 1)));
     }
 
-    void writeGlyph(std::vector<std::uint8_t>& out, const FontPlan& plan, const Glyph& glyph)
+    // The glyph's length: the plan chose widths that keep every glyph within its jump.
+    std::size_t writeGlyph(std::vector<std::uint8_t>& out, const FontPlan& plan, const Glyph& glyph)
     {
         const std::size_t start = out.size();
         if (glyph.code > lastOneByteCode) {
@@ -375,12 +376,14 @@ namespace {
         writeRunLengths(bits, plan.pairsOf(glyph), plan.runs);
         bits.finish();
         out[jumpAt] = static_cast<std::uint8_t>(out.size() - start);
+        return out.size() - start;
     }
 
     // Codes up to FF, each glyph after the one before; a glyph of jump 0 ends them. The
     // header says where codes from 'A' and from 'a' on begin, so that a search may skip
     // the glyphs before.
-    void writeOneByteCodes(std::vector<std::uint8_t>& out, const FontPlan& plan)
+    void writeOneByteCodes(
+        std::vector<std::uint8_t>& out, const FontPlan& plan, std::size_t& longest)
     {
         std::optional<std::size_t> fromCapitalA;
         std::optional<std::size_t> fromSmallA;
@@ -394,7 +397,7 @@ namespace {
             if (!fromSmallA && glyph.code >= 'a') {
                 fromSmallA = out.size() - headerBytes;
             }
-            writeGlyph(out, plan, glyph);
+            longest = std::max(longest, writeGlyph(out, plan, glyph));
         }
         const std::size_t end = out.size() - headerBytes;
         out.insert(out.end(), { 0, 0 });
@@ -417,7 +420,8 @@ namespace {
 
     // A lookup table of entries (bytes from the entry's block start to the next one's, the
     // last code of the block; the last entry's code FFFF), the glyphs, code 0 at the end.
-    void writeTwoByteCodes(std::vector<std::uint8_t>& out, const FontPlan& plan)
+    void writeTwoByteCodes(
+        std::vector<std::uint8_t>& out, const FontPlan& plan, std::size_t& longest)
     {
         putWord(out, 21, out.size() - headerBytes);
         const auto first = std::find_if(plan.glyphs.begin(), plan.glyphs.end(),
@@ -434,7 +438,7 @@ namespace {
             const std::size_t from = entry * perBlock;
             const auto block = glyphs.subspan(from, std::min(perBlock, glyphs.size() - from));
             for (const Glyph& glyph : block) {
-                writeGlyph(out, plan, glyph);
+                longest = std::max(longest, writeGlyph(out, plan, glyph));
             }
             const bool last = entry + 1 == entries;
             putWord(out, tableAt + 4 * entry, blockAt - blockBefore);
@@ -444,11 +448,17 @@ namespace {
         out.insert(out.end(), { 0, 0 });
     }
 
-    std::vector<std::uint8_t> fontData(const FontPlan& plan)
+    Result<std::vector<std::uint8_t>> fontData(const FontPlan& plan)
     {
         std::vector<std::uint8_t> out = headerOf(plan);
-        writeOneByteCodes(out, plan);
-        writeTwoByteCodes(out, plan);
+        std::size_t longest = 0;
+        writeOneByteCodes(out, plan, longest);
+        writeTwoByteCodes(out, plan, longest);
+        if (longest > mostGlyphBytes) {
+            // Never so when the lengths the widths were chosen by are those written.
+            return failure("a glyph came out " + std::to_string(longest)
+                + " bytes long, more than the 255 a u8g2 glyph holds");
+        }
         return out;
     }
 

@@ -235,12 +235,15 @@ void RunLengthCosts::addNeighbours(RunPair before, RunPair after)
     const int mostOneBits = after.ones == before.ones ? widestRunField
         : mostIn(leastOneBits) == before.ones         ? leastOneBits
                                                       : 0;
-    if (leastOneBits > mostOneBits) {
+    if (leastOneBits > std::min(mostOneBits, widestRunField)) {
         return;
     }
     // Equal zeros: every width that holds them; fewer zeros after: the widths that split
     // `before`'s so that they are left.
     const int leastZeroBits = bitsFor(after.zeros);
+    if (leastZeroBits > widestRunField) {
+        return;
+    }
     if (after.zeros == before.zeros) {
         addNeighbourRepeats(leastZeroBits, widestRunField, leastOneBits, mostOneBits);
         return;

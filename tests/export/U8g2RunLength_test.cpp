@@ -19,7 +19,7 @@ namespace {
             case 0:
                 return least + static_cast<int>(random() % 4);
             case 1:
-                return (1 << (1 + random() % 7)) - 1;
+                return (1 << (1 + random() % 9)) - 1;
             case 2:
                 return static_cast<int>(((1u << (1 + random() % 6)) - 1) * (2 + random() % 3));
             default:
@@ -41,11 +41,24 @@ namespace {
         return pairs;
     }
 
-    TEST(U8g2RunLength, CostsAreTheBitsTheStreamTakesForEveryWidth)
+    // Neighbours with counts at and beyond what 8 bits hold, then random pairs.
+    std::vector<std::vector<RunPair>> pairLists()
     {
+        std::vector<std::vector<RunPair>> lists { { { 5, 511 }, { 5, 700 } },
+            { { 300, 1 }, { 300, 1 } }, { { 1, 255 }, { 1, 300 } }, { { 256, 3 }, { 1, 3 } },
+            { { 0, 256 }, { 256, 0 } } };
         std::mt19937 random(7);
         for (int round = 0; round < 400; ++round) {
-            const std::vector<RunPair> pairs = glyphPairs(random);
+            lists.push_back(glyphPairs(random));
+        }
+        return lists;
+    }
+
+    TEST(U8g2RunLength, CostsAreTheBitsTheStreamTakesForEveryWidth)
+    {
+        const std::vector<std::vector<RunPair>> lists = pairLists();
+        for (std::size_t round = 0; round < lists.size(); ++round) {
+            const std::vector<RunPair>& pairs = lists[round];
             const RunLengthCosts costs(pairs);
             for (int zeros = 1; zeros <= widestRunField; ++zeros) {
                 for (int ones = 1; ones <= widestRunField; ++ones) {
