@@ -45,16 +45,16 @@ static int cell_height;
 static int baseline;
 static char cell[MOST_SIDE][MOST_SIDE + 1];
 
-static unsigned word_at(const unsigned char *p) { return ((unsigned)p[0] << 8) | p[1]; }
+static unsigned word_at(const unsigned char* p) { return ((unsigned)p[0] << 8) | p[1]; }
 
 struct bit_reader {
-    const unsigned char *data;
+    const unsigned char* data;
     unsigned long bytes;
     unsigned long position;
     int overrun;
 };
 
-static unsigned read_bits(struct bit_reader *reader, unsigned count)
+static unsigned read_bits(struct bit_reader* reader, unsigned count)
 {
     unsigned value = 0;
     unsigned i;
@@ -70,7 +70,7 @@ static unsigned read_bits(struct bit_reader *reader, unsigned count)
     return value;
 }
 
-static int read_signed(struct bit_reader *reader, unsigned count)
+static int read_signed(struct bit_reader* reader, unsigned count)
 {
     if (count == 0) {
         return 0;
@@ -79,9 +79,9 @@ static int read_signed(struct bit_reader *reader, unsigned count)
 }
 
 /* The glyph of a code up to FF, searched from the given offset after the header. */
-static const unsigned char *search_one_byte(unsigned code, unsigned from)
+static const unsigned char* search_one_byte(unsigned code, unsigned from)
 {
-    const unsigned char *glyph = FONT + HEADER_BYTES + from;
+    const unsigned char* glyph = FONT + HEADER_BYTES + from;
     while (glyph[1] != 0) {
         if (glyph[0] == code) {
             return glyph;
@@ -91,7 +91,7 @@ static const unsigned char *search_one_byte(unsigned code, unsigned from)
     return NULL;
 }
 
-static const unsigned char *search_two_bytes(unsigned code, const unsigned char *glyph)
+static const unsigned char* search_two_bytes(unsigned code, const unsigned char* glyph)
 {
     for (;;) {
         unsigned found = word_at(glyph);
@@ -105,13 +105,16 @@ static const unsigned char *search_two_bytes(unsigned code, const unsigned char 
     }
 }
 
-static const unsigned char *two_byte_table(void) { return FONT + HEADER_BYTES + word_at(FONT + 21); }
+static const unsigned char* two_byte_table(void)
+{
+    return FONT + HEADER_BYTES + word_at(FONT + 21);
+}
 
 /* Where the table says the block that may hold the code begins. */
-static const unsigned char *block_for(unsigned code)
+static const unsigned char* block_for(unsigned code)
 {
-    const unsigned char *entry = two_byte_table();
-    const unsigned char *block = entry;
+    const unsigned char* entry = two_byte_table();
+    const unsigned char* block = entry;
     unsigned last;
     do {
         block += word_at(entry);
@@ -123,16 +126,16 @@ static const unsigned char *block_for(unsigned code)
 
 /* The glyph of the code the way the format's shortcuts find it; *corrupt when a search from
    the very start finds another. */
-static const unsigned char *find_glyph(unsigned code, int *corrupt)
+static const unsigned char* find_glyph(unsigned code, int* corrupt)
 {
-    const unsigned char *quick;
-    const unsigned char *full;
+    const unsigned char* quick;
+    const unsigned char* full;
     if (code <= 0xFF) {
         unsigned from = code >= 'a' ? word_at(FONT + 19) : code >= 'A' ? word_at(FONT + 17) : 0;
         quick = search_one_byte(code, from);
         full = search_one_byte(code, 0);
     } else {
-        const unsigned char *table = two_byte_table();
+        const unsigned char* table = two_byte_table();
         quick = search_two_bytes(code, block_for(code));
         full = search_two_bytes(code, table + word_at(table));
     }
@@ -151,7 +154,7 @@ struct drawing {
     int overflow;
 };
 
-static void draw_run(struct drawing *d, unsigned length, int ink)
+static void draw_run(struct drawing* d, unsigned length, int ink)
 {
     unsigned i;
     for (i = 0; i < length; ++i) {
@@ -185,7 +188,7 @@ static void clear_cell(void)
 }
 
 /* Draws the glyph's pixels; NULL when done, or why the data is not a glyph. */
-static const char *draw_pixels(struct bit_reader *bits, struct drawing *d)
+static const char* draw_pixels(struct bit_reader* bits, struct drawing* d)
 {
     unsigned zero_bits = FONT[2];
     unsigned one_bits = FONT[3];
@@ -206,13 +209,13 @@ static const char *draw_pixels(struct bit_reader *bits, struct drawing *d)
     return d->x == 0 ? NULL : "the runs end inside the box's last row";
 }
 
-static void print_glyph(unsigned code, const unsigned char *glyph)
+static void print_glyph(unsigned code, const unsigned char* glyph)
 {
     unsigned prefix = code <= 0xFF ? 2 : 3;
     struct bit_reader bits;
     struct drawing d;
     int advance;
-    const char *broken = NULL;
+    const char* broken = NULL;
     int y;
 
     bits.data = glyph + prefix;
@@ -256,9 +259,9 @@ static int header_is_sound(void)
     return 1;
 }
 
-static int read_number(const char *text, int least, int most, int *value)
+static int read_number(const char* text, int least, int most, int* value)
 {
-    char *end;
+    char* end;
     long number = strtol(text, &end, 10);
     if (*text == '\0' || *end != '\0' || number < least || number > most) {
         return 0;
@@ -267,7 +270,7 @@ static int read_number(const char *text, int least, int most, int *value)
     return 1;
 }
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     char line[64];
     if (argc != 4 || !read_number(argv[1], 1, MOST_SIDE, &cell_width)
@@ -281,10 +284,10 @@ int main(int argc, char *argv[])
         return 2;
     }
     while (fgets(line, sizeof line, stdin)) {
-        char *end;
+        char* end;
         unsigned long code = strtoul(line, &end, 16);
         int corrupt = 0;
-        const unsigned char *glyph;
+        const unsigned char* glyph;
         if (end == line || code > 0xFFFF) {
             continue;
         }
