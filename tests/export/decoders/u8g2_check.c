@@ -231,6 +231,8 @@ static void print_glyph(unsigned code, const unsigned char* glyph)
     clear_cell();
     if (bits.overrun) {
         broken = "the fields run past the glyph's length";
+    } else if (d.width > 0 && d.height == 0) {
+        broken = "a box with width and no height, whose runs the library would draw below it";
     } else if (d.width > 0) {
         broken = draw_pixels(&bits, &d);
     }
