@@ -1,6 +1,7 @@
 #include "export/GlyphMetrics.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tessellon {
 
@@ -11,19 +12,28 @@ namespace {
         int right; // one past the rightmost ink pixel
     };
 
+    // Scans whole bytes: the first and the last that hold ink, and within them the outermost
+    // pixels. Padding bits beyond the width are no ink.
     std::optional<RowInk> rowInk(std::span<const std::uint8_t> row, int width)
     {
-        int left = width;
-        int right = 0;
-        for (int x = 0; x < width; ++x) {
-            if (row[x / 8] & pixelMask(x)) {
-                left = std::min(left, x);
-                right = x + 1;
-            }
+        const std::size_t bytes = rowBytesFor(width);
+        const int padding = static_cast<int>(bytes * 8) - width;
+        const auto inkAt = [&](std::size_t i) -> std::uint8_t {
+            return i + 1 < bytes ? row[i] : static_cast<std::uint8_t>(row[i] & (0xFF << padding));
+        };
+        std::size_t first = 0;
+        while (first < bytes && inkAt(first) == 0) {
+            ++first;
         }
-        if (right == 0) {
+        if (first == bytes) {
             return std::nullopt;
         }
+        std::size_t last = bytes - 1;
+        while (inkAt(last) == 0) {
+            --last;
+        }
+        const int left = static_cast<int>(first * 8) + std::countl_zero(inkAt(first));
+        const int right = static_cast<int>(last * 8 + 8) - std::countr_zero(inkAt(last));
         return RowInk { left, right };
     }
 
