@@ -138,18 +138,6 @@ namespace {
         return font;
     }
 
-    // A file given by a bare name that does not exist here is looked for among the
-    // character sets the program ships.
-    std::string findCharSetFile(const std::string& given)
-    {
-        std::error_code error;
-        if (fs::exists(given, error) || given.find('/') != std::string::npos) {
-            return given;
-        }
-        const std::string shipped = charSetFilePath(programFolders().data, given);
-        return fs::exists(shipped, error) ? shipped : given;
-    }
-
     // The character-set file to make the font from: the one given, or a temporary one
     // written from the ranges, which are refused before anything is made from them when
     // they give more codes than a font may hold.
@@ -161,7 +149,9 @@ namespace {
     Result<CharSetChoice> chooseCharSet(const MakeArguments& arguments, std::ostream& err)
     {
         if (arguments.charSetFile) {
-            return CharSetChoice { findCharSetFile(*arguments.charSetFile), {} };
+            return CharSetChoice {
+                findCharSetFile(*arguments.charSetFile, {}, programFolders().data), {}
+            };
         }
         const auto ranges = parseRangeList(*arguments.ranges);
         if (!ranges) {
