@@ -1,6 +1,7 @@
 #pragma once
 
 #include "creation/HintingStyle.h"
+#include "creation/NewFontLimits.h"
 #include "creation/RangeList.h"
 #include "document/Result.h"
 
@@ -27,8 +28,6 @@ struct MakeArguments {
     HintingStyle hinting = HintingStyle::System;
     bool timings = false;
 };
-
-inline constexpr int maxPixelSize = 1024;
 
 // Reads the arguments after "make". Refused, saying why, when they cannot be used; the
 // glyph size is checked against what font pixel files can hold.
