@@ -1,11 +1,9 @@
 #include "cli/CliCommand.h"
 
 #include "document/PixReader.h"
-#include "export/DefaultScript.h"
 #include "export/ExportRun.h"
 #include "export/OutputFile.h"
 #include "export/ScriptFile.h"
-#include "export/ScriptText.h"
 
 #include <algorithm>
 #include <chrono>
@@ -78,19 +76,6 @@ namespace {
         return parsed;
     }
 
-    // The script as the export dialog's editor would hand it over.
-    Result<std::string> scriptText(const ExportArguments& arguments)
-    {
-        if (!arguments.scriptPath) {
-            return joinScriptLines(defaultScript());
-        }
-        const Result<std::vector<std::string>> read = readScriptFile(*arguments.scriptPath);
-        if (!read) {
-            return failure(read.message());
-        }
-        return joinScriptLines(*read);
-    }
-
     // Creating the output empties it: it must be neither the font nor the script.
     Status checkOutputSparesInputs(const ExportArguments& arguments)
     {
@@ -144,7 +129,7 @@ int runExportCommand(const std::vector<std::string>& args, CliStreams io)
                << "\n";
         return exitUnusable;
     }
-    const Result<std::string> script = scriptText(*arguments);
+    const Result<std::string> script = scriptTextOf(arguments->scriptPath);
     if (!script) {
         io.err << "tessellon-cli export: " << script.message() << "\n";
         return exitUnusable;

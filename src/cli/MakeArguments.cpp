@@ -100,6 +100,8 @@ namespace {
             parsed.italic = true;
         } else if (arg == "--timings") {
             parsed.timings = true;
+        } else if (arg == "--strict") {
+            parsed.strict = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
             return failure("unknown option " + quoted(arg));
         } else if (parsed.output.empty()) {

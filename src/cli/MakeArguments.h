@@ -25,7 +25,10 @@ struct MakeArguments {
     bool italic = false;
     std::optional<std::string> charSetFile;
     std::optional<std::string> ranges;
+    // The characters one by one, in their order: not an option, but what a recipe gives.
+    std::optional<std::vector<std::uint16_t>> codes;
     HintingStyle hinting = HintingStyle::System;
+    bool strict = false; // characters the font lacks are an error
     bool timings = false;
 };
 

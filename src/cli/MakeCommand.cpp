@@ -1,9 +1,12 @@
+#include "cli/MakeCommand.h"
 #include "cli/CliCommand.h"
 #include "cli/GuiApplicationScope.h"
 #include "cli/InterruptWatch.h"
 #include "cli/MakeArguments.h"
 
 #include "creation/CharSetFolder.h"
+#include "creation/CharSetReader.h"
+#include "creation/FontCoverage.h"
 #include "creation/FontMaking.h"
 #include "creation/GlyphDrawing.h"
 #include "creation/NewFontLimits.h"
@@ -41,7 +44,7 @@ namespace {
         = "Usage: tessellon-cli make OUT.pix --width W --height H [--offset X,Y]\n"
           "           --font FAMILY_OR_FILE --px N [--bold] [--italic]\n"
           "           [--hinting system|auto|light|none]\n"
-          "           (--charset FILE | --ranges 30-39,41-5A) [--timings]\n";
+          "           (--charset FILE | --ranges 30-39,41-5A) [--strict] [--timings]\n";
 
     double seconds(Clock::duration duration)
     {
@@ -146,8 +149,26 @@ namespace {
         TemporaryCharSetFile temporary;
     };
 
+    Result<CharSetChoice> temporaryCharSet(
+        const MakeArguments& arguments, std::span<const std::uint16_t> codes)
+    {
+        const Status size = checkNewFontSize(arguments.width, arguments.height, codes.size());
+        if (!size) {
+            return failure(size.message());
+        }
+        auto temporary = TemporaryCharSetFile::create(codes);
+        if (!temporary) {
+            return failure(temporary.message());
+        }
+        std::string path = temporary->path();
+        return CharSetChoice { std::move(path), std::move(*temporary) };
+    }
+
     Result<CharSetChoice> chooseCharSet(const MakeArguments& arguments, std::ostream& err)
     {
+        if (arguments.codes) {
+            return temporaryCharSet(arguments, *arguments.codes);
+        }
         if (arguments.charSetFile) {
             return CharSetChoice {
                 findCharSetFile(*arguments.charSetFile, {}, programFolders().data), {}
@@ -160,16 +181,12 @@ namespace {
         for (const auto& warning : ranges->warnings) {
             err << "tessellon-cli make: warning: " << warning << "\n";
         }
-        const Status size = checkNewFontSize(arguments.width, arguments.height, ranges->codeCount);
-        if (!size) {
+        if (const Status size
+            = checkNewFontSize(arguments.width, arguments.height, ranges->codeCount);
+            !size) {
             return failure(size.message());
         }
-        auto temporary = TemporaryCharSetFile::create(ranges->codes());
-        if (!temporary) {
-            return failure(temporary.message());
-        }
-        std::string path = temporary->path();
-        return CharSetChoice { std::move(path), std::move(*temporary) };
+        return temporaryCharSet(arguments, ranges->codes());
     }
 
     // Making a font must not replace what it is made from.
@@ -204,7 +221,7 @@ namespace {
 
     // Draws every glyph of the character set into font on this thread; each hand-over is
     // answered as it is posted, by the progress bar. A stop request ends it early.
-    Status drawGlyphs(OpenCharSet& charSet, const GlyphDrawingParams& drawing,
+    Status drawGlyphs(OpenCharSet& charSet, const GlyphDrawingPlan& drawing,
         const MakeArguments& arguments, FontLib& font, CreateFontRun& run, Timings& timings,
         CliStreams io)
     {
@@ -234,30 +251,36 @@ namespace {
         return {};
     }
 
-    Status writeFont(const MakeArguments& arguments, const FontLib& font, const QFont& qtFont,
-        const CreateFontRun& run, Timings& timings, CliStreams io)
+    // What the glyphs are drawn with. Call it within a GuiApplicationScope.
+    Result<GlyphDrawingPlan> planFor(const MakeArguments& arguments)
     {
-        if (run.stopRequested()) {
-            return failure("interrupted; nothing was written");
+        const auto family = resolveFamily(arguments.font);
+        if (!family) {
+            return failure(family.message());
         }
-        const auto writeStart = Clock::now();
-        Status written = writePixFile(arguments.output, font);
-        timings.writing = Clock::now() - writeStart;
-        if (!written) {
-            return written;
-        }
-        io.out << arguments.output << ": " << glyphCountText(font.info.glyphCount) << " of "
-               << arguments.width << "x" << arguments.height << ", font "
-               << QFontInfo(qtFont).family().toStdString() << " " << arguments.pixelSize << " px\n";
-        if (arguments.timings) {
-            timings.print(io.err, font.info.glyphCount);
-        }
-        return {};
+        return planGlyphDrawing({ fontFor(arguments, family->family), family->file, arguments.width,
+            arguments.height, arguments.offsetX, arguments.offsetY, arguments.hinting });
     }
 
-    Status makeFont(const MakeArguments& arguments, CreateFontRun& run, CliStreams io)
+    // The characters of the set that the face lacks; an error with --strict.
+    Result<FaceCoverage> checkCoverage(const GlyphDrawingPlan& plan, const std::string& charSetPath,
+        const MakeArguments& arguments)
     {
-        Timings timings;
+        const auto codes = readCharSetCodes(charSetPath);
+        if (!codes) {
+            return failure(codes.message());
+        }
+        auto coverage = findMissingCharacters(plan, *codes);
+        if (coverage && arguments.strict && !coverage->missing.empty()) {
+            return failure(
+                missingCharactersText(coverage->missing) + "; nothing was written (--strict)");
+        }
+        return coverage;
+    }
+
+    Result<MadeFont> drawFont(
+        const MakeArguments& arguments, CreateFontRun& run, Timings& timings, CliStreams io)
+    {
         auto choice = chooseCharSet(arguments, io.err);
         if (!choice) {
             return failure(choice.message());
@@ -267,27 +290,81 @@ namespace {
             return failure(charSet.message());
         }
         if (const Status distinct = checkOutputIsNoInput(arguments, choice->path); !distinct) {
-            return distinct;
+            return failure(distinct.message());
         }
         GuiApplicationScope application;
-        const auto family = resolveFamily(arguments.font);
-        if (!family) {
-            return failure(family.message());
+        const auto plan = planFor(arguments);
+        if (!plan) {
+            return failure(plan.message());
         }
-        const QFont qtFont = fontFor(arguments, family->family);
-        const GlyphDrawingParams drawing { qtFont, family->file, arguments.width, arguments.height,
-            arguments.offsetX, arguments.offsetY, arguments.hinting };
-        FontLib font = FontLib::blank(arguments.width, arguments.height,
-            static_cast<std::uint32_t>(charSet->measure.glyphCount), true);
-        if (const Status drawn = drawGlyphs(*charSet, drawing, arguments, font, run, timings, io);
+        auto coverage = checkCoverage(*plan, choice->path, arguments);
+        if (!coverage) {
+            return failure(coverage.message());
+        }
+        MadeFont made { FontLib::blank(arguments.width, arguments.height,
+                            static_cast<std::uint32_t>(charSet->measure.glyphCount), true),
+            QFontInfo(plan->params.font).family().toStdString(), coverage->face,
+            coverage->missing };
+        if (const Status drawn
+            = drawGlyphs(*charSet, *plan, arguments, made.font, run, timings, io);
             !drawn) {
-            return drawn;
+            return failure(drawn.message());
         }
-        choice->temporary.remove();
-        return writeFont(arguments, font, qtFont, run, timings, io);
+        if (run.stopRequested()) {
+            return failure("interrupted; nothing was written");
+        }
+        return made;
+    }
+
+    Status writeFont(
+        const MakeArguments& arguments, const MadeFont& made, Timings& timings, CliStreams io)
+    {
+        const auto writeStart = Clock::now();
+        Status written = writePixFile(arguments.output, made.font);
+        timings.writing = Clock::now() - writeStart;
+        if (!written) {
+            return written;
+        }
+        io.out << arguments.output << ": " << glyphCountText(made.font.info.glyphCount) << " of "
+               << arguments.width << "x" << arguments.height << ", font " << made.family << " "
+               << arguments.pixelSize << " px\n";
+        if (arguments.timings) {
+            timings.print(io.err, made.font.info.glyphCount);
+        }
+        return {};
+    }
+
+    Status makeFont(const MakeArguments& arguments, CreateFontRun& run, CliStreams io)
+    {
+        Timings timings;
+        const auto made = drawFont(arguments, run, timings, io);
+        if (!made) {
+            return failure(made.message());
+        }
+        if (!made->missing.empty()) {
+            io.err << "tessellon-cli make: warning: " << missingCharactersText(made->missing)
+                   << "\n";
+        }
+        return writeFont(arguments, *made, timings, io);
     }
 
 } // namespace
+
+Result<MadeFont> makeFontInMemory(const MakeArguments& arguments, CreateFontRun& run, CliStreams io)
+{
+    Timings timings;
+    return drawFont(arguments, run, timings, io);
+}
+
+Result<FontFaceFile> fontFaceOf(const MakeArguments& arguments)
+{
+    GuiApplicationScope application;
+    const auto plan = planFor(arguments);
+    if (!plan) {
+        return failure(plan.message());
+    }
+    return drawnFace(*plan);
+}
 
 int runMakeCommand(const std::vector<std::string>& args, CliStreams io)
 {

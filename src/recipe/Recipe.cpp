@@ -66,7 +66,8 @@ namespace {
 
     void writeOutput(std::ostream& out, const RecipeOutput& output)
     {
-        out << "[output]\nfile = " << output.file.written << "\ntarget = " << output.target << "\n";
+        out << "\n[output]\nfile = " << output.file.written << "\ntarget = " << output.target
+            << "\n";
         const OutputTargetInfo* target = outputTargetNamed(output.target);
         if (target && takesOption(*target, OutputOption::Script)) {
             out << "script = " << (output.script ? output.script->written : "default") << "\n";

@@ -7,7 +7,7 @@
 #include "document/FontLib.h"
 #include "document/OptionValues.h"
 #include "document/SameFile.h"
-#include "recipe/Utf8.h"
+#include "document/Utf8.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "recipe/SourceCharacters.h"
 
 #include "document/ByteSource.h"
-#include "recipe/Utf8.h"
+#include "document/Utf8.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "recipe/Utf8.h"
+#include "document/Utf8.h"
 
 #include <array>
 
@@ -27,7 +27,10 @@ namespace {
     std::string hexByte(unsigned char byte)
     {
         static constexpr char digits[] = "0123456789ABCDEF";
-        return std::string("0x") + digits[byte >> 4] + digits[byte & 15];
+        std::string text = "0x";
+        text += digits[byte >> 4];
+        text += digits[byte & 15];
+        return text;
     }
 
 } // namespace
@@ -87,7 +90,8 @@ std::string codePointName(char32_t code)
     for (char32_t rest = code; rest != 0 || hex.size() < 4; rest >>= 4) {
         hex.insert(hex.begin(), digits[rest & 15]);
     }
-    return "U+" + hex;
+    hex.insert(0, "U+");
+    return hex;
 }
 
 std::optional<TextFault> findTextFault(std::string_view text)
