@@ -48,9 +48,13 @@ Result<FaceCoverage> findMissingCharacters(
         return failure("Cannot open the font " + face->path + " with FreeType.");
     }
     FaceCoverage coverage { *face, { opened->family_name ? opened->family_name : face->path, {} } };
+    // The desktop's drawing takes the face's space for a no-break space it lacks.
+    const bool spaceForNoBreak = !plan.freeType && FT_Get_Char_Index(opened, U' ') != 0;
     std::unordered_set<std::uint16_t> listed;
     for (std::uint16_t code : codes) {
-        if (FT_Get_Char_Index(opened, code) == 0 && listed.insert(code).second) {
+        const bool drawn
+            = FT_Get_Char_Index(opened, code) != 0 || (code == 0xA0 && spaceForNoBreak);
+        if (!drawn && listed.insert(code).second) {
             coverage.missing.codes.push_back(code);
         }
     }

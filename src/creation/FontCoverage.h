@@ -12,8 +12,9 @@ namespace tessellon {
 
 // The face the glyphs of a plan are drawn from (the font file given, or the installed face
 // of the family and style, as FontFaceLookup finds what the desktop draws), and the codes of
-// those asked for that it has no glyph for, by its character map: the characters the drawing
-// takes from fallback fonts or leaves blank. Refused, saying why, when the face cannot be
+// those asked for that it has no glyph for, by its character map (the desktop's drawing
+// takes the space for a no-break space the face lacks): the characters the drawing takes from
+// fallback fonts or leaves blank. Refused, saying why, when the face cannot be
 // found or opened. Call it where planGlyphDrawing may be called.
 struct FaceCoverage {
     FontFaceFile face;

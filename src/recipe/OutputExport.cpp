@@ -56,7 +56,7 @@ namespace {
         const ExportSource source = makeExportSource(output.file.path, font);
         ExportedBytes exported = runExportToMemory(csub, source, *script, maxOutputBytes);
         if (exported.executed != ExecuteResult::Ran) {
-            std::string why = output.file.written + ": the script " + scriptName + " "
+            std::string why = output.file.path + ": the script " + scriptName + " "
                 + endingOf(exported.executed);
             for (const std::string& message : messages) {
                 why += "\n  " + message;
@@ -64,7 +64,7 @@ namespace {
             return failure(why);
         }
         for (const std::string& message : messages) {
-            notes.push_back(output.file.written + ": the script " + scriptName + ": " + message);
+            notes.push_back(output.file.path + ": the script " + scriptName + ": " + message);
         }
         return std::move(exported.bytes);
     }

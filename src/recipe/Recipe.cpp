@@ -112,10 +112,12 @@ std::string formatRecipe(const Recipe& recipe, const RecipeOutput* only)
     std::ostringstream out;
     writeSource(out, recipe);
     writeCharacters(out, recipe);
+    if (only) {
+        writeOutput(out, *only);
+        return out.str();
+    }
     for (const RecipeOutput& output : recipe.outputs) {
-        if (!only || &output == only) {
-            writeOutput(out, output);
-        }
+        writeOutput(out, output);
     }
     return out.str();
 }

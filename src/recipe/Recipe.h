@@ -81,7 +81,7 @@ std::string recipeName(const Recipe& recipe);
 
 // The recipe as text: the font's keys, then one [output] section per output, each key
 // with the value it has (defaults included), so that reading it back gives the recipe.
-// With only set, just that output's section follows the font's keys.
+// With only set, that output's section alone follows the font's keys.
 std::string formatRecipe(const Recipe& recipe, const RecipeOutput* only = nullptr);
 
 // The files an output is made from, named as the recipe names them: the recipe itself,

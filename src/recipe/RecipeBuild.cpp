@@ -5,7 +5,9 @@
 #include "recipe/OutputExport.h"
 #include "recipe/OutputHeader.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <string_view>
 
 namespace tessellon {
 
@@ -30,6 +32,20 @@ namespace {
             }
         }
         return named;
+    }
+
+    // The header ends its lines as the body does (scripts write CR LF).
+    std::string withLineEndsOf(const std::string& header, const std::vector<std::uint8_t>& body)
+    {
+        const std::string_view crlf = "\r\n";
+        if (std::search(body.begin(), body.end(), crlf.begin(), crlf.end()) == body.end()) {
+            return header;
+        }
+        std::string converted;
+        for (char c : header) {
+            converted += c == '\n' ? "\r\n" : std::string(1, c);
+        }
+        return converted;
     }
 
     bool fileHolds(const std::string& path, const std::vector<std::uint8_t>& bytes)
@@ -77,8 +93,8 @@ Result<std::vector<MadeOutput>> makeRecipeOutputs(const Recipe& recipe, const Fo
         if (!body) {
             return failure(body.message());
         }
-        const std::string header
-            = outputHeader(recipe, output, headerInputs(recipe, output, inputs), toolVersion);
+        const std::string header = withLineEndsOf(
+            outputHeader(recipe, output, headerInputs(recipe, output, inputs), toolVersion), *body);
         MadeOutput result { &output, std::vector<std::uint8_t>(header.begin(), header.end()) };
         result.bytes.insert(result.bytes.end(), body->begin(), body->end());
         made.push_back(std::move(result));
