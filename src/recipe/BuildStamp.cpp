@@ -4,6 +4,7 @@
 #include "document/SafeFileWriter.h"
 
 #include <chrono>
+#include <limits>
 #include <map>
 #include <sstream>
 
@@ -36,19 +37,23 @@ namespace {
         return word;
     }
 
+    // Up to 19 decimal digits fit 64 bits unsigned; the value must fit Number.
     template <class Number> std::optional<Number> numberOf(std::string_view text)
     {
-        Number value = 0;
         if (text.empty() || text.size() > 19) {
             return std::nullopt;
         }
+        std::uint64_t value = 0;
         for (char c : text) {
             if (c < '0' || c > '9') {
                 return std::nullopt;
             }
-            value = static_cast<Number>(value * 10 + (c - '0'));
+            value = value * 10 + static_cast<std::uint64_t>(c - '0');
         }
-        return value;
+        if (value > static_cast<std::uint64_t>(std::numeric_limits<Number>::max())) {
+            return std::nullopt;
+        }
+        return static_cast<Number>(value);
     }
 
     bool readInput(std::string_view rest, bool face, BuildStamp& stamp)

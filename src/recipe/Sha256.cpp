@@ -8,6 +8,7 @@
 #include <vector>
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <cpuid.h>
 #include <immintrin.h>
 #define TESSELLON_SHA_NATIVE 1
 #endif
@@ -86,7 +87,7 @@ namespace {
         __m128i abef;
         __m128i cdgh;
 
-        __attribute__((target("sha,sse4.1"))) void four(__m128i words, int first)
+        __attribute__((target("sha,ssse3,sse4.1"))) void four(__m128i words, int first)
         {
             const __m128i constants
                 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(roundConstants.data() + first));
@@ -96,7 +97,7 @@ namespace {
         }
     };
 
-    __attribute__((target("sha,sse4.1"))) __m128i nextWords(
+    __attribute__((target("sha,ssse3,sse4.1"))) __m128i nextWords(
         __m128i w0, __m128i w1, __m128i w2, __m128i w3)
     {
         const __m128i partial
@@ -104,7 +105,7 @@ namespace {
         return _mm_sha256msg2_epu32(partial, w3);
     }
 
-    __attribute__((target("sha,sse4.1"))) void nativeBlocks(
+    __attribute__((target("sha,ssse3,sse4.1"))) void nativeBlocks(
         std::array<std::uint32_t, 8>& state, const std::uint8_t* blocks, std::size_t count)
     {
         const __m128i byteOrder = _mm_set_epi64x(0x0c0d0e0f08090a0bLL, 0x0405060700010203LL);
@@ -139,11 +140,19 @@ namespace {
             reinterpret_cast<__m128i*>(state.data() + 4), _mm_alignr_epi8(dchg, feba, 8));
     }
 
+    // CPUID: leaf 7 EBX bit 29 is SHA, leaf 1 ECX bits 9 and 19 are SSSE3 and SSE4.1.
     bool processorHasSha()
     {
         static const bool has = [] {
-            __builtin_cpu_init();
-            return __builtin_cpu_supports("sha") != 0 && __builtin_cpu_supports("sse4.1") != 0;
+            unsigned a = 0;
+            unsigned b = 0;
+            unsigned c = 0;
+            unsigned d = 0;
+            if (__get_cpuid(1, &a, &b, &c, &d) == 0 || (c & (1u << 9)) == 0
+                || (c & (1u << 19)) == 0) {
+                return false;
+            }
+            return __get_cpuid_count(7, 0, &a, &b, &c, &d) != 0 && (b & (1u << 29)) != 0;
         }();
         return has;
     }
