@@ -113,6 +113,26 @@ namespace {
                 { "out/ui.c: it was changed after it was made" } },
             { "an output removed", [](const Project& p) { fs::remove(p.path("codes.c")); }, 1,
                 { "codes.c: it is missing" } },
+            { "a stamp of another version",
+                [](const Project& p) {
+                    std::string stamp = test::readText(p.path(".ui.tfont.stamp"));
+                    const auto tool = stamp.find("\ntool ") + 6;
+                    stamp.replace(tool, stamp.find('\n', tool) - tool, "0.9");
+                    test::writeText(p.path(".ui.tfont.stamp"), stamp);
+                },
+                1,
+                { "out/ui.c: it was made by tessellon-cli 0.9",
+                    "codes.c: it was made by tessellon-cli 0.9" } },
+            { "a source file added to the recipe",
+                [](const Project& p) {
+                    test::writeText(p.path("menu.c"), "puts(\"D\");");
+                    test::writeText(p.path("ui.tfont"),
+                        std::string(recipeText).replace(0, 0, "chars-from = menu.c\n"));
+                },
+                1, { "out/ui.c: ui.tfont changed", "codes.c: ui.tfont changed" } },
+            { "a damaged stamp, as none",
+                [](const Project& p) { test::writeText(p.path(".ui.tfont.stamp"), "tessellon"); },
+                0, {} },
             { "no stamp", [](const Project& p) { fs::remove(p.path(".ui.tfont.stamp")); }, 0, {} },
             { "no stamp and an output edited",
                 [](const Project& p) {

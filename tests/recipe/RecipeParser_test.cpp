@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace tessellon {
 namespace {
 
@@ -22,6 +24,7 @@ namespace {
             fs::create_directories(m_data.root() / "txt");
             test::writeText((m_data.root() / "txt" / "ascii.txt").string(), "ABC");
             fs::create_symlink(m_project.path("main.c"), m_project.path("link.c"));
+            ASSERT_EQ(::mkfifo(m_project.path("fifo.c").c_str(), 0600), 0);
         }
 
         Result<Recipe> parse(const std::string& text) const
@@ -148,6 +151,9 @@ namespace {
             { "chars-from = main.c, gone.c\n",
                 ":1: the source file gone.c cannot be used: it is missing (" + absolute("gone.c")
                     + ")" },
+            { "chars-from = fifo.c\n",
+                ":1: the source file fifo.c cannot be used: it is not a regular file ("
+                    + absolute("fifo.c") + ")" },
             { "chars-from = main.c,,menu.c\n",
                 ":1: chars-from lists files separated by commas, not 'main.c,,menu.c'" },
             { "charset = none.txt\n",
