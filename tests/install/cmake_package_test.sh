@@ -66,4 +66,9 @@ sed -i 's/^size = 12$/size = 11/' "$EXAMPLE/fonts/hello.tfont"
 build
 fonts_made || fail "a changed recipe did not make the fonts again"
 grep -q "^ \* size = 11" "$OUT/tessellon/hello/hello_font.c" || fail "the header lacks the new size"
+
+# A recipe that cannot be used stops CMake with tessellon-cli's reason.
+echo "colour = red" >>"$EXAMPLE/fonts/hello.tfont"
+"$CMAKE" --build "$OUT" >"$WORK/build.log" 2>&1 && fail "a bad recipe was taken"
+grep -q "hello.tfont:15: unknown key 'colour'" "$WORK/build.log" || { cat "$WORK/build.log"; fail "no reason"; }
 echo "the example project builds against the package in $PREFIX"
