@@ -74,10 +74,10 @@ namespace {
             std::string::npos);
         EXPECT_EQ(codes.substr(codes.find(" */")), " */\r\n0x0041,\r\n0x0042,\r\n0x0043,\r\n");
         // A as the font has it, B as the overlay draws it.
-        EXPECT_NE(ui.find("uc2_0041[] = {0x80,0x00,0x00,0x00,0x00,0x00,0x00,0x80,};"),
-            std::string::npos);
-        EXPECT_NE(ui.find("uc2_0042[] = {0xff,0x00,0x00,0x00,0x00,0x00,0x00,0x00,};"),
-            std::string::npos);
+        EXPECT_NE(
+            ui.find("uc2_0041[] = {0x80,0x00,0x00,0x00,0x00,0x00,0x00,0x80,};"), std::string::npos);
+        EXPECT_NE(
+            ui.find("uc2_0042[] = {0xff,0x00,0x00,0x00,0x00,0x00,0x00,0x00,};"), std::string::npos);
         EXPECT_EQ(run.out,
             first.path("out/ui.c") + ": " + std::to_string(ui.size()) + " bytes\n"
                 + first.path("codes.c") + ": " + std::to_string(codes.size()) + " bytes\n");

@@ -169,7 +169,8 @@ namespace {
         const std::string hash = outputHeader(*parsed, output, inputs, "1.4.0");
         EXPECT_EQ(hash.substr(0, hash.find('\n')),
             "# ui.c: made by tessellon-cli 1.4.0 from the recipe ui.tfont.");
-        EXPECT_NE(hash.find("\n# chars-from = we*/ird.c\n# strict = no\n#\n# [output]\n"), std::string::npos)
+        EXPECT_NE(hash.find("\n# chars-from = we*/ird.c\n# strict = no\n#\n# [output]\n"),
+            std::string::npos)
             << hash;
         output.comment = OutputComment::None;
         EXPECT_EQ(outputHeader(*parsed, output, inputs, "1.4.0"), "");
