@@ -167,14 +167,22 @@ namespace {
 
     Result<Built> makeOutputs(const Recipe& recipe, bool strict, CreateFontRun& run, CliStreams io)
     {
+        const auto previous = readStamp(stampPath(recipe));
+        const BuildStamp* recorded = previous ? &*previous : nullptr;
+        auto inputs = stampRecipeInputs(recipe, recorded);
+        if (!inputs) {
+            return failure(inputs.message());
+        }
         const auto made = fontOf(recipe, strict, run, io);
         if (!made) {
             return failure(made.message());
         }
-        const auto previous = readStamp(stampPath(recipe));
-        auto inputs = stampRecipeInputs(recipe, made->face, previous ? &*previous : nullptr);
-        if (!inputs) {
-            return failure(inputs.message());
+        if (made->face) {
+            auto face = stampFaceInput(*made->face, recorded);
+            if (!face) {
+                return failure(face.message());
+            }
+            inputs->push_back(std::move(*face));
         }
         std::vector<std::string> notes;
         auto outputs

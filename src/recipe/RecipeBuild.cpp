@@ -58,7 +58,7 @@ namespace {
 } // namespace
 
 Result<std::vector<StampedInput>> stampRecipeInputs(
-    const Recipe& recipe, const std::optional<std::string>& faceFile, const BuildStamp* previous)
+    const Recipe& recipe, const BuildStamp* previous)
 {
     std::vector<StampedInput> stamped;
     for (const RecipeInput& input : recipeInputs(recipe)) {
@@ -70,17 +70,17 @@ Result<std::vector<StampedInput>> stampRecipeInputs(
         }
         stamped.push_back(std::move(*entry));
     }
-    if (faceFile) {
-        const StampedInput* recorded = previous ? previous->input(*faceFile) : nullptr;
-        auto entry
-            = stampInput(*faceFile, *faceFile, recorded && recorded->face ? recorded : nullptr);
-        if (!entry) {
-            return failure(entry.message());
-        }
-        entry->face = true;
-        stamped.push_back(std::move(*entry));
-    }
     return stamped;
+}
+
+Result<StampedInput> stampFaceInput(const std::string& faceFile, const BuildStamp* previous)
+{
+    const StampedInput* recorded = previous ? previous->input(faceFile) : nullptr;
+    auto entry = stampInput(faceFile, faceFile, recorded && recorded->face ? recorded : nullptr);
+    if (entry) {
+        entry->face = true;
+    }
+    return entry;
 }
 
 Result<std::vector<MadeOutput>> makeRecipeOutputs(const Recipe& recipe, const FontLib& font,

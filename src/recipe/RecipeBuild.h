@@ -16,11 +16,15 @@ namespace tessellon {
 // The steps of a build once the font is made: hash the inputs, make each output's bytes
 // (header and export), then write them or compare them with the files.
 
-// Every input of the recipe, and the face file an installed family was drawn from when
-// given, as the stamp records them: digests of previous taken for files whose size and
-// time it shows unchanged. Fails, naming the file, when one cannot be read.
+// Every input of the recipe as the stamp records it: digests of previous taken for files
+// whose size and time it shows unchanged. Hashed before the font is made, so that a file
+// changed while it is made shows as changed next time. Fails, naming the file, when one
+// cannot be read.
 Result<std::vector<StampedInput>> stampRecipeInputs(
-    const Recipe& recipe, const std::optional<std::string>& faceFile, const BuildStamp* previous);
+    const Recipe& recipe, const BuildStamp* previous);
+
+// The entry of the font file an installed family was drawn from.
+Result<StampedInput> stampFaceInput(const std::string& faceFile, const BuildStamp* previous);
 
 struct MadeOutput {
     const RecipeOutput* output = nullptr;
