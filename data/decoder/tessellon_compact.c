@@ -78,7 +78,7 @@ static unsigned box_field(const Font* f, unsigned long* at, int field)
 
 int tessellon_compact_open(Font* f, const unsigned char* data, unsigned long size)
 {
-    unsigned long at = 0, i, entries;
+    unsigned long at = 0, i, entries, code = 0, length;
     unsigned k, j;
     if (!data || size > MAX_SIZE) {
         return 0;
@@ -99,9 +99,14 @@ int tessellon_compact_open(Font* f, const unsigned char* data, unsigned long siz
     f->runs = get(f, &at, 16);
     f->runs_at = at;
     f->glyphs = 0;
-    for (i = 0; i < f->runs && at <= f->bits; i++) {
-        get(f, &at, i ? f->run_bits[0] : 16);
-        f->glyphs += get(f, &at, f->run_bits[1]) + 1;
+    if (f->run_bits[0] > 16 || f->run_bits[1] > 16) {
+        return 0;
+    }
+    for (i = 0; i < f->runs && code <= 0x10000ul; i++) {
+        code += i ? get(f, &at, f->run_bits[0]) + 1 : get(f, &at, 16);
+        length = get(f, &at, f->run_bits[1]) + 1;
+        code += length;
+        f->glyphs += length;
     }
     for (k = 0; k < 4; k++) {
         f->box_bits[k] = bits_for(k < 2 ? (unsigned long)f->height + 1 : (unsigned long)f->width);
@@ -123,7 +128,8 @@ int tessellon_compact_open(Font* f, const unsigned char* data, unsigned long siz
         return 0;
     }
     f->glyphs_at = at + entries * f->offset_bits;
-    return at <= f->bits && f->glyphs_at <= f->bits && f->runs > 0 && f->baseline <= f->height;
+    return at <= f->bits && f->glyphs_at <= f->bits && f->runs > 0 && code <= 0x10000ul
+        && f->baseline <= f->height;
 }
 
 /* Reads the ink box of the glyph whose bits start at at. */
