@@ -18,45 +18,65 @@ namespace {
     constexpr int maxStrideLog = 15;
 
     enum BoxField { top, bottom, left, rightLess1 };
+    using BoxValues = std::array<int, 4>;
 
     struct BoxCodes {
         std::array<FieldCode, 4> fields;
-        // An empty glyph is written as a box from this top to the same bottom.
-        int emptyTop = 0;
+        // What an empty glyph is written as: a box whose bottom is its top.
+        BoxValues empty {};
     };
 
-    std::array<int, 4> boxFields(const CompactGlyph& glyph, int emptyTop)
+    BoxValues boxFields(const CompactGlyph& glyph, const BoxValues& empty)
     {
         if (!glyph.box) {
-            return { emptyTop, emptyTop, 0, 0 };
+            return empty;
         }
         const InkBox& box = *glyph.box;
         return { box.y, box.bottom(), box.x, box.right() - 1 };
     }
 
+    std::array<FieldCode, 4> chooseFieldCodes(
+        const std::array<std::vector<int>, 4>& values, int width, int height)
+    {
+        const int verticalBits = bitsFor(static_cast<std::uint64_t>(height) + 1);
+        const std::array<int, 4> rawBits { verticalBits, verticalBits, bitsFor(width),
+            bitsFor(width) };
+        std::array<FieldCode, 4> codes;
+        for (int field = top; field <= rightLess1; ++field) {
+            codes[field] = chooseFieldCode(values[field], rawBits[field]);
+        }
+        return codes;
+    }
+
+    // The codes of the ink glyphs' fields make the first value of each list the cheapest
+    // for an empty glyph; the codes are then chosen again with the empty glyphs counted.
     BoxCodes chooseBoxCodes(const std::vector<CompactGlyph>& glyphs, int width, int height)
     {
         std::array<std::vector<int>, 4> values;
+        const auto addValues = [&](const BoxValues& fields) {
+            for (int field = top; field <= rightLess1; ++field) {
+                values[field].push_back(fields[field]);
+            }
+        };
         for (const CompactGlyph& glyph : glyphs) {
             if (glyph.box) {
-                const auto fields = boxFields(glyph, 0);
-                for (int field = top; field <= rightLess1; ++field) {
-                    values[field].push_back(fields[field]);
-                }
+                addValues(boxFields(glyph, {}));
             }
         }
-        BoxCodes codes;
-        const int verticalBits = bitsFor(static_cast<std::uint64_t>(height) + 1);
-        codes.fields[top] = chooseFieldCode(values[top], verticalBits);
-        codes.emptyTop = codes.fields[top].list.empty() ? 0 : codes.fields[top].list.front();
+        BoxCodes codes { chooseFieldCodes(values, width, height), {} };
+        const auto firstOf = [&](int field) {
+            return codes.fields[field].list.empty() ? 0 : codes.fields[field].list.front();
+        };
+        codes.empty = { firstOf(top), firstOf(top), firstOf(left), firstOf(rightLess1) };
+        if (codes.empty[left] > codes.empty[rightLess1]) {
+            codes.empty[left] = 0;
+        }
         for (const CompactGlyph& glyph : glyphs) {
             if (!glyph.box) {
-                values[bottom].push_back(codes.emptyTop);
+                addValues(codes.empty);
             }
         }
-        codes.fields[bottom] = chooseFieldCode(values[bottom], verticalBits);
-        codes.fields[left] = chooseFieldCode(values[left], bitsFor(width));
-        codes.fields[rightLess1] = chooseFieldCode(values[rightLess1], bitsFor(width));
+        codes.fields = chooseFieldCodes(values, width, height);
         return codes;
     }
 
@@ -173,9 +193,8 @@ namespace {
         BitWriter out;
         for (const CompactGlyph& glyph : glyphs.glyphs) {
             offsets.push_back(out.bitCount());
-            const auto fields = boxFields(glyph, boxes.emptyTop);
-            const int fieldCount = glyph.box ? 4 : 2;
-            for (int field = 0; field < fieldCount; ++field) {
+            const auto fields = boxFields(glyph, boxes.empty);
+            for (int field = top; field <= rightLess1; ++field) {
                 boxes.fields[field].write(out, fields[field]);
             }
             for (std::size_t y = 0; y < glyph.rows.size(); ++y) {
