@@ -186,22 +186,30 @@ namespace {
         out.putPixels(glyphs.distinctRows[row], glyph.box->x, glyph.box->width);
     }
 
-    // The glyphs one after the other; offsets receives where each begins.
-    BitWriter writeGlyphs(const CompactGlyphs& glyphs, const BoxCodes& boxes, const RowCode& rows,
-        std::vector<std::size_t>& offsets)
+    struct GlyphStream {
+        BitWriter bits;
+        // Where each glyph begins.
+        std::vector<std::size_t> offsets;
+        std::size_t rowBits = 0;
+    };
+
+    GlyphStream writeGlyphs(const CompactGlyphs& glyphs, const BoxCodes& boxes, const RowCode& rows)
     {
-        BitWriter out;
+        GlyphStream stream;
+        BitWriter& out = stream.bits;
         for (const CompactGlyph& glyph : glyphs.glyphs) {
-            offsets.push_back(out.bitCount());
+            stream.offsets.push_back(out.bitCount());
             const auto fields = boxFields(glyph, boxes.empty);
             for (int field = top; field <= rightLess1; ++field) {
                 boxes.fields[field].write(out, fields[field]);
             }
+            const std::size_t rowsStart = out.bitCount();
             for (std::size_t y = 0; y < glyph.rows.size(); ++y) {
                 writeRow(out, glyphs, rows, glyph, y);
             }
+            stream.rowBits += out.bitCount() - rowsStart;
         }
-        return out;
+        return stream;
     }
 
     // Every 2^strideLog-th glyph's offset, the first one's (0) left out: the densest index
@@ -226,7 +234,7 @@ namespace {
 
 } // namespace
 
-Result<std::vector<std::uint8_t>> encodeCompactFont(
+Result<CompactFontEncoding> encodeCompactFontWithSizes(
     const FontLib& font, const AdvanceRule& advance, int baseline)
 {
     if (Status checked = checkInput(font, advance, baseline); !checked) {
@@ -236,17 +244,27 @@ Result<std::vector<std::uint8_t>> encodeCompactFont(
     const CompactGlyphs glyphs = collectCompactGlyphs(font);
     const BoxCodes boxes = chooseBoxCodes(glyphs.glyphs, width, font.info.glyphHeight);
     const RowCode rows = chooseRowCode(glyphs, width);
-    std::vector<std::size_t> offsets;
-    const BitWriter glyphBits = writeGlyphs(glyphs, boxes, rows, offsets);
+    const GlyphStream stream = writeGlyphs(glyphs, boxes, rows);
 
     BitWriter out;
     writeHeader(out, font, advance, baseline);
     writeRuns(out, codeRuns(glyphs.glyphs));
     writeBoxCodes(out, boxes);
     writeDictionary(out, glyphs, rows, width);
-    writeIndex(out, offsets, glyphBits.bitCount());
-    out.append(glyphBits);
-    return out.bytes();
+    const std::size_t pixelBits = stream.rowBits + rows.dictionary.size() * width;
+    writeIndex(out, stream.offsets, stream.bits.bitCount());
+    out.append(stream.bits);
+    return CompactFontEncoding { out.bytes(), (pixelBits + 4) / 8 };
+}
+
+Result<std::vector<std::uint8_t>> encodeCompactFont(
+    const FontLib& font, const AdvanceRule& advance, int baseline)
+{
+    Result<CompactFontEncoding> encoded = encodeCompactFontWithSizes(font, advance, baseline);
+    if (!encoded) {
+        return failure(encoded.message());
+    }
+    return std::move(encoded->bytes);
 }
 
 } // namespace tessellon

@@ -1,5 +1,6 @@
 #include "export/CompactFont.h"
 
+#include "ExportFonts.h"
 #include "FontBuilders.h"
 #include "TempDir.h"
 
@@ -275,6 +276,15 @@ TEST(CompactFont, RefusesWhatTheFormatCannotHold)
         EXPECT_EQ(bytes.message(), c.message);
     }
     EXPECT_TRUE(encodeCompactFont(font, { true, 255, 255 }, 0));
+}
+
+TEST(CompactFont, PixelBytesAreTheInkBoxesRows)
+{
+    // Ink boxes of 4 x 2 and 6 x 2 pixels, no row alike: 20 bits of rows.
+    const auto encoded = encodeCompactFontWithSizes(test::twoGlyphFont(), {}, 2);
+    ASSERT_TRUE(encoded);
+    EXPECT_EQ(encoded->pixelBytes, 3u);
+    EXPECT_EQ(encoded->bytes, *encodeCompactFont(test::twoGlyphFont(), {}, 2));
 }
 
 } // namespace
