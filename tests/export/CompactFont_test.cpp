@@ -3,6 +3,7 @@
 #include "ExportFonts.h"
 #include "FontBuilders.h"
 #include "TempDir.h"
+#include "tessellon_compact.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <map>
 #include <random>
+#include <set>
 #include <sstream>
 
 using namespace tessellon;
@@ -285,6 +287,62 @@ TEST(CompactFont, PixelBytesAreTheInkBoxesRows)
     ASSERT_TRUE(encoded);
     EXPECT_EQ(encoded->pixelBytes, 3u);
     EXPECT_EQ(encoded->bytes, *encodeCompactFont(test::twoGlyphFont(), {}, 2));
+}
+
+using Pixels = std::set<std::pair<int, int>>;
+
+void collectPixel(void* pixels, int x, int y) { static_cast<Pixels*>(pixels)->insert({ x, y }); }
+
+TEST(CompactFont, TextDrawsEachCharacterAtThePenAndSkipsWhatItCannotDraw)
+{
+    const FontLib font = test::fontFromRows(
+        { { "1001", "0110", "1001" }, { "0100", "0000", "1110" }, { "0010", "0111", "0010" } },
+        { 0x41, 0xE9, 0x4E2D });
+    const AdvanceRule rule { true, 1, std::nullopt };
+    const auto bytes = encodeCompactFont(font, rule, 3);
+    ASSERT_TRUE(bytes);
+    tessellon_compact_font compact;
+    ASSERT_TRUE(tessellon_compact_open(&compact, bytes->data(), bytes->size()));
+
+    // A, é, a lone continuation byte, 中, Z (missing), an overlong A, a cut sequence.
+    const char* text = "A\xC3\xA9\x80\xE4\xB8\xADZ\xC1\x81\xE4\xB8";
+    Pixels drawn;
+    const int end = tessellon_compact_text(&compact, text, 10, 20, collectPixel, &drawn);
+    Pixels expected;
+    int pen = 10;
+    const auto metrics = glyphMetrics(font, rule);
+    for (std::uint32_t g = 0; g < font.info.glyphCount; ++g) {
+        for (int y = 0; y < 3; ++y) {
+            for (int x = 0; x < 4; ++x) {
+                if (font.pixel(g, x, y)) {
+                    expected.insert({ pen + x, 20 - 3 + y });
+                }
+            }
+        }
+        pen += metrics[g].advance;
+    }
+    EXPECT_EQ(drawn, expected);
+    EXPECT_EQ(end, pen);
+}
+
+TEST(CompactFont, RowsGoOnlyIntoABufferThatHoldsThem)
+{
+    const FontLib font = test::fontFromRows({ { "10000000000000000001" } }, { 0x41 });
+    const auto bytes = encodeCompactFont(font, {}, 1);
+    ASSERT_TRUE(bytes);
+    tessellon_compact_font compact;
+    tessellon_compact_glyph glyph;
+    ASSERT_TRUE(tessellon_compact_open(&compact, bytes->data(), bytes->size()));
+    ASSERT_TRUE(tessellon_compact_find(&compact, 0x41, &glyph));
+    ASSERT_EQ(glyph.width, 20);
+    unsigned char row[3] = { 0xAA, 0xAA, 0xAA };
+    EXPECT_FALSE(tessellon_compact_row(&glyph, row, 2));
+    EXPECT_EQ(row[0], 0xAA);
+    EXPECT_EQ(row[1], 0xAA);
+    EXPECT_TRUE(tessellon_compact_row(&glyph, row, 3));
+    EXPECT_EQ(row[0], 0x80);
+    EXPECT_EQ(row[1], 0x00);
+    EXPECT_EQ(row[2], 0x10);
 }
 
 } // namespace
