@@ -239,7 +239,7 @@ QFont TDlgNewFont::glyphFont() const { return m_txtPreview->font(); }
 void TDlgNewFont::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    DrawPreview();
+    redrawPreview();
     FormActivate();
 }
 
@@ -248,9 +248,24 @@ bool TDlgNewFont::eventFilter(QObject* watched, QEvent* event)
     const bool numberField = watched == m_txtWidth || watched == m_txtHeight
         || watched == m_txtOffsetX || watched == m_txtOffsetY;
     if (numberField && leavesTheField(event)) {
-        DrawPreview();
+        redrawPreview();
     }
     return QDialog::eventFilter(watched, event);
+}
+
+QComboBox* TDlgNewFont::numberField(NewFontField field) const
+{
+    switch (field) {
+    case NewFontField::Width:
+        return m_txtWidth;
+    case NewFontField::Height:
+        return m_txtHeight;
+    case NewFontField::OffsetX:
+        return m_txtOffsetX;
+    case NewFontField::OffsetY:
+        break;
+    }
+    return m_txtOffsetY;
 }
 
 void TDlgNewFont::FormActivate()
@@ -295,7 +310,7 @@ void TDlgNewFont::cmdAutosizeClick()
     const Result<int> height
         = readNewFontField(NewFontField::Height, m_txtHeight->currentText().toStdString());
     if (!height) {
-        warn(height.message());
+        tellBadField(NewFontField::Height, height.message());
         return;
     }
     QFont font = m_txtPreview->font();
@@ -314,21 +329,48 @@ void TDlgNewFont::useFont(const QFont& font)
 
 bool TDlgNewFont::DrawPreview()
 {
+    const NewFontTexts texts = numberTexts();
+    if (const std::optional<NewFontField> bad = badNewFontField(texts, previewFieldOrder)) {
+        tellBadField(*bad, readNewFontNumbers(texts, previewFieldOrder).message());
+        return false;
+    }
+    redrawPreview();
+    return true;
+}
+
+void TDlgNewFont::redrawPreview()
+{
     const Result<NewFontNumbers> numbers = readNewFontNumbers(numberTexts(), previewFieldOrder);
     if (!numbers) {
-        warn(numbers.message());
-        return false;
+        return;
     }
     drawNewFontPreview(m_preview, glyphFont(), m_txtPreview->text(), *numbers);
     m_imgPreview->setPixmap(QPixmap::fromImage(m_preview));
-    return true;
 }
 
 void TDlgNewFont::OKBtnClick()
 {
-    if (setCharSetFileFromSource()) {
+    if (numbersUsable() && setCharSetFileFromSource()) {
         accept();
     }
+}
+
+bool TDlgNewFont::numbersUsable()
+{
+    const NewFontTexts texts = numberTexts();
+    const std::optional<NewFontField> bad = badNewFontField(texts);
+    if (bad) {
+        tellBadField(*bad, readNewFontNumbers(texts).message());
+    }
+    return !bad;
+}
+
+void TDlgNewFont::tellBadField(NewFontField field, const std::string& message)
+{
+    warn(message);
+    QComboBox* shown = numberField(field);
+    shown->setFocus(Qt::OtherFocusReason);
+    shown->lineEdit()->selectAll();
 }
 
 bool TDlgNewFont::setCharSetFileFromSource()

@@ -495,7 +495,9 @@ private slots:
         QCOMPARE(framedRows(dialog().previewImage(), 8), 14);
     }
 
-    void emptyWidthGivesTheIntegerMessageAndKeepsThePreview()
+    // Moving on from a field, or the dialog coming up again, is no moment for a message; a
+    // press of OK is, once, and the focus goes back to the field the message names.
+    void aNumberThatCannotBeUsedIsToldAtOkNamingItsField()
     {
         showDialog();
         const QImage before = dialog().previewImage();
@@ -536,7 +538,8 @@ private slots:
     {
         dialog().txtHeight().setCurrentText("x");
         dialog().cmdAutosize().click();
-        QCOMPARE(m_dialogs.warned, QStringList { "'x' is not a valid integer value" });
+        QCOMPARE(
+            m_dialogs.warned, QStringList { "Height must be a number from 1 to 256, not 'x'." });
         QCOMPARE(dialog().glyphFont().pixelSize(), 16);
         QCOMPARE(dialog().Label1().text(), QString("Font:Courier New Size:12 Height -16"));
     }
