@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFocusEvent>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -52,6 +53,14 @@ namespace {
     // Minus the character height in pixels, as the descriptions give it.
     int heightOf(const QFont& font) { return -font.pixelSize(); }
 
+    // What the font chooser tells apart: face, style and size in points.
+    bool sameChoice(const QFont& a, const QFont& b)
+    {
+        return a.family() == b.family() && a.pointSize() == b.pointSize()
+            && a.weight() == b.weight() && a.italic() == b.italic()
+            && a.underline() == b.underline() && a.strikeOut() == b.strikeOut();
+    }
+
     // The grid's cell editor hands every keystroke to the table, so that the range rows
     // keep their spare row while the user types.
     class KeystrokeDelegate final : public QStyledItemDelegate {
@@ -88,7 +97,6 @@ TDlgNewFont::TDlgNewFont(UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent)
     , m_dialogs(dialogs)
     , m_dataFolder(programFolders().data)
-    , m_chooserFont(initialGlyphFont())
     , m_preview(previewImageSide, previewImageSide, QImage::Format_RGB32)
 {
     setObjectName("DlgNewFont");
@@ -291,17 +299,21 @@ void TDlgNewFont::RadioFromtextClick()
 
 void TDlgNewFont::cmdFontClick()
 {
-    QFont start = m_chooserFont;
-    start.setPointSize(std::max(1, pointsForHeight(heightOf(m_chooserFont), logicalDpiY())));
+    // The chooser starts on the face Qt draws the glyphs with: given a family that is not
+    // installed, it would start on a default face of its own.
+    QFont start = glyphFont();
+    start.setFamily(QFontInfo(start).family());
+    start.setPointSize(std::max(1, pointsForHeight(heightOf(start), logicalDpiY())));
     const std::optional<QFont> chosen = m_dialogs.chooseFont(this, start);
-    if (!chosen) {
+    // The chooser speaks in whole points, which cannot hold every pixel height: a font given
+    // back as it started leaves the glyphs' font as it is.
+    if (!chosen || sameChoice(*chosen, start)) {
         return;
     }
     QFont font = *chosen;
     if (font.pixelSize() <= 0) {
         font.setPixelSize(std::max(1, -heightForPoints(font.pointSizeF(), logicalDpiY())));
     }
-    m_chooserFont = font;
     useFont(font);
 }
 

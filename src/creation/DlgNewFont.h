@@ -73,6 +73,8 @@ public:
     // lstFontText is enabled exactly when "From text file" is checked, gridUnicode exactly
     // when "Unicode subset (Hex)" is.
     void RadioFromtextClick();
+    // The font chooser, started on the glyphs' font as Qt resolved it; a font chosen, other
+    // than the one it started on, becomes the glyphs' font.
     void cmdFontClick();
     void cmdAutosizeClick();
     // Draws the preview from the four number fields; false, after telling the user which
@@ -109,8 +111,6 @@ private:
     std::filesystem::path m_dataFolder;
     // Owned by the dialog as a child object, so it outlives the grid that shows it.
     UnicodeRangeModel* m_rangeModel = nullptr;
-    // The chooser opens with the font last chosen in it, whatever Auto size did since.
-    QFont m_chooserFont;
     QImage m_preview;
     QString m_charSetFile;
     TemporaryCharSetFile m_rangeFile;
