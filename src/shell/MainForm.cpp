@@ -12,6 +12,7 @@
 #include "editor/TextPreviewCommand.h"
 #include "editor/TransformCommand.h"
 #include "editor/UserDialogs.h"
+#include "editor/WindowCaption.h"
 #include "editor/ZoomCommand.h"
 #include "export/ExportCommand.h"
 #include "shell/AboutBox.h"
@@ -253,7 +254,7 @@ TMDIChild* TMainForm::addChildWindow(const QString& name)
     child->useTextPreviewSettings(m_previewSettings);
     connect(child, &TMDIChild::statusText, m_statusBar, &MainStatusBar::setPanelText);
     m_mdiArea->addSubWindow(child);
-    child->setWindowTitle(name);
+    child->setWindowTitle(titleWithModifiedMark(name));
     child->show();
     m_mdiArea->setActiveSubWindow(child);
     return child;

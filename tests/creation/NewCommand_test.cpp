@@ -6,6 +6,7 @@
 #include "creation/UnicodeRangeModel.h"
 #include "editor/GlyphGrid.h"
 #include "editor/MDIChild.h"
+#include "editor/WindowCaption.h"
 #include "shell/MainActions.h"
 #include "shell/MainForm.h"
 #include "shell/Program.h"
@@ -137,7 +138,8 @@ private slots:
         TMDIChild* child = triggerNew();
         QVERIFY(child);
         QCOMPARE(m_test.dialogs.modalDialogs, QList<QDialog*> { &newFontDialog() });
-        QCOMPARE(child->windowTitle(), QString("NONAME1"));
+        // A new font has changes that are not saved.
+        QCOMPARE(shownTitle(*child), QString("NONAME1*"));
         QCOMPARE(child->fileName(), QString("NONAME1"));
         const FontDocument& document = child->document();
         QVERIFY(document.fontReady);
@@ -261,7 +263,7 @@ private slots:
         TMDIChild* child = triggerNew();
         QVERIFY(child);
         QCOMPARE(m_test.dialogs.warned, QStringList { message });
-        QCOMPARE(child->windowTitle(), QString("NONAME1"));
+        QCOMPARE(shownTitle(*child), QString("NONAME1"));
         QVERIFY(!child->document().fontReady);
         QVERIFY(!child->document().modified);
         QCOMPARE(child->document().fontLib.info.glyphCount, 0u);

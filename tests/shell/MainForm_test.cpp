@@ -6,6 +6,7 @@
 #include "editor/PenToolBar.h"
 #include "editor/PixelEditor.h"
 #include "editor/TextPreviewPanel.h"
+#include "editor/WindowCaption.h"
 #include "export/DlgExportLib.h"
 #include "shell/AboutBox.h"
 #include "shell/MainActions.h"
@@ -101,6 +102,27 @@ class MainFormTest : public QObject {
     }
 
     void idle() { test::runUntilIdle(); }
+
+    // The new-font dialog as the user answers it: codes from the ranges, OK.
+    static int acceptNewFontFromCodes(QDialog& dialog)
+    {
+        auto& newFont = static_cast<TDlgNewFont&>(dialog);
+        newFont.RadioFromcode().click();
+        newFont.OKBtn().click();
+        return newFont.result();
+    }
+
+    // The first entry of the Window menu's list, as the menu shows it.
+    QString firstListedWindow()
+    {
+        form().windowList().refresh();
+        for (const QAction* action : form().windowMenu().actions()) {
+            if (action->isCheckable()) {
+                return action->text();
+            }
+        }
+        return {};
+    }
 
 private slots:
     void init() { QVERIFY(m_test.start(QSize(1000, 700))); }
@@ -371,7 +393,7 @@ private slots:
         QVERIFY(child);
         QCOMPARE(m_test.dialogs.openFilters,
             QStringList { "Font pixel file (*.pix)|*.pix|All files (*.*)|*.*" });
-        QCOMPARE(child->windowTitle(), file);
+        QCOMPARE(shownTitle(*child), file);
         QVERIFY(child->document().fontReady);
         QVERIFY(!actions().FileSave1->isEnabled());
         idle();
@@ -514,16 +536,11 @@ private slots:
     void openingANameThatDoesNotExistMakesANewFontUnderIt()
     {
         const QString name = m_test.dir.filePath("hanzi");
-        m_test.dialogs.modalAnswer = [](QDialog& dialog) {
-            auto& newFont = static_cast<TDlgNewFont&>(dialog);
-            newFont.RadioFromcode().click();
-            newFont.OKBtn().click();
-            return newFont.result();
-        };
+        m_test.dialogs.modalAnswer = acceptNewFontFromCodes;
         TMDIChild* child = openThroughTheMenu(name);
         QVERIFY(child);
         QCOMPARE(m_test.dialogs.modalDialogs, QList<QDialog*> { &m_test.program->DlgNewFont() });
-        QCOMPARE(child->windowTitle(), name);
+        QCOMPARE(shownTitle(*child), name + "*");
         QVERIFY(child->document().modified);
         QCOMPARE(child->document().fontLib.info.glyphCount, 62u);
         idle();
@@ -572,6 +589,28 @@ private slots:
                 + QDir::toNativeSeparators(
                     QCoreApplication::applicationDirPath() + "/doc/help.html")
                 + ": the help page is missing" });
+    }
+
+    // The title bar, the main window's while the font's window is maximised, and the Window
+    // list show "*" after the name while the font has changes that are not saved.
+    void unsavedChangesAreMarkedInTheTitles()
+    {
+        const QString file = fontFile("a.pix");
+        TMDIChild* child = openThroughTheMenu(file);
+        QVERIFY(child);
+        QCOMPARE(shownTitle(*child), file);
+        QCOMPARE(firstListedWindow(), "&1 " + file);
+        child->showMaximized();
+        child->gridFontLib().selectCells({ 2, 1, 2, 1 });
+        idle();
+        actions().GlyphClear1->trigger();
+        QCOMPARE(shownTitle(*child), file + "*");
+        QCOMPARE(firstListedWindow(), "&1 " + file + "*");
+        QCOMPARE(shownTitle(form()), "Tessellon - [" + file + "*]");
+        actions().FileSave1->trigger();
+        QCOMPARE(shownTitle(*child), file);
+        QCOMPARE(firstListedWindow(), "&1 " + file);
+        QCOMPARE(shownTitle(form()), "Tessellon - [" + file + "]");
     }
 
     void windowMenuListsTheOpenWindows()
