@@ -365,6 +365,15 @@ bool TMDIChild::QuerySave()
     return false;
 }
 
+void TMDIChild::focusGrid()
+{
+    bringToFront();
+    // After a modal dialog nothing may hand the activation back (no window manager does
+    // under a bare X server), and a window that is not active gets no shortcuts.
+    window()->activateWindow();
+    m_grid->setFocus(Qt::OtherFocusReason);
+}
+
 void TMDIChild::bringToFront()
 {
     if (isMinimized()) {

@@ -102,6 +102,8 @@ public:
     // Brings the window to the front and asks whether to save unsaved changes; false means
     // the window must stay open.
     bool QuerySave();
+    // Makes this the window that keys go to: the active one, its grid holding the focus.
+    void focusGrid();
 
     void setWindowShowingFile(WindowShowingFile find);
     // The Save As dialog's filter.

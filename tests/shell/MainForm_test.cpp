@@ -8,6 +8,7 @@
 #include "editor/TextPreviewPanel.h"
 #include "editor/WindowCaption.h"
 #include "export/DlgExportLib.h"
+#include "formats/FontImport.h"
 #include "shell/AboutBox.h"
 #include "shell/MainActions.h"
 #include "shell/MainForm.h"
@@ -589,6 +590,77 @@ private slots:
                 + QDir::toNativeSeparators(
                     QCoreApplication::applicationDirPath() + "/doc/help.html")
                 + ": the help page is missing" });
+    }
+
+    void keysReachTheNewWindowAtOnce_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("probe");
+        QTest::newRow("New, then Save") << "new" << int(Qt::Key_S);
+        QTest::newRow("Open, then Export") << "open" << int(Qt::Key_P);
+        QTest::newRow("Open of a new name, then Export") << "open new" << int(Qt::Key_P);
+        QTest::newRow("Import, then Save") << "import" << int(Qt::Key_S);
+    }
+
+    // Keys typed through the event loop: the window that comes up holds the focus in its
+    // grid, so that the next shortcut works at once and asks for a file name.
+    void keysReachTheNewWindowAtOnce()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, probe);
+        m_test.dialogs.modalAnswer = acceptNewFontFromCodes;
+        QVERIFY(QTest::qWaitForWindowActive(&form()));
+        if (how == "new") {
+            QTest::keyClick(&form(), Qt::Key_N, Qt::ControlModifier);
+        } else if (how == "import") {
+            const QString file = m_test.dir.filePath("font.bdf");
+            QVERIFY(exportFontFile(test::localPath(file), test::numberedFont(8, 8, 3), {}));
+            m_test.dialogs.openChoices << file;
+            actions().FileImport1->trigger();
+        } else {
+            m_test.dialogs.openChoices
+                << (how == "open" ? fontFile("a.pix") : m_test.dir.filePath("new"));
+            QTest::keyClick(&form(), Qt::Key_O, Qt::ControlModifier);
+        }
+        idle();
+        TMDIChild* child = form().activeChild();
+        QVERIFY(child && child->document().fontReady);
+        QCOMPARE(QApplication::activeWindow(), &form());
+        QCOMPARE(QApplication::focusWidget(), &child->gridFontLib());
+        m_test.dialogs.saveChoices << QString();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(probe), Qt::ControlModifier);
+        QCOMPARE(m_test.dialogs.saveFilters.size(), 1);
+    }
+
+    void theWindowInUseStaysActive_data()
+    {
+        QTest::addColumn<bool>("cancelledNew");
+        QTest::newRow("Open of a file that is no font") << false;
+        QTest::newRow("New cancelled") << true;
+    }
+
+    void theWindowInUseStaysActive()
+    {
+        QFETCH(bool, cancelledNew);
+        QVERIFY(openThroughTheMenu(fontFile("a.pix")));
+        TMDIChild* inUse = openThroughTheMenu(fontFile("b.pix"));
+        QVERIFY(openThroughTheMenu(fontFile("c.pix")));
+        activateSubWindow(form().mdiArea(), *inUse);
+        if (cancelledNew) {
+            m_test.dialogs.modalAnswer = [](QDialog&) { return int(QDialog::Rejected); };
+            actions().FileNew1->trigger();
+        } else {
+            const QString file = m_test.dir.filePath("bad.pix");
+            QVERIFY(test::writeBytes(file, "no font"));
+            m_test.dialogs.openChoices << file;
+            actions().FileOpen1->trigger();
+            QCOMPARE(m_test.dialogs.informed.size(), 1);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        idle();
+        QCOMPARE(form().childWindows().size(), 3);
+        QCOMPARE(form().activeChild(), inUse);
+        QCOMPARE(QApplication::focusWidget(), &inUse->gridFontLib());
     }
 
     // The title bar, the main window's while the font's window is maximised, and the Window
