@@ -298,8 +298,12 @@ private slots:
         } expected[] = { { 0, "New", actions().FileNew1 }, { 60, "Open", actions().FileOpen1 },
             { 120, "Save", actions().FileSave1 }, { 184, "Export", actions().FileExport1 },
             { 248, "Undo", actions().EditUndo1 }, { 308, "Redo", actions().EditRedo1 } };
+        QList<QImage> pictures;
         for (int i = 0; i < MainToolBar::buttonCount; ++i) {
             QToolButton& button = bar.button(i);
+            const QImage picture = button.icon().pixmap(32, 32).toImage();
+            QVERIFY2(!pictures.contains(picture), expected[i].caption);
+            pictures << picture;
             QCOMPARE(button.x(), expected[i].x);
             QCOMPARE(button.size(), QSize(60, 60));
             QCOMPARE(button.text(), QString(expected[i].caption));
