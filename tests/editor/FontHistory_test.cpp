@@ -345,6 +345,24 @@ private slots:
         child->undo();
         QVERIFY2(bar.showsUnwritten(), "the Update that wrote it was undone");
     }
+
+    // The picture stays where it is while the bar's note comes and goes.
+    void thePictureDoesNotMoveWithTheBarsNote()
+    {
+        const auto child = openChild(m_font);
+        child->show();
+        QVERIFY(QTest::qWaitForWindowExposed(child.get()));
+        const auto pictureTop = [&child] {
+            QCoreApplication::processEvents();
+            return child->imgEdit().mapTo(child.get(), QPoint(0, 0)).y();
+        };
+        child->gridFontLib().selectCells({ 1, 1, 1, 1 });
+        child->gridFontLibDblClick();
+        const int top = pictureTop();
+        dot(child->imgEdit(), QPoint(75, 75));
+        QVERIFY(child->editBufferBar().showsUnwritten());
+        QCOMPARE(pictureTop(), top);
+    }
 };
 
 QTEST_MAIN(FontHistoryTest)
