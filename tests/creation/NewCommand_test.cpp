@@ -198,23 +198,6 @@ private slots:
         QCOMPARE(child->gridFontLib().model()->rowCount(), (20902 + 31) / 32);
     }
 
-    // OK tells, and the user puts the number right in the dialog that stays open.
-    void aNumberThatCannotBeUsedIsToldBeforeTheDialogCloses()
-    {
-        answerNewFontDialog([](TDlgNewFont& dialog) {
-            dialog.RadioFromcode().click();
-            dialog.txtWidth().setCurrentText("abc");
-            dialog.OKBtn().click();
-            dialog.txtWidth().setCurrentText("12");
-        });
-        TMDIChild* child = triggerNew();
-        QVERIFY(child);
-        QCOMPARE(m_test.dialogs.warned,
-            QStringList { "Width must be a number from 1 to 256, not 'abc'." });
-        QVERIFY(child->document().fontReady);
-        QCOMPARE(child->document().glyphWidth(), 12);
-    }
-
     void widthThatIsNoNumberLeavesTheWindowWithoutAFont_data()
     {
         QTest::addColumn<QString>("width");
