@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/InterruptWatch.h"
 
 #include "document/PixReader.h"
 #include "export/ExportRun.h"
@@ -6,9 +7,11 @@
 #include "export/ScriptFile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <ostream>
 
@@ -114,6 +117,59 @@ namespace {
         return exitUnusable;
     }
 
+    // What an export interrupted by a signal leaves: the half-written output goes (the
+    // file behind it when it is reached through links), a device such as /dev/null stays.
+    void removeHalfWrittenOutput(const std::string& path, std::ostream& err)
+    {
+        namespace fs = std::filesystem;
+        std::error_code error;
+        const fs::path file = fs::canonical(path, error);
+        if (error || !fs::is_regular_file(file, error) || !fs::remove(file, error)) {
+            return;
+        }
+        err << "tessellon-cli export: interrupted; the half-written " << path << " was removed\n";
+    }
+
+    // The export once its arguments are known; an interruption stops the script as
+    // --max-seconds does. outputUnfinished says whether the output was created or emptied
+    // and not written to its end.
+    int exportFont(const ExportArguments& arguments, const std::atomic<bool>& interrupted,
+        bool& outputUnfinished, CliStreams io)
+    {
+        const Result<FontLib> font = readPixFile(arguments.fontPath);
+        if (!font.ok()) {
+            io.err << "tessellon-cli export: " << aboutFile(arguments.fontPath, font.message())
+                   << "\n";
+            return exitUnusable;
+        }
+        const Result<std::string> script = scriptTextOf(arguments.scriptPath);
+        if (!script) {
+            io.err << "tessellon-cli export: " << script.message() << "\n";
+            return exitUnusable;
+        }
+        if (const Status spared = checkOutputSparesInputs(arguments); !spared) {
+            io.err << "tessellon-cli export: " << spared.message() << "\n";
+            return exitUnusable;
+        }
+        const ExportSource source = makeExportSource(arguments.outputPath, *font);
+        Csub csub([&io](const std::string& line) { io.out << line << '\n'; });
+        std::function<bool()> deadlinePassed;
+        if (arguments.maxSeconds) {
+            deadlinePassed = deadlineCheck(*arguments.maxSeconds);
+        }
+        csub.setStopCheck([&interrupted, deadlinePassed] {
+            return interrupted.load() || (deadlinePassed && deadlinePassed());
+        });
+        if (interrupted.load()) {
+            return exitStopped;
+        }
+        outputUnfinished = true;
+        const Result<ExecuteResult> result = runExportScript(csub, source, *script);
+        io.out.flush();
+        outputUnfinished = !result || *result == ExecuteResult::Stopped;
+        return exitStatusOf(result, io.err);
+    }
+
 } // namespace
 
 int runExportCommand(const std::vector<std::string>& args, CliStreams io)
@@ -123,29 +179,24 @@ int runExportCommand(const std::vector<std::string>& args, CliStreams io)
         io.err << "tessellon-cli export: " << arguments.message() << "\n" << usage;
         return exitUnusable;
     }
-    const Result<FontLib> font = readPixFile(arguments->fontPath);
-    if (!font.ok()) {
-        io.err << "tessellon-cli export: " << aboutFile(arguments->fontPath, font.message())
-               << "\n";
-        return exitUnusable;
+    std::atomic<bool> interrupted { false };
+    bool outputUnfinished = false;
+    int status = exitOk;
+    int signal = 0;
+    {
+        InterruptWatch watch([&interrupted] { interrupted.store(true); });
+        status = exportFont(*arguments, interrupted, outputUnfinished, io);
+        signal = watch.signalNumber();
     }
-    const Result<std::string> script = scriptTextOf(arguments->scriptPath);
-    if (!script) {
-        io.err << "tessellon-cli export: " << script.message() << "\n";
-        return exitUnusable;
+    if (signal != 0) {
+        if (outputUnfinished) {
+            removeHalfWrittenOutput(arguments->outputPath, io.err);
+        }
+        io.out << std::flush;
+        io.err << std::flush;
+        return endBySignal(signal);
     }
-    if (const Status spared = checkOutputSparesInputs(*arguments); !spared) {
-        io.err << "tessellon-cli export: " << spared.message() << "\n";
-        return exitUnusable;
-    }
-    const ExportSource source = makeExportSource(arguments->outputPath, *font);
-    Csub csub([&io](const std::string& line) { io.out << line << '\n'; });
-    if (arguments->maxSeconds) {
-        csub.setStopCheck(deadlineCheck(*arguments->maxSeconds));
-    }
-    const Result<ExecuteResult> result = runExportScript(csub, source, *script);
-    io.out.flush();
-    return exitStatusOf(result, io.err);
+    return status;
 }
 
 } // namespace tessellon::cli
