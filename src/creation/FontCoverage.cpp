@@ -61,4 +61,20 @@ Result<FaceCoverage> findMissingCharacters(
     return coverage;
 }
 
+Result<MissingCharacters> findMissingCharacters(
+    const QFont& font, std::span<const std::uint16_t> codes)
+{
+    GlyphDrawingParams params;
+    params.font = font;
+    const auto plan = planGlyphDrawing(params);
+    if (!plan) {
+        return failure(plan.message());
+    }
+    auto coverage = findMissingCharacters(*plan, codes);
+    if (!coverage) {
+        return failure(coverage.message());
+    }
+    return std::move(coverage->missing);
+}
+
 } // namespace tessellon

@@ -26,4 +26,9 @@ Result<FontFaceFile> drawnFace(const GlyphDrawingPlan& plan);
 Result<FaceCoverage> findMissingCharacters(
     const GlyphDrawingPlan& plan, std::span<const std::uint16_t> codes);
 
+// The codes that font, drawn in the desktop's style as File > New draws it, lacks: those make
+// lists for the same font and characters.
+Result<MissingCharacters> findMissingCharacters(
+    const QFont& font, std::span<const std::uint16_t> codes);
+
 } // namespace tessellon

@@ -16,11 +16,16 @@ std::string codeListText(std::span<const char32_t> codes)
     return codes.size() > missingCharactersShown ? text + " ..." : text;
 }
 
-std::string missingCharactersText(const MissingCharacters& missing)
+std::string missingCountText(const MissingCharacters& missing)
 {
     const std::size_t count = missing.codes.size();
     return std::to_string(count) + (count == 1 ? " character" : " characters") + " not in "
-        + missing.fontName + ": " + codeListText(missing.codes);
+        + missing.fontName;
+}
+
+std::string missingCharactersText(const MissingCharacters& missing)
+{
+    return missingCountText(missing) + ": " + codeListText(missing.codes);
 }
 
 } // namespace tessellon

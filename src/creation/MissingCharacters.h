@@ -25,4 +25,7 @@ std::string codeListText(std::span<const char32_t> codes);
 // there are more.
 std::string missingCharactersText(const MissingCharacters& missing);
 
+// "12 characters not in DejaVu Sans": the count alone.
+std::string missingCountText(const MissingCharacters& missing);
+
 } // namespace tessellon

@@ -27,6 +27,37 @@ Result<RangeList> parseRangeList(const std::string& list)
     return parsed;
 }
 
+namespace {
+
+    std::string hexCode(std::uint16_t code)
+    {
+        static constexpr char digits[] = "0123456789ABCDEF";
+        std::string text;
+        do {
+            text.insert(text.begin(), digits[code & 0xF]);
+            code = static_cast<std::uint16_t>(code >> 4);
+        } while (code != 0);
+        return text;
+    }
+
+} // namespace
+
+std::string rangeListText(const UnicodeRangeGrid& grid)
+{
+    std::string text;
+    for (int row = 1; row < grid.rowCount(); ++row) {
+        const std::uint16_t from
+            = UnicodeRangeGrid::cellValue(grid.cell(UnicodeRangeGrid::fromColumn, row));
+        const std::uint16_t to
+            = UnicodeRangeGrid::cellValue(grid.cell(UnicodeRangeGrid::toColumn, row));
+        if (UnicodeRangeGrid::rangeSize(from, to) == 0) {
+            continue;
+        }
+        text += (text.empty() ? "" : ",") + hexCode(from) + "-" + hexCode(to);
+    }
+    return text;
+}
+
 std::vector<std::uint16_t> RangeList::codes() const
 {
     std::vector<std::uint16_t> result;

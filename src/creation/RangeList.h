@@ -27,4 +27,10 @@ struct RangeList {
 // Refused, saying why, for a malformed list.
 Result<RangeList> parseRangeList(const std::string& list);
 
+class UnicodeRangeGrid;
+
+// The rows of the grid that give codes, as a list parseRangeList reads back into the same
+// codes in the same order: "30-39,41-5A".
+std::string rangeListText(const UnicodeRangeGrid& grid);
+
 } // namespace tessellon

@@ -132,6 +132,9 @@ MainActions::MainActions(QObject* owner)
     , FileExportBdf1(makeAction(owner,
           { "FileExportBdf1", "Export as &BDF...", {},
               "Export as BDF|Write the current font as a BDF font file" }))
+    , FileSaveRecipe1(makeAction(owner,
+          { "FileSaveRecipe1", "Save &Recipe...", {},
+              "Save Recipe|Save the choices of a new font as a font recipe" }))
 {
     FileNew1->setIcon(standardIcon("document-new", QStyle::SP_FileIcon));
     FileOpen1->setIcon(standardIcon("document-open", QStyle::SP_DialogOpenButton));
@@ -159,7 +162,7 @@ QList<QAction*> MainActions::all() const
         EditUndo1, EditRedo1, GlyphShiftUp1, GlyphShiftDown1, GlyphShiftLeft1, GlyphShiftRight1,
         GlyphFlipHorizontally1, GlyphFlipVertically1, GlyphInvert1, GlyphClear1, GlyphBold1,
         ViewZoomIn1, ViewZoomOut1, ViewGridLarger1, ViewGridSmaller1, ViewTextPreview1, FileImport1,
-        FileExportBdf1 };
+        FileExportBdf1, FileSaveRecipe1 };
 }
 
 } // namespace tessellon

@@ -22,6 +22,9 @@ namespace {
         };
         for (const auto& c : cases) {
             EXPECT_EQ(missingCharactersText({ "DejaVu Sans", c.codes }), c.text);
+            const std::string count = c.text;
+            EXPECT_EQ(
+                missingCountText({ "DejaVu Sans", c.codes }), count.substr(0, count.find(':')));
         }
     }
 

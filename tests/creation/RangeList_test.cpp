@@ -1,4 +1,5 @@
 #include "creation/RangeList.h"
+#include "creation/UnicodeRangeGrid.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,24 @@ namespace {
         EXPECT_EQ(ranges->warnings,
             (std::vector<std::string> {
                 "the range 7-7 gives no code (TO must be greater than FROM)" }));
+    }
+
+    // Rows that give nothing (empty, reversed, text) are left out; the others read back as
+    // the grid's codes in the grid's order.
+    TEST(RangeList, TheGridsRowsAsAListGiveItsCodes)
+    {
+        UnicodeRangeGrid grid;
+        const char* rows[][2] = { { "4E00", "9FA5" }, { "", "" }, { "7E", "20" }, { "x", "41" },
+            { "fff0", "FFFF" }, { "41", "43" }, { "0", "1" } };
+        for (int row = 0; row < 7; ++row) {
+            grid.setCell(UnicodeRangeGrid::fromColumn, row + 1, rows[row][0]);
+            grid.setCell(UnicodeRangeGrid::toColumn, row + 1, rows[row][1]);
+        }
+        const std::string text = rangeListText(grid);
+        EXPECT_EQ(text, "4E00-9FA5,0-41,FFF0-FFFF,41-43,0-1");
+        const auto read = parseRangeList(text);
+        ASSERT_TRUE(read.ok()) << read.message();
+        EXPECT_EQ(read->codes(), grid.codes());
     }
 
     // Thousands of full ranges are counted, not made: a caller can refuse them before any

@@ -1,5 +1,7 @@
 #include "recipe/RecipeParser.h"
 
+#include "recipe/NewFontRecipe.h"
+
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +87,35 @@ namespace {
         ASSERT_TRUE(again.ok()) << again.message() << "\n" << text;
         EXPECT_EQ(formatRecipe(*again), text);
         EXPECT_EQ(recipeInputs(*again), recipeInputs(*recipe));
+    }
+
+    // A font made by New, saved as a recipe and read back, is drawn as New drew it.
+    TEST_F(RecipeParserTest, NewFontChoicesReadBackAsTheyWereMade)
+    {
+        const NewFontChoices cases[] = {
+            { 8, 16, 0, -1, "DejaVu Sans Mono", 13, false, false, "ascii.txt", {} },
+            { 16, 16, 2, 0, "Noto Sans CJK SC", 16, true, true, std::nullopt, "4E00-9FA5,20-7E" },
+        };
+        for (const NewFontChoices& c : cases) {
+            const auto recipe = parse(newFontRecipeText(c, path()));
+            ASSERT_TRUE(recipe.ok()) << recipe.message();
+            EXPECT_EQ(recipe->source, RecipeSource::Family);
+            EXPECT_EQ(recipe->family, c.family);
+            EXPECT_EQ(recipe->pixelSize, c.pixelSize);
+            EXPECT_EQ(recipe->cell, (GlyphSize { c.glyphWidth, c.glyphHeight }));
+            EXPECT_EQ(recipe->offset, (CellOffset { c.offsetX, c.offsetY }));
+            EXPECT_EQ(std::pair(recipe->bold, recipe->italic), std::pair(c.bold, c.italic));
+            EXPECT_EQ(recipe->hinting, HintingStyle::System);
+            if (c.charSetName) {
+                ASSERT_TRUE(recipe->charSet);
+                EXPECT_EQ(recipe->charSet->path, (m_data.root() / "txt" / "ascii.txt").string());
+            } else {
+                EXPECT_EQ(recipe->ranges, c.ranges);
+            }
+            ASSERT_EQ(recipe->outputs.size(), 1u);
+            EXPECT_EQ(recipe->outputs[0].file.path, absolute("ui_font.c"));
+            EXPECT_EQ(recipe->outputs[0].target, "script");
+        }
     }
 
     TEST_F(RecipeParserTest, SourcesAndOutputFoldersAreTakenWhereTheyBelong)
