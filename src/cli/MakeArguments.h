@@ -23,6 +23,8 @@ struct MakeArguments {
     std::optional<std::string> charSetFile;
     std::optional<std::string> ranges;
     bool timings = false;
+    // Rows above the baseline, over what the font's ascent and the offset give.
+    std::optional<int> baseline;
 };
 
 inline constexpr int maxPixelSize = 1024;

@@ -39,7 +39,7 @@ namespace {
     constexpr const char* makeUsage
         = "Usage: tessellon-cli make OUT.pix --width W --height H [--offset X,Y]\n"
           "           --font FAMILY_OR_FILE --px N [--bold] [--italic]\n"
-          "           (--charset FILE | --ranges 30-39,41-5A) [--timings]\n";
+          "           (--charset FILE | --ranges 30-39,41-5A) [--baseline N] [--timings]\n";
 
     double seconds(Clock::duration duration)
     {
@@ -276,6 +276,9 @@ namespace {
         const QFont qtFont = fontFor(arguments, *family);
         FontLib font = FontLib::blank(arguments.width, arguments.height,
             static_cast<std::uint32_t>(charSet->measure.glyphCount), true);
+        font.baseline = arguments.baseline
+            ? arguments.baseline
+            : GlyphRenderer::cellBaseline(qtFont, arguments.height, arguments.offsetY);
         if (const Status drawn = drawGlyphs(*charSet, qtFont, arguments, font, run, timings, io);
             !drawn) {
             return drawn;

@@ -42,6 +42,7 @@ ThreadCreateFont::~ThreadCreateFont()
 std::uint32_t ThreadCreateFont::Prepare(const CreateFontParams& params)
 {
     m_params = params;
+    m_baseline = GlyphRenderer::cellBaseline(params.font, params.glyphHeight, params.offsetY);
     m_charSet.reset();
     m_run->setTotalBytes(0);
     m_run->setDoneBytes(0);

@@ -127,7 +127,7 @@ Result<std::string> formatBdf(
         return failure("the font's arrays do not match its size");
     }
     BdfMetrics m { font.info.glyphWidth, font.info.glyphHeight, 0, 0, font.codeTable.has_value() };
-    m.ascent = options.ascent.value_or(m.height);
+    m.ascent = options.ascent.value_or(font.baselineOrDefault());
     if (m.ascent < 0 || m.ascent > m.height) {
         return failure("an ascent of " + std::to_string(m.ascent) + " rows does not fit glyphs "
             + std::to_string(m.height) + " rows high (it must be 0 to " + std::to_string(m.height)

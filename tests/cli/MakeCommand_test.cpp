@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -171,6 +172,14 @@ private slots:
             QCOMPARE(std::vector<std::uint8_t>(glyph.begin(), glyph.end()), expected);
             QVERIFY(std::any_of(expected.begin(), expected.end(), [](auto b) { return b != 0; }));
         }
+        // The baseline lies where the characters were drawn on: the offset's y below the
+        // ascent; --baseline chooses another.
+        QCOMPARE(read->baseline, std::optional(2 + QFontMetrics(font).ascent()));
+        const QString chosen = path("chosen.pix");
+        QCOMPARE(
+            make(common(chosen) + QStringList { "--ranges", "41-42", "--baseline", "5" }).exitCode,
+            0);
+        QCOMPARE(readPixFile(chosen.toStdString())->baseline, std::optional(5));
     }
 
     void makesAFontFromACharacterSetFile()
