@@ -1,0 +1,89 @@
+#include "export/ExportTarget.h"
+
+#include "export/TargetLimits.h"
+#include "export/TargetSizes.h"
+
+#include <array>
+
+namespace tessellon {
+
+namespace {
+
+    int pagesLayout(const ExportChoices& choices) { return layoutFlags(choices.pages); }
+    int rowsLayout(const ExportChoices& choices) { return layoutFlags(choices.rows); }
+
+    const std::array<ExportTarget, 6> targets { {
+        { "gfx", "Adafruit GFX (GFXfont)", "gfx_font.spt", "", RunRule::Gfx, true, false, nullptr,
+            nullptr, checkGfxLimits, gfxSize },
+        { "u8g2", "u8g2", "u8g2_font.spt", "", RunRule::Whole, true, true, nullptr, nullptr,
+            nullptr, encodedSize },
+        { "lvgl", "LVGL 8 and 9 (lv_font_fmt_txt)", "lvgl_font.spt", "", RunRule::Lvgl, false,
+            false, nullptr, nullptr, checkLvglLimits, lvglSize },
+        { "pages", "page-addressed displays (SSD1306, SH1106, ST7565)", "pages_font.spt", "",
+            RunRule::Whole, true, false, nullptr, pagesLayout, nullptr, pagesSize },
+        { "rows", "plain rows", "rows_font.spt", "", RunRule::Whole, true, false, nullptr,
+            rowsLayout, nullptr, rowsSize },
+        { "tessellon", "tessellon_font.h", "tessellon_font.spt", "tessellon_font.h", RunRule::Whole,
+            true, false, nullptr, nullptr, nullptr, tessellonSize },
+    } };
+
+} // namespace
+
+int layoutFlags(const PageLayout& layout)
+{
+    return (layout.bit0Bottom ? layoutBit0Bottom : 0) | (layout.byColumns ? layoutByColumns : 0);
+}
+
+int layoutFlags(const RowLayout& layout)
+{
+    return (layout.lsbFirst ? layoutLsbFirst : 0) | (layout.inverted ? layoutInverted : 0);
+}
+
+std::string groupedDigits(std::uint64_t number)
+{
+    const std::string digits = std::to_string(number);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            grouped += ',';
+        }
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+std::string sizeReportText(const ExportSize& size)
+{
+    return std::to_string(size.glyphs) + (size.glyphs == 1 ? " glyph: " : " glyphs: ")
+        + groupedDigits(size.total()) + " bytes (pixels " + groupedDigits(size.pixelBytes)
+        + ", metrics and tables " + groupedDigits(size.tableBytes) + ")";
+}
+
+std::span<const ExportTarget> exportTargets() { return targets; }
+
+const ExportTarget* exportTargetNamed(std::string_view name)
+{
+    for (const ExportTarget& target : targets) {
+        if (target.name == name) {
+            return &target;
+        }
+    }
+    return nullptr;
+}
+
+std::string exportTargetNames()
+{
+    std::string names;
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        names += (i == 0 ? "" : i + 1 == targets.size() ? " or " : ", ");
+        names += targets[i].name;
+    }
+    return names;
+}
+
+ExportSize exportSize(const TargetFont& font)
+{
+    return font.target && font.target->size ? font.target->size(font) : ExportSize {};
+}
+
+} // namespace tessellon

@@ -1,0 +1,80 @@
+#include "export/TargetExport.h"
+
+#include "document/ByteSource.h"
+#include "document/SafeFileWriter.h"
+#include "export/ExportRun.h"
+#include "export/TargetBuiltins.h"
+
+namespace tessellon {
+
+namespace {
+
+    constexpr std::uint64_t maxHeaderBytes = 1 << 20;
+
+    // Keeps a run's built-ins in the script unit only while they live.
+    class BuiltinsInPlace {
+    public:
+        BuiltinsInPlace(Csub& csub, const ScriptBuiltins& builtins)
+            : m_csub(csub)
+        {
+            m_csub.setBuiltins(&builtins);
+        }
+        ~BuiltinsInPlace() { m_csub.setBuiltins(nullptr); }
+        BuiltinsInPlace(const BuiltinsInPlace&) = delete;
+        BuiltinsInPlace& operator=(const BuiltinsInPlace&) = delete;
+
+    private:
+        Csub& m_csub;
+    };
+
+} // namespace
+
+std::filesystem::path targetScriptPath(
+    const ExportTarget& target, const std::filesystem::path& dataFolder)
+{
+    return dataFolder / "scripts" / std::string(target.scriptFile);
+}
+
+std::filesystem::path targetHeaderPath(
+    const ExportTarget& target, const std::filesystem::path& dataFolder)
+{
+    return dataFolder / "include" / std::string(target.headerFile);
+}
+
+Result<ExecuteResult> runTargetScript(Csub& csub, const TargetFont& font,
+    const std::string& scriptText, const std::string& outputPath)
+{
+    const ExportSource source = makeExportSource(outputPath, *font.font);
+    const TargetBuiltins builtins(font);
+    const BuiltinsInPlace inPlace(csub, builtins);
+    return runExportScript(csub, source, scriptText);
+}
+
+Result<std::string> placeHeaderBeside(
+    const std::string& outputPath, const std::filesystem::path& shippedHeader)
+{
+    const auto header
+        = readWholeFile<std::string>(shippedHeader.string(), maxHeaderBytes, "a header");
+    if (!header) {
+        return failure(header.message());
+    }
+    const std::filesystem::path placed
+        = std::filesystem::path(outputPath).parent_path() / shippedHeader.filename();
+    std::error_code error;
+    if (std::filesystem::exists(placed, error)) {
+        const auto there = readWholeFile<std::string>(placed.string(), maxHeaderBytes, "a header");
+        if (there && *there == *header) {
+            return placed.string() + " is up to date";
+        }
+        return placed.string() + " differs from the header this program ships ("
+            + shippedHeader.string() + ") and was left as it is";
+    }
+    const Status written = writeFileSafely(
+        placed.string(), { reinterpret_cast<const std::uint8_t*>(header->data()), header->size() });
+    if (!written) {
+        return failure(written.message());
+    }
+    return "wrote " + placed.string();
+}
+
+} // namespace tessellon

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "document/Result.h"
+#include "export/ExportTarget.h"
+#include "export/TargetFont.h"
+#include "script/Csub.h"
+
+#include <filesystem>
+#include <string>
+
+namespace tessellon {
+
+// An export to a target is the run of the target's shipped script (or one the user made
+// from it) with the target's built-ins in place:
+//
+//   1. prepareTargetFont (TargetFont.h): choices settled, limits checked, nothing written;
+//   2. runTargetScript: the script run into the output file;
+//   3. placeHeaderBeside, for a target that ships a header;
+//   4. sizeReportText(exportSize(font)) for the user.
+
+// The target's script and header among the program's shipped files (ProgramFolders::data).
+std::filesystem::path targetScriptPath(
+    const ExportTarget& target, const std::filesystem::path& dataFolder);
+std::filesystem::path targetHeaderPath(
+    const ExportTarget& target, const std::filesystem::path& dataFolder);
+
+// Runs scriptText over font into outputPath (runExportScript), the target's built-ins in
+// place for this run only.
+Result<ExecuteResult> runTargetScript(Csub& csub, const TargetFont& font,
+    const std::string& scriptText, const std::string& outputPath);
+
+// Copies the shipped header into the folder of outputPath, unless a file of its name is
+// there already: one that holds the same is left alone, and so is one that differs (it may
+// be the user's own), which the note says. Gives a note for the user either way.
+Result<std::string> placeHeaderBeside(
+    const std::string& outputPath, const std::filesystem::path& shippedHeader);
+
+} // namespace tessellon
