@@ -12,14 +12,22 @@ namespace {
             "print a font's glyph count, glyph size and code table", runInfoCommand },
         CliCommand { "make",
             "make OUT.pix --width W --height H [--offset X,Y] --font FAMILY_OR_FILE --px N\n"
-            "       [--bold] [--italic] (--charset FILE | --ranges 30-39,41-5A) [--timings]",
+            "       [--bold] [--italic] (--charset FILE | --ranges 30-39,41-5A) [--baseline N]\n"
+            "       [--timings]",
             "make a font from a TrueType/OpenType font and a character set", runMakeCommand },
-        CliCommand { "export", "export FONT.pix -o OUT [-s SCRIPT.spt] [--max-seconds N]",
-            "run an export script (default: the built-in one) over a font into OUT;\n"
-            "      exit 1 when the script does not compile, 3 when stopped after N seconds",
+        CliCommand { "export",
+            "export FONT.pix -o OUT [-s SCRIPT.spt] [--max-seconds N]\n"
+            "       [--target gfx|u8g2|lvgl|pages|rows|tessellon [--proportional [GAP]] [--space "
+            "N]\n"
+            "        [--baseline N] [--name IDENT] [--bit0 top|bottom] [--order pages|columns]\n"
+            "        [--first-bit msb|lsb] [--inverted]]",
+            "run an export script (default: the built-in one) over a font into OUT, or write\n"
+            "      the font for a display library (--target); exit 1 when the script does not\n"
+            "      compile, 3 when stopped after N seconds",
             runExportCommand },
         CliCommand { "convert",
-            "convert IN OUT [--cell WxH] [--offset X,Y] [--ascent N] [--columns N] [--first HEX]",
+            "convert IN OUT [--cell WxH] [--offset X,Y] [--ascent N] [--columns N] [--first HEX]\n"
+            "       [--baseline N]",
             "convert a font between .pix, BDF (.bdf), Unifont (.hex, read only) and picture\n"
             "      sheets (.png, .bmp), by the files' extensions; a sheet is read with --cell",
             runConvertCommand },

@@ -1,16 +1,17 @@
 #include "cli/CliCommand.h"
+#include "cli/ExportArguments.h"
+#include "cli/OptionValues.h"
 
 #include "document/PixReader.h"
+#include "document/ProgramFolders.h"
 #include "export/DefaultScript.h"
 #include "export/ExportRun.h"
 #include "export/OutputFile.h"
 #include "export/ScriptFile.h"
 #include "export/ScriptText.h"
+#include "export/TargetExport.h"
 
-#include <algorithm>
 #include <chrono>
-#include <cmath>
-#include <cstdlib>
 #include <optional>
 #include <ostream>
 
@@ -22,61 +23,10 @@ namespace {
     constexpr int exitStopped = 3;
 
     constexpr const char* usage
-        = "Usage: tessellon-cli export FONT.pix -o OUT [-s SCRIPT.spt] [--max-seconds N]\n";
-
-    struct ExportArguments {
-        std::string fontPath;
-        std::string outputPath;
-        std::optional<std::string> scriptPath;
-        std::optional<double> maxSeconds;
-    };
-
-    // Longer limits are taken as this one (about 31 years), so the deadline stays countable.
-    constexpr double longestLimit = 1e9;
-
-    std::optional<double> positiveSeconds(const std::string& text)
-    {
-        char* end = nullptr;
-        const double value = std::strtod(text.c_str(), &end);
-        if (text.empty() || *end != '\0' || !std::isfinite(value) || value <= 0) {
-            return std::nullopt;
-        }
-        return std::min(value, longestLimit);
-    }
-
-    // The options, or why they cannot be used.
-    Result<ExportArguments> parseArguments(const std::vector<std::string>& args)
-    {
-        ExportArguments parsed;
-        for (std::size_t i = 0; i < args.size(); ++i) {
-            const std::string& arg = args[i];
-            const bool takesValue = arg == "-o" || arg == "-s" || arg == "--max-seconds";
-            if (takesValue && i + 1 == args.size()) {
-                return failure(arg + " needs a value");
-            }
-            if (arg == "-o") {
-                parsed.outputPath = args[++i];
-            } else if (arg == "-s") {
-                parsed.scriptPath = args[++i];
-            } else if (arg == "--max-seconds") {
-                parsed.maxSeconds = positiveSeconds(args[++i]);
-                if (!parsed.maxSeconds) {
-                    return failure("--max-seconds needs a number above 0");
-                }
-            } else if (parsed.fontPath.empty() && (arg.empty() || arg[0] != '-')) {
-                parsed.fontPath = arg;
-            } else {
-                return failure("unexpected argument '" + arg + "'");
-            }
-        }
-        if (parsed.fontPath.empty()) {
-            return failure("FONT.pix is missing");
-        }
-        if (parsed.outputPath.empty()) {
-            return failure("-o OUT is missing: name the file the export writes");
-        }
-        return parsed;
-    }
+        = "Usage: tessellon-cli export FONT.pix -o OUT [-s SCRIPT.spt] [--max-seconds N]\n"
+          "           [--target gfx|u8g2|lvgl|pages|rows|tessellon [--proportional [GAP]]\n"
+          "            [--space N] [--baseline N] [--name IDENT] [--bit0 top|bottom]\n"
+          "            [--order pages|columns] [--first-bit msb|lsb] [--inverted]]\n";
 
     // The script as the export dialog's editor would hand it over.
     Result<std::string> scriptText(const ExportArguments& arguments)
@@ -99,6 +49,31 @@ namespace {
             return apartFromFont;
         }
         return checkOutputIsNot(arguments.outputPath, *arguments.scriptPath);
+    }
+
+    // The target's shipped script, or the script given in its place.
+    Result<std::string> targetScriptText(
+        const ExportArguments& arguments, const ExportTarget& target)
+    {
+        if (arguments.scriptPath) {
+            return scriptText(arguments);
+        }
+        const std::string path = targetScriptPath(target, programFolders().data).string();
+        const Result<std::vector<std::string>> read = readScriptFile(path);
+        if (!read) {
+            return failure(read.message());
+        }
+        return joinScriptLines(*read);
+    }
+
+    Result<const ExportTarget*> targetOf(const std::string& name)
+    {
+        const ExportTarget* target = exportTargetNamed(name);
+        if (!target) {
+            return failure(
+                "unknown target " + quoted(name) + "; the targets are " + exportTargetNames());
+        }
+        return target;
     }
 
     std::function<bool()> deadlineCheck(double seconds)
@@ -131,11 +106,79 @@ namespace {
 
 } // namespace
 
+namespace {
+
+    // The rest of an export to a target, once the font is read and made ready: nothing has
+    // been written before it.
+    int exportToTarget(const ExportArguments& arguments, const TargetFont& font, CliStreams io)
+    {
+        const ExportTarget& target = *font.target;
+        const Result<std::string> script = targetScriptText(arguments, target);
+        if (!script) {
+            io.err << "tessellon-cli export: " << script.message() << "\n";
+            return exitUnusable;
+        }
+        if (const Status spared = checkOutputSparesInputs(arguments); !spared) {
+            io.err << "tessellon-cli export: " << spared.message() << "\n";
+            return exitUnusable;
+        }
+        Csub csub([&io](const std::string& line) { io.out << line << '\n'; });
+        if (arguments.maxSeconds) {
+            csub.setStopCheck(deadlineCheck(*arguments.maxSeconds));
+        }
+        const Result<ExecuteResult> result
+            = runTargetScript(csub, font, *script, arguments.outputPath);
+        const int status = exitStatusOf(result, io.err);
+        if (status != exitOk || !result || *result != ExecuteResult::Ran) {
+            return status;
+        }
+        if (!target.headerFile.empty()) {
+            const Result<std::string> placed = placeHeaderBeside(
+                arguments.outputPath, targetHeaderPath(target, programFolders().data));
+            if (!placed) {
+                io.err << "tessellon-cli export: " << placed.message() << "\n";
+                return exitUnusable;
+            }
+            io.out << *placed << "\n";
+        }
+        io.out << sizeReportText(exportSize(font)) << "\n";
+        return exitOk;
+    }
+
+    int exportWithScript(const ExportArguments& arguments, const FontLib& font, CliStreams io)
+    {
+        const Result<std::string> script = scriptText(arguments);
+        if (!script) {
+            io.err << "tessellon-cli export: " << script.message() << "\n";
+            return exitUnusable;
+        }
+        if (const Status spared = checkOutputSparesInputs(arguments); !spared) {
+            io.err << "tessellon-cli export: " << spared.message() << "\n";
+            return exitUnusable;
+        }
+        const ExportSource source = makeExportSource(arguments.outputPath, font);
+        Csub csub([&io](const std::string& line) { io.out << line << '\n'; });
+        if (arguments.maxSeconds) {
+            csub.setStopCheck(deadlineCheck(*arguments.maxSeconds));
+        }
+        const Result<ExecuteResult> result = runExportScript(csub, source, *script);
+        io.out.flush();
+        return exitStatusOf(result, io.err);
+    }
+
+} // namespace
+
 int runExportCommand(const std::vector<std::string>& args, CliStreams io)
 {
-    const Result<ExportArguments> arguments = parseArguments(args);
+    const Result<ExportArguments> arguments = parseExportArguments(args);
     if (!arguments) {
         io.err << "tessellon-cli export: " << arguments.message() << "\n" << usage;
+        return exitUnusable;
+    }
+    const Result<const ExportTarget*> target
+        = arguments->target ? targetOf(*arguments->target) : Result<const ExportTarget*>(nullptr);
+    if (!target) {
+        io.err << "tessellon-cli export: " << target.message() << "\n";
         return exitUnusable;
     }
     const Result<FontLib> font = readPixFile(arguments->fontPath);
@@ -144,23 +187,18 @@ int runExportCommand(const std::vector<std::string>& args, CliStreams io)
                << "\n";
         return exitUnusable;
     }
-    const Result<std::string> script = scriptText(*arguments);
-    if (!script) {
-        io.err << "tessellon-cli export: " << script.message() << "\n";
+    if (!*target) {
+        return exportWithScript(*arguments, *font, io);
+    }
+    const Result<TargetFont> prepared
+        = prepareTargetFont(*font, **target, arguments->choices, arguments->outputPath);
+    if (!prepared) {
+        io.err << "tessellon-cli export: " << (*target)->name << ": " << prepared.message() << "\n";
         return exitUnusable;
     }
-    if (const Status spared = checkOutputSparesInputs(*arguments); !spared) {
-        io.err << "tessellon-cli export: " << spared.message() << "\n";
-        return exitUnusable;
-    }
-    const ExportSource source = makeExportSource(arguments->outputPath, *font);
-    Csub csub([&io](const std::string& line) { io.out << line << '\n'; });
-    if (arguments->maxSeconds) {
-        csub.setStopCheck(deadlineCheck(*arguments->maxSeconds));
-    }
-    const Result<ExecuteResult> result = runExportScript(csub, source, *script);
+    const int status = exportToTarget(*arguments, *prepared, io);
     io.out.flush();
-    return exitStatusOf(result, io.err);
+    return status;
 }
 
 } // namespace tessellon::cli
