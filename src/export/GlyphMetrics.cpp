@@ -1,6 +1,7 @@
 #include "export/GlyphMetrics.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tessellon {
 
@@ -11,17 +12,27 @@ namespace {
         int right; // one past the rightmost ink pixel
     };
 
+    // Whole bytes at a time: a row's first and last ink pixel are the first set bit of its
+    // first byte with ink and the last of its last; padding bits past width are no ink.
     std::optional<RowInk> rowInk(std::span<const std::uint8_t> row, int width)
     {
-        int left = width;
+        const int bytes = (width + 7) / 8;
+        int left = -1;
         int right = 0;
-        for (int x = 0; x < width; ++x) {
-            if (row[x / 8] & pixelMask(x)) {
-                left = std::min(left, x);
-                right = x + 1;
+        for (int b = 0; b < bytes; ++b) {
+            std::uint8_t byte = row[b];
+            if (b == bytes - 1 && width % 8 != 0) {
+                byte &= static_cast<std::uint8_t>(0xFF00u >> (width % 8));
             }
+            if (byte == 0) {
+                continue;
+            }
+            if (left < 0) {
+                left = b * 8 + std::countl_zero(byte);
+            }
+            right = b * 8 + 8 - std::countr_zero(byte);
         }
-        if (right == 0) {
+        if (left < 0) {
             return std::nullopt;
         }
         return RowInk { left, right };

@@ -26,16 +26,41 @@ namespace {
         return static_cast<std::uint8_t>((high << shift | low >> (8 - shift)) & 0xFF);
     }
 
-    // Appends count bits (the most significant first) of value at bit position bit of out,
-    // whose bytes start at 0.
-    void appendBits(std::uint8_t* out, std::size_t& bit, std::uint8_t value, int count)
-    {
-        for (int k = 0; k < count; ++k, ++bit) {
-            if (value & (0x80u >> k)) {
-                out[bit / 8] |= static_cast<std::uint8_t>(0x80u >> (bit % 8));
+    // Packs bits into bytes, the first bit in the most significant place of each byte.
+    class BitPacker {
+    public:
+        explicit BitPacker(std::uint8_t* out)
+            : m_out(out)
+        {
+        }
+
+        // The count (1 to 8) most significant bits of value.
+        void append(std::uint8_t value, int count)
+        {
+            m_bits = (m_bits << count) | (value >> (8 - count));
+            m_count += count;
+            if (m_count >= 8) {
+                m_count -= 8;
+                *m_out++ = static_cast<std::uint8_t>(m_bits >> m_count);
+                m_bits &= (1u << m_count) - 1;
             }
         }
-    }
+
+        // The last bits, in the high places of a byte of their own.
+        void finish()
+        {
+            if (m_count > 0) {
+                *m_out++ = static_cast<std::uint8_t>(m_bits << (8 - m_count));
+                m_count = 0;
+                m_bits = 0;
+            }
+        }
+
+    private:
+        std::uint8_t* m_out;
+        unsigned m_bits = 0;
+        int m_count = 0;
+    };
 
 } // namespace
 
@@ -46,16 +71,16 @@ std::size_t inkBytes(const InkBox& box)
 
 void writeInk(const FontLib& font, std::uint32_t index, const InkBox& box, std::uint8_t* out)
 {
-    std::fill(out, out + inkBytes(box), 0);
     const auto glyph = font.glyph(index);
     const std::size_t stride = font.rowBytes();
-    std::size_t bit = 0;
+    BitPacker packer(out);
     for (int y = box.y; y < box.bottom(); ++y) {
         const auto row = glyph.subspan(y * stride, stride);
         for (int x = box.x; x < box.right(); x += 8) {
-            appendBits(out, bit, eightPixels(row, x), std::min(8, box.right() - x));
+            packer.append(eightPixels(row, x), std::min(8, box.right() - x));
         }
     }
+    packer.finish();
 }
 
 std::size_t pageBytes(int width, int height)
