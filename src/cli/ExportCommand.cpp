@@ -196,6 +196,9 @@ int runExportCommand(const std::vector<std::string>& args, CliStreams io)
         io.err << "tessellon-cli export: " << (*target)->name << ": " << prepared.message() << "\n";
         return exitUnusable;
     }
+    for (const std::string& note : targetNotes(*prepared)) {
+        io.err << "tessellon-cli export: " << note << "\n";
+    }
     const int status = exportToTarget(*arguments, *prepared, io);
     io.out.flush();
     return status;

@@ -3,6 +3,7 @@
 #include "document/ByteSource.h"
 #include "document/SafeFileWriter.h"
 #include "export/ExportRun.h"
+#include "export/OutputFile.h"
 #include "export/TargetBuiltins.h"
 
 namespace tessellon {
@@ -44,10 +45,36 @@ std::filesystem::path targetHeaderPath(
 Result<ExecuteResult> runTargetScript(Csub& csub, const TargetFont& font,
     const std::string& scriptText, const std::string& outputPath)
 {
+    Result<FileHandle> created = createOutputFile(outputPath);
+    if (!created) {
+        return failure(created.message());
+    }
+    return runTargetScriptInto(csub, font, scriptText, outputPath, std::move(created).value());
+}
+
+Result<ExecuteResult> runTargetScriptInto(Csub& csub, const TargetFont& font,
+    const std::string& scriptText, const std::string& outputPath, FileHandle output)
+{
     const ExportSource source = makeExportSource(outputPath, *font.font);
     const TargetBuiltins builtins(font);
     const BuiltinsInPlace inPlace(csub, builtins);
-    return runExportScript(csub, source, scriptText);
+    return runExportInto(csub, source, scriptText, std::move(output));
+}
+
+std::vector<std::string> targetNotes(const TargetFont& font)
+{
+    std::vector<std::string> notes;
+    const CodeOrder all = codeOrder(*font.font, true);
+    if (all.dropped > 0) {
+        notes.push_back(std::to_string(all.dropped)
+            + (all.dropped == 1 ? " glyph was" : " glyphs were")
+            + " left out: an earlier glyph has the same code.");
+    }
+    if (all.size() > font.order.size()) {
+        notes.push_back("The glyph of code 0 was left out: " + std::string(font.target->title)
+            + " never draws it (it ends a string).");
+    }
+    return notes;
 }
 
 Result<std::string> placeHeaderBeside(

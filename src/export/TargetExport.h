@@ -2,11 +2,13 @@
 
 #include "document/Result.h"
 #include "export/ExportTarget.h"
+#include "export/FileHandle.h"
 #include "export/TargetFont.h"
 #include "script/Csub.h"
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace tessellon {
 
@@ -28,6 +30,14 @@ std::filesystem::path targetHeaderPath(
 // place for this run only.
 Result<ExecuteResult> runTargetScript(Csub& csub, const TargetFont& font,
     const std::string& scriptText, const std::string& outputPath);
+// The same run into an output file created already (ExportSession::createOutput, as the
+// export dialog's runs do), which it closes.
+Result<ExecuteResult> runTargetScriptInto(Csub& csub, const TargetFont& font,
+    const std::string& scriptText, const std::string& outputPath, FileHandle output);
+
+// What the user should know of the glyphs a target left out: those whose code an earlier
+// glyph has, and the glyph of code 0 where the library never draws it. One sentence each.
+std::vector<std::string> targetNotes(const TargetFont& font);
 
 // Copies the shipped header into the folder of outputPath, unless a file of its name is
 // there already: one that holds the same is left alone, and so is one that differs (it may

@@ -2,6 +2,7 @@
 // names and the limits the formats set, and the size report.
 #include "export/CIdentifier.h"
 #include "export/ExportTarget.h"
+#include "export/TargetExport.h"
 #include "export/TargetFont.h"
 
 #include "FontBuilders.h"
@@ -159,6 +160,19 @@ TEST(TargetFont, SettlesTheNameAndBaselineAndMeasures)
     // 0x20 and 0x41 in one run: 1 byte of pixels, 34 glyph entries and a GFXfont of 7 bytes.
     EXPECT_EQ(sizeReportText(exportSize(*made)),
         "2 glyphs: 246 bytes (pixels 1, metrics and tables 245)");
+}
+
+TEST(TargetNotes, SayWhichGlyphsWereLeftOut)
+{
+    const FontLib font = fontWithCodes({ 0x41, 0x00, 0x41, 0x41 });
+    const Result<TargetFont> lvgl = prepareTargetFont(font, *exportTargetNamed("lvgl"), {}, "f.c");
+    ASSERT_TRUE(lvgl.ok()) << lvgl.message();
+    EXPECT_EQ(targetNotes(*lvgl),
+        (std::vector<std::string> { "2 glyphs were left out: an earlier glyph has the same code.",
+            "The glyph of code 0 was left out: LVGL 8 and 9 (lv_font_fmt_txt) never draws it (it "
+            "ends a string)." }));
+    const Result<TargetFont> rows = prepareTargetFont(font, *exportTargetNamed("rows"), {}, "f.c");
+    EXPECT_EQ(targetNotes(*rows).size(), 1u);
 }
 
 TEST(SizeReport, GroupsThousandsAndSaysGlyph)
