@@ -104,9 +104,22 @@ namespace {
         return exitUnusable;
     }
 
-} // namespace
+    // What both runs check before the output is created: the script could be read, and the
+    // output is neither the font nor the script.
+    Status readyToRun(const ExportArguments& arguments, const Result<std::string>& script)
+    {
+        if (!script) {
+            return failure(script.message());
+        }
+        return checkOutputSparesInputs(arguments);
+    }
 
-namespace {
+    void limitRun(Csub& csub, const ExportArguments& arguments)
+    {
+        if (arguments.maxSeconds) {
+            csub.setStopCheck(deadlineCheck(*arguments.maxSeconds));
+        }
+    }
 
     // The rest of an export to a target, once the font is read and made ready: nothing has
     // been written before it.
@@ -114,18 +127,12 @@ namespace {
     {
         const ExportTarget& target = *font.target;
         const Result<std::string> script = targetScriptText(arguments, target);
-        if (!script) {
-            io.err << "tessellon-cli export: " << script.message() << "\n";
-            return exitUnusable;
-        }
-        if (const Status spared = checkOutputSparesInputs(arguments); !spared) {
-            io.err << "tessellon-cli export: " << spared.message() << "\n";
+        if (const Status ready = readyToRun(arguments, script); !ready) {
+            io.err << "tessellon-cli export: " << ready.message() << "\n";
             return exitUnusable;
         }
         Csub csub([&io](const std::string& line) { io.out << line << '\n'; });
-        if (arguments.maxSeconds) {
-            csub.setStopCheck(deadlineCheck(*arguments.maxSeconds));
-        }
+        limitRun(csub, arguments);
         const Result<ExecuteResult> result
             = runTargetScript(csub, font, *script, arguments.outputPath);
         const int status = exitStatusOf(result, io.err);
@@ -148,19 +155,13 @@ namespace {
     int exportWithScript(const ExportArguments& arguments, const FontLib& font, CliStreams io)
     {
         const Result<std::string> script = scriptText(arguments);
-        if (!script) {
-            io.err << "tessellon-cli export: " << script.message() << "\n";
-            return exitUnusable;
-        }
-        if (const Status spared = checkOutputSparesInputs(arguments); !spared) {
-            io.err << "tessellon-cli export: " << spared.message() << "\n";
+        if (const Status ready = readyToRun(arguments, script); !ready) {
+            io.err << "tessellon-cli export: " << ready.message() << "\n";
             return exitUnusable;
         }
         const ExportSource source = makeExportSource(arguments.outputPath, font);
         Csub csub([&io](const std::string& line) { io.out << line << '\n'; });
-        if (arguments.maxSeconds) {
-            csub.setStopCheck(deadlineCheck(*arguments.maxSeconds));
-        }
+        limitRun(csub, arguments);
         const Result<ExecuteResult> result = runExportScript(csub, source, *script);
         io.out.flush();
         return exitStatusOf(result, io.err);

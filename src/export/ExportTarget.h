@@ -35,10 +35,10 @@ using FontEncoder = Result<EncodedFont> (*)(const TargetFont& font);
 // One library's format an export writes: the shipped script that writes it (the one export
 // path is still a script's run) with the built-ins it serves, and what the format holds.
 struct ExportTarget {
-    std::string_view name; // as the command line's --target takes it
-    std::string_view title; // the library and its format
-    std::string_view scriptFile; // in the shipped scripts/ folder
-    std::string_view headerFile; // shipped in include/, placed beside the output; or empty
+    std::string_view name {}; // as the command line's --target takes it
+    std::string_view title {}; // the library and its format
+    std::string_view scriptFile {}; // in the shipped scripts/ folder
+    std::string_view headerFile {}; // shipped in include/, placed beside the output; or empty
     RunRule runs = RunRule::Whole;
     bool keepsCodeZero = true;
     // Whole-font targets: the encoder, null while none is built in (then refused).
