@@ -18,7 +18,8 @@ if command -v ccache >/dev/null 2>&1; then
     LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
 fi
 
-PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
+PACKAGES="cmake ninja-build gcc g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
+libfreetype-dev libfontconfig-dev
 fonts-liberation fonts-dejavu-core xvfb xauth xdg-utils python3"
 # cpack asks dpkg-shlibdeps which packages the programs' libraries come from, and file which
 # of the packaged files are programs.

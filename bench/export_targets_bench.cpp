@@ -114,13 +114,13 @@ std::uint64_t packedBytes(int width, int height)
 }
 
 // The ink box of a BDF glyph's own rows, as bytes packed without row padding.
-std::uint64_t inkBytesOf(const BdfFont& bdf, const BdfGlyph& glyph)
+std::uint64_t inkBytesOf(const PackedBitmap& bitmap)
 {
-    const std::size_t stride = (static_cast<std::size_t>(glyph.box.width) + 7) / 8;
-    int left = glyph.box.width, right = 0, top = glyph.box.height, bottom = 0;
-    for (int y = 0; y < glyph.box.height; ++y) {
-        for (int x = 0; x < glyph.box.width; ++x) {
-            if (bdf.bits[glyph.bitsAt + y * stride + x / 8] & (0x80 >> (x % 8))) {
+    const std::size_t stride = (static_cast<std::size_t>(bitmap.width) + 7) / 8;
+    int left = bitmap.width, right = 0, top = bitmap.height, bottom = 0;
+    for (int y = 0; y < bitmap.height; ++y) {
+        for (int x = 0; x < bitmap.width; ++x) {
+            if (bitmap.bits[y * stride + x / 8] & (0x80 >> (x % 8))) {
                 left = std::min(left, x);
                 right = std::max(right, x + 1);
                 top = std::min(top, y);
@@ -150,12 +150,17 @@ Reference referenceOf(const std::string& bdfPath)
     if (!bdf) {
         return reference;
     }
+    BdfBitmaps bitmaps(**source);
     std::uint64_t glyphs = 0;
     for (const BdfGlyph& glyph : bdf->glyphs) {
         if (glyph.encoding >= 0x20 && glyph.encoding <= 0x7E) {
+            const Result<PackedBitmap> bitmap = bitmaps.read(glyph);
+            if (!bitmap) {
+                return {};
+            }
             ++glyphs;
             reference.gfx += packedBytes(glyph.box.width, glyph.box.height);
-            reference.lvgl += inkBytesOf(*bdf, glyph);
+            reference.lvgl += inkBytesOf(*bitmap);
         }
     }
     reference.gfx += glyphs * gfxGlyphBytes + gfxFontBytes;

@@ -53,7 +53,7 @@ public:
     QString chooseFileToSave(QWidget*, const QString&, const QString&) override { return {}; }
     QString chooseFileToOpenOrCreate(QWidget*, const QString&) override { return {}; }
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return m_font; }
-    void openDocument(const QString&) override { }
+    void openDocument(const QString&, std::function<void(bool)>) override { }
 
     int runModal(QDialog& dialog) override
     {

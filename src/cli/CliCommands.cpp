@@ -12,8 +12,8 @@ namespace {
             "print a font's glyph count, glyph size and code table", runInfoCommand },
         CliCommand { "make",
             "make OUT.pix --width W --height H [--offset X,Y] --font FAMILY_OR_FILE --px N\n"
-            "       [--bold] [--italic] (--charset FILE | --ranges 30-39,41-5A) [--baseline N]\n"
-            "       [--timings]",
+            "       [--bold] [--italic] [--hinting system|auto|light|none]\n"
+            "       (--charset FILE | --ranges 30-39,41-5A) [--baseline N] [--timings]",
             "make a font from a TrueType/OpenType font and a character set", runMakeCommand },
         CliCommand { "export",
             "export FONT.pix -o OUT [-s SCRIPT.spt] [--max-seconds N]\n"

@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/ConvertArguments.h"
 #include "cli/GuiApplicationScope.h"
+#include "cli/InterruptWatch.h"
 #include "cli/OptionValues.h"
 
 #include "document/SameFile.h"
@@ -9,6 +10,7 @@
 
 #include <optional>
 #include <ostream>
+#include <stop_token>
 
 namespace tessellon::cli {
 
@@ -27,7 +29,7 @@ namespace {
         return importFontFile(arguments.input, arguments.options, notes);
     }
 
-    Status convert(const ConvertArguments& arguments, CliStreams io)
+    Status convert(ConvertArguments arguments, std::stop_token stop, CliStreams io)
     {
         if (isSameFile(arguments.input, arguments.output)) {
             return failure(
@@ -53,6 +55,7 @@ namespace {
         for (const std::string& note : notes) {
             io.err << "tessellon-cli convert: " << note << "\n";
         }
+        arguments.options.stop = std::move(stop);
         if (Status written = exportFontFile(arguments.output, *font, arguments.options); !written) {
             return written;
         }
@@ -71,11 +74,25 @@ int runConvertCommand(const std::vector<std::string>& args, CliStreams io)
         io.err << "tessellon-cli convert: " << arguments.message() << "\n" << usage;
         return exitUnusable;
     }
-    if (const Status converted = convert(*arguments, io); !converted) {
-        io.err << "tessellon-cli convert: " << converted.message() << "\n";
-        return exitUnusable;
+    // Interrupted, the write stops and its temporary file goes; the command then ends by
+    // the signal, as it would have without cleaning up.
+    std::stop_source stop;
+    Status converted;
+    int signal = 0;
+    {
+        InterruptWatch watch([&stop] { stop.request_stop(); });
+        converted = convert(*arguments, stop.get_token(), io);
+        signal = watch.signalNumber();
     }
-    return exitOk;
+    if (!converted) {
+        io.err << "tessellon-cli convert: " << converted.message() << "\n";
+    }
+    if (signal != 0) {
+        io.out << std::flush;
+        io.err << std::flush;
+        return endBySignal(signal);
+    }
+    return converted ? exitOk : exitUnusable;
 }
 
 } // namespace tessellon::cli

@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/ExportArguments.h"
+#include "cli/InterruptWatch.h"
 #include "cli/OptionValues.h"
 
 #include "document/PixReader.h"
@@ -11,7 +12,10 @@
 #include "export/ScriptText.h"
 #include "export/TargetExport.h"
 
+#include <atomic>
 #include <chrono>
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <ostream>
 
@@ -104,6 +108,14 @@ namespace {
         return exitUnusable;
     }
 
+    // An export's run and what a signal finds of it: an interruption stops the script as
+    // --max-seconds does; outputUnfinished says whether the output was created or emptied
+    // and not written to its end.
+    struct RunState {
+        const std::atomic<bool>& interrupted;
+        bool outputUnfinished = false;
+    };
+
     // What both runs check before the output is created: the script could be read, and the
     // output is neither the font nor the script.
     Status readyToRun(const ExportArguments& arguments, const Result<std::string>& script)
@@ -114,16 +126,34 @@ namespace {
         return checkOutputSparesInputs(arguments);
     }
 
-    void limitRun(Csub& csub, const ExportArguments& arguments)
+    void limitRun(Csub& csub, const ExportArguments& arguments, const RunState& state)
     {
+        std::function<bool()> deadlinePassed;
         if (arguments.maxSeconds) {
-            csub.setStopCheck(deadlineCheck(*arguments.maxSeconds));
+            deadlinePassed = deadlineCheck(*arguments.maxSeconds);
         }
+        csub.setStopCheck([&interrupted = state.interrupted, deadlinePassed] {
+            return interrupted.load() || (deadlinePassed && deadlinePassed());
+        });
+    }
+
+    // Runs a script into the output (run creates it) unless an interruption came first.
+    Result<ExecuteResult> runWatched(
+        RunState& state, const std::function<Result<ExecuteResult>()>& run)
+    {
+        if (state.interrupted.load()) {
+            return ExecuteResult::Stopped;
+        }
+        state.outputUnfinished = true;
+        Result<ExecuteResult> result = run();
+        state.outputUnfinished = !result || *result == ExecuteResult::Stopped;
+        return result;
     }
 
     // The rest of an export to a target, once the font is read and made ready: nothing has
     // been written before it.
-    int exportToTarget(const ExportArguments& arguments, const TargetFont& font, CliStreams io)
+    int exportToTarget(
+        const ExportArguments& arguments, const TargetFont& font, RunState& state, CliStreams io)
     {
         const ExportTarget& target = *font.target;
         const Result<std::string> script = targetScriptText(arguments, target);
@@ -132,9 +162,9 @@ namespace {
             return exitUnusable;
         }
         Csub csub([&io](const std::string& line) { io.out << line << '\n'; });
-        limitRun(csub, arguments);
-        const Result<ExecuteResult> result
-            = runTargetScript(csub, font, *script, arguments.outputPath);
+        limitRun(csub, arguments, state);
+        const Result<ExecuteResult> result = runWatched(
+            state, [&] { return runTargetScript(csub, font, *script, arguments.outputPath); });
         const int status = exitStatusOf(result, io.err);
         if (status != exitOk || !result || *result != ExecuteResult::Ran) {
             return status;
@@ -152,7 +182,8 @@ namespace {
         return exitOk;
     }
 
-    int exportWithScript(const ExportArguments& arguments, const FontLib& font, CliStreams io)
+    int exportWithScript(
+        const ExportArguments& arguments, const FontLib& font, RunState& state, CliStreams io)
     {
         const Result<std::string> script = scriptText(arguments);
         if (const Status ready = readyToRun(arguments, script); !ready) {
@@ -161,10 +192,58 @@ namespace {
         }
         const ExportSource source = makeExportSource(arguments.outputPath, font);
         Csub csub([&io](const std::string& line) { io.out << line << '\n'; });
-        limitRun(csub, arguments);
-        const Result<ExecuteResult> result = runExportScript(csub, source, *script);
+        limitRun(csub, arguments, state);
+        const Result<ExecuteResult> result
+            = runWatched(state, [&] { return runExportScript(csub, source, *script); });
         io.out.flush();
         return exitStatusOf(result, io.err);
+    }
+
+    // What an export interrupted by a signal leaves: the half-written output goes (the
+    // file behind it when it is reached through links), a device such as /dev/null stays.
+    void removeHalfWrittenOutput(const std::string& path, std::ostream& err)
+    {
+        namespace fs = std::filesystem;
+        std::error_code error;
+        const fs::path file = fs::canonical(path, error);
+        if (error || !fs::is_regular_file(file, error) || !fs::remove(file, error)) {
+            return;
+        }
+        err << "tessellon-cli export: interrupted; the half-written " << path << " was removed\n";
+    }
+
+    // The export once its arguments are known: with the default or a given script, or to
+    // a target.
+    int exportFont(const ExportArguments& arguments, RunState& state, CliStreams io)
+    {
+        const Result<const ExportTarget*> target
+            = arguments.target ? targetOf(*arguments.target) : Result<const ExportTarget*>(nullptr);
+        if (!target) {
+            io.err << "tessellon-cli export: " << target.message() << "\n";
+            return exitUnusable;
+        }
+        const Result<FontLib> font = readPixFile(arguments.fontPath);
+        if (!font.ok()) {
+            io.err << "tessellon-cli export: " << aboutFile(arguments.fontPath, font.message())
+                   << "\n";
+            return exitUnusable;
+        }
+        if (!*target) {
+            return exportWithScript(arguments, *font, state, io);
+        }
+        const Result<TargetFont> prepared
+            = prepareTargetFont(*font, **target, arguments.choices, arguments.outputPath);
+        if (!prepared) {
+            io.err << "tessellon-cli export: " << (*target)->name << ": " << prepared.message()
+                   << "\n";
+            return exitUnusable;
+        }
+        for (const std::string& note : targetNotes(*prepared)) {
+            io.err << "tessellon-cli export: " << note << "\n";
+        }
+        const int status = exportToTarget(arguments, *prepared, state, io);
+        io.out.flush();
+        return status;
     }
 
 } // namespace
@@ -176,32 +255,23 @@ int runExportCommand(const std::vector<std::string>& args, CliStreams io)
         io.err << "tessellon-cli export: " << arguments.message() << "\n" << usage;
         return exitUnusable;
     }
-    const Result<const ExportTarget*> target
-        = arguments->target ? targetOf(*arguments->target) : Result<const ExportTarget*>(nullptr);
-    if (!target) {
-        io.err << "tessellon-cli export: " << target.message() << "\n";
-        return exitUnusable;
+    std::atomic<bool> interrupted { false };
+    RunState state { interrupted };
+    int status = exitOk;
+    int signal = 0;
+    {
+        InterruptWatch watch([&interrupted] { interrupted.store(true); });
+        status = exportFont(*arguments, state, io);
+        signal = watch.signalNumber();
     }
-    const Result<FontLib> font = readPixFile(arguments->fontPath);
-    if (!font.ok()) {
-        io.err << "tessellon-cli export: " << aboutFile(arguments->fontPath, font.message())
-               << "\n";
-        return exitUnusable;
+    if (signal != 0) {
+        if (state.outputUnfinished) {
+            removeHalfWrittenOutput(arguments->outputPath, io.err);
+        }
+        io.out << std::flush;
+        io.err << std::flush;
+        return endBySignal(signal);
     }
-    if (!*target) {
-        return exportWithScript(*arguments, *font, io);
-    }
-    const Result<TargetFont> prepared
-        = prepareTargetFont(*font, **target, arguments->choices, arguments->outputPath);
-    if (!prepared) {
-        io.err << "tessellon-cli export: " << (*target)->name << ": " << prepared.message() << "\n";
-        return exitUnusable;
-    }
-    for (const std::string& note : targetNotes(*prepared)) {
-        io.err << "tessellon-cli export: " << note << "\n";
-    }
-    const int status = exportToTarget(*arguments, *prepared, io);
-    io.out.flush();
     return status;
 }
 

@@ -11,7 +11,7 @@ namespace tessellon::cli {
 namespace {
 
     constexpr std::array valueOptions { "--width", "--height", "--offset", "--font", "--px",
-        "--charset", "--ranges", "--baseline" };
+        "--charset", "--ranges", "--hinting", "--baseline" };
 
     Status setGlyphSide(const std::string& name, const std::string& value, int& side)
     {
@@ -46,8 +46,31 @@ namespace {
         return {};
     }
 
+    std::string hintingOptions()
+    {
+        std::string options;
+        for (const HintingStyleInfo& info : hintingStyles) {
+            options += (options.empty() ? "" : ", ") + std::string(info.option);
+        }
+        return options;
+    }
+
+    Status setHinting(const std::string& value, MakeArguments& parsed)
+    {
+        const auto style = hintingStyleForOption(value);
+        if (!style) {
+            return failure(
+                "--hinting must be one of " + hintingOptions() + ", not " + quoted(value));
+        }
+        parsed.hinting = *style;
+        return {};
+    }
+
     Status setValue(const std::string& name, const std::string& value, MakeArguments& parsed)
     {
+        if (name == "--hinting") {
+            return setHinting(value, parsed);
+        }
         if (name == "--width" || name == "--height") {
             return setGlyphSide(name, value, name == "--width" ? parsed.width : parsed.height);
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "creation/HintingStyle.h"
 #include "document/Result.h"
 
 #include <cstdint>
@@ -22,6 +23,7 @@ struct MakeArguments {
     bool italic = false;
     std::optional<std::string> charSetFile;
     std::optional<std::string> ranges;
+    HintingStyle hinting = HintingStyle::System;
     bool timings = false;
     // Rows above the baseline, over what the font's ascent and the offset give.
     std::optional<int> baseline;

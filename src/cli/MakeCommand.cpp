@@ -5,6 +5,7 @@
 
 #include "creation/CharSetFolder.h"
 #include "creation/FontMaking.h"
+#include "creation/GlyphDrawing.h"
 #include "creation/GlyphRenderer.h"
 #include "creation/NewFontLimits.h"
 #include "creation/TemporaryCharSetFile.h"
@@ -14,6 +15,7 @@
 #include "document/ProgramFolders.h"
 #include "document/SameFile.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 
@@ -39,6 +41,7 @@ namespace {
     constexpr const char* makeUsage
         = "Usage: tessellon-cli make OUT.pix --width W --height H [--offset X,Y]\n"
           "           --font FAMILY_OR_FILE --px N [--bold] [--italic]\n"
+          "           [--hinting system|auto|light|none]\n"
           "           (--charset FILE | --ranges 30-39,41-5A) [--baseline N] [--timings]\n";
 
     double seconds(Clock::duration duration)
@@ -93,6 +96,12 @@ namespace {
             || std::find(suffixes.begin(), suffixes.end(), suffix) != suffixes.end();
     }
 
+    // The family to draw with, and the font file it was loaded from when one was given.
+    struct FontChoice {
+        QString family;
+        QString file;
+    };
+
     Result<QString> familyOfFontFile(const std::string& path)
     {
         const auto bytes = readWholeFile<QByteArray>(path, maxFontFileBytes, "a font file");
@@ -108,13 +117,17 @@ namespace {
     }
 
     // A family name, or the family of the font file given by path.
-    Result<QString> resolveFamily(const std::string& given)
+    Result<FontChoice> resolveFamily(const std::string& given)
     {
         std::error_code error;
         if (fs::exists(given, error) || looksLikeFontFile(given)) {
-            return familyOfFontFile(given);
+            auto family = familyOfFontFile(given);
+            if (!family) {
+                return failure(family.message());
+            }
+            return FontChoice { *family, QFile::decodeName(QByteArray::fromStdString(given)) };
         }
-        return QString::fromStdString(given);
+        return FontChoice { QString::fromStdString(given), {} };
     }
 
     QFont fontFor(const MakeArguments& arguments, const QString& family)
@@ -202,19 +215,18 @@ namespace {
 
     // Draws every glyph of the character set into font on this thread; each hand-over is
     // answered as it is posted, by the progress bar. A stop request ends it early.
-    Status drawGlyphs(OpenCharSet& charSet, const QFont& qtFont, const MakeArguments& arguments,
-        FontLib& font, CreateFontRun& run, Timings& timings, CliStreams io)
+    Status drawGlyphs(OpenCharSet& charSet, const GlyphDrawingParams& drawing,
+        const MakeArguments& arguments, FontLib& font, CreateFontRun& run, Timings& timings,
+        CliStreams io)
     {
         const auto arrays = claimNewFontArrays(font.pixelData, *font.codeTable,
             font.info.glyphCount, arguments.width, arguments.height);
         if (!arrays) {
             return failure(arrays.message());
         }
-        GlyphRenderer renderer;
-        if (!renderer.BeginRender(
-                qtFont, arguments.width, arguments.height, arguments.offsetX, arguments.offsetY)) {
-            return failure("Cannot make a drawing surface for glyphs of "
-                + std::to_string(arguments.width) + " x " + std::to_string(arguments.height));
+        auto drawer = openGlyphDrawer(drawing);
+        if (!drawer) {
+            return failure(drawer.message());
         }
         ProgressBar bar(io.err, &io.err == &std::cerr && ::isatty(STDERR_FILENO));
         run.setTotalBytes(charSet.measure.totalBytes);
@@ -225,7 +237,7 @@ namespace {
         });
         const auto drawStart = Clock::now();
         timings.setUp = drawStart - timings.start;
-        drawCharSet(*charSet.source, renderer, *arrays, run);
+        drawCharSet(*charSet.source, **drawer, *arrays, run);
         timings.drawing = Clock::now() - drawStart;
         timings.handOvers = run.handOverTime();
         run.setNotifyHook({});
@@ -273,13 +285,15 @@ namespace {
         if (!family) {
             return failure(family.message());
         }
-        const QFont qtFont = fontFor(arguments, *family);
+        const QFont qtFont = fontFor(arguments, family->family);
+        const GlyphDrawingParams drawing { qtFont, family->file, arguments.width, arguments.height,
+            arguments.offsetX, arguments.offsetY, arguments.hinting };
         FontLib font = FontLib::blank(arguments.width, arguments.height,
             static_cast<std::uint32_t>(charSet->measure.glyphCount), true);
         font.baseline = arguments.baseline
             ? arguments.baseline
             : GlyphRenderer::cellBaseline(qtFont, arguments.height, arguments.offsetY);
-        if (const Status drawn = drawGlyphs(*charSet, qtFont, arguments, font, run, timings, io);
+        if (const Status drawn = drawGlyphs(*charSet, drawing, arguments, font, run, timings, io);
             !drawn) {
             return drawn;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "creation/HintingStyle.h"
+
 #include <QFont>
 #include <QString>
 
@@ -18,6 +20,8 @@ struct CreateFontParams {
     QFont font;
     // Path of the character-set file.
     QString CharSetFile;
+    // How the characters are fitted to the pixels: the desktop's drawing unless chosen.
+    HintingStyle hinting = HintingStyle::System;
 };
 
 } // namespace tessellon

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFocusEvent>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -52,6 +53,14 @@ namespace {
     // Minus the character height in pixels, as the descriptions give it.
     int heightOf(const QFont& font) { return -font.pixelSize(); }
 
+    // What the font chooser tells apart: face, style and size in points.
+    bool sameChoice(const QFont& a, const QFont& b)
+    {
+        return a.family() == b.family() && a.pointSize() == b.pointSize()
+            && a.weight() == b.weight() && a.italic() == b.italic()
+            && a.underline() == b.underline() && a.strikeOut() == b.strikeOut();
+    }
+
     // The grid's cell editor hands every keystroke to the table, so that the range rows
     // keep their spare row while the user types.
     class KeystrokeDelegate final : public QStyledItemDelegate {
@@ -88,7 +97,6 @@ TDlgNewFont::TDlgNewFont(UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent)
     , m_dialogs(dialogs)
     , m_dataFolder(programFolders().data)
-    , m_chooserFont(initialGlyphFont())
     , m_preview(previewImageSide, previewImageSide, QImage::Format_RGB32)
 {
     setObjectName("DlgNewFont");
@@ -239,7 +247,7 @@ QFont TDlgNewFont::glyphFont() const { return m_txtPreview->font(); }
 void TDlgNewFont::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    DrawPreview();
+    redrawPreview();
     FormActivate();
 }
 
@@ -248,9 +256,24 @@ bool TDlgNewFont::eventFilter(QObject* watched, QEvent* event)
     const bool numberField = watched == m_txtWidth || watched == m_txtHeight
         || watched == m_txtOffsetX || watched == m_txtOffsetY;
     if (numberField && leavesTheField(event)) {
-        DrawPreview();
+        redrawPreview();
     }
     return QDialog::eventFilter(watched, event);
+}
+
+QComboBox* TDlgNewFont::numberField(NewFontField field) const
+{
+    switch (field) {
+    case NewFontField::Width:
+        return m_txtWidth;
+    case NewFontField::Height:
+        return m_txtHeight;
+    case NewFontField::OffsetX:
+        return m_txtOffsetX;
+    case NewFontField::OffsetY:
+        break;
+    }
+    return m_txtOffsetY;
 }
 
 void TDlgNewFont::FormActivate()
@@ -276,17 +299,21 @@ void TDlgNewFont::RadioFromtextClick()
 
 void TDlgNewFont::cmdFontClick()
 {
-    QFont start = m_chooserFont;
-    start.setPointSize(std::max(1, pointsForHeight(heightOf(m_chooserFont), logicalDpiY())));
+    // The chooser starts on the face Qt draws the glyphs with: given a family that is not
+    // installed, it would start on a default face of its own.
+    QFont start = glyphFont();
+    start.setFamily(QFontInfo(start).family());
+    start.setPointSize(std::max(1, pointsForHeight(heightOf(start), logicalDpiY())));
     const std::optional<QFont> chosen = m_dialogs.chooseFont(this, start);
-    if (!chosen) {
+    // The chooser speaks in whole points, which cannot hold every pixel height: a font given
+    // back as it started leaves the glyphs' font as it is.
+    if (!chosen || sameChoice(*chosen, start)) {
         return;
     }
     QFont font = *chosen;
     if (font.pixelSize() <= 0) {
         font.setPixelSize(std::max(1, -heightForPoints(font.pointSizeF(), logicalDpiY())));
     }
-    m_chooserFont = font;
     useFont(font);
 }
 
@@ -295,7 +322,7 @@ void TDlgNewFont::cmdAutosizeClick()
     const Result<int> height
         = readNewFontField(NewFontField::Height, m_txtHeight->currentText().toStdString());
     if (!height) {
-        warn(height.message());
+        tellBadField(NewFontField::Height, height.message());
         return;
     }
     QFont font = m_txtPreview->font();
@@ -314,21 +341,48 @@ void TDlgNewFont::useFont(const QFont& font)
 
 bool TDlgNewFont::DrawPreview()
 {
+    const NewFontTexts texts = numberTexts();
+    if (const std::optional<NewFontField> bad = badNewFontField(texts, previewFieldOrder)) {
+        tellBadField(*bad, readNewFontNumbers(texts, previewFieldOrder).message());
+        return false;
+    }
+    redrawPreview();
+    return true;
+}
+
+void TDlgNewFont::redrawPreview()
+{
     const Result<NewFontNumbers> numbers = readNewFontNumbers(numberTexts(), previewFieldOrder);
     if (!numbers) {
-        warn(numbers.message());
-        return false;
+        return;
     }
     drawNewFontPreview(m_preview, glyphFont(), m_txtPreview->text(), *numbers);
     m_imgPreview->setPixmap(QPixmap::fromImage(m_preview));
-    return true;
 }
 
 void TDlgNewFont::OKBtnClick()
 {
-    if (setCharSetFileFromSource()) {
+    if (numbersUsable() && setCharSetFileFromSource()) {
         accept();
     }
+}
+
+bool TDlgNewFont::numbersUsable()
+{
+    const NewFontTexts texts = numberTexts();
+    const std::optional<NewFontField> bad = badNewFontField(texts);
+    if (bad) {
+        tellBadField(*bad, readNewFontNumbers(texts).message());
+    }
+    return !bad;
+}
+
+void TDlgNewFont::tellBadField(NewFontField field, const std::string& message)
+{
+    warn(message);
+    QComboBox* shown = numberField(field);
+    shown->setFocus(Qt::OtherFocusReason);
+    shown->lineEdit()->selectAll();
 }
 
 bool TDlgNewFont::setCharSetFileFromSource()

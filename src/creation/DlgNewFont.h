@@ -73,13 +73,16 @@ public:
     // lstFontText is enabled exactly when "From text file" is checked, gridUnicode exactly
     // when "Unicode subset (Hex)" is.
     void RadioFromtextClick();
+    // The font chooser, started on the glyphs' font as Qt resolved it; a font chosen, other
+    // than the one it started on, becomes the glyphs' font.
     void cmdFontClick();
     void cmdAutosizeClick();
     // Draws the preview from the four number fields; false, after telling the user which
-    // field is wrong, with the preview left as it was.
+    // field is wrong and putting the focus there, with the preview left as it was.
     bool DrawPreview();
-    // Sets CharSetFile from the chosen source and ends the dialog with OK; stays open, after
-    // telling the user why, when there is no file to make the font from.
+    // Checks the four numbers, sets CharSetFile from the chosen source and ends the dialog
+    // with OK; stays open, after telling the user why, when a number cannot be used (the
+    // focus goes to its field) or there is no file to make the font from.
     void OKBtnClick();
 
 protected:
@@ -93,8 +96,14 @@ private:
     void buildButtons();
     QComboBox* addNumberField(QWidget* box, const char* name, const QString& label, int top,
         const QString& text, const QStringList& items);
-    // The font chosen last in the chooser (or auto-sized) becomes the glyphs' font.
+    // The font chosen in the chooser (or auto-sized) becomes the glyphs' font.
     void useFont(const QFont& font);
+    // Draws the preview when the numbers allow it, silently otherwise: the dialog being
+    // shown and the focus moving between fields are no moments for a message.
+    void redrawPreview();
+    bool numbersUsable();
+    void tellBadField(NewFontField field, const std::string& message);
+    QComboBox* numberField(NewFontField field) const;
     bool setCharSetFileFromSource();
     void warn(const std::string& message);
 
@@ -102,8 +111,6 @@ private:
     std::filesystem::path m_dataFolder;
     // Owned by the dialog as a child object, so it outlives the grid that shows it.
     UnicodeRangeModel* m_rangeModel = nullptr;
-    // The chooser opens with the font last chosen in it, whatever Auto size did since.
-    QFont m_chooserFont;
     QImage m_preview;
     QString m_charSetFile;
     TemporaryCharSetFile m_rangeFile;

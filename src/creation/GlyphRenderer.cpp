@@ -85,6 +85,20 @@ bool GlyphRenderer::RenderGlyph(std::span<std::uint8_t> destination, std::uint16
     return true;
 }
 
+void GlyphRenderer::drawCharacter(char32_t code, std::span<std::uint8_t> glyph)
+{
+    if (code <= 0xFFFF) {
+        RenderGlyph(glyph, static_cast<std::uint16_t>(code));
+        return;
+    }
+    if (!m_painter || glyph.size() < glyphBytes()) {
+        return;
+    }
+    m_painter->fillRect(0, 0, m_renderSide, m_renderSide, Qt::white);
+    m_painter->drawText(m_originX, m_baseline, QString::fromUcs4(&code, 1));
+    packInk(glyph.data());
+}
+
 void GlyphRenderer::draw(std::uint16_t code)
 {
     m_text[0] = QChar(code);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "creation/GlyphSource.h"
+#include "creation/GlyphDrawer.h"
 
 #include <QFont>
 #include <QGlyphRun>
@@ -25,7 +25,7 @@ namespace tessellon {
 // glyph starts from a white surface; the character is drawn in black without
 // antialiasing, the top-left of its character cell at (offsetX, offsetY), so its baseline
 // lies at offsetY + ascent. A pixel is ink when it would be 0 on a 5-6-5 surface.
-class GlyphRenderer final : public GlyphSource {
+class GlyphRenderer final : public GlyphDrawer {
 public:
     GlyphRenderer();
     ~GlyphRenderer() override;
@@ -48,6 +48,9 @@ public:
     {
         RenderGlyph(glyph, code);
     }
+
+    // RenderGlyph for a 16-bit code; a character beyond is drawn from its surrogate pair.
+    void drawCharacter(char32_t code, std::span<std::uint8_t> glyph) override;
 
     // Releases the painter and the surface. False when no render was under way.
     bool EndRender();

@@ -38,15 +38,52 @@ namespace {
 
     const FieldInfo& infoOf(NewFontField field) { return fieldTable[static_cast<int>(field)]; }
 
+    std::string rangeMessage(NewFontField field, const std::string& found)
+    {
+        return newFontFieldName(field) + " must be a number from "
+            + std::to_string(newFontFieldMinimum(field)) + " to "
+            + std::to_string(newFontFieldMaximum(field)) + ", not " + found + ".";
+    }
+
     Status checkRange(NewFontField field, int value)
     {
-        const int minimum = newFontFieldMinimum(field);
-        const int maximum = newFontFieldMaximum(field);
-        if (value >= minimum && value <= maximum) {
+        if (value >= newFontFieldMinimum(field) && value <= newFontFieldMaximum(field)) {
             return {};
         }
-        return failure(newFontFieldName(field) + " must be a number from " + std::to_string(minimum)
-            + " to " + std::to_string(maximum) + ", not " + std::to_string(value) + ".");
+        return failure(rangeMessage(field, std::to_string(value)));
+    }
+
+    Result<int> readInteger(NewFontField field, std::string_view text)
+    {
+        const Result<int> value = readDecimalInteger(text);
+        if (!value) {
+            return failure(rangeMessage(field, "'" + std::string(text) + "'"));
+        }
+        return value;
+    }
+
+    // What readNewFontNumbers gives, and the field it failed on.
+    struct Reading {
+        Result<NewFontNumbers> numbers;
+        NewFontField field = NewFontField::Width;
+    };
+
+    Reading readAll(const NewFontTexts& texts, std::span<const NewFontField> order)
+    {
+        NewFontNumbers numbers;
+        for (const NewFontField field : order) {
+            const Result<int> value = readInteger(field, texts.*infoOf(field).text);
+            if (!value) {
+                return { failure(value.message()), field };
+            }
+            numbers.*infoOf(field).number = *value;
+        }
+        for (const NewFontField field : order) {
+            if (const Status inRange = checkRange(field, numbers.*infoOf(field).number); !inRange) {
+                return { failure(inRange.message()), field };
+            }
+        }
+        return { numbers };
     }
 
 } // namespace
@@ -94,7 +131,7 @@ bool withinNewFontLimits(const NewFontNumbers& numbers)
 
 Result<int> readNewFontField(NewFontField field, std::string_view text)
 {
-    const Result<int> value = readDecimalInteger(text);
+    const Result<int> value = readInteger(field, text);
     if (!value) {
         return value;
     }
@@ -107,20 +144,14 @@ Result<int> readNewFontField(NewFontField field, std::string_view text)
 Result<NewFontNumbers> readNewFontNumbers(
     const NewFontTexts& texts, std::span<const NewFontField> order)
 {
-    NewFontNumbers numbers;
-    for (const NewFontField field : order) {
-        const Result<int> value = readDecimalInteger(texts.*infoOf(field).text);
-        if (!value) {
-            return failure(value.message());
-        }
-        numbers.*infoOf(field).number = *value;
-    }
-    for (const NewFontField field : order) {
-        if (const Status inRange = checkRange(field, numbers.*infoOf(field).number); !inRange) {
-            return failure(inRange.message());
-        }
-    }
-    return numbers;
+    return readAll(texts, order).numbers;
+}
+
+std::optional<NewFontField> badNewFontField(
+    const NewFontTexts& texts, std::span<const NewFontField> order)
+{
+    const Reading reading = readAll(texts, order);
+    return reading.numbers ? std::nullopt : std::optional(reading.field);
 }
 
 } // namespace tessellon

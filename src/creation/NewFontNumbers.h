@@ -3,6 +3,7 @@
 #include "document/Result.h"
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -51,13 +52,18 @@ int newFontFieldMaximum(NewFontField field);
 // Whether every number lies within its field's range.
 bool withinNewFontLimits(const NewFontNumbers& numbers);
 
-// One field: the text as a decimal integer, then within the field's range; a number
-// outside it fails with a message that names the field and the range.
+// One field: the text as a decimal integer, then within the field's range. Text that is no
+// such integer, or a number outside the range, fails with a message that names the field
+// and the range: "Width must be a number from 1 to 256, not 'abc'."
 Result<int> readNewFontField(NewFontField field, std::string_view text);
 
 // Every text read as a decimal integer in the given order, then every number checked
 // against its range in the same order; the first failure is the result.
 Result<NewFontNumbers> readNewFontNumbers(
+    const NewFontTexts& texts, std::span<const NewFontField> order = newFontFieldOrder);
+
+// The field whose failure readNewFontNumbers reports, when it fails.
+std::optional<NewFontField> badNewFontField(
     const NewFontTexts& texts, std::span<const NewFontField> order = newFontFieldOrder);
 
 } // namespace tessellon

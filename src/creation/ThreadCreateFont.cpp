@@ -44,8 +44,16 @@ std::uint32_t ThreadCreateFont::Prepare(const CreateFontParams& params)
     m_params = params;
     m_baseline = GlyphRenderer::cellBaseline(params.font, params.glyphHeight, params.offsetY);
     m_charSet.reset();
+    m_plan.reset();
     m_run->setTotalBytes(0);
     m_run->setDoneBytes(0);
+    auto plan = planGlyphDrawing({ params.font, {}, params.glyphWidth, params.glyphHeight,
+        params.offsetX, params.offsetY, params.hinting });
+    if (!plan) {
+        m_prepared = failure(plan.message());
+        return 0;
+    }
+    m_plan = std::move(*plan);
     auto charSet = openNewFontCharSet(
         QFile::encodeName(params.CharSetFile).toStdString(), params.glyphWidth, params.glyphHeight);
     if (!charSet) {
@@ -120,13 +128,14 @@ void ThreadCreateFont::run()
 
 void ThreadCreateFont::Execute()
 {
-    GlyphRenderer renderer;
-    renderer.BeginRender(m_params.font, m_params.glyphWidth, m_params.glyphHeight, m_params.offsetX,
-        m_params.offsetY);
-    if (m_charSet) {
-        drawCharSet(*m_charSet, renderer, m_font, *m_run);
+    // A drawer that cannot be made (no drawing surface) leaves every glyph blank.
+    Result<std::unique_ptr<GlyphDrawer>> drawer = failure("The font was not prepared.");
+    if (m_plan) {
+        drawer = openGlyphDrawer(*m_plan);
     }
-    renderer.EndRender();
+    if (m_charSet && drawer) {
+        drawCharSet(*m_charSet, **drawer, m_font, *m_run);
+    }
     m_charSet.reset();
 }
 

@@ -3,6 +3,7 @@
 #include "creation/CreateFontParams.h"
 #include "creation/CreateFontRun.h"
 #include "creation/FontMaking.h"
+#include "creation/GlyphDrawing.h"
 #include "document/Result.h"
 
 #include <QThread>
@@ -18,9 +19,9 @@ namespace tessellon {
 // running until started; then, in this order on the GUI thread: Prepare (measures the
 // character-set file and gives the glyph count), SetBuffers (the font's arrays, cleared
 // here), optionally setReleaseOnEnd, start. Execute runs on the worker: the font-making
-// loop (drawCharSet) with a GlyphRenderer, which hands every glyph it draws over to the
-// GUI thread; there, in batches, each glyph is stored in the font and UpdateProgress runs
-// for it. At the end it asks the GUI thread to close the progress display
+// loop (drawCharSet) with a drawer of the chosen style (openGlyphDrawer), which hands every glyph
+// it draws over to the GUI thread; there, in batches, each glyph is stored in the font and
+// UpdateProgress runs for it. At the end it asks the GUI thread to close the progress display
 // (closeProgressRequested).
 //
 // The caller keeps runState() to give the stop request and to learn when the worker has
@@ -39,9 +40,10 @@ public:
     explicit ThreadCreateFont(QObject* parent = nullptr);
     ~ThreadCreateFont() override;
 
-    // Copies the parameters, opens the character-set file and measures it. Returns the
-    // glyph count: 0 when the file cannot be opened, the glyph size is not supported or the
-    // font would be too large (prepareStatus() says which).
+    // Copies the parameters, finds what the glyphs are drawn with, opens the character-set
+    // file and measures it. Returns the glyph count: 0 when the file cannot be opened, the
+    // glyph size is not supported, the font would be too large or the font's file cannot be
+    // found for the style (prepareStatus() says which).
     std::uint32_t Prepare(const CreateFontParams& params);
     const Status& prepareStatus() const { return m_prepared; }
     // The rows of each glyph above the baseline its characters are drawn on (from Prepare's
@@ -89,6 +91,7 @@ protected:
 private:
     std::shared_ptr<CreateFontRun> m_run;
     CreateFontParams m_params;
+    std::optional<GlyphDrawingPlan> m_plan; // from Prepare
     Status m_prepared;
     std::optional<int> m_baseline;
     std::unique_ptr<ByteSource> m_charSet; // open from Prepare to the end of Execute

@@ -20,7 +20,7 @@ bool MemoryByteSource::readAt(std::uint64_t offset, std::span<std::uint8_t> dest
     return true;
 }
 
-Result<std::unique_ptr<FileByteSource>> FileByteSource::open(const std::string& path)
+Result<RegularFile> openRegularFile(const std::string& path)
 {
     // Without O_NONBLOCK opening a FIFO waits for a writer, possibly for ever.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -37,14 +37,22 @@ Result<std::unique_ptr<FileByteSource>> FileByteSource::open(const std::string& 
         ::close(descriptor);
         return failure(S_ISDIR(status.st_mode) ? "it is a folder" : "it is not a regular file");
     }
-    std::FILE* file = ::fdopen(descriptor, "rb");
+    return RegularFile { descriptor, static_cast<std::uint64_t>(status.st_size) };
+}
+
+Result<std::unique_ptr<FileByteSource>> FileByteSource::open(const std::string& path)
+{
+    const Result<RegularFile> opened = openRegularFile(path);
+    if (!opened) {
+        return failure(opened.message());
+    }
+    std::FILE* file = ::fdopen(opened->descriptor, "rb");
     if (!file) {
         const int error = errno;
-        ::close(descriptor);
+        ::close(opened->descriptor);
         return failure(std::strerror(error));
     }
-    return std::unique_ptr<FileByteSource>(
-        new FileByteSource(file, static_cast<std::uint64_t>(status.st_size)));
+    return std::unique_ptr<FileByteSource>(new FileByteSource(file, opened->size));
 }
 
 Result<std::unique_ptr<FileByteSource>> openFileForReading(const std::string& path)

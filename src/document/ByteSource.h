@@ -35,8 +35,7 @@ private:
 
 class FileByteSource final : public ByteSource {
 public:
-    // The reason, without the path, when the file cannot be opened or measured or is not a
-    // regular file (a FIFO or a device would block or never end).
+    // The reason, without the path, as openRegularFile gives it.
     static Result<std::unique_ptr<FileByteSource>> open(const std::string& path);
     ~FileByteSource() override;
 
@@ -52,6 +51,17 @@ private:
     std::FILE* m_file;
     std::uint64_t m_size;
 };
+
+// A regular file opened for reading: its descriptor, which the caller closes, and its size.
+struct RegularFile {
+    int descriptor = -1;
+    std::uint64_t size = 0;
+};
+
+// Opens the file at path for reading without waiting on a FIFO; the reason, without the
+// path, when it cannot be opened or measured or is not a regular file (a FIFO or a device
+// would block or never end).
+Result<RegularFile> openRegularFile(const std::string& path);
 
 // FileByteSource::open, with a message that names the file: "Cannot open file PATH: reason".
 Result<std::unique_ptr<FileByteSource>> openFileForReading(const std::string& path);

@@ -22,8 +22,8 @@ namespace {
                 [](ByteSource& source, const FontFileOptions&, ReadNotes&) {
                     return readPix(source);
                 },
-                [](const std::string& path, const FontLib& font, const FontFileOptions&) {
-                    return writePixFile(path, font);
+                [](const std::string& path, const FontLib& font, const FontFileOptions& options) {
+                    return writePixFile(path, font, options.stop);
                 } },
             { "BDF font", { ".bdf" }, readBdf, writeBdfFile, FontFileUse::ImportAndExport },
             { "Unifont hex file", { ".hex" }, readUnifontHex, nullptr,

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,9 @@ struct FontFileOptions {
     // Reading picture sheets: the code of the first glyph, the next one per glyph after it;
     // without it the font has no code table.
     std::optional<std::uint16_t> firstCode;
+    // Writing: once stop is requested (an interrupted command) the write stops, the file
+    // stays as it was, and the writer fails.
+    std::stop_token stop;
 };
 
 // What a reader says about the font besides the font itself: what it left out or changed

@@ -65,12 +65,12 @@ FontLibInfo infoForSaving(const FontLib& font)
     return info;
 }
 
-Status writePixFile(const std::string& path, const FontLib& font)
+Status writePixFile(const std::string& path, const FontLib& font, std::stop_token stop)
 {
     if (!font.isConsistent()) {
         return failure("Cannot save " + path + ": the font's arrays do not match its size");
     }
-    SafeFileWriter writer(path);
+    SafeFileWriter writer(path, std::move(stop));
     Status written = writer.open();
     if (written) {
         written = writer.write(encodeHeadAndInfo(infoForSaving(font), font.baseline));

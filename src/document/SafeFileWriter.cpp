@@ -21,6 +21,8 @@ namespace {
     constexpr int randomDigits = 12;
     constexpr const char* temporaryMark = ".tmp-";
     constexpr std::size_t usualNameLimit = 255;
+    // Long writes go out in blocks of this size, so that a stop is seen within one.
+    constexpr std::size_t blockSize = 4 << 20;
 
     // Where a chain of symbolic links ends; the path itself when it is not a link. The end
     // need not exist yet: saving through a dangling link creates the file it names.
@@ -83,8 +85,9 @@ namespace {
 
 } // namespace
 
-SafeFileWriter::SafeFileWriter(std::string targetPath)
+SafeFileWriter::SafeFileWriter(std::string targetPath, std::stop_token stop)
     : m_target(std::move(targetPath))
+    , m_stop(std::move(stop))
 {
 }
 
@@ -92,6 +95,9 @@ SafeFileWriter::~SafeFileWriter() { discardTemporary(); }
 
 Status SafeFileWriter::open()
 {
+    if (Status going = checkNotStopped(); !going) {
+        return going;
+    }
     const Result<fs::path> destination = followLinks(m_target);
     if (!destination) {
         return failure("Cannot create file " + m_target + ": " + destination.message());
@@ -139,16 +145,31 @@ Status SafeFileWriter::write(std::span<const std::uint8_t> bytes)
     if (!m_file) {
         return failure("Cannot write file " + m_target + ": it is not open");
     }
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size()) {
-        return failWithErrno("Cannot write file " + m_target, errno);
+    while (!bytes.empty()) {
+        if (Status going = checkNotStopped(); !going) {
+            return going;
+        }
+        const std::span<const std::uint8_t> block = bytes.first(std::min(bytes.size(), blockSize));
+        if (std::fwrite(block.data(), 1, block.size(), m_file) != block.size()) {
+            return failWithErrno("Cannot write file " + m_target, errno);
+        }
+        bytes = bytes.subspan(block.size());
     }
     return {};
+}
+
+Status SafeFileWriter::write(std::string_view text)
+{
+    return write({ reinterpret_cast<const std::uint8_t*>(text.data()), text.size() });
 }
 
 Status SafeFileWriter::commit()
 {
     if (!m_file) {
         return failure("Cannot write file " + m_target + ": it is not open");
+    }
+    if (Status going = checkNotStopped(); !going) {
+        return going;
     }
     const bool flushed = flushToDisk(m_file);
     const int flushError = errno;
@@ -176,6 +197,15 @@ Failure SafeFileWriter::failWithErrno(const std::string& what, int error)
     return failure(what + ": " + std::strerror(error));
 }
 
+Status SafeFileWriter::checkNotStopped()
+{
+    if (!m_stop.stop_requested()) {
+        return {};
+    }
+    discardTemporary();
+    return failure("Cannot write file " + m_target + ": interrupted");
+}
+
 void SafeFileWriter::discardTemporary()
 {
     if (m_file) {
@@ -200,6 +230,24 @@ Status writeFileSafely(const std::string& path, std::span<const std::uint8_t> by
         written = writer.commit();
     }
     return written;
+}
+
+Status writeFileSafely(const std::string& path,
+    const std::function<Status(const ByteSink&)>& produce, std::stop_token stop)
+{
+    SafeFileWriter writer(path, std::move(stop));
+    if (Status opened = writer.open(); !opened) {
+        return opened;
+    }
+    Status written;
+    const ByteSink sink = [&writer, &written](std::span<const std::uint8_t> bytes) {
+        written = writer.write(bytes);
+        return written;
+    };
+    if (Status produced = produce(sink); !produced) {
+        return produced;
+    }
+    return written ? writer.commit() : written;
 }
 
 } // namespace tessellon

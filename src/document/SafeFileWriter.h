@@ -4,8 +4,11 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <span>
+#include <stop_token>
 #include <string>
+#include <string_view>
 
 namespace tessellon {
 
@@ -18,15 +21,19 @@ namespace tessellon {
 // link). Replacing works by renaming, so other hard links to the old file keep the old
 // content. A target that is read-only, a folder or not a regular file is refused.
 // Every failure's message names the target and the reason.
+//
+// Once stop is requested (an interrupted command), open, write and commit fail
+// ("...: interrupted") and the temporary file goes: a long write stops within a block.
 class SafeFileWriter {
 public:
-    explicit SafeFileWriter(std::string targetPath);
+    explicit SafeFileWriter(std::string targetPath, std::stop_token stop = {});
     ~SafeFileWriter();
     SafeFileWriter(const SafeFileWriter&) = delete;
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
     Status open();
     Status write(std::span<const std::uint8_t> bytes);
+    Status write(std::string_view text);
     Status commit();
 
     // The file that commit() replaces: the target, or the file its links lead to. Known
@@ -36,9 +43,11 @@ public:
 private:
     Status checkDestination() const;
     Failure failWithErrno(const std::string& what, int error);
+    Status checkNotStopped();
     void discardTemporary();
 
     std::string m_target;
+    std::stop_token m_stop;
     std::string m_destination;
     std::string m_temporary;
     std::FILE* m_file = nullptr;
@@ -46,5 +55,16 @@ private:
 
 // Writes bytes as the whole new content of the file at path, through a SafeFileWriter.
 Status writeFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// Where a writer that makes its content piece by piece hands each piece; a failure (the
+// file could not be written) ends the making.
+using ByteSink = std::function<Status(std::span<const std::uint8_t>)>;
+
+// Writes the file at path from the pieces that produce hands to its sink as it makes them,
+// through a SafeFileWriter, so that the content is never held whole: the file is replaced
+// only when produce succeeds and every piece was written. A failure of produce's own is
+// given back as it is.
+Status writeFileSafely(const std::string& path,
+    const std::function<Status(const ByteSink&)>& produce, std::stop_token stop = {});
 
 } // namespace tessellon

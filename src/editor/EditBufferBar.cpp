@@ -43,11 +43,10 @@ void EditBufferBar::refresh(std::int64_t target)
 {
     const std::int64_t source = m_document.editGlyph ? std::int64_t(*m_document.editGlyph) : -1;
     m_unwritten = m_document.editBufferUnwritten();
-    QString text = "Picture: " + glyphName(source);
-    if (m_unwritten) {
-        text += "<br><b>Changed, not written</b>";
-    }
-    text += "<br>Update to: " + glyphName(target);
+    // The last line keeps its place while empty, so that the picture below does not move
+    // when it comes and goes.
+    const QString text = "Picture: " + glyphName(source) + "<br>Update to: " + glyphName(target)
+        + (m_unwritten ? "<br><b>Changed, not written</b>" : "<br>&nbsp;");
     if (text != this->text()) {
         setText(text);
     }

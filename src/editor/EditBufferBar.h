@@ -8,7 +8,7 @@ namespace tessellon {
 
 class FontDocument;
 
-// The line above the pixel editor that says which glyph its picture came from, which glyph
+// The lines above the pixel editor that say which glyph its picture came from, which glyph
 // Update writes to, and whether the picture holds pixels no glyph has yet (drawn and not
 // written: they would be lost by loading another glyph).
 class EditBufferBar final : public QLabel {

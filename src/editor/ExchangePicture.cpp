@@ -1,15 +1,13 @@
 #include "editor/ExchangePicture.h"
 
-#include "document/ByteSource.h"
 #include "document/SafeFileWriter.h"
-#include "editor/BmpPixelCheck.h"
 #include "editor/GlyphExchange.h"
 #include "editor/QImageRgbImage.h"
+#include "formats/PictureDecoder.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 
@@ -28,6 +26,17 @@ namespace {
     Status checkSize(const QSize& size)
     {
         return checkExchangePictureSize(size.width(), size.height());
+    }
+
+    // At 32 bits a pixel the largest picture the exchange takes.
+    constexpr int exchangeDecodedMiB = static_cast<int>(maxExchangePixels * 4 >> 20);
+
+    PictureLimits exchangeLimits()
+    {
+        return { [](int width, int height) {
+                    return checkSize({ width, height });
+                },
+            exchangeDecodedMiB };
     }
 
     Failure outOfMemory(const QSize& size)
@@ -70,41 +79,27 @@ Result<QImage> exchangePicture(const QImage& decoded)
 
 Result<QImage> readExchangePicture(const QByteArray& bytes)
 {
-    if (const Status whole = checkBmpPixelsPresent(byteSpan(bytes)); !whole) {
-        return failure(whole.message());
-    }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    if (!reader.canRead()) {
-        return failure("it is not a picture in a format that can be read");
+    Result<QImage> decoded
+        = decodePicture(buffer, static_cast<std::uint64_t>(bytes.size()), exchangeLimits());
+    if (!decoded) {
+        return failure(decoded.message());
     }
-    // A size known before decoding is checked before anything is allocated for the pixels.
-    if (const QSize size = reader.size(); size.isValid()) {
-        if (const Status fits = checkSize(size); !fits) {
-            return failure(fits.message());
-        }
-    }
-    QImage decoded;
-    if (!reader.read(&decoded)) {
-        return failure("the picture cannot be read: " + reader.errorString().toStdString());
-    }
-    return exchangePicture(decoded);
+    return exchangePicture(*decoded);
 }
 
 Result<QImage> readExchangePictureFile(const QString& path)
 {
-    Result<QByteArray> bytes = readWholeFile<QByteArray>(
-        toPath(path), static_cast<std::uint64_t>(maxPictureFileBytes), "a picture file");
-    if (!bytes) {
-        return failure(bytes.message());
+    const std::string name = toPath(path);
+    Result<QImage> decoded = decodePictureFile(
+        name, static_cast<std::uint64_t>(maxPictureFileBytes), exchangeLimits());
+    if (!decoded) {
+        const bool named = decoded.message().find(name) != std::string::npos;
+        return failure(named ? decoded.message() : name + ": " + decoded.message());
     }
-    Result<QImage> picture = readExchangePicture(*bytes);
-    if (!picture) {
-        return failure(toPath(path) + ": " + picture.message());
-    }
-    return picture;
+    return exchangePicture(*decoded);
 }
 
 Result<QImage> copyPicture(const FontLib& font, const GridRect& cells)

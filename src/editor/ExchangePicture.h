@@ -3,8 +3,8 @@
 #include "document/FontLib.h"
 #include "document/GlyphChange.h"
 #include "document/Result.h"
-#include "editor/GridCells.h"
 #include "document/TileWalk.h"
+#include "editor/GridCells.h"
 
 #include <QImage>
 
@@ -17,15 +17,16 @@ namespace tessellon {
 // glyphs, read from files and from the clipboard's bytes, written to files. Every picture
 // comes back as Format_RGB32, whatever it was read from.
 
-// The largest picture file read whole before it is decoded.
+// The largest picture file read.
 inline constexpr qint64 maxPictureFileBytes = qint64 { 256 } << 20;
 
-// Decodes a picture in any format Qt reads. Its size is read first and a picture larger
-// than the exchange takes is refused before it is decoded; a damaged or truncated one is
-// refused too. Pixels that are not wholly opaque are laid over white, so that only what
-// shows as black counts as ink.
+// Decodes a picture in any format Qt reads (decodePicture). Its size is read first and a
+// picture larger than the exchange takes is refused before it is decoded; a damaged or
+// truncated one is refused too. Pixels that are not wholly opaque are laid over white, so that only
+// what shows as black counts as ink.
 Result<QImage> readExchangePicture(const QByteArray& bytes);
-// The same for a file, which must be a regular file of at most maxPictureFileBytes bytes.
+// The same for a file, which must be a regular file of at most maxPictureFileBytes bytes; it
+// is read as it is decoded.
 Result<QImage> readExchangePictureFile(const QString& path);
 // The same checks for a picture that is already decoded.
 Result<QImage> exchangePicture(const QImage& decoded);

@@ -44,14 +44,25 @@ void FontHistory::startFont(bool saved)
     m_stack.clear();
     m_revision = ++m_lastRevision;
     m_savedRevision = saved ? m_revision : neverSaved;
+    setModified(!saved);
 }
 
-void FontHistory::markSaved() { m_savedRevision = m_revision; }
+void FontHistory::markSaved()
+{
+    m_savedRevision = m_revision;
+    setModified(false);
+}
 
 void FontHistory::glyphsAt(std::int64_t revision)
 {
     m_revision = revision;
-    m_document.modified = m_revision != m_savedRevision;
+    setModified(m_revision != m_savedRevision);
+}
+
+void FontHistory::setModified(bool modified)
+{
+    m_document.modified = modified;
+    emit modifiedChanged(modified);
 }
 
 } // namespace tessellon

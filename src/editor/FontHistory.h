@@ -34,9 +34,9 @@ public:
     void pictureChanged(const EditPicture& before, const QString& name);
 
     // A whole font has been put in place: every step is forgotten. A font just read counts
-    // as saved; a new one does not until it is saved.
+    // as saved, not modified; a new one is modified until it is saved.
     void startFont(bool saved);
-    // The font's glyphs are now those in its file.
+    // The font's glyphs are now those in its file: it is no longer modified.
     void markSaved();
 
     // For the steps: the font's glyphs are now those of revision; the picture was put back.
@@ -46,9 +46,14 @@ public:
 signals:
     // An undo or redo changed the picture (or the glyph it belongs to).
     void pictureRestored();
+    // The font's modified flag has been set anew: after every glyph step, undo and redo,
+    // and whenever the font is put in place or saved.
+    void modifiedChanged(bool modified);
 
 private:
     static constexpr std::int64_t neverSaved = -1;
+
+    void setModified(bool modified);
 
     FontDocument& m_document;
     QUndoStack m_stack;

@@ -17,6 +17,23 @@ namespace {
     // Lines between cells take one pixel of each section.
     constexpr int gridLineWidth = 1;
 
+    bool movesTheCursor(int key)
+    {
+        switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
+        default:
+            return false;
+        }
+    }
+
     void useFixedSections(QHeaderView& header, int size)
     {
         header.setMinimumSectionSize(1);
@@ -139,6 +156,20 @@ QModelIndex GlyphGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers mod
     const std::uint32_t last = glyphCount - 1;
     return m_model->index(
         static_cast<int>(last / GlyphsPerRow), static_cast<int>(last % GlyphsPerRow));
+}
+
+QItemSelectionModel::SelectionFlags GlyphGrid::selectionCommand(
+    const QModelIndex& index, const QEvent* event) const
+{
+    // Qt's views move without selecting while Ctrl is held; here Shift extends every move,
+    // Ctrl+Shift+Home and Ctrl+Shift+End too.
+    if (event && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if (key->modifiers().testFlag(Qt::ShiftModifier) && movesTheCursor(key->key())) {
+            return QItemSelectionModel::SelectCurrent;
+        }
+    }
+    return QTableView::selectionCommand(index, event);
 }
 
 void GlyphGrid::keyPressEvent(QKeyEvent* event)

@@ -55,6 +55,8 @@ protected:
         const QList<int>& roles = QList<int>()) override;
     // Keyboard moves stop at the last glyph instead of the empty cells after it.
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* event) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 

@@ -6,8 +6,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
+#include <QWidget>
 
 namespace tessellon {
+
+namespace {
+
+    const QString messageCaption = QStringLiteral("Tessellon");
+
+} // namespace
 
 QString helpPagePath(const QString& dataFolder)
 {
@@ -18,11 +26,19 @@ void openHelpPage(UserDialogs& dialogs, QWidget* owner, const QString& dataFolde
 {
     const QString path = helpPagePath(dataFolder);
     if (!QFileInfo(path).isFile()) {
-        dialogs.warn(owner, QStringLiteral("Tessellon"),
-            "Cannot open file " + path + ": the help page is missing");
+        dialogs.warn(
+            owner, messageCaption, "Cannot open file " + path + ": the help page is missing");
         return;
     }
-    dialogs.openDocument(path);
+    // The answer may come after the owner has gone.
+    const QPointer<QWidget> window(owner);
+    dialogs.openDocument(path, [&dialogs, window, path](bool opened) {
+        if (!opened) {
+            dialogs.warn(window, messageCaption,
+                "Cannot open file " + path
+                    + ": no program could be started to show it; open it in a web browser");
+        }
+    });
 }
 
 void openHelpPage(UserDialogs& dialogs, QWidget* owner)

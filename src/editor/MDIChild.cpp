@@ -19,6 +19,7 @@
 #include "editor/TextPreviewPanel.h"
 #include "editor/TextPreviewSettings.h"
 #include "editor/UserDialogs.h"
+#include "editor/WindowCaption.h"
 #include "editor/ZoomLevels.h"
 
 #include <QCloseEvent>
@@ -154,6 +155,7 @@ void TMDIChild::connectHandlers()
     connect(m_editor, &PixelEditor::transformRequested, this, &TMDIChild::transformPicture);
     connect(m_editor, &PixelEditor::zoomRequested, this, &TMDIChild::zoomEditor);
     connect(m_history, &FontHistory::pictureRestored, this, &TMDIChild::pictureRestored);
+    connect(m_history, &FontHistory::modifiedChanged, this, &QWidget::setWindowModified);
     // The picture's glyph may change underneath it (a paste, an undo).
     m_glyphsListener
         = m_document.addGlyphsListener([this](const GlyphChange&) { refreshBufferBar(); });
@@ -175,7 +177,7 @@ void TMDIChild::setFileName(const QString& name)
 {
     m_document.fileName = toPath(name);
     m_untitled = false;
-    setWindowTitle(name);
+    setWindowTitle(titleWithModifiedMark(name));
 }
 
 void TMDIChild::setUntitledName(const QString& name)
@@ -196,7 +198,6 @@ bool TMDIChild::LoadFontLib(const QString& path)
     takeFont(std::move(read).value());
     setFileName(path);
     m_history->markSaved();
-    m_document.modified = false;
     return true;
 }
 
@@ -246,7 +247,6 @@ bool TMDIChild::CreateFontLib(
     }
     m_making.reset();
     takeFont(std::move(font));
-    m_document.modified = true;
     return true;
 }
 
@@ -313,7 +313,7 @@ bool TMDIChild::SaveFontLib(bool saveAs)
         // Two windows on one file would overwrite each other's saves.
         if (const TMDIChild* other = otherWindowShowing(name)) {
             m_dialogs.warn(this, messageCaption,
-                "Cannot save as " + name + ": the window \"" + other->windowTitle()
+                "Cannot save as " + name + ": the window \"" + other->fileName()
                     + "\" shows that file. Close it first, or choose another name.");
             return false;
         }
@@ -327,7 +327,6 @@ bool TMDIChild::SaveFontLib(bool saveAs)
     }
     m_document.fontLib.info = infoForSaving(m_document.fontLib);
     m_history->markSaved();
-    m_document.modified = false;
     return true;
 }
 
@@ -364,6 +363,15 @@ bool TMDIChild::QuerySave()
         break;
     }
     return false;
+}
+
+void TMDIChild::focusGrid()
+{
+    bringToFront();
+    // After a modal dialog nothing may hand the activation back (no window manager does
+    // under a bare X server), and a window that is not active gets no shortcuts.
+    window()->activateWindow();
+    m_grid->setFocus(Qt::OtherFocusReason);
 }
 
 void TMDIChild::bringToFront()

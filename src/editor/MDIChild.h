@@ -45,6 +45,8 @@ public:
     FontDocument& document() { return m_document; }
     const FontDocument& document() const { return m_document; }
     QString fileName() const;
+    // The window's caption is the name, with "*" after it while the font has changes that
+    // are not saved.
     void setFileName(const QString& name);
     // A font without a file of its own yet, so that Save asks for one: a new font, named
     // NONAME followed by a number, or an imported one, named after the file it came from
@@ -66,7 +68,8 @@ public:
     void stopMaking();
     bool isMakingFont() const { return m_making != nullptr; }
     // Puts a whole font, read or made, in place in this fresh window: sets up the editor and
-    // the grid for it and shows it. The caller sets the name and the modified flag.
+    // the grid for it and shows it. The font counts as modified until it is saved (a font
+    // just read is marked saved by LoadFontLib); the caller sets the name.
     void takeFont(FontLib font);
     // Every command that changes glyphs of the font in place (paste, transforms, import of
     // glyphs) goes through here, as one undoable step named stepName ("Paste"). False, after
@@ -99,6 +102,8 @@ public:
     // Brings the window to the front and asks whether to save unsaved changes; false means
     // the window must stay open.
     bool QuerySave();
+    // Makes this the window that keys go to: the active one, its grid holding the focus.
+    void focusGrid();
 
     void setWindowShowingFile(WindowShowingFile find);
     // The Save As dialog's filter.

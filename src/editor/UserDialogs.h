@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -41,8 +42,9 @@ public:
     // Shows dialog modally and returns its result code.
     virtual int runModal(QDialog& dialog) = 0;
 
-    // Opens a local file with the desktop's default program; the outcome is not reported.
-    virtual void openDocument(const QString& path) = 0;
+    // Opens a local file with the desktop's default program. outcome runs once it is known,
+    // perhaps much later, with false when no program could be started to show the file.
+    virtual void openDocument(const QString& path, std::function<void(bool opened)> outcome) = 0;
 };
 
 } // namespace tessellon

@@ -5,12 +5,12 @@
 #include "export/ExportHelpText.h"
 #include "export/ExportRunThread.h"
 #include "export/ProgramScriptFile.h"
+#include "export/ScriptEditor.h"
 #include "export/ScriptFile.h"
 #include "export/ScriptText.h"
 
 #include <QFile>
 #include <QFont>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -36,6 +36,12 @@ namespace {
     constexpr int splitterHandleWidth = 3;
     constexpr int tabStopSpaces = 4;
     constexpr int helpFontPixels = 11;
+    // Room for the buttons and a few lines of script and messages.
+    constexpr int smallestWidth = 320;
+    constexpr int smallestHeight = 240;
+    // Height the dialog gains goes mostly to the script.
+    constexpr int editorStretch = 3;
+    constexpr int messagesStretch = 1;
     constexpr std::chrono::milliseconds messageInterval { 50 };
 
     std::string toPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
@@ -66,14 +72,12 @@ namespace {
         return raw.toStdString();
     }
 
-    QPlainTextEdit* plainTextBox(const char* name)
+    void setUpTextBox(QPlainTextEdit& box, const char* name)
     {
-        auto* box = new QPlainTextEdit;
-        box->setObjectName(name);
-        box->setLineWrapMode(QPlainTextEdit::NoWrap);
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        return box;
+        box.setObjectName(name);
+        box.setLineWrapMode(QPlainTextEdit::NoWrap);
+        box.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     }
 
 } // namespace
@@ -86,7 +90,9 @@ TDlgExportLib::TDlgExportLib(UserDialogs& dialogs, std::string scriptFilePath, Q
 {
     setObjectName("DlgExportLib");
     setWindowTitle("Export font lib");
-    setFixedSize(clientWidth, clientHeight);
+    // The size it starts at; the editor and the messages grow with the dialog.
+    resize(clientWidth, clientHeight);
+    setMinimumSize(smallestWidth, smallestHeight);
     // Centred on the screen, not over the window that happens to be active.
     move(screen()->availableGeometry().center() - rect().center());
     m_session.csub().setStopCheck([this] { return m_stopRequested.load(); });
@@ -144,11 +150,12 @@ QWidget* TDlgExportLib::buildExportPage()
 {
     m_tabOutput = new QWidget;
     m_tabOutput->setObjectName("tabOutput");
-    m_memExportFormat = plainTextBox("memExportFormat");
-    m_memExportFormat->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_memExportFormat = new ScriptEditor;
+    setUpTextBox(*m_memExportFormat, "memExportFormat");
     m_memExportFormat->setTabStopDistance(
         tabStopSpaces * m_memExportFormat->fontMetrics().horizontalAdvance(' '));
-    m_memOutput = plainTextBox("memOutput");
+    m_memOutput = new QPlainTextEdit;
+    setUpTextBox(*m_memOutput, "memOutput");
     m_memOutput->setReadOnly(true);
     m_splitter = new QSplitter(Qt::Vertical);
     m_splitter->setObjectName("Splitter1");
@@ -156,8 +163,8 @@ QWidget* TDlgExportLib::buildExportPage()
     m_splitter->setChildrenCollapsible(false);
     m_splitter->addWidget(m_memExportFormat);
     m_splitter->addWidget(m_memOutput);
-    m_splitter->setStretchFactor(0, 1);
-    m_splitter->setStretchFactor(1, 0);
+    m_splitter->setStretchFactor(0, editorStretch);
+    m_splitter->setStretchFactor(1, messagesStretch);
     auto* layout = new QVBoxLayout(m_tabOutput);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_splitter);

@@ -2,6 +2,7 @@
 
 #include "export/ExportMessages.h"
 #include "export/ExportSession.h"
+#include "export/ScriptEditor.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -24,8 +25,9 @@ class ExportRunThread;
 class UserDialogs;
 
 // The export dialog ("Export font lib"); one object for the whole run, shown modally for
-// every export. The script editor, the script unit's messages and a short reference of the
-// built-ins; what Export does is the ExportSession's. A press of Export runs the script on
+// every export. The script editor (with line numbers), the script unit's messages and a
+// short reference of the built-ins; what Export does is the ExportSession's. It opens at
+// clientWidth x clientHeight and may be resized. A press of Export runs the script on
 // a thread of its own, so that the dialog stays responsive and the button, "Stop" during
 // the run, can stop a script that never ends.
 //
@@ -81,7 +83,7 @@ public:
     QTabWidget& PageControl1() { return *m_pages; }
     QWidget& tabOutput() { return *m_tabOutput; }
     QWidget& TabSheet1() { return *m_tabHelp; }
-    QPlainTextEdit& memExportFormat() { return *m_memExportFormat; }
+    ScriptEditor& memExportFormat() { return *m_memExportFormat; }
     QSplitter& Splitter1() { return *m_splitter; }
     QPlainTextEdit& memOutput() { return *m_memOutput; }
     QTextEdit& RichEdit1() { return *m_richEdit; }
@@ -126,7 +128,7 @@ private:
     QTabWidget* m_pages = nullptr;
     QWidget* m_tabOutput = nullptr;
     QWidget* m_tabHelp = nullptr;
-    QPlainTextEdit* m_memExportFormat = nullptr;
+    ScriptEditor* m_memExportFormat = nullptr;
     QSplitter* m_splitter = nullptr;
     QPlainTextEdit* m_memOutput = nullptr;
     QTextEdit* m_richEdit = nullptr;

@@ -12,29 +12,28 @@ namespace {
         int right; // one past the rightmost ink pixel
     };
 
-    // Whole bytes at a time: a row's first and last ink pixel are the first set bit of its
-    // first byte with ink and the last of its last; padding bits past width are no ink.
+    // Scans whole bytes: the first and the last that hold ink, and within them the outermost
+    // pixels. Padding bits beyond the width are no ink.
     std::optional<RowInk> rowInk(std::span<const std::uint8_t> row, int width)
     {
-        const int bytes = (width + 7) / 8;
-        int left = -1;
-        int right = 0;
-        for (int b = 0; b < bytes; ++b) {
-            std::uint8_t byte = row[b];
-            if (b == bytes - 1 && width % 8 != 0) {
-                byte &= static_cast<std::uint8_t>(0xFF00u >> (width % 8));
-            }
-            if (byte == 0) {
-                continue;
-            }
-            if (left < 0) {
-                left = b * 8 + std::countl_zero(byte);
-            }
-            right = b * 8 + 8 - std::countr_zero(byte);
+        const std::size_t bytes = rowBytesFor(width);
+        const int padding = static_cast<int>(bytes * 8) - width;
+        const auto inkAt = [&](std::size_t i) -> std::uint8_t {
+            return i + 1 < bytes ? row[i] : static_cast<std::uint8_t>(row[i] & (0xFF << padding));
+        };
+        std::size_t first = 0;
+        while (first < bytes && inkAt(first) == 0) {
+            ++first;
         }
-        if (left < 0) {
+        if (first == bytes) {
             return std::nullopt;
         }
+        std::size_t last = bytes - 1;
+        while (inkAt(last) == 0) {
+            --last;
+        }
+        const int left = static_cast<int>(first * 8) + std::countl_zero(inkAt(first));
+        const int right = static_cast<int>(last * 8 + 8) - std::countr_zero(inkAt(last));
         return RowInk { left, right };
     }
 

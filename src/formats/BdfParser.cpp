@@ -357,10 +357,13 @@ namespace {
         Status readBitmap(BdfGlyph& glyph)
         {
             const std::size_t rowBytes = rowBytesFor(glyph.box.width);
-            glyph.bitsAt = m_font.bits.size();
             for (int row = 0; row < glyph.box.height; ++row) {
                 if (Status read = readBitmapRow(glyph, row, rowBytes); !read) {
                     return read;
+                }
+                if (row == 0) {
+                    glyph.bitmapOffset = m_lines.lineOffset();
+                    glyph.bitmapLine = m_lines.lineNumber();
                 }
             }
             if (Status line = requireLine("inside glyph " + glyphName() + " (no ENDCHAR)"); !line) {
@@ -397,14 +400,15 @@ namespace {
                     + std::to_string(glyph.box.width) + " needs " + std::to_string(2 * rowBytes)
                     + " hex digits");
             }
-            m_font.bits.resize(m_font.bits.size() + rowBytes);
-            const Status parsed = parseHexBytes(digits, std::span(m_font.bits).last(rowBytes));
+            const Status parsed = parseHexBytes(digits, std::span(m_row).first(rowBytes));
             return parsed ? parsed : fail(parsed.message());
         }
 
         TextLineReader m_lines;
         BdfLine m_line;
         BdfFont m_font;
+        // A bitmap row is checked here and not kept.
+        std::array<std::uint8_t, (maxGlyphSide + 7) / 8> m_row {};
         std::string m_glyphName;
         std::int64_t m_charsClaimed = 0;
         std::uint64_t m_charsLine = 0;
@@ -416,6 +420,22 @@ Result<BdfFont> parseBdf(ByteSource& source)
 {
     BdfParser parser(source);
     return parser.parse();
+}
+
+Result<PackedBitmap> BdfBitmaps::read(const BdfGlyph& glyph)
+{
+    const std::size_t rowBytes = rowBytesFor(glyph.box.width);
+    m_bits.resize(rowBytes * glyph.box.height);
+    m_lines.seek(glyph.bitmapOffset, glyph.bitmapLine);
+    for (int row = 0; row < glyph.box.height; ++row) {
+        const Result<bool> more = m_lines.advance();
+        const std::string_view digits = more && *more ? trimmed(m_lines.line()) : "";
+        if (digits.size() != 2 * rowBytes
+            || !parseHexBytes(digits, std::span(m_bits).subspan(row * rowBytes, rowBytes))) {
+            return lineFailure(glyph.bitmapLine + row, "the file changed while it was read");
+        }
+    }
+    return PackedBitmap { m_bits, glyph.box.width, glyph.box.height };
 }
 
 } // namespace tessellon

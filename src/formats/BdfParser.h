@@ -2,6 +2,8 @@
 
 #include "document/ByteSource.h"
 #include "document/Result.h"
+#include "formats/GlyphPlacement.h"
+#include "formats/TextLineReader.h"
 
 #include <cstdint>
 #include <optional>
@@ -27,8 +29,9 @@ struct BdfGlyph {
     std::int64_t encoding = -1; // -1: none
     BdfBox box;
     std::optional<int> advance; // DWIDTH
-    // Where its rows start in BdfFont::bits: box.height rows, padded to whole bytes.
-    std::size_t bitsAt = 0;
+    // Where its box.height bitmap rows start in the source, and the number of that line.
+    std::uint64_t bitmapOffset = 0;
+    std::uint64_t bitmapLine = 0;
 };
 
 struct BdfFont {
@@ -38,7 +41,6 @@ struct BdfFont {
     std::optional<int> advance; // a DWIDTH before the glyphs, for glyphs without their own
     bool fontSpecific = false; // CHARSET_REGISTRY "FontSpecific"
     std::vector<BdfGlyph> glyphs;
-    std::vector<std::uint8_t> bits;
 };
 
 // Reads the lines of a BDF font (version 2.x): the header up to CHARS, the properties
@@ -46,7 +48,25 @@ struct BdfFont {
 // bitmap. Refused with the line number and the reason when a line is malformed, a size or
 // offset is beyond what a font can hold, bitmap rows are missing, too long or not
 // hexadecimal, or CHARS differs from the glyphs that follow. Nothing is allocated beyond
-// what the lines read so far hold.
+// what the lines read so far hold, and the bitmaps are checked but not kept: BdfBitmaps reads
+// each one when it is needed, so that a font's bitmaps are never held twice.
 Result<BdfFont> parseBdf(ByteSource& source);
+
+// The bitmaps of the glyphs that parseBdf gave, read again from the same source one at a time.
+class BdfBitmaps {
+public:
+    explicit BdfBitmaps(ByteSource& source)
+        : m_lines(source)
+    {
+    }
+
+    // The bitmap of glyph, valid until the next call; refused when its rows are no longer
+    // what parseBdf read (the file changed in between).
+    Result<PackedBitmap> read(const BdfGlyph& glyph);
+
+private:
+    TextLineReader m_lines;
+    std::vector<std::uint8_t> m_bits;
+};
 
 } // namespace tessellon

@@ -86,7 +86,19 @@ namespace {
         }
     }
 
-    Result<FontLib> buildFont(const BdfFont& bdf, const FontFileOptions& options, ReadNotes& notes)
+    Status checkSomeKept(const BdfFont& bdf, std::size_t kept)
+    {
+        if (bdf.glyphs.empty()) {
+            return failure("the font holds no glyphs");
+        }
+        if (kept == 0) {
+            return failure("the font holds no glyph with a code from 0 to FFFF");
+        }
+        return {};
+    }
+
+    Result<FontLib> buildFont(
+        ByteSource& source, const BdfFont& bdf, const FontFileOptions& options, ReadNotes& notes)
     {
         const bool positional = encodingsArePositions(bdf);
         std::vector<const BdfGlyph*> kept;
@@ -99,6 +111,9 @@ namespace {
                 ++(glyph.encoding < 0 ? withoutCode : aboveFFFF);
             }
         }
+        if (Status some = checkSomeKept(bdf, kept.size()); !some) {
+            return failure(some.message());
+        }
         const auto [cell, offset, ascent] = placementFor(bdf, kept, options);
         if (Status size = checkImportedFontSize(cell, kept.size()); !size) {
             return failure(size.message());
@@ -106,20 +121,25 @@ namespace {
         FontLib font = FontLib::blank(
             cell.width, cell.height, static_cast<std::uint32_t>(kept.size()), !positional);
         font.baseline = baselineInCell(offset.y + ascent, cell.height);
+        BdfBitmaps bitmaps(source);
         std::size_t cut = 0;
         for (std::uint32_t i = 0; i < kept.size(); ++i) {
             const BdfGlyph& glyph = *kept[i];
             if (!positional) {
                 (*font.codeTable)[i] = static_cast<std::uint16_t>(glyph.encoding);
             }
-            const PackedBitmap bitmap { std::span(bdf.bits).subspan(glyph.bitsAt,
-                                            rowBytesFor(glyph.box.width) * glyph.box.height),
-                glyph.box.width, glyph.box.height };
-            cut += placeBitmap(font, i, bitmap, offset.x + glyph.box.x,
+            const Result<PackedBitmap> bitmap = bitmaps.read(glyph);
+            if (!bitmap) {
+                return failure(bitmap.message());
+            }
+            cut += placeBitmap(font, i, *bitmap, offset.x + glyph.box.x,
                 offset.y + ascent - (glyph.box.y + glyph.box.height));
         }
         noteGlyphs(notes, withoutCode, "without a code (ENCODING -1)", "skipped");
         noteGlyphs(notes, aboveFFFF, "with codes above FFFF", "skipped");
+        if (font.codeTable) {
+            noteRepeatedCodes(notes, *font.codeTable);
+        }
         noteCutGlyphs(notes, cut, cell);
         noteAdvances(bdf, kept, cell.width, notes);
         return font;
@@ -133,7 +153,7 @@ Result<FontLib> readBdf(ByteSource& source, const FontFileOptions& options, Read
     if (!bdf) {
         return failure(bdf.message());
     }
-    return buildFont(*bdf, options, notes);
+    return buildFont(source, *bdf, options, notes);
 }
 
 } // namespace tessellon

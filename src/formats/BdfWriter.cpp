@@ -15,8 +15,16 @@ namespace {
     // Pixel size and point size are one at this resolution.
     constexpr int resolution = 72;
 
+    // BDF text as it is made, handed to a sink a block at a time; after the sink's first
+    // failure the rest is dropped and that failure kept.
     class BdfText {
     public:
+        explicit BdfText(const ByteSink& sink)
+            : m_sink(sink)
+        {
+            m_text.reserve(blockSize + 4096);
+        }
+
         BdfText& operator<<(std::string_view text)
         {
             m_text += text;
@@ -45,11 +53,28 @@ namespace {
             m_text += '\n';
         }
 
-        void reserve(std::size_t size) { m_text.reserve(size); }
-        std::string take() { return std::move(m_text); }
+        // Hands the text made so far to the sink once a block of it is ready (or always, at
+        // the end); false once the sink has failed.
+        bool pass(bool atEnd = false)
+        {
+            if (!atEnd && m_text.size() < blockSize) {
+                return m_status.ok();
+            }
+            if (m_status) {
+                m_status = m_sink(
+                    { reinterpret_cast<const std::uint8_t*>(m_text.data()), m_text.size() });
+            }
+            m_text.clear();
+            return m_status.ok();
+        }
+
+        const Status& status() const { return m_status; }
 
     private:
+        static constexpr std::size_t blockSize = 1 << 16;
+        const ByteSink& m_sink;
         std::string m_text;
+        Status m_status;
     };
 
     struct BdfMetrics {
@@ -98,7 +123,7 @@ namespace {
     void writeGlyphs(BdfText& out, const FontLib& font, const BdfMetrics& m)
     {
         const auto scalableWidth = std::lround(1000.0 * m.width / m.height);
-        for (std::uint32_t i = 0; i < font.info.glyphCount; ++i) {
+        for (std::uint32_t i = 0; i < font.info.glyphCount && out.pass(); ++i) {
             const std::int64_t encoding = m.withCodes ? (*font.codeTable)[i] : std::int64_t { i };
             out << "STARTCHAR " << glyphName(i, encoding, m.withCodes) << "\nENCODING " << encoding
                 << "\nSWIDTH " << scalableWidth << " 0\nDWIDTH " << m.width << " 0\nBBX " << m.width
@@ -118,28 +143,51 @@ namespace {
             && std::string_view("-?*,\"").find(c) == std::string_view::npos;
     }
 
+    Result<BdfMetrics> metricsFor(const FontLib& font, const FontFileOptions& options)
+    {
+        if (!font.isConsistent()) {
+            return failure("the font's arrays do not match its size");
+        }
+        BdfMetrics m { font.info.glyphWidth, font.info.glyphHeight, 0, 0,
+            font.codeTable.has_value() };
+        m.ascent = options.ascent.value_or(font.baselineOrDefault());
+        if (m.ascent < 0 || m.ascent > m.height) {
+            return failure("an ascent of " + std::to_string(m.ascent) + " rows does not fit glyphs "
+                + std::to_string(m.height) + " rows high (it must be 0 to "
+                + std::to_string(m.height) + ")");
+        }
+        m.descent = m.height - m.ascent;
+        return m;
+    }
+
+    Status writeBdfText(
+        const FontLib& font, const std::string& family, const BdfMetrics& m, const ByteSink& sink)
+    {
+        BdfText out(sink);
+        writeHeader(out, family, m, font.info.glyphCount);
+        writeGlyphs(out, font, m);
+        out.pass(true);
+        return out.status();
+    }
+
 } // namespace
 
 Result<std::string> formatBdf(
     const FontLib& font, const std::string& family, const FontFileOptions& options)
 {
-    if (!font.isConsistent()) {
-        return failure("the font's arrays do not match its size");
+    const Result<BdfMetrics> metrics = metricsFor(font, options);
+    if (!metrics) {
+        return failure(metrics.message());
     }
-    BdfMetrics m { font.info.glyphWidth, font.info.glyphHeight, 0, 0, font.codeTable.has_value() };
-    m.ascent = options.ascent.value_or(font.baselineOrDefault());
-    if (m.ascent < 0 || m.ascent > m.height) {
-        return failure("an ascent of " + std::to_string(m.ascent) + " rows does not fit glyphs "
-            + std::to_string(m.height) + " rows high (it must be 0 to " + std::to_string(m.height)
-            + ")");
+    std::string text;
+    const ByteSink toText = [&text](std::span<const std::uint8_t> bytes) {
+        text.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        return Status();
+    };
+    if (Status made = writeBdfText(font, family, *metrics, toText); !made) {
+        return failure(made.message());
     }
-    m.descent = m.height - m.ascent;
-    BdfText out;
-    // About 90 characters of text per glyph besides its rows.
-    out.reserve(1024 + font.info.glyphCount * (96 + 2 * font.glyphBytes() + m.height));
-    writeHeader(out, family, m, font.info.glyphCount);
-    writeGlyphs(out, font, m);
-    return out.take();
+    return text;
 }
 
 std::string bdfFamilyFor(const std::string& path)
@@ -160,12 +208,14 @@ std::string withBdfExtension(const std::string& chosenName)
 
 Status writeBdfFile(const std::string& path, const FontLib& font, const FontFileOptions& options)
 {
-    const Result<std::string> text = formatBdf(font, bdfFamilyFor(path), options);
-    if (!text) {
-        return failure("Cannot save " + path + ": " + text.message());
+    const Result<BdfMetrics> metrics = metricsFor(font, options);
+    if (!metrics) {
+        return failure("Cannot save " + path + ": " + metrics.message());
     }
+    const std::string family = bdfFamilyFor(path);
     return writeFileSafely(
-        path, { reinterpret_cast<const std::uint8_t*>(text->data()), text->size() });
+        path, [&](const ByteSink& sink) { return writeBdfText(font, family, *metrics, sink); },
+        options.stop);
 }
 
 } // namespace tessellon

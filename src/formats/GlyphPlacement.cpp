@@ -2,6 +2,8 @@
 
 #include "creation/NewFontLimits.h"
 
+#include <cstdio>
+
 namespace tessellon {
 
 namespace {
@@ -84,6 +86,29 @@ void noteCutGlyphs(ReadNotes& notes, std::size_t count, GlyphSize cell)
     noteGlyphs(notes, count, "",
         "cut to fit cells of " + std::to_string(cell.width) + " x " + std::to_string(cell.height)
             + " pixels");
+}
+
+void noteRepeatedCodes(ReadNotes& notes, const std::vector<std::uint16_t>& codes)
+{
+    std::vector<bool> seen(0x10000);
+    std::size_t repeated = 0;
+    std::uint16_t first = 0;
+    for (std::uint16_t code : codes) {
+        if (seen[code] && repeated++ == 0) {
+            first = code;
+        }
+        seen[code] = true;
+    }
+    if (repeated == 0) {
+        return;
+    }
+    char code[8];
+    std::snprintf(code, sizeof code, "%04X", first);
+    notes.push_back(repeated == 1 ? "1 glyph has the code of an earlier glyph (" + std::string(code)
+                + "); both were kept."
+                                  : std::to_string(repeated)
+                + " glyphs have the code of an earlier glyph (the first: " + code
+                + "); all were kept.");
 }
 
 Status checkImportedFontSize(GlyphSize cell, std::uint64_t count)

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace tessellon {
 
@@ -27,6 +28,9 @@ void noteGlyphs(
     ReadNotes& notes, std::size_t count, const std::string& which, const std::string& what);
 // Notes how many glyphs placeBitmap cut to cells of the size given.
 void noteCutGlyphs(ReadNotes& notes, std::size_t count, GlyphSize cell);
+// Notes, in one sentence, how many glyphs have a code that an earlier glyph has too, and the
+// first such code; such glyphs are kept.
+void noteRepeatedCodes(ReadNotes& notes, const std::vector<std::uint16_t>& codes);
 
 // Whether a font of count glyphs of the given size may be read from a file of another
 // format; if not, why not. The bounds are those of a new font.

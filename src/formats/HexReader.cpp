@@ -135,6 +135,10 @@ Result<FontLib> readUnifontHex(ByteSource& source, const FontFileOptions& option
     const GlyphSize cell = options.cell.value_or(GlyphSize { hex->anyWide ? 16 : 8, glyphRows });
     const CellOffset offset = options.offset.value_or(CellOffset {});
     const auto count = static_cast<std::uint32_t>(hex->glyphs.size());
+    if (count == 0) {
+        return failure(hex->aboveFFFF == 0 ? "the file holds no glyphs"
+                                           : "the file holds no glyph with a code from 0 to FFFF");
+    }
     if (Status size = checkImportedFontSize(cell, count); !size) {
         return failure(size.message());
     }
@@ -154,6 +158,7 @@ Result<FontLib> readUnifontHex(ByteSource& source, const FontFileOptions& option
         bitsAt += bytes;
     }
     noteGlyphs(notes, hex->aboveFFFF, "with codes above FFFF", "skipped");
+    noteRepeatedCodes(notes, *font.codeTable);
     noteCutGlyphs(notes, cut, cell);
     return font;
 }

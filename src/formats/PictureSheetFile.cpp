@@ -1,15 +1,13 @@
 #include "formats/PictureSheetFile.h"
 
-#include "document/ByteSource.h"
 #include "document/SafeFileWriter.h"
-#include "editor/QImageRgbImage.h"
+#include "formats/CodecOutputFilter.h"
+#include "formats/PictureDecoder.h"
 #include "formats/PictureSheet.h"
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QImage>
-#include <QImageReader>
 
 #include <span>
 
@@ -20,45 +18,37 @@ namespace {
     // A picture file larger than this is not read; the largest sheet a font gives as a
     // 24-bit BMP stays below it.
     constexpr std::uint64_t maxPictureFileBytes = 256ull << 20;
-    constexpr int allocationLimitMiB = 256;
+    // The largest sheet at 32 bits a pixel.
+    constexpr int decodedMiB = 256;
 
-    // Every pixel that is not fully opaque is background, as it would show on white.
-    QImage opaqueOnWhite(const QImage& picture)
-    {
-        QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < image.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
-                if (qAlpha(line[x]) != 255) {
-                    line[x] = qRgb(255, 255, 255);
-                }
+    // A picture as it shows on white: every pixel that is not fully opaque reads as white.
+    // It reads the decoded picture in whatever format its codec gave, without a copy.
+    class ShownOnWhite final : public RgbImage {
+    public:
+        explicit ShownOnWhite(QImage& image)
+            : m_image(image)
+        {
+        }
+
+        int width() const override { return m_image.width(); }
+        int height() const override { return m_image.height(); }
+        Rgb pixel(int x, int y) const override
+        {
+            const QRgb value = m_image.pixel(x, y);
+            if (qAlpha(value) != 255) {
+                return white;
             }
+            return { static_cast<std::uint8_t>(qRed(value)),
+                static_cast<std::uint8_t>(qGreen(value)), static_cast<std::uint8_t>(qBlue(value)) };
         }
-        return image.convertToFormat(QImage::Format_RGB32);
-    }
+        void setPixel(int x, int y, Rgb colour) override
+        {
+            m_image.setPixel(x, y, qRgb(colour.red, colour.green, colour.blue));
+        }
 
-    Result<QImage> decodePicture(const std::string& path, QByteArray& bytes)
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        reader.setAllocationLimit(allocationLimitMiB);
-        const QSize size = reader.size();
-        if (!size.isValid()) {
-            return failure("Cannot read " + path
-                + ": it is not a picture that can be read (PNG, BMP, PBM, GIF...), or it is "
-                  "damaged");
-        }
-        if (Status fits = checkSheetPictureSize(size.width(), size.height()); !fits) {
-            return failure("Cannot read " + path + ": " + fits.message());
-        }
-        const QImage picture = reader.read();
-        if (picture.isNull()) {
-            return failure("Cannot read " + path + ": the picture is damaged ("
-                + reader.errorString().toStdString() + ")");
-        }
-        return opaqueOnWhite(picture);
-    }
+    private:
+        QImage& m_image;
+    };
 
     // A sheet needs three colours only: it is drawn into an 8-bit picture of those, which
     // Qt encodes several times faster than 32-bit pixels, into files a third the size.
@@ -86,6 +76,41 @@ namespace {
         QImage m_image;
     };
 
+    // Hands what Qt's encoder writes straight to a SafeFileWriter, so that the encoded picture
+    // is never held whole; the writer's first failure ends the encoding and is kept.
+    class SafeFileDevice final : public QIODevice {
+    public:
+        explicit SafeFileDevice(SafeFileWriter& writer)
+            : m_writer(writer)
+        {
+            open(QIODevice::WriteOnly);
+        }
+
+        const Status& status() const { return m_status; }
+
+    protected:
+        qint64 readData(char*, qint64) override { return -1; }
+        qint64 writeData(const char* data, qint64 size) override
+        {
+            if (m_status) {
+                m_status = m_writer.write({ reinterpret_cast<const std::uint8_t*>(data),
+                    static_cast<std::size_t>(size) });
+            }
+            return m_status ? size : -1;
+        }
+
+    private:
+        SafeFileWriter& m_writer;
+        Status m_status;
+    };
+
+    // "Cannot read PATH: why", unless the message names the file already.
+    std::string aboutPicture(const std::string& path, const std::string& message)
+    {
+        return message.find(path) != std::string::npos ? message
+                                                       : "Cannot read " + path + ": " + message;
+    }
+
     const char* codecFor(const std::string& path)
     {
         const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
@@ -96,15 +121,12 @@ namespace {
 
 Result<FontLib> readPictureSheetFile(const std::string& path, const FontFileOptions& options)
 {
-    auto bytes = readWholeFile<QByteArray>(path, maxPictureFileBytes, "a picture file");
-    if (!bytes) {
-        return failure(bytes.message());
-    }
-    auto picture = decodePicture(path, *bytes);
+    Result<QImage> picture = decodePictureFile(path, maxPictureFileBytes,
+        { [](int width, int height) { return checkSheetPictureSize(width, height); }, decodedMiB });
     if (!picture) {
-        return failure(picture.message());
+        return failure(aboutPicture(path, picture.message()));
     }
-    QImageRgbImage image(*picture);
+    ShownOnWhite image(*picture);
     Result<FontLib> font = readPictureSheet(image, options);
     if (!font) {
         return failure("Cannot read " + path + " as a picture sheet: " + font.message());
@@ -125,15 +147,18 @@ Status writePictureSheetFile(
             + std::to_string(size->width) + " x " + std::to_string(size->height) + " pixels");
     }
     drawPictureSheet(font, options.columns, picture);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.image().save(&buffer, codecFor(path))) {
-        return failure("Cannot save " + path + ": the picture could not be encoded");
+    SafeFileWriter writer(path, options.stop);
+    if (Status opened = writer.open(); !opened) {
+        return opened;
     }
-    return writeFileSafely(path,
-        { reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-            static_cast<std::size_t>(bytes.size()) });
+    SafeFileDevice device(writer);
+    const CodecOutputFilter quiet;
+    if (!picture.image().save(&device, codecFor(path))) {
+        return device.status()
+            ? failure("Cannot save " + path + ": the picture could not be encoded")
+            : device.status();
+    }
+    return device.status() ? writer.commit() : device.status();
 }
 
 } // namespace tessellon

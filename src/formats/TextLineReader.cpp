@@ -23,6 +23,18 @@ namespace {
         return shown;
     }
 
+    Failure carriageReturnInside(std::uint64_t lineNumber)
+    {
+        return lineFailure(lineNumber,
+            "a carriage return (CR) ends a line here; lines must end in LF or CR LF, not in CR "
+            "alone");
+    }
+
+    bool holdsCarriageReturn(const char* begin, std::size_t length)
+    {
+        return std::memchr(begin, '\r', length) != nullptr;
+    }
+
 } // namespace
 
 TextLineReader::TextLineReader(ByteSource& source)
@@ -67,14 +79,18 @@ Result<bool> TextLineReader::advance()
             const char* stop = newline ? newline : m_buffer.data() + m_end;
             std::size_t length = static_cast<std::size_t>(stop - begin);
             ++m_lineNumber;
+            if (length > 0 && begin[length - 1] == '\r') {
+                --length;
+            }
+            if (holdsCarriageReturn(begin, std::min(length, maxLineLength))) {
+                return carriageReturnInside(m_lineNumber);
+            }
             if (length > maxLineLength) {
                 return lineFailure(m_lineNumber,
                     "the line is longer than " + std::to_string(maxLineLength) + " characters");
             }
-            if (length > 0 && begin[length - 1] == '\r') {
-                --length;
-            }
             m_line = std::string_view(begin, length);
+            m_lineOffset = bufferOffset() + static_cast<std::uint64_t>(begin - m_buffer.data());
             m_start = static_cast<std::size_t>(stop - m_buffer.data()) + (newline ? 1 : 0);
             return true;
         }
@@ -82,6 +98,9 @@ Result<bool> TextLineReader::advance()
             return false;
         }
         if (m_end - m_start > maxLineLength + 1) {
+            if (holdsCarriageReturn(begin, maxLineLength)) {
+                return carriageReturnInside(m_lineNumber + 1);
+            }
             return lineFailure(m_lineNumber + 1,
                 "the line is longer than " + std::to_string(maxLineLength) + " characters");
         }
@@ -91,6 +110,19 @@ Result<bool> TextLineReader::advance()
         }
         searched = kept;
     }
+}
+
+void TextLineReader::seek(std::uint64_t offset, std::uint64_t lineNumber)
+{
+    if (offset >= bufferOffset() && offset <= m_sourceOffset) {
+        m_start = static_cast<std::size_t>(offset - bufferOffset());
+    } else {
+        m_start = 0;
+        m_end = 0;
+        m_sourceOffset = std::min(offset, m_source.size());
+    }
+    m_line = {};
+    m_lineNumber = lineNumber - 1;
 }
 
 Failure lineFailure(std::uint64_t lineNumber, const std::string& why)

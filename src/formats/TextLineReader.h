@@ -11,7 +11,9 @@
 namespace tessellon {
 
 // Reads a byte source as lines of text, a block at a time, so that a file of any size is
-// read in bounded memory. Lines end in "\n" or "\r\n"; the last one may lack its end.
+// read in bounded memory. Lines end in "\n" or "\r\n"; the last one may lack its end. A
+// carriage return anywhere else is refused: it is what a file whose lines end in "\r" alone
+// holds, which would otherwise read as one long line.
 class TextLineReader {
 public:
     static constexpr std::size_t maxLineLength = 65536;
@@ -19,8 +21,15 @@ public:
     explicit TextLineReader(ByteSource& source);
 
     // Moves to the next line: true when there is one, false at the end of the source. Fails,
-    // saying why, on a line longer than maxLineLength or a source that cannot be read.
+    // saying why, on a line longer than maxLineLength, a carriage return inside a line or a
+    // source that cannot be read.
     Result<bool> advance();
+
+    // Where the current line starts in the source.
+    std::uint64_t lineOffset() const { return m_lineOffset; }
+    // Goes back or on to the line that starts at offset and is numbered lineNumber, so that
+    // the next advance() reads it.
+    void seek(std::uint64_t offset, std::uint64_t lineNumber);
 
     // The current line, without its end; valid until the next advance().
     std::string_view line() const { return m_line; }
@@ -29,6 +38,7 @@ public:
 
 private:
     bool refill();
+    std::uint64_t bufferOffset() const { return m_sourceOffset - m_end; }
 
     ByteSource& m_source;
     std::vector<char> m_buffer;
@@ -36,6 +46,7 @@ private:
     std::size_t m_end = 0;
     std::uint64_t m_sourceOffset = 0;
     std::string_view m_line;
+    std::uint64_t m_lineOffset = 0;
     std::uint64_t m_lineNumber = 0;
 };
 

@@ -74,7 +74,7 @@ void ImportFontCommand::Execute()
     TMDIChild* child = m_context.windows.addChildWindow(importedName(name));
     child->takeFont(std::move(font).value());
     child->setUntitledName(importedName(name));
-    child->document().modified = true;
+    child->focusGrid();
     if (!notes.empty()) {
         m_context.dialogs.inform(child, messageCaption, joinedNotes(notes));
     }

@@ -136,15 +136,15 @@ MainActions::MainActions(QObject* owner)
     FileNew1->setIcon(standardIcon("document-new", QStyle::SP_FileIcon));
     FileOpen1->setIcon(standardIcon("document-open", QStyle::SP_DialogOpenButton));
     FileSave1->setIcon(standardIcon("document-save", QStyle::SP_DialogSaveButton));
-    FileExport1->setIcon(standardIcon("document-send", QStyle::SP_ArrowRight));
+    FileExport1->setIcon(themeIcon("document-send", MenuPicture::Export));
     EditCut1->setIcon(themeIcon("edit-cut", MenuPicture::Cut));
     EditCopy1->setIcon(themeIcon("edit-copy", MenuPicture::Copy));
     EditPaste1->setIcon(themeIcon("edit-paste", MenuPicture::Paste));
     WindowCascade1->setIcon(menuPicture(MenuPicture::Cascade));
     WindowTileHorizontal1->setIcon(menuPicture(MenuPicture::TileHorizontally));
     WindowTileVertical1->setIcon(menuPicture(MenuPicture::TileVertically));
-    EditUndo1->setIcon(standardIcon("edit-undo", QStyle::SP_ArrowBack));
-    EditRedo1->setIcon(standardIcon("edit-redo", QStyle::SP_ArrowForward));
+    EditUndo1->setIcon(themeIcon("edit-undo", MenuPicture::Undo));
+    EditRedo1->setIcon(themeIcon("edit-redo", MenuPicture::Redo));
     EditRedo1->setShortcuts({ Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z });
     // Ctrl+= is Ctrl++ without Shift on most keyboards.
     ViewZoomIn1->setShortcuts({ Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal });

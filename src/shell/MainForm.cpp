@@ -12,6 +12,7 @@
 #include "editor/TextPreviewCommand.h"
 #include "editor/TransformCommand.h"
 #include "editor/UserDialogs.h"
+#include "editor/WindowCaption.h"
 #include "editor/ZoomCommand.h"
 #include "export/ExportCommand.h"
 #include "shell/AboutBox.h"
@@ -228,21 +229,27 @@ TMDIChild* TMainForm::OpenOrCreate(const QString& name)
     // A second window on the same file would let two diverging copies overwrite each other.
     if (TMDIChild* open = childShowing(name)) {
         activateSubWindow(*m_mdiArea, *open);
+        open->focusGrid();
         return open;
     }
+    const QPointer<TMDIChild> previous = activeChild();
     // The window may be closed while its font is being made.
     const QPointer<TMDIChild> child = addChildWindow(name);
     const bool ready = QFileInfo::exists(name)
         ? child->LoadFontLib(name)
         : child->CreateFontLib(name, m_forms.DlgNewFont, m_forms.dlgProgress);
-    if (!child) {
-        return nullptr;
+    if (child && ready) {
+        child->focusGrid();
+        return child;
     }
-    if (!ready) {
+    if (child) {
         child->close();
-        return nullptr;
     }
-    return child;
+    // The area would make the first window the active one.
+    if (previous) {
+        previous->focusGrid();
+    }
+    return nullptr;
 }
 
 TMDIChild* TMainForm::addChildWindow(const QString& name)
@@ -253,7 +260,7 @@ TMDIChild* TMainForm::addChildWindow(const QString& name)
     child->useTextPreviewSettings(m_previewSettings);
     connect(child, &TMDIChild::statusText, m_statusBar, &MainStatusBar::setPanelText);
     m_mdiArea->addSubWindow(child);
-    child->setWindowTitle(name);
+    child->setWindowTitle(titleWithModifiedMark(name));
     child->show();
     m_mdiArea->setActiveSubWindow(child);
     return child;

@@ -49,6 +49,19 @@ namespace {
               " #....#  #....# ", " #....#  #....# ", " #....#  #....# ", " #....#  #....# ",
               " #....#  #....# ", " #....#  #....# ", " ######  ###### ", "                " };
 
+    // An arrow that turns back to the left; mirrored, it turns forward.
+    constexpr Drawing arrowTurningBack
+        = { "                ", "                ", "      #         ", "     ##         ",
+              "    ###         ", "   #########    ", "   ##########   ", "    ###    ###  ",
+              "     ##     ##  ", "      #     ##  ", "            ##  ", "           ###  ",
+              "       ######   ", "       #####    ", "                ", "                " };
+
+    constexpr Drawing arrowLeavingAPage
+        = { "                ", " #######        ", " #.....#        ", " #.###.#        ",
+              " #.....#   #    ", " #.###.#   ##   ", " #.....#   ###  ", " #.############ ",
+              " #.############ ", " #.....#   ###  ", " #.###.#   ##   ", " #.....#   #    ",
+              " #.###.#        ", " #.....#        ", " #######        ", "                " };
+
     constexpr bool everyRowIsFull(const Drawing& drawing)
     {
         for (const char* row : drawing) {
@@ -65,7 +78,8 @@ namespace {
 
     static_assert(everyRowIsFull(scissors) && everyRowIsFull(twoPages) && everyRowIsFull(clipboard)
         && everyRowIsFull(cascadedWindows) && everyRowIsFull(windowsAboveEachOther)
-        && everyRowIsFull(windowsSideBySide));
+        && everyRowIsFull(windowsSideBySide) && everyRowIsFull(arrowTurningBack)
+        && everyRowIsFull(arrowLeavingAPage));
 
     const Drawing& drawingOf(MenuPicture picture)
     {
@@ -81,9 +95,14 @@ namespace {
         case MenuPicture::TileHorizontally:
             return windowsAboveEachOther;
         case MenuPicture::TileVertically:
+            return windowsSideBySide;
+        case MenuPicture::Undo:
+        case MenuPicture::Redo:
+            return arrowTurningBack;
+        case MenuPicture::Export:
             break;
         }
-        return windowsSideBySide;
+        return arrowLeavingAPage;
     }
 
     QImage imageOf(const Drawing& drawing)
@@ -105,7 +124,8 @@ namespace {
 
 QIcon menuPicture(MenuPicture picture)
 {
-    const QImage image = imageOf(drawingOf(picture));
+    const QImage drawn = imageOf(drawingOf(picture));
+    const QImage image = picture == MenuPicture::Redo ? drawn.mirrored(true, false) : drawn;
     QIcon icon;
     icon.addPixmap(QPixmap::fromImage(image));
     icon.addPixmap(QPixmap::fromImage(image.scaled(2 * side, 2 * side)));

@@ -1,5 +1,6 @@
 #include "shell/WindowList.h"
 
+#include "editor/WindowCaption.h"
 #include "shell/WindowArrangement.h"
 
 #include <QActionGroup>
@@ -34,8 +35,7 @@ void WindowList::refresh()
     int number = 1;
     for (QMdiSubWindow* window : windows) {
         auto* entry = new QAction(
-            QString("&%1 %2").arg(number++).arg(QString(window->windowTitle()).replace("&", "&&")),
-            m_entries);
+            QString("&%1 %2").arg(number++).arg(shownTitle(*window).replace("&", "&&")), m_entries);
         entry->setCheckable(true);
         entry->setChecked(window == m_area.currentSubWindow());
         connect(entry, &QAction::triggered, window,

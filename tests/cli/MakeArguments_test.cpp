@@ -78,12 +78,33 @@ namespace {
                 "--baseline 17: a baseline 17 rows below the top does not "
                 "fit glyphs 16 rows high (it must be 0 to 16)" },
             { { "--baseline", "-1" }, "--baseline must be a whole number from 0 to 256" },
+            { { "--hinting", "Auto" },
+                "--hinting must be one of system, auto, light, none, not 'Auto'" },
+            { { "--hinting", "" }, "not ''" },
+            { { "--hinting", "full" }, "not 'full'" },
+            { { "--hinting", "none,auto" }, "not 'none,auto'" },
+            { { "--hinting", "\xff\xfe" }, "not '\xff\xfe'" },
+            { { "--hinting" }, "--hinting needs a value" },
         };
         for (const auto& unusable : cases) {
             const auto parsed = parseMakeArguments(complete(unusable.extra));
             ASSERT_FALSE(parsed.ok()) << unusable.extra.front();
             EXPECT_NE(parsed.message().find(unusable.message), std::string::npos)
                 << parsed.message();
+        }
+    }
+
+    TEST(MakeArguments, HintingStylesAreReadByTheirOptionNames)
+    {
+        EXPECT_EQ(parseMakeArguments(complete({}))->hinting, HintingStyle::System);
+        for (const HintingStyleInfo& info : hintingStyles) {
+            const std::string option = info.option;
+            for (const Args& spelling :
+                { Args { "--hinting", option }, Args { "--hinting=" + option } }) {
+                const auto parsed = parseMakeArguments(complete(spelling));
+                ASSERT_TRUE(parsed.ok()) << parsed.message();
+                EXPECT_EQ(parsed->hinting, info.style) << option;
+            }
         }
     }
 

@@ -1,5 +1,7 @@
+#include "creation/GlyphDrawing.h"
 #include "creation/GlyphRenderer.h"
 #include "document/FontLib.h"
+#include "document/PixFormat.h"
 #include "document/PixReader.h"
 
 #include <QDir>
@@ -182,6 +184,84 @@ private slots:
         QCOMPARE(readPixFile(chosen.toStdString())->baseline, std::optional(5));
     }
 
+    // The default drawing, asked for or not, writes byte for byte the fonts it wrote before
+    // there was a choice of hinting, but for the baseline, which files kept then did not carry.
+    void systemStyleWritesTheKeptFonts_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<QStringList>("hinting");
+        for (const auto& [family, name] : { std::pair { "Liberation Mono", "liberation-mono" },
+                 std::pair { "DejaVu Sans", "dejavu-sans" } }) {
+            for (int size : { 8, 12, 16, 24 }) {
+                QTest::addRow("%s %d", name, size) << family << name << size << QStringList {};
+                QTest::addRow("%s %d system", name, size)
+                    << family << name << size << QStringList { "--hinting", "system" };
+            }
+        }
+    }
+
+    void systemStyleWritesTheKeptFonts()
+    {
+        QFETCH(QString, family);
+        QFETCH(QString, name);
+        QFETCH(int, pixelSize);
+        QFETCH(QStringList, hinting);
+        const QString output = path(QString("%1-%2.pix").arg(name).arg(pixelSize));
+        const Run run
+            = make(QStringList { output, "--width", QString::number(pixelSize), "--height",
+                       QString::number(pixelSize + pixelSize / 4), "--font", family, "--px",
+                       QString::number(pixelSize), "--ranges", "20-7E,A0-FF" }
+                + hinting);
+        QCOMPARE(run.exitCode, 0);
+        QFile made(output);
+        QFile kept(QString(TEST_DATA_DIR "/system-glyphs/%1-%2.pix").arg(name).arg(pixelSize));
+        QVERIFY(made.open(QIODevice::ReadOnly) && kept.open(QIODevice::ReadOnly));
+        QVERIFY(kept.size() > 28);
+        QByteArray bytes = made.readAll();
+        QCOMPARE(bytes.mid(pix::baselineOffset, 2), QByteArray("BL"));
+        bytes.replace(pix::baselineOffset, 4, QByteArray(4, '\0'));
+        QVERIFY(bytes == kept.readAll());
+    }
+
+    // Each style reaches the glyphs, also for a font given as a file: the font holds what
+    // the style's drawer draws.
+    void eachStyleDrawsTheGlyphs_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("style");
+        for (const HintingStyleInfo& info : hintingStyles) {
+            QTest::newRow(info.option) << QString(info.option) << int(info.style);
+        }
+    }
+
+    void eachStyleDrawsTheGlyphs()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, style);
+        const QString output = path("styled-" + option + ".pix");
+        const Run run = make({ output, "--width", "9", "--height", "15", "--offset", "1,-1",
+            "--font", dejaVuMono, "--px", "12", "--hinting", option, "--ranges", "40-5A" });
+        QCOMPARE(run.exitCode, 0);
+        const Result<FontLib> read = readPixFile(output.toStdString());
+        QVERIFY(read.ok());
+        QCOMPARE(read->info.glyphCount, 27u);
+
+        QFont font(QStringLiteral("DejaVu Sans Mono"));
+        font.setPixelSize(12);
+        font.setWeight(QFont::Normal);
+        auto drawer = openGlyphDrawer(
+            GlyphDrawingParams { font, dejaVuMono, 9, 15, 1, -1, HintingStyle(style) });
+        QVERIFY2(drawer.ok(), drawer.message().c_str());
+        for (std::uint32_t k = 0; k < 27; ++k) {
+            std::vector<std::uint8_t> expected(30, 0);
+            (*drawer)->drawGlyph(static_cast<std::uint16_t>(0x40 + k), expected);
+            const auto glyph = read->glyph(k);
+            QCOMPARE(std::vector<std::uint8_t>(glyph.begin(), glyph.end()), expected);
+        }
+    }
+
     void makesAFontFromACharacterSetFile()
     {
         const QString charSet = writeFile("set.txt", QByteArray("AB\r\n"));
@@ -258,6 +338,12 @@ private slots:
         expectRefused(QStringList { "--width", "16", "--height", "16", "--frobnicate" } + font,
             "unknown option '--frobnicate'");
         expectRefused(QStringList { "--width", "16" } + font, "--width and --height are needed");
+        for (const char* hinting : { "Auto", "", "slight", "full" }) {
+            expectRefused(
+                QStringList { "--width", "16", "--height", "16", "--hinting", hinting } + font,
+                QString("--hinting must be one of system, auto, light, none, not '%1'")
+                    .arg(hinting));
+        }
     }
 
     void refusesBadRanges()

@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFocusEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -495,14 +497,27 @@ private slots:
         QCOMPARE(framedRows(dialog().previewImage(), 8), 14);
     }
 
-    void emptyWidthGivesTheIntegerMessageAndKeepsThePreview()
+    // Moving on from a field, or the dialog coming up again, is no moment for a message; a
+    // press of OK is, once, and the focus goes back to the field the message names.
+    void aNumberThatCannotBeUsedIsToldAtOkNamingItsField()
     {
         showDialog();
         const QImage before = dialog().previewImage();
         dialog().txtWidth().setCurrentText("");
         leave(dialog().txtWidth());
-        QCOMPARE(m_dialogs.warned, QStringList { "'' is not a valid integer value" });
+        leave(dialog().txtHeight());
+        QVERIFY(m_dialogs.warned.isEmpty());
         QCOMPARE(dialog().previewImage(), before);
+        for (int press = 1; press <= 2; ++press) {
+            QTest::mouseClick(&dialog().OKBtn(), Qt::LeftButton);
+            QCOMPARE(m_dialogs.warned.size(), press);
+            QVERIFY(dialog().isVisible());
+            QCOMPARE(QApplication::focusWidget(), &dialog().txtWidth());
+        }
+        QCOMPARE(m_dialogs.warned.last(), QString("Width must be a number from 1 to 256, not ''."));
+        dialog().hide();
+        showDialog();
+        QCOMPARE(m_dialogs.warned.size(), 2);
     }
 
     void numbersOutOfRangeAreNamedAndKeepThePreview()
@@ -536,7 +551,8 @@ private slots:
     {
         dialog().txtHeight().setCurrentText("x");
         dialog().cmdAutosize().click();
-        QCOMPARE(m_dialogs.warned, QStringList { "'x' is not a valid integer value" });
+        QCOMPARE(
+            m_dialogs.warned, QStringList { "Height must be a number from 1 to 256, not 'x'." });
         QCOMPARE(dialog().glyphFont().pixelSize(), 16);
         QCOMPARE(dialog().Label1().text(), QString("Font:Courier New Size:12 Height -16"));
     }
@@ -548,7 +564,7 @@ private slots:
         m_dialogs.fontChoices << arial;
         dialog().cmdFont().click();
         QCOMPARE(m_dialogs.fontChooserStarts.size(), 1);
-        QCOMPARE(m_dialogs.fontChooserStarts[0].family(), QString("Courier New"));
+        QCOMPARE(m_dialogs.fontChooserStarts[0].family(), QFontInfo(QFont("Courier New")).family());
         QCOMPARE(m_dialogs.fontChooserStarts[0].pointSize(), 12);
         QCOMPARE(dialog().Label1().text(), QString("Font:DejaVu Sans,Size:20,Height:-27"));
         QCOMPARE(dialog().glyphFont().family(), QString("DejaVu Sans"));
@@ -556,17 +572,40 @@ private slots:
         QVERIFY(dialog().glyphFont().bold());
         QCOMPARE(dialog().txtPreview().font(), dialog().glyphFont());
 
-        // Auto size changes only the glyphs' font: the chooser starts from the one chosen.
+        // The chooser starts on the glyphs' font, auto-sized.
         dialog().cmdAutosize().click();
         QCOMPARE(dialog().Label1().text(), QString("Font:DejaVu Sans,Size:12,Height:-16"));
         QVERIFY(dialog().glyphFont().bold());
         m_dialogs.fontChoices << std::nullopt;
         dialog().cmdFont().click();
         QCOMPARE(m_dialogs.fontChooserStarts[1].family(), QString("DejaVu Sans"));
-        QCOMPARE(m_dialogs.fontChooserStarts[1].pointSize(), 20);
+        QCOMPARE(m_dialogs.fontChooserStarts[1].pointSize(), 12);
+        QVERIFY(m_dialogs.fontChooserStarts[1].bold());
         // Cancelled: nothing changes.
         QCOMPARE(dialog().Label1().text(), QString("Font:DejaVu Sans,Size:12,Height:-16"));
         QCOMPARE(dialog().glyphFont().pixelSize(), 16);
+    }
+
+    // The chooser starts on a face that is installed, the one Qt draws the glyphs with, so
+    // that OK on it changes nothing; also for heights whole points cannot hold.
+    void fontChooserGivenBackWhatItStartedOnChangesNothing()
+    {
+        for (const char* height : { "16", "14" }) {
+            dialog().txtHeight().setCurrentText(height);
+            dialog().cmdAutosize().click();
+            const QFont glyphs = dialog().glyphFont();
+            const QString label = dialog().Label1().text();
+            m_dialogs.fontChoices << std::nullopt;
+            dialog().cmdFont().click();
+            const QFont start = m_dialogs.fontChooserStarts.last();
+            QCOMPARE(start.family(), QFontInfo(glyphs).family());
+            QVERIFY2(
+                QFontDatabase::families().contains(start.family()), qPrintable(start.family()));
+            m_dialogs.fontChoices << start;
+            dialog().cmdFont().click();
+            QCOMPARE(dialog().glyphFont(), glyphs);
+            QCOMPARE(dialog().Label1().text(), label);
+        }
     }
 
     void cancelEndsTheDialogWithCancelAndSetsNothing()

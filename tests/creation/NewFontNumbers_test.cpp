@@ -88,29 +88,36 @@ namespace {
     {
         // A width out of range and a height that is no number: the conversion fails first.
         EXPECT_EQ(readNewFontNumbers({ "0", "abc", "0", "0" }).message(),
-            "'abc' is not a valid integer value");
+            "Height must be a number from 1 to 256, not 'abc'.");
+        EXPECT_EQ(badNewFontField({ "0", "abc", "0", "0" }), NewFontField::Height);
         EXPECT_EQ(readNewFontNumbers({ "x", "abc", "0", "0" }).message(),
-            "'x' is not a valid integer value");
+            "Width must be a number from 1 to 256, not 'x'.");
+        EXPECT_EQ(badNewFontField({ "16", "16", "0", "" }), NewFontField::OffsetY);
+        EXPECT_EQ(badNewFontField({ "16", "16", "0", "0" }), std::nullopt);
     }
 
     TEST(NewFontNumbers, ThePreviewReadsTheOffsetsFirst)
     {
         const NewFontTexts texts { "w", "h", "x", "y" };
-        EXPECT_EQ(readNewFontNumbers(texts).message(), "'w' is not a valid integer value");
+        EXPECT_EQ(
+            readNewFontNumbers(texts).message(), "Width must be a number from 1 to 256, not 'w'.");
         EXPECT_EQ(readNewFontNumbers(texts, previewFieldOrder).message(),
-            "'x' is not a valid integer value");
+            "Offset x must be a number from -256 to 256, not 'x'.");
         const NewFontTexts ranges { "0", "16", "300", "0" };
         EXPECT_EQ(
             readNewFontNumbers(ranges).message(), "Width must be a number from 1 to 256, not 0.");
         EXPECT_EQ(readNewFontNumbers(ranges, previewFieldOrder).message(),
             "Offset x must be a number from -256 to 256, not 300.");
+        EXPECT_EQ(badNewFontField(ranges, previewFieldOrder), NewFontField::OffsetX);
     }
 
-    TEST(NewFontNumbers, OneFieldIsConvertedThenChecked)
+    TEST(NewFontNumbers, OneFieldIsConvertedThenCheckedAndNamed)
     {
         EXPECT_EQ(*readNewFontField(NewFontField::Height, "12"), 12);
-        EXPECT_EQ(readNewFontField(NewFontField::Height, "").message(),
-            "'' is not a valid integer value");
+        EXPECT_EQ(readNewFontField(NewFontField::Width, "").message(),
+            "Width must be a number from 1 to 256, not ''.");
+        EXPECT_EQ(readNewFontField(NewFontField::OffsetX, " 1 2").message(),
+            "Offset x must be a number from -256 to 256, not ' 1 2'.");
         EXPECT_EQ(readNewFontField(NewFontField::Height, "0").message(),
             "Height must be a number from 1 to 256, not 0.");
     }

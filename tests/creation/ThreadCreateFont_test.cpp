@@ -1,5 +1,6 @@
 #include "creation/ThreadCreateFont.h"
 
+#include "creation/GlyphDrawing.h"
 #include "creation/GlyphRenderer.h"
 #include "creation/TemporaryCharSetFile.h"
 #include "creation/UnicodeRangeGrid.h"
@@ -66,14 +67,22 @@ namespace {
         return codes;
     }
 
-    // The glyph of code drawn directly, as the worker should draw it.
+    // The glyph of code drawn directly, as the worker should draw it in the params' style.
     std::vector<std::uint8_t> directGlyph(const CreateFontParams& params, std::uint16_t code)
     {
-        GlyphRenderer renderer;
         std::vector<std::uint8_t> glyph(rowBytesFor(params.glyphWidth) * params.glyphHeight, 0);
-        renderer.BeginRender(
-            params.font, params.glyphWidth, params.glyphHeight, params.offsetX, params.offsetY);
-        renderer.RenderGlyph(glyph, code);
+        if (params.hinting == HintingStyle::System) {
+            GlyphRenderer renderer;
+            renderer.BeginRender(
+                params.font, params.glyphWidth, params.glyphHeight, params.offsetX, params.offsetY);
+            renderer.RenderGlyph(glyph, code);
+            return glyph;
+        }
+        auto drawer = openGlyphDrawer(GlyphDrawingParams { params.font, {}, params.glyphWidth,
+            params.glyphHeight, params.offsetX, params.offsetY, params.hinting });
+        if (drawer) {
+            (*drawer)->drawGlyph(code, glyph);
+        }
         return glyph;
     }
 
@@ -115,12 +124,23 @@ class ThreadCreateFontTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void drawsEveryCodeOfTheDefaultRanges_data()
+    {
+        QTest::addColumn<int>("hinting");
+        for (const HintingStyleInfo& info : hintingStyles) {
+            QTest::newRow(info.option) << int(info.style);
+        }
+    }
+
+    // In the style asked for.
     void drawsEveryCodeOfTheDefaultRanges()
     {
+        QFETCH(int, hinting);
         const auto codes = UnicodeRangeGrid().codes();
         const auto charSet = TemporaryCharSetFile::create(codes);
         QVERIFY(charSet.ok());
-        const CreateFontParams params = paramsFor(QString::fromStdString(charSet->path()));
+        CreateFontParams params = paramsFor(QString::fromStdString(charSet->path()));
+        params.hinting = HintingStyle(hinting);
         Making making(params);
         QCOMPARE(making.glyphCount, 62u);
         QSignalSpy closed(making.worker.data(), &ThreadCreateFont::closeProgressRequested);

@@ -1,3 +1,4 @@
+#include "document/FontFileFormats.h"
 #include "document/PixWriter.h"
 #include "document/SafeFileWriter.h"
 
@@ -233,6 +234,63 @@ namespace {
         ASSERT_TRUE(writeAll(dir.path("font.pix"), { 2 }).ok());
         EXPECT_EQ(test::readBytes(dir.path("font.pix")), Bytes { 2 });
         EXPECT_EQ(test::readBytes(dir.path("other-name.pix")), Bytes { 1 });
+    }
+
+    // Pieces handed over one by one make the file; a failure of the maker's own, or a stop
+    // requested half-way (an interrupted command), leaves the old file and no temporary.
+    TEST(SafeFileWriterStreams, WritesWhatIsHandedOverAndNothingWhenItFailsOrStops)
+    {
+        test::TempDir dir;
+        const std::string path = dir.path("font.bdf");
+        const auto threePieces = [](const ByteSink& sink) {
+            for (std::uint8_t piece : { 1, 2, 3 }) {
+                if (Status written = sink(Bytes { piece, piece }); !written) {
+                    return written;
+                }
+            }
+            return Status();
+        };
+        ASSERT_TRUE(writeFileSafely(path, threePieces).ok());
+        EXPECT_EQ(test::readBytes(path), (Bytes { 1, 1, 2, 2, 3, 3 }));
+
+        const Status refused = writeFileSafely(path, [](const ByteSink& sink) -> Status {
+            (void)sink(Bytes { 9 });
+            return failure("the maker's own reason");
+        });
+        EXPECT_EQ(refused.message(), "the maker's own reason");
+
+        std::stop_source stop;
+        const Status stopped = writeFileSafely(
+            path,
+            [&stop](const ByteSink& sink) {
+                (void)sink(Bytes { 9 });
+                stop.request_stop();
+                return sink(Bytes { 9 });
+            },
+            stop.get_token());
+        EXPECT_EQ(stopped.message(), "Cannot write file " + path + ": interrupted");
+        EXPECT_EQ(test::readBytes(path), (Bytes { 1, 1, 2, 2, 3, 3 }));
+        EXPECT_EQ(namesIn(dir.root()), std::vector<std::string> { "font.bdf" });
+    }
+
+    TEST(SafeFileWriterStreams, EveryFontWriterStopsWhenInterrupted)
+    {
+        test::TempDir dir;
+        std::stop_source stop;
+        stop.request_stop();
+        FontFileOptions options;
+        options.stop = stop.get_token();
+        for (const FontFileFormat& format : fontFileFormats()) {
+            if (!format.canWrite()) {
+                continue;
+            }
+            const std::string path = dir.path("font" + format.extensions.front());
+            test::writeBytes(path, { 7 });
+            const Status written = format.write(path, FontLib::blank(8, 8, 3, true), options);
+            EXPECT_EQ(written.message(), "Cannot write file " + path + ": interrupted");
+            EXPECT_EQ(test::readBytes(path), Bytes { 7 });
+        }
+        EXPECT_EQ(namesIn(dir.root()), (std::vector<std::string> { "font.bdf", "font.pix" }));
     }
 
 } // namespace

@@ -87,6 +87,10 @@ private slots:
         const QImage twoColours = checker().convertToFormat(QImage::Format_Mono);
         QTest::newRow("bmp, 24 bits") << encoded(checker(), "bmp") << checker();
         QTest::newRow("bmp, 1 bit") << encoded(twoColours, "bmp") << twoColours;
+        QTest::newRow("bmp, stored top down")
+            << test::topDownBmp(encoded(checker(), "bmp")) << checker();
+        QTest::newRow("bmp, 1 bit, top down")
+            << test::topDownBmp(encoded(twoColours, "bmp")) << twoColours;
         QTest::newRow("png") << encoded(checker(), "png") << checker();
         QTest::newRow("pbm") << encoded(checker(), "pbm") << twoColours;
         QTest::newRow("gif") << test::fileBytes(TEST_DATA_DIR "/pictures/checker-16x8.gif")
@@ -124,6 +128,14 @@ private slots:
             << test::pngClaiming(100000, 100000) << "100000 x 100000 pixels is larger";
         QTest::newRow("gif of 65535 x 65535")
             << test::gifClaiming(65535, 65535) << "65535 x 65535 pixels is larger";
+        QTest::newRow("bmp of 6000 x 6000 stored top down")
+            << test::bmpClaiming(6000, -6000) << "6000 x 6000 pixels is larger";
+        QTest::newRow("top-down bmp cut short")
+            << test::topDownBmp(bmp).chopped(1) << "the BMP file is cut short";
+        QTest::newRow("16-bit png beyond the decoding limit")
+            << test::pngClaiming(4096, 8192, 16)
+            << "4096 x 8192 pixels is too large: decoded, its pixels would take 256 MB, and at "
+               "most 128 MB are decoded";
     }
 
     void damagedPicturesAreRefusedWithTheReason()

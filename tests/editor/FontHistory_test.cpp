@@ -4,6 +4,7 @@
 #include "editor/GlyphGrid.h"
 #include "editor/MDIChild.h"
 #include "editor/PixelEditor.h"
+#include "editor/WindowCaption.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFonts.h"
 
@@ -139,20 +140,28 @@ private slots:
     void undoingToTheSavedStateClearsModifiedAndClosingAsksNothing()
     {
         const auto child = openChild(m_font);
+        const QString saved = path("font.pix");
+        const QString changed = saved + "*";
         child->gridFontLib().selectCells({ 3, 1, 3, 1 });
         child->spdUpdateClick();
+        QCOMPARE(shownTitle(*child), changed);
         QVERIFY(child->SaveFontLib(false));
+        QCOMPARE(shownTitle(*child), saved);
         child->transform(GlyphTransform::Bold);
         child->transform(GlyphTransform::ShiftUp);
         QVERIFY(child->document().modified);
         child->undo();
         QVERIFY(child->document().modified);
+        QCOMPARE(shownTitle(*child), changed);
         child->undo();
         QVERIFY(!child->document().modified);
+        QCOMPARE(shownTitle(*child), saved);
         child->undo();
         QVERIFY2(child->document().modified, "before the save is not what is saved");
+        QCOMPARE(shownTitle(*child), changed);
         child->redo();
         QVERIFY(!child->document().modified);
+        QCOMPARE(shownTitle(*child), saved);
         QVERIFY(child->close());
         QVERIFY(m_dialogs.questions.isEmpty());
     }
@@ -335,6 +344,24 @@ private slots:
         QVERIFY(!bar.showsUnwritten());
         child->undo();
         QVERIFY2(bar.showsUnwritten(), "the Update that wrote it was undone");
+    }
+
+    // The picture stays where it is while the bar's note comes and goes.
+    void thePictureDoesNotMoveWithTheBarsNote()
+    {
+        const auto child = openChild(m_font);
+        child->show();
+        QVERIFY(QTest::qWaitForWindowExposed(child.get()));
+        const auto pictureTop = [&child] {
+            QCoreApplication::processEvents();
+            return child->imgEdit().mapTo(child.get(), QPoint(0, 0)).y();
+        };
+        child->gridFontLib().selectCells({ 1, 1, 1, 1 });
+        child->gridFontLibDblClick();
+        const int top = pictureTop();
+        dot(child->imgEdit(), QPoint(75, 75));
+        QVERIFY(child->editBufferBar().showsUnwritten());
+        QCOMPARE(pictureTop(), top);
     }
 };
 

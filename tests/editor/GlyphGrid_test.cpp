@@ -318,6 +318,12 @@ private slots:
             << GridRect { 9, 3, 9, 3 } << int(Qt::Key_Home) << control << GridRect { 0, 1, 0, 1 };
         QTest::newRow("control end: the last glyph")
             << GridRect { 9, 1, 9, 1 } << int(Qt::Key_End) << control << GridRect { 3, 4, 3, 4 };
+        QTest::newRow("shift control end") << GridRect { 9, 2, 9, 2 } << int(Qt::Key_End)
+                                           << shift + control << GridRect { 3, 2, 9, 4 };
+        QTest::newRow("shift control home") << GridRect { 9, 2, 9, 2 } << int(Qt::Key_Home)
+                                            << shift + control << GridRect { 0, 1, 9, 2 };
+        QTest::newRow("shift control right") << GridRect { 5, 1, 5, 1 } << int(Qt::Key_Right)
+                                             << shift + control << GridRect { 5, 1, 6, 1 };
         QTest::newRow("end of the last row: the last glyph")
             << GridRect { 1, 4, 1, 4 } << int(Qt::Key_End) << none << GridRect { 3, 4, 3, 4 };
         QTest::newRow("down onto no glyph: the last glyph")

@@ -1,5 +1,6 @@
 #include "editor/HelpPage.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestFonts.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,6 +25,20 @@ private slots:
         QCOMPARE(dialogs.openedDocuments,
             QStringList { QDir::toNativeSeparators(program.filePath("doc/help.html")) });
         QVERIFY(dialogs.warned.isEmpty());
+    }
+
+    void pageNoProgramCanShowIsReportedWithItsPath()
+    {
+        QTemporaryDir program;
+        QVERIFY(QDir(program.path()).mkpath("doc"));
+        QVERIFY(test::writeBytes(program.filePath("doc/help.html"), "<html></html>"));
+        test::ScriptedDialogs dialogs;
+        dialogs.documentsOpen = false;
+        openHelpPage(dialogs, nullptr, program.path());
+        QCOMPARE(dialogs.warned,
+            QStringList { "Cannot open file "
+                + QDir::toNativeSeparators(program.filePath("doc/help.html"))
+                + ": no program could be started to show it; open it in a web browser" });
     }
 
     void missingPageIsReported_data()

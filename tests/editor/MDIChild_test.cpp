@@ -2,6 +2,7 @@
 #include "editor/MDIChild.h"
 #include "editor/PenToolBar.h"
 #include "editor/PixelEditor.h"
+#include "editor/WindowCaption.h"
 #include "shell/MainForm.h"
 #include "shell/Program.h"
 #include "support/ScriptedDialogs.h"
@@ -121,7 +122,7 @@ private slots:
         QVERIFY(document.fontReady);
         QVERIFY(!document.modified);
         QCOMPARE(child->fileName(), path("font.pix"));
-        QCOMPARE(child->windowTitle(), path("font.pix"));
+        QCOMPARE(shownTitle(*child), path("font.pix"));
         QCOMPARE(document.fontLib.info.glyphCount, 33u);
         QCOMPARE(child->imgEdit().picture().size(), QSize(120, 160));
         QCOMPARE(document.editBuffer.size(), std::size_t(12 * 16));
@@ -509,7 +510,7 @@ private slots:
         m_dialogs.saveChoices << path("named");
         QVERIFY(child.QuerySave());
         QCOMPARE(child.fileName(), path("named.pix"));
-        QCOMPARE(child.windowTitle(), path("named.pix"));
+        QCOMPARE(shownTitle(child), path("named.pix"));
         QVERIFY(QFile::exists(path("named.pix")));
         QVERIFY(!child.document().modified);
     }
@@ -536,7 +537,7 @@ private slots:
         m_dialogs.saveChoices << path(chosen);
         QVERIFY(child->SaveFontLib(true));
         QCOMPARE(child->fileName(), path(written));
-        QCOMPARE(child->windowTitle(), path(written));
+        QCOMPARE(shownTitle(*child), path(written));
         QVERIFY(QFile::exists(path(written)));
         QCOMPARE(test::readFont(path(written)).pixelData, test::numberedFont(8, 8, 3).pixelData);
     }
@@ -577,7 +578,7 @@ private slots:
         QVERIFY(!first->SaveFontLib(true));
         QCOMPARE(m_dialogs.warned.size(), 2);
         QCOMPARE(m_dialogs.warned[0],
-            "Cannot save as " + path("second.pix") + ": the window \"" + second->windowTitle()
+            "Cannot save as " + path("second.pix") + ": the window \"" + path("second.pix")
                 + "\" shows that file. Close it first, or choose another name.");
         QCOMPARE(first->fileName(), path("first.pix"));
         QVERIFY(first->document().modified);
@@ -601,7 +602,7 @@ private slots:
         m_dialogs.saveChoices << a;
         QVERIFY(!second->SaveFontLib(true));
         QCOMPARE(m_dialogs.warned.size(), 1);
-        QVERIFY(m_dialogs.warned[0].contains("\"" + first->windowTitle() + "\""));
+        QVERIFY(m_dialogs.warned[0].contains("\"" + a + "\""));
         QCOMPARE(test::readFont(a).info.glyphCount, 3u);
         QCOMPARE(form.childWindows().size(), 2);
     }

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -14,6 +15,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -94,7 +96,6 @@ private slots:
         open();
         QCOMPARE(dialog().windowTitle(), QString("Export font lib"));
         QCOMPARE(dialog().size(), QSize(496, 485));
-        QCOMPARE(dialog().minimumSize(), dialog().maximumSize());
         // Centred on the screen, give or take the frame.
         const QPoint offCentre
             = dialog().frameGeometry().center() - dialog().screen()->availableGeometry().center();
@@ -122,12 +123,63 @@ private slots:
         QCOMPARE(dialog().memOutput().height(), 121);
         QCOMPARE(dialog().Splitter1().handleWidth(), 3);
         QPlainTextEdit& editor = dialog().memExportFormat();
-        QVERIFY(QFontInfo(editor.font()).fixedPitch());
+        // All characters as wide, whichever fonts are installed.
+        const QFontMetrics metrics(editor.font());
+        QCOMPARE(metrics.horizontalAdvance('i'), metrics.horizontalAdvance('W'));
+        QCOMPARE(metrics.horizontalAdvance(' '), metrics.horizontalAdvance('W'));
         QCOMPARE(editor.lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(editor.tabStopDistance(), 4.0 * editor.fontMetrics().horizontalAdvance(' '));
         QVERIFY(!dialog().RichEdit1().isReadOnly());
         QCOMPARE(dialog().RichEdit1().toPlainText().split('\n').value(3),
             QString("FONT_NUMBER     font number"));
+    }
+
+    void scriptAndMessagesGrowWithTheDialog()
+    {
+        open();
+        const QSize editor = dialog().memExportFormat().size();
+        const QSize messages = dialog().memOutput().size();
+        dialog().resize(800, 700);
+        QTRY_COMPARE(dialog().size(), QSize(800, 700));
+        QCOMPARE(dialog().memExportFormat().width(), editor.width() + 800 - 496);
+        QCOMPARE(dialog().memOutput().width(), messages.width() + 800 - 496);
+        QVERIFY(dialog().memExportFormat().height() > editor.height());
+        QVERIFY(dialog().memOutput().height() >= messages.height());
+        QCOMPARE(dialog().OKBtn().mapTo(&dialog(), QPoint(0, 0)).x(), 800 - 80 + 1);
+    }
+
+    // Down the editor's left side: the number of each line, level with it, and nothing
+    // below the last line.
+    void scriptEditorNumbersItsLines()
+    {
+        open();
+        ScriptEditor& editor = dialog().memExportFormat();
+        setEditor("int i;\nWRITE(\"x\");\ni = 1;");
+        QCoreApplication::processEvents();
+        QVERIFY(editor.lineNumbers().isVisible());
+        QCOMPARE(editor.viewport()->geometry().left(), editor.lineNumbers().geometry().right() + 1);
+        const QImage strip = editor.lineNumbers().grab().toImage();
+        const auto inkIn = [&strip](int top, int bottom) {
+            int ink = 0;
+            for (int y = std::max(top, 0); y < std::min(bottom, strip.height()); ++y) {
+                for (int x = 0; x < strip.width(); ++x) {
+                    ink += qGray(strip.pixel(x, y)) < 160 ? 1 : 0;
+                }
+            }
+            return ink;
+        };
+        int lineTop = 0;
+        for (int line = 0; line < 3; ++line) {
+            const QRect shown
+                = editor.cursorRect(QTextCursor(editor.document()->findBlockByNumber(line)));
+            QVERIFY2(
+                inkIn(shown.top(), shown.bottom() + 1) > 0, qPrintable(QString::number(line + 1)));
+            lineTop = shown.bottom() + 1;
+        }
+        QCOMPARE(inkIn(lineTop, strip.height()), 0);
+        const int narrow = editor.lineNumbers().width();
+        setEditor(QString("i = 1;\n").repeated(120));
+        QVERIFY(editor.lineNumbers().width() > narrow);
     }
 
     void firstUseShowsTheDefaultScriptAndExportKeepsItWithCrLf()

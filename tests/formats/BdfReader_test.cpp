@@ -114,6 +114,21 @@ namespace {
                 "2 glyphs with codes above FFFF were skipped." }));
     }
 
+    TEST(BdfReader, RepeatedCodesAreKeptWithOneNoteNamingTheFirst)
+    {
+        const std::string glyph = "STARTCHAR g\nENCODING %\nBBX 1 1 0 0\nBITMAP\n80\nENDCHAR\n";
+        std::string text = "STARTFONT 2.1\nFONTBOUNDINGBOX 1 1 0 0\nCHARS 5\n";
+        for (const char* code : { "66", "65", "65", "66", "65" }) {
+            text += replaced(glyph, "%", code);
+        }
+        const auto read = readText(readBdf, text + "ENDFONT\n");
+        ASSERT_TRUE(read.font.ok()) << read.font.message();
+        EXPECT_EQ(read.font->codeTable, (std::vector<std::uint16_t> { 66, 65, 65, 66, 65 }));
+        EXPECT_EQ(read.notes,
+            (ReadNotes { "3 glyphs have the code of an earlier glyph (the first: 0041); all were "
+                         "kept." }));
+    }
+
     TEST(BdfReader, AProportionalFontKeepsItsLeftBearingsAndSaysItsAdvancesWereDropped)
     {
         const std::string text = "STARTFONT 2.1\nFONTBOUNDINGBOX 3 1 1 0\nCHARS 2\n"
@@ -213,12 +228,48 @@ namespace {
             { "STARTFONT 2.1", "STARTFONT 3.0",
                 "line 1: not a BDF font: it does not begin with STARTFONT 2.1" },
             { oneGlyph, "", "line 1: not a BDF font: it does not begin with STARTFONT 2.1" },
+            { "CHARS 1\nSTARTCHAR A\nENCODING 65\nDWIDTH 8 0\nBBX 8 3 0 0\nBITMAP\nFF\n81\nFF\n"
+              "ENDCHAR\n",
+                "CHARS 0\n", "the font holds no glyphs" },
+            { "ENCODING 65", "ENCODING -1", "the font holds no glyph with a code from 0 to FFFF" },
+            { "\nFONT -x-\n", "\rFONT -x-\r",
+                "line 1: a carriage return (CR) ends a line here; lines must end in LF or CR LF, "
+                "not in CR alone" },
         };
         for (const auto& c : cases) {
             const auto read = readText(readBdf, replaced(oneGlyph, c.what, c.with));
             EXPECT_FALSE(read.font.ok()) << c.message;
             EXPECT_EQ(read.font.message(), c.message) << "replacing " << c.what.substr(0, 40);
         }
+    }
+
+    // A source whose bytes change once they have been read.
+    class ChangingSource final : public ByteSource {
+    public:
+        ChangingSource(std::string first, std::string then)
+            : m_texts { std::move(first), std::move(then) }
+        {
+        }
+        std::uint64_t size() const override { return m_texts[0].size(); }
+        bool readAt(std::uint64_t offset, std::span<std::uint8_t> destination) override
+        {
+            const std::string& text = m_texts[std::min(m_reads++, 1)];
+            std::copy_n(text.begin() + static_cast<std::ptrdiff_t>(offset), destination.size(),
+                destination.begin());
+            return true;
+        }
+
+    private:
+        std::string m_texts[2];
+        int m_reads = 0;
+    };
+
+    TEST(BdfReader, AFileThatChangesWhileItIsReadIsRefused)
+    {
+        ChangingSource source(oneGlyph, replaced(oneGlyph, "81\n", "8G\n"));
+        ReadNotes notes;
+        EXPECT_EQ(
+            readBdf(source, {}, notes).message(), "line 14: the file changed while it was read");
     }
 
     std::size_t countOf(const std::string& text, const std::string& word)

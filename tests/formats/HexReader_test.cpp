@@ -114,11 +114,28 @@ namespace {
             { "123456789:" + std::string(32, '0'),
                 "line 2: the code before ':' must be 1 to 8 hex digits, not '123456789'" },
             { std::string(70000, '0'), "line 2: the line is longer than 65536 characters" },
+            { narrowA + "\r" + narrowA,
+                "line 2: a carriage return (CR) ends a line here; lines must end in LF or CR LF, "
+                "not in CR alone" },
         };
         for (const auto& c : cases) {
             const auto read = readText(readUnifontHex, narrowA + "\n" + c.line + "\n" + narrowA);
             EXPECT_EQ(read.font.message(), c.message) << c.line.substr(0, 40);
         }
+        EXPECT_EQ(readText(readUnifontHex, "").font.message(), "the file holds no glyphs");
+        EXPECT_EQ(readText(readUnifontHex, "\n \n").font.message(), "the file holds no glyphs");
+        EXPECT_EQ(readText(readUnifontHex, "1F600:" + std::string(32, '0')).font.message(),
+            "the file holds no glyph with a code from 0 to FFFF");
+    }
+
+    TEST(HexReader, RepeatedCodesAreKeptWithOneNote)
+    {
+        const auto read
+            = readText(readUnifontHex, narrowA + "\n0042:" + std::string(32, '0') + "\n" + narrowA);
+        ASSERT_TRUE(read.font.ok()) << read.font.message();
+        EXPECT_EQ(read.font->info.glyphCount, 3u);
+        EXPECT_EQ(read.notes,
+            (ReadNotes { "1 glyph has the code of an earlier glyph (0041); both were kept." }));
     }
 
     TEST(HexReader, ReadsUnifontHexAsFiftySevenThousandGlyphsOf16x16)

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and uses the installed programs from a folder
-# of their own, as a user of the installed programs would: the character sets, the manual
-# and the scripts are found under share/tessellon, nothing beside the build.
+# of their own, as a user of the installed programs would: the character sets, the manual,
+# the scripts and the decoder are found under share/tessellon, nothing beside the build.
 #   installed_program_test.sh BUILD_DIR CMAKE
 set -eu
 BUILD_DIR=$1
@@ -20,6 +20,7 @@ for file in bin/tessellon bin/tessellon-cli share/tessellon/txt/ascii.txt \
     share/tessellon/txt/latin1.txt share/tessellon/doc/help.html \
     share/tessellon/scripts/default.spt share/tessellon/scripts/oled_pages.spt \
     share/tessellon/scripts/gfx_font.spt share/tessellon/include/tessellon_font.h \
+    share/tessellon/decoder/tessellon_compact.c share/tessellon/decoder/tessellon_compact.h \
     share/applications/tessellon.desktop share/mime/packages/tessellon.xml \
     share/icons/hicolor/scalable/apps/tessellon.svg; do
     [ -f "$PREFIX/$file" ] || fail "$file is not installed"

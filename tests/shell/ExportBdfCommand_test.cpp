@@ -1,5 +1,6 @@
 #include "document/FontFileFormats.h"
 #include "editor/MDIChild.h"
+#include "editor/WindowCaption.h"
 #include "shell/ExportBdfCommand.h"
 #include "shell/MainActions.h"
 #include "shell/MainForm.h"
@@ -62,7 +63,7 @@ private slots:
         const FontLib written = readBdf(path("out.bdf"));
         QCOMPARE(written.pixelData, font.pixelData);
         QCOMPARE(written.codeTable, font.codeTable);
-        QCOMPARE(child->windowTitle(), path("ten.pix"));
+        QCOMPARE(shownTitle(*child), path("ten.pix"));
         QVERIFY(!child->document().modified);
         QVERIFY(m_test.dialogs.warned.isEmpty());
 

@@ -1,5 +1,6 @@
 #include "document/FontFileFormats.h"
 #include "editor/MDIChild.h"
+#include "editor/WindowCaption.h"
 #include "formats/FontImport.h"
 #include "shell/DlgPictureSheet.h"
 #include "shell/MainActions.h"
@@ -62,7 +63,7 @@ private slots:
         TMDIChild* child = import(file);
         QVERIFY(child);
         QCOMPARE(m_test.dialogs.openFilters.last(), QString::fromStdString(fontImportFilter()));
-        QCOMPARE(child->windowTitle(), path("clean.pix"));
+        QCOMPARE(shownTitle(*child), path("clean.pix") + "*");
         QVERIFY(child->document().modified);
         QVERIFY(child->isUntitled());
         QVERIFY(child->document().fontReady);
@@ -108,7 +109,7 @@ private slots:
         TMDIChild* child = import(file);
         QVERIFY(child);
         QCOMPARE(m_test.dialogs.modalDialogs.size(), 1);
-        QCOMPARE(child->windowTitle(), path("sheet.pix"));
+        QCOMPARE(shownTitle(*child), path("sheet.pix") + "*");
         QCOMPARE(child->document().fontLib.pixelData, font.pixelData);
         QCOMPARE(child->document().fontLib.codeTable, font.codeTable);
 
@@ -140,7 +141,7 @@ private slots:
         QVERIFY(test::writeFont(path("same.pix"), test::numberedFont(8, 8, 3)));
         TMDIChild* imported = import(writeFile("same.bdf", test::numberedFont(8, 8, 5)));
         QVERIFY(imported);
-        QCOMPARE(imported->windowTitle(), path("same.pix"));
+        QCOMPARE(shownTitle(*imported), path("same.pix") + "*");
         TMDIChild* opened = form().OpenOrCreate(path("same.pix"));
         QVERIFY(opened && opened != imported);
         QCOMPARE(opened->document().fontLib.info.glyphCount, 3u);

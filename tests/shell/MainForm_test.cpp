@@ -6,7 +6,9 @@
 #include "editor/PenToolBar.h"
 #include "editor/PixelEditor.h"
 #include "editor/TextPreviewPanel.h"
+#include "editor/WindowCaption.h"
 #include "export/DlgExportLib.h"
+#include "formats/FontImport.h"
 #include "shell/AboutBox.h"
 #include "shell/MainActions.h"
 #include "shell/MainForm.h"
@@ -101,6 +103,27 @@ class MainFormTest : public QObject {
     }
 
     void idle() { test::runUntilIdle(); }
+
+    // The new-font dialog as the user answers it: codes from the ranges, OK.
+    static int acceptNewFontFromCodes(QDialog& dialog)
+    {
+        auto& newFont = static_cast<TDlgNewFont&>(dialog);
+        newFont.RadioFromcode().click();
+        newFont.OKBtn().click();
+        return newFont.result();
+    }
+
+    // The first entry of the Window menu's list, as the menu shows it.
+    QString firstListedWindow()
+    {
+        form().windowList().refresh();
+        for (const QAction* action : form().windowMenu().actions()) {
+            if (action->isCheckable()) {
+                return action->text();
+            }
+        }
+        return {};
+    }
 
 private slots:
     void init() { QVERIFY(m_test.start(QSize(1000, 700))); }
@@ -275,8 +298,12 @@ private slots:
         } expected[] = { { 0, "New", actions().FileNew1 }, { 60, "Open", actions().FileOpen1 },
             { 120, "Save", actions().FileSave1 }, { 184, "Export", actions().FileExport1 },
             { 248, "Undo", actions().EditUndo1 }, { 308, "Redo", actions().EditRedo1 } };
+        QList<QImage> pictures;
         for (int i = 0; i < MainToolBar::buttonCount; ++i) {
             QToolButton& button = bar.button(i);
+            const QImage picture = button.icon().pixmap(32, 32).toImage();
+            QVERIFY2(!pictures.contains(picture), expected[i].caption);
+            pictures << picture;
             QCOMPARE(button.x(), expected[i].x);
             QCOMPARE(button.size(), QSize(60, 60));
             QCOMPARE(button.text(), QString(expected[i].caption));
@@ -371,7 +398,7 @@ private slots:
         QVERIFY(child);
         QCOMPARE(m_test.dialogs.openFilters,
             QStringList { "Font pixel file (*.pix)|*.pix|All files (*.*)|*.*" });
-        QCOMPARE(child->windowTitle(), file);
+        QCOMPARE(shownTitle(*child), file);
         QVERIFY(child->document().fontReady);
         QVERIFY(!actions().FileSave1->isEnabled());
         idle();
@@ -514,16 +541,11 @@ private slots:
     void openingANameThatDoesNotExistMakesANewFontUnderIt()
     {
         const QString name = m_test.dir.filePath("hanzi");
-        m_test.dialogs.modalAnswer = [](QDialog& dialog) {
-            auto& newFont = static_cast<TDlgNewFont&>(dialog);
-            newFont.RadioFromcode().click();
-            newFont.OKBtn().click();
-            return newFont.result();
-        };
+        m_test.dialogs.modalAnswer = acceptNewFontFromCodes;
         TMDIChild* child = openThroughTheMenu(name);
         QVERIFY(child);
         QCOMPARE(m_test.dialogs.modalDialogs, QList<QDialog*> { &m_test.program->DlgNewFont() });
-        QCOMPARE(child->windowTitle(), name);
+        QCOMPARE(shownTitle(*child), name + "*");
         QVERIFY(child->document().modified);
         QCOMPARE(child->document().fontLib.info.glyphCount, 62u);
         idle();
@@ -572,6 +594,99 @@ private slots:
                 + QDir::toNativeSeparators(
                     QCoreApplication::applicationDirPath() + "/doc/help.html")
                 + ": the help page is missing" });
+    }
+
+    void keysReachTheNewWindowAtOnce_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("probe");
+        QTest::newRow("New, then Save") << "new" << int(Qt::Key_S);
+        QTest::newRow("Open, then Export") << "open" << int(Qt::Key_P);
+        QTest::newRow("Open of a new name, then Export") << "open new" << int(Qt::Key_P);
+        QTest::newRow("Import, then Save") << "import" << int(Qt::Key_S);
+    }
+
+    // Keys typed through the event loop: the window that comes up holds the focus in its
+    // grid, so that the next shortcut works at once and asks for a file name.
+    void keysReachTheNewWindowAtOnce()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, probe);
+        m_test.dialogs.modalAnswer = acceptNewFontFromCodes;
+        QVERIFY(QTest::qWaitForWindowActive(&form()));
+        if (how == "new") {
+            QTest::keyClick(&form(), Qt::Key_N, Qt::ControlModifier);
+        } else if (how == "import") {
+            const QString file = m_test.dir.filePath("font.bdf");
+            QVERIFY(exportFontFile(test::localPath(file), test::numberedFont(8, 8, 3), {}));
+            m_test.dialogs.openChoices << file;
+            actions().FileImport1->trigger();
+        } else {
+            m_test.dialogs.openChoices
+                << (how == "open" ? fontFile("a.pix") : m_test.dir.filePath("new"));
+            QTest::keyClick(&form(), Qt::Key_O, Qt::ControlModifier);
+        }
+        idle();
+        TMDIChild* child = form().activeChild();
+        QVERIFY(child && child->document().fontReady);
+        QCOMPARE(QApplication::activeWindow(), &form());
+        QCOMPARE(QApplication::focusWidget(), &child->gridFontLib());
+        m_test.dialogs.saveChoices << QString();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(probe), Qt::ControlModifier);
+        QCOMPARE(m_test.dialogs.saveFilters.size(), 1);
+    }
+
+    void theWindowInUseStaysActive_data()
+    {
+        QTest::addColumn<bool>("cancelledNew");
+        QTest::newRow("Open of a file that is no font") << false;
+        QTest::newRow("New cancelled") << true;
+    }
+
+    void theWindowInUseStaysActive()
+    {
+        QFETCH(bool, cancelledNew);
+        QVERIFY(openThroughTheMenu(fontFile("a.pix")));
+        TMDIChild* inUse = openThroughTheMenu(fontFile("b.pix"));
+        QVERIFY(openThroughTheMenu(fontFile("c.pix")));
+        activateSubWindow(form().mdiArea(), *inUse);
+        if (cancelledNew) {
+            m_test.dialogs.modalAnswer = [](QDialog&) { return int(QDialog::Rejected); };
+            actions().FileNew1->trigger();
+        } else {
+            const QString file = m_test.dir.filePath("bad.pix");
+            QVERIFY(test::writeBytes(file, "no font"));
+            m_test.dialogs.openChoices << file;
+            actions().FileOpen1->trigger();
+            QCOMPARE(m_test.dialogs.informed.size(), 1);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        idle();
+        QCOMPARE(form().childWindows().size(), 3);
+        QCOMPARE(form().activeChild(), inUse);
+        QCOMPARE(QApplication::focusWidget(), &inUse->gridFontLib());
+    }
+
+    // The title bar, the main window's while the font's window is maximised, and the Window
+    // list show "*" after the name while the font has changes that are not saved.
+    void unsavedChangesAreMarkedInTheTitles()
+    {
+        const QString file = fontFile("a.pix");
+        TMDIChild* child = openThroughTheMenu(file);
+        QVERIFY(child);
+        QCOMPARE(shownTitle(*child), file);
+        QCOMPARE(firstListedWindow(), "&1 " + file);
+        child->showMaximized();
+        child->gridFontLib().selectCells({ 2, 1, 2, 1 });
+        idle();
+        actions().GlyphClear1->trigger();
+        QCOMPARE(shownTitle(*child), file + "*");
+        QCOMPARE(firstListedWindow(), "&1 " + file + "*");
+        QCOMPARE(shownTitle(form()), "Tessellon - [" + file + "*]");
+        actions().FileSave1->trigger();
+        QCOMPARE(shownTitle(*child), file);
+        QCOMPARE(firstListedWindow(), "&1 " + file);
+        QCOMPARE(shownTitle(form()), "Tessellon - [" + file + "]");
     }
 
     void windowMenuListsTheOpenWindows()

@@ -28,12 +28,13 @@ inline QByteArray pngChunk(const QByteArray& type, const QByteArray& data)
     return bigEndian32(quint32(data.size())) + type + data + bigEndian32(pngCrc(type + data));
 }
 
-// A PNG file of width x height RGB pixels, with one empty compressed block of data.
-inline QByteArray pngClaiming(quint32 width, quint32 height)
+// A PNG file of width x height RGB pixels of bitDepth bits a channel, with one empty
+// compressed block of data.
+inline QByteArray pngClaiming(quint32 width, quint32 height, char bitDepth = 8)
 {
     return QByteArray::fromHex("89504E470D0A1A0A")
-        + pngChunk(
-            "IHDR", bigEndian32(width) + bigEndian32(height) + QByteArray::fromHex("0802000000"))
+        + pngChunk("IHDR",
+            bigEndian32(width) + bigEndian32(height) + bitDepth + QByteArray::fromHex("02000000"))
         + pngChunk("IDAT", QByteArray::fromHex("789C030000000001")) + pngChunk("IEND", {});
 }
 
@@ -44,6 +45,49 @@ inline QByteArray gifClaiming(quint16 width, quint16 height)
         = QByteArray(1, char(width)) + char(width >> 8) + char(height) + char(height >> 8);
     return "GIF89a" + size + QByteArray::fromHex("000000") + QByteArray::fromHex("2C00000000")
         + size + QByteArray::fromHex("0002024401003B");
+}
+
+// The 54-byte header of a 24-bit BMP file of width x height pixels (a negative height: rows
+// stored top down), without any pixel data.
+inline QByteArray bmpClaiming(qint32 width, qint32 height)
+{
+    QByteArray header(54, '\0');
+    const auto put = [&header](int at, quint32 value) {
+        for (int i = 0; i < 4; ++i) {
+            header[at + i] = char(value >> (8 * i));
+        }
+    };
+    header[0] = 'B';
+    header[1] = 'M';
+    put(2, 54);
+    put(10, 54);
+    put(14, 40);
+    put(18, quint32(width));
+    put(22, quint32(height));
+    header[26] = 1;
+    header[28] = 24;
+    return header;
+}
+
+// The same BMP file with its pixel rows stored top down, as a negative height says.
+inline QByteArray topDownBmp(QByteArray bmp)
+{
+    const auto le32 = [&bmp](int at) {
+        return quint32(quint8(bmp[at])) | quint32(quint8(bmp[at + 1])) << 8
+            | quint32(quint8(bmp[at + 2])) << 16 | quint32(quint8(bmp[at + 3])) << 24;
+    };
+    const qsizetype start = le32(10);
+    const quint32 height = le32(22);
+    const qsizetype rowBytes = (le32(18) * quint8(bmp[28]) + 31) / 32 * 4;
+    QByteArray rows;
+    for (qsizetype row = height - 1; row >= 0; --row) {
+        rows += bmp.mid(start + row * rowBytes, rowBytes);
+    }
+    const quint32 negative = 0u - height;
+    for (int i = 0; i < 4; ++i) {
+        bmp[22 + i] = char(negative >> (8 * i));
+    }
+    return bmp.left(start) + rows;
 }
 
 } // namespace tessellon::test

@@ -29,6 +29,8 @@ public:
     QStringList openChoices;
     QStringList saveChoices;
     QList<std::optional<QFont>> fontChoices;
+    // Whether a program can be started to show a document.
+    bool documentsOpen = true;
 
     QList<Question> questions;
     QStringList informed;
@@ -89,7 +91,11 @@ public:
         return modalAnswer ? modalAnswer(dialog) : 1;
     }
 
-    void openDocument(const QString& path) override { openedDocuments << path; }
+    void openDocument(const QString& path, std::function<void(bool)> outcome) override
+    {
+        openedDocuments << path;
+        outcome(documentsOpen);
+    }
 
 private:
     QString takeChoice(QStringList& choices)

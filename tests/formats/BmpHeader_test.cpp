@@ -1,9 +1,10 @@
-#include "editor/BmpPixelCheck.h"
+#include "formats/BmpHeader.h"
 
 #include "document/LittleEndian.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
 
 namespace tessellon {
@@ -82,6 +83,41 @@ namespace {
             EXPECT_FALSE(checked.ok()) << c.name;
             EXPECT_NE(checked.message().find("cut short"), std::string::npos) << c.name;
         }
+    }
+
+    // Readers that stream a file check its first bytes and its size: the same answer as the
+    // whole file gives, at every length it may be cut to.
+    TEST(CheckBmpPixelsPresent, TheHeaderAndTheFileSizeTellWhatTheWholeFileDoes)
+    {
+        for (const BmpCase& c : uncompressed) {
+            const Bytes file = bmpFile(c.header);
+            for (std::size_t size = 0; size <= file.size(); ++size) {
+                const Bytes whole(file.begin(), file.begin() + size);
+                const std::span<const std::uint8_t> start
+                    = std::span(whole).first(std::min(size, bmpHeaderBytes));
+                EXPECT_EQ(checkBmpPixelsPresent(start, size).message(),
+                    checkBmpPixelsPresent(whole).message())
+                    << c.name << ", " << size << " bytes";
+                // Fewer than two bytes are no BMP: Qt's readers refuse them.
+                EXPECT_EQ(checkBmpPixelsPresent(whole).ok(), size == file.size() || size < 2)
+                    << c.name << ", " << size << " bytes";
+            }
+        }
+    }
+
+    TEST(BmpPictureSize, IsTheHeadersWidthAndRowsWhicheverWayTheyAreStored)
+    {
+        for (const BmpCase& c : uncompressed) {
+            const std::optional<BmpPictureSize> size = bmpPictureSize(bmpFile(c.header));
+            ASSERT_TRUE(size.has_value()) << c.name;
+            EXPECT_EQ(*size,
+                (BmpPictureSize {
+                    std::uint32_t(c.header.width), std::uint32_t(std::abs(c.header.height)) }))
+                << c.name;
+        }
+        const Bytes png { 0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A };
+        EXPECT_FALSE(bmpPictureSize(png).has_value());
+        EXPECT_FALSE(bmpPictureSize(cut(bmpFile({}), bmpFile({}).size() - 20)).has_value());
     }
 
     TEST(CheckBmpPixelsPresent, HeadersCutShortAreRefused)
