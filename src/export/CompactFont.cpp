@@ -234,7 +234,7 @@ namespace {
 
 } // namespace
 
-Result<CompactFontEncoding> encodeCompactFontWithSizes(
+Result<EncodedFont> encodeCompactFontWithSizes(
     const FontLib& font, const AdvanceRule& advance, int baseline)
 {
     if (Status checked = checkInput(font, advance, baseline); !checked) {
@@ -254,13 +254,13 @@ Result<CompactFontEncoding> encodeCompactFontWithSizes(
     const std::size_t pixelBits = stream.rowBits + rows.dictionary.size() * width;
     writeIndex(out, stream.offsets, stream.bits.bitCount());
     out.append(stream.bits);
-    return CompactFontEncoding { out.bytes(), (pixelBits + 4) / 8 };
+    return EncodedFont { out.bytes(), (pixelBits + 4) / 8 };
 }
 
 Result<std::vector<std::uint8_t>> encodeCompactFont(
     const FontLib& font, const AdvanceRule& advance, int baseline)
 {
-    Result<CompactFontEncoding> encoded = encodeCompactFontWithSizes(font, advance, baseline);
+    Result<EncodedFont> encoded = encodeCompactFontWithSizes(font, advance, baseline);
     if (!encoded) {
         return failure(encoded.message());
     }

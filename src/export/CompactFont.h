@@ -2,6 +2,7 @@
 
 #include "document/FontLib.h"
 #include "document/Result.h"
+#include "export/EncodedFont.h"
 #include "export/GlyphMetrics.h"
 
 #include <cstdint>
@@ -21,15 +22,9 @@ inline constexpr std::uint8_t compactFontFormat = 0xC1;
 Result<std::vector<std::uint8_t>> encodeCompactFont(
     const FontLib& font, const AdvanceRule& advance, int baseline);
 
-struct CompactFontEncoding {
-    std::vector<std::uint8_t> bytes;
-    // Of which pixels (the glyphs' rows and the row dictionary, to the nearest byte); the rest
-    // is metrics and tables (header, code runs, ink boxes, index).
-    std::size_t pixelBytes = 0;
-};
-
-// encodeCompactFont, with the share of pixels for a size report.
-Result<CompactFontEncoding> encodeCompactFontWithSizes(
+// encodeCompactFont, with the share of pixels for a size report: the glyphs' rows and the row
+// dictionary; the rest is metrics and tables (header, code runs, ink boxes, index).
+Result<EncodedFont> encodeCompactFontWithSizes(
     const FontLib& font, const AdvanceRule& advance, int baseline);
 
 } // namespace tessellon

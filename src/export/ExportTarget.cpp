@@ -2,6 +2,7 @@
 
 #include "export/TargetLimits.h"
 #include "export/TargetSizes.h"
+#include "export/U8g2Font.h"
 
 #include <array>
 
@@ -12,7 +13,6 @@ namespace {
     int pagesLayout(const ExportChoices& choices) { return layoutFlags(choices.pages); }
     int rowsLayout(const ExportChoices& choices) { return layoutFlags(choices.rows); }
 
-    // u8g2 needs an encoder of the whole font; until one is set here it is refused.
     const std::array<ExportTarget, 6> targets { {
         { .name = "gfx",
             .title = "Adafruit GFX (GFXfont)",
@@ -23,8 +23,10 @@ namespace {
         { .name = "u8g2",
             .title = "u8g2",
             .scriptFile = "u8g2_font.spt",
-            .needsEncoder = true,
-            .encoder = nullptr,
+            .encoder =
+                [](const TargetFont& font) {
+                    return encodeU8g2FontWithSizes(*font.font, font.choices.advance, font.baseline);
+                },
             .size = encodedSize },
         { .name = "lvgl",
             .title = "LVGL 8 and 9 (lv_font_fmt_txt)",

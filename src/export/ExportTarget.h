@@ -41,9 +41,8 @@ struct ExportTarget {
     std::string_view headerFile {}; // shipped in include/, placed beside the output; or empty
     RunRule runs = RunRule::Whole;
     bool keepsCodeZero = true;
-    // Whole-font targets: the encoder, null while none is built in (then refused).
-    bool needsEncoder = false;
-    FontEncoder encoder = nullptr;
+    FontEncoder encoder = nullptr; // for a target that encodes the whole font at once
+
     int (*layout)(const ExportChoices& choices) = nullptr; // the LAYOUT constant
     Status (*check)(const TargetFont& font) = nullptr; // the format's limits
     ExportSize (*size)(const TargetFont& font) = nullptr;

@@ -45,9 +45,6 @@ int TargetFont::advance(std::uint32_t glyph) const
 Result<TargetFont> prepareTargetFont(const FontLib& font, const ExportTarget& target,
     ExportChoices choices, const std::string& outputPath)
 {
-    if (target.needsEncoder && !target.encoder) {
-        return failure("the " + std::string(target.name) + " target is not available yet");
-    }
     if (!font.isConsistent()) {
         return failure("the font's arrays do not match its size");
     }
@@ -74,7 +71,7 @@ Result<TargetFont> prepareTargetFont(const FontLib& font, const ExportTarget& ta
             return failure(held.message());
         }
     }
-    if (target.needsEncoder) {
+    if (target.encoder) {
         Result<EncodedFont> encoded = target.encoder(prepared);
         if (!encoded) {
             return failure(encoded.message());

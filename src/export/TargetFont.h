@@ -3,6 +3,7 @@
 #include "document/FontLib.h"
 #include "document/Result.h"
 #include "export/CodeOrder.h"
+#include "export/EncodedFont.h"
 #include "export/ExportChoices.h"
 #include "export/GlyphMetrics.h"
 
@@ -11,13 +12,6 @@
 #include <vector>
 
 namespace tessellon {
-
-// A whole font encoded by a target's encoder (u8g2's glyph stream, for one): the bytes, and
-// how many of them are glyph pixels rather than headers and tables.
-struct EncodedFont {
-    std::vector<std::uint8_t> bytes;
-    std::size_t pixelBytes = 0;
-};
 
 struct ExportTarget;
 

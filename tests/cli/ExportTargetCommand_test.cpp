@@ -2,6 +2,7 @@
 // found beside the program, every target's file compiles, and what a target cannot hold is
 // refused before anything is written.
 #include "document/PixWriter.h"
+#include "export/ExportTarget.h"
 
 #include "support/FontBuilders.h"
 #include "support/TempDir.h"
@@ -64,7 +65,8 @@ namespace {
         }
         const std::regex report(R"(\n95 glyphs: [0-9,]+ bytes \(pixels [0-9,]+, metrics and )"
                                 R"(tables [0-9,]+\)\n$)");
-        for (const char* target : { "gfx", "lvgl", "pages", "rows", "tessellon" }) {
+        for (const ExportTarget& each : exportTargets()) {
+            const std::string target(each.name);
             test::TempDir dir;
             const std::string output = dir.path(std::string(target) + ".c");
             const CliRun run = runCli(dir, { sample, "-o", output, "--target", target });
@@ -96,7 +98,8 @@ namespace {
             { { sample, "--target", "rows", "--baseline", "17" }, "(it must be 0 to 16)" },
             { { sample, "--target", "lvgl", "--name", "my-font" },
                 "'my-font' is not a C identifier" },
-            { { sample, "--target", "u8g2" }, "the u8g2 target is not available yet" },
+            { { sample, "--target", "u8g2", "--proportional", "200" },
+                "u8g2: glyph U+0021 advances the pen by 20" },
             { { sample, "--target", "ttf" },
                 "unknown target 'ttf'; the targets are gfx, u8g2, lvgl" },
             { { sample, "--proportional" }, "--proportional is a choice of the export targets" },

@@ -125,7 +125,8 @@ TEST(TargetLimits, AFontATargetCannotHoldIsRefusedWithTheLimit)
         { "LVGL's ofs_x", inkAt(fontWithCodes({ 0x41 }, 200, 8), 150, 0), "lvgl", {},
             "needs ofs_x 150; LVGL holds -128 to 127" },
         { "nothing but code 0 for LVGL", fontWithCodes({ 0 }), "lvgl", {}, "no glyphs" },
-        { "u8g2 before its encoder", fontWithCodes({ 0x41 }), "u8g2", {}, "not available yet" },
+        { "u8g2's signed advance", inkAt(fontWithCodes({ 0x41 }, 128, 2), 0, 0), "u8g2", {},
+            "advances the pen by 128 pixels; u8g2 holds advances from -128 to 127" },
     };
     for (const Refusal& c : cases) {
         FontLib font = c.font;

@@ -57,6 +57,8 @@ namespace {
         const auto data = encodeU8g2Font(font, monospaced, 2);
         ASSERT_TRUE(data) << data.message();
         EXPECT_EQ(*data, expected);
+        // Of which pixels: the three pairs' 9 bits, to the nearest byte.
+        EXPECT_EQ(encodeU8g2FontWithSizes(font, monospaced, 2)->pixelBytes, 1u);
     }
 
     // The font's box and the heights u8g2 places text by: "A" 5 x 5 from the baseline up,
