@@ -17,10 +17,9 @@ namespace {
             "make a font from a TrueType/OpenType font and a character set", runMakeCommand },
         CliCommand { "export",
             "export FONT.pix -o OUT [-s SCRIPT.spt] [--max-seconds N]\n"
-            "       [--target gfx|u8g2|lvgl|pages|rows|tessellon [--proportional [GAP]] [--space "
-            "N]\n"
-            "        [--baseline N] [--name IDENT] [--bit0 top|bottom] [--order pages|columns]\n"
-            "        [--first-bit msb|lsb] [--inverted]]",
+            "       [--target gfx|u8g2|lvgl|pages|rows|tessellon|compact [--proportional [GAP]]\n"
+            "        [--space N] [--baseline N] [--name IDENT] [--bit0 top|bottom]\n"
+            "        [--order pages|columns] [--first-bit msb|lsb] [--inverted] [--with-decoder]]",
             "run an export script (default: the built-in one) over a font into OUT, or write\n"
             "      the font for a display library (--target); exit 1 when the script does not\n"
             "      compile, 3 when stopped after N seconds",

@@ -39,7 +39,7 @@ namespace {
         ChoiceOption { "--space", "" }, ChoiceOption { "--baseline", "" },
         ChoiceOption { "--name", "" }, ChoiceOption { "--bit0", "pages" },
         ChoiceOption { "--order", "pages" }, ChoiceOption { "--first-bit", "rows" },
-        ChoiceOption { "--inverted", "rows" } };
+        ChoiceOption { "--inverted", "rows" }, ChoiceOption { "--with-decoder", "compact" } };
 
     // One of two words, as an option's value.
     Result<bool> secondWord(
@@ -147,6 +147,8 @@ namespace {
             return setProportional(args, i, parsed);
         } else if (arg == "--inverted") {
             parsed.choices.rows.inverted = true;
+        } else if (arg == "--with-decoder") {
+            parsed.withDecoder = true;
         } else if (parsed.fontPath.empty() && (arg.empty() || arg[0] != '-')) {
             parsed.fontPath = arg;
         } else {

@@ -28,9 +28,10 @@ namespace {
 
     constexpr const char* usage
         = "Usage: tessellon-cli export FONT.pix -o OUT [-s SCRIPT.spt] [--max-seconds N]\n"
-          "           [--target gfx|u8g2|lvgl|pages|rows|tessellon [--proportional [GAP]]\n"
-          "            [--space N] [--baseline N] [--name IDENT] [--bit0 top|bottom]\n"
-          "            [--order pages|columns] [--first-bit msb|lsb] [--inverted]]\n";
+          "           [--target gfx|u8g2|lvgl|pages|rows|tessellon|compact\n"
+          "            [--proportional [GAP]] [--space N] [--baseline N] [--name IDENT]\n"
+          "            [--bit0 top|bottom] [--order pages|columns] [--first-bit msb|lsb]\n"
+          "            [--inverted] [--with-decoder]]\n";
 
     // The script as the export dialog's editor would hand it over.
     Result<std::string> scriptText(const ExportArguments& arguments)
@@ -157,7 +158,13 @@ namespace {
     {
         const ExportTarget& target = *font.target;
         const Result<std::string> script = targetScriptText(arguments, target);
-        if (const Status ready = readyToRun(arguments, script); !ready) {
+        const std::vector<std::filesystem::path> shipped
+            = shippedFilesToPlace(target, programFolders().data, arguments.withDecoder);
+        Status ready = readyToRun(arguments, script);
+        if (ready) {
+            ready = checkShippedFiles(shipped);
+        }
+        if (!ready) {
             io.err << "tessellon-cli export: " << ready.message() << "\n";
             return exitUnusable;
         }
@@ -169,9 +176,8 @@ namespace {
         if (status != exitOk || !result || *result != ExecuteResult::Ran) {
             return status;
         }
-        if (!target.headerFile.empty()) {
-            const Result<std::string> placed = placeHeaderBeside(
-                arguments.outputPath, targetHeaderPath(target, programFolders().data));
+        for (const std::filesystem::path& file : shipped) {
+            const Result<std::string> placed = placeShippedFileBeside(arguments.outputPath, file);
             if (!placed) {
                 io.err << "tessellon-cli export: " << placed.message() << "\n";
                 return exitUnusable;

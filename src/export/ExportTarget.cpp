@@ -1,5 +1,6 @@
 #include "export/ExportTarget.h"
 
+#include "export/CompactFont.h"
 #include "export/TargetLimits.h"
 #include "export/TargetSizes.h"
 #include "export/U8g2Font.h"
@@ -13,7 +14,10 @@ namespace {
     int pagesLayout(const ExportChoices& choices) { return layoutFlags(choices.pages); }
     int rowsLayout(const ExportChoices& choices) { return layoutFlags(choices.rows); }
 
-    const std::array<ExportTarget, 6> targets { {
+    constexpr std::array<std::string_view, 2> compactDecoder { "tessellon_compact.c",
+        "tessellon_compact.h" };
+
+    const std::array<ExportTarget, 7> targets { {
         { .name = "gfx",
             .title = "Adafruit GFX (GFXfont)",
             .scriptFile = "gfx_font.spt",
@@ -50,6 +54,16 @@ namespace {
             .scriptFile = "tessellon_font.spt",
             .headerFile = "tessellon_font.h",
             .size = tessellonSize },
+        { .name = "compact",
+            .title = "the compact format (tessellon_compact.c)",
+            .scriptFile = "compact_font.spt",
+            .decoderFiles = compactDecoder,
+            .encoder =
+                [](const TargetFont& font) {
+                    return encodeCompactFontWithSizes(
+                        *font.font, font.choices.advance, font.baseline);
+                },
+            .size = encodedSize },
     } };
 
 } // namespace

@@ -39,6 +39,8 @@ struct ExportTarget {
     std::string_view title {}; // the library and its format
     std::string_view scriptFile {}; // in the shipped scripts/ folder
     std::string_view headerFile {}; // shipped in include/, placed beside the output; or empty
+    // Shipped in decoder/, placed beside the output when asked for (--with-decoder).
+    std::span<const std::string_view> decoderFiles {};
     RunRule runs = RunRule::Whole;
     bool keepsCodeZero = true;
     FontEncoder encoder = nullptr; // for a target that encodes the whole font at once
@@ -51,7 +53,7 @@ struct ExportTarget {
 std::span<const ExportTarget> exportTargets();
 // The target of a name, null for none.
 const ExportTarget* exportTargetNamed(std::string_view name);
-// "gfx, u8g2, lvgl, pages, rows or tessellon".
+// "gfx, u8g2, lvgl, pages, rows, tessellon or compact".
 std::string exportTargetNames();
 
 ExportSize exportSize(const TargetFont& font);

@@ -10,7 +10,7 @@ namespace tessellon {
 
 namespace {
 
-    constexpr std::uint64_t maxHeaderBytes = 1 << 20;
+    constexpr std::uint64_t maxShippedBytes = 1 << 20;
 
     // Keeps a run's built-ins in the script unit only while they live.
     class BuiltinsInPlace {
@@ -40,6 +40,33 @@ std::filesystem::path targetHeaderPath(
     const ExportTarget& target, const std::filesystem::path& dataFolder)
 {
     return dataFolder / "include" / std::string(target.headerFile);
+}
+
+std::vector<std::filesystem::path> shippedFilesToPlace(
+    const ExportTarget& target, const std::filesystem::path& dataFolder, bool withDecoder)
+{
+    std::vector<std::filesystem::path> files;
+    if (!target.headerFile.empty()) {
+        files.push_back(targetHeaderPath(target, dataFolder));
+    }
+    for (const std::string_view file :
+        withDecoder ? target.decoderFiles : std::span<const std::string_view> {}) {
+        files.push_back(dataFolder / "decoder" / std::string(file));
+    }
+    return files;
+}
+
+Status checkShippedFiles(const std::vector<std::filesystem::path>& files)
+{
+    for (const std::filesystem::path& file : files) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(file, error)) {
+            return failure(file.string()
+                + " is missing from the program's files, so it cannot be placed beside the "
+                  "export");
+        }
+    }
+    return {};
 }
 
 Result<ExecuteResult> runTargetScript(Csub& csub, const TargetFont& font,
@@ -77,27 +104,27 @@ std::vector<std::string> targetNotes(const TargetFont& font)
     return notes;
 }
 
-Result<std::string> placeHeaderBeside(
-    const std::string& outputPath, const std::filesystem::path& shippedHeader)
+Result<std::string> placeShippedFileBeside(
+    const std::string& outputPath, const std::filesystem::path& shippedFile)
 {
-    const auto header
-        = readWholeFile<std::string>(shippedHeader.string(), maxHeaderBytes, "a header");
-    if (!header) {
-        return failure(header.message());
+    const auto shipped
+        = readWholeFile<std::string>(shippedFile.string(), maxShippedBytes, "a shipped file");
+    if (!shipped) {
+        return failure(shipped.message());
     }
     const std::filesystem::path placed
-        = std::filesystem::path(outputPath).parent_path() / shippedHeader.filename();
+        = std::filesystem::path(outputPath).parent_path() / shippedFile.filename();
     std::error_code error;
     if (std::filesystem::exists(placed, error)) {
-        const auto there = readWholeFile<std::string>(placed.string(), maxHeaderBytes, "a header");
-        if (there && *there == *header) {
+        const auto there = readWholeFile<std::string>(placed.string(), maxShippedBytes, "a file");
+        if (there && *there == *shipped) {
             return placed.string() + " is up to date";
         }
-        return placed.string() + " differs from the header this program ships ("
-            + shippedHeader.string() + ") and was left as it is";
+        return placed.string() + " differs from the file this program ships ("
+            + shippedFile.string() + ") and was left as it is; remove it to have it placed";
     }
-    const Status written = writeFileSafely(
-        placed.string(), { reinterpret_cast<const std::uint8_t*>(header->data()), header->size() });
+    const Status written = writeFileSafely(placed.string(),
+        { reinterpret_cast<const std::uint8_t*>(shipped->data()), shipped->size() });
     if (!written) {
         return failure(written.message());
     }

@@ -16,8 +16,9 @@ namespace tessellon {
 // from it) with the target's built-ins in place:
 //
 //   1. prepareTargetFont (TargetFont.h): choices settled, limits checked, nothing written;
+//      checkShippedFiles: the files to place beside the output are there to be placed;
 //   2. runTargetScript: the script run into the output file;
-//   3. placeHeaderBeside, for a target that ships a header;
+//   3. placeShippedFileBeside, for each of shippedFilesToPlace (a header, a decoder);
 //   4. sizeReportText(exportSize(font)) for the user.
 
 // The target's script and header among the program's shipped files (ProgramFolders::data).
@@ -25,6 +26,14 @@ std::filesystem::path targetScriptPath(
     const ExportTarget& target, const std::filesystem::path& dataFolder);
 std::filesystem::path targetHeaderPath(
     const ExportTarget& target, const std::filesystem::path& dataFolder);
+
+// The shipped files an export to target places beside its output: the target's header, and
+// its decoder's files when withDecoder.
+std::vector<std::filesystem::path> shippedFilesToPlace(
+    const ExportTarget& target, const std::filesystem::path& dataFolder, bool withDecoder);
+
+// Refused, naming the first that is missing, unless every file is there to be placed.
+Status checkShippedFiles(const std::vector<std::filesystem::path>& files);
 
 // Runs scriptText over font into outputPath (runExportScript), the target's built-ins in
 // place for this run only.
@@ -39,10 +48,11 @@ Result<ExecuteResult> runTargetScriptInto(Csub& csub, const TargetFont& font,
 // glyph has, and the glyph of code 0 where the library never draws it. One sentence each.
 std::vector<std::string> targetNotes(const TargetFont& font);
 
-// Copies the shipped header into the folder of outputPath, unless a file of its name is
-// there already: one that holds the same is left alone, and so is one that differs (it may
-// be the user's own), which the note says. Gives a note for the user either way.
-Result<std::string> placeHeaderBeside(
-    const std::string& outputPath, const std::filesystem::path& shippedHeader);
+// Copies a shipped file (a header, a decoder's file) into the folder of outputPath, unless a
+// file of its name is there already: one that holds the same is left alone, and so is one
+// that differs (it may be the user's own, or an older copy the user changed), which the
+// note says. Gives a note for the user either way.
+Result<std::string> placeShippedFileBeside(
+    const std::string& outputPath, const std::filesystem::path& shippedFile);
 
 } // namespace tessellon

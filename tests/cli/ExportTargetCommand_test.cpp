@@ -30,10 +30,11 @@ namespace {
         return quoted + "'";
     }
 
-    CliRun runCli(const test::TempDir& dir, const std::vector<std::string>& args)
+    CliRun runCli(const test::TempDir& dir, const std::vector<std::string>& args,
+        const std::string& program = TESSELLON_CLI)
     {
         std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
-        command += shellQuoted(TESSELLON_CLI) + " export";
+        command += shellQuoted(program) + " export";
         for (const std::string& arg : args) {
             command += ' ' + shellQuoted(arg);
         }
@@ -106,6 +107,8 @@ namespace {
             { { sample, "--target", "gfx", "--bit0", "bottom" },
                 "--bit0 is a choice of the pages" },
             { { sample, "--target", "pages", "--bit0", "left" }, "--bit0 must be top or bottom" },
+            { { sample, "--target", "gfx", "--with-decoder" },
+                "--with-decoder is a choice of the compact target, not of gfx" },
             { { sample, "--target", "rows", "--proportional=300" }, "a gap from 0 to 255" },
         };
         for (const auto& c : cases) {
@@ -136,8 +139,44 @@ namespace {
         EXPECT_NE(run.out.find("tessellon_font.h is up to date"), std::string::npos) << run.out;
         test::writeText(dir.path("tessellon_font.h"), "/* mine */");
         run = runCli(dir, { sample, "-o", output, "--target", "tessellon" });
-        EXPECT_NE(run.out.find("differs from the header this program ships"), std::string::npos);
+        EXPECT_NE(run.out.find("differs from the file this program ships"), std::string::npos);
         EXPECT_EQ(test::readText(dir.path("tessellon_font.h")), "/* mine */");
+    }
+
+    // The compact target's decoder is placed only when asked for, as the header is: never
+    // over a file of the user's, and without the program's own copy nothing is written.
+    TEST(ExportTargetCommand, TheDecoderIsPlacedBesideOnRequest)
+    {
+        namespace fs = std::filesystem;
+        test::TempDir dir;
+        const std::string output = dir.path("font.c");
+        CliRun run = runCli(dir, { sample, "-o", output, "--target", "compact" });
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_FALSE(fs::exists(dir.path("tessellon_compact.c")));
+        test::writeText(dir.path("tessellon_compact.h"), "/* mine */");
+        run = runCli(dir, { sample, "-o", output, "--target", "compact", "--with-decoder" });
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(test::readText(dir.path("tessellon_compact.c")),
+            test::readText(SHIPPED_DATA_DIR "/decoder/tessellon_compact.c"));
+        EXPECT_NE(run.out.find("tessellon_compact.h differs from the file this program ships"),
+            std::string::npos)
+            << run.out;
+        EXPECT_EQ(test::readText(dir.path("tessellon_compact.h")), "/* mine */");
+
+        const fs::path bare = dir.root() / "bare";
+        fs::create_directories(bare / "doc");
+        fs::create_directories(bare / "scripts");
+        fs::copy_file(TESSELLON_CLI, bare / "tessellon-cli");
+        fs::copy_file(
+            SHIPPED_DATA_DIR "/scripts/compact_font.spt", bare / "scripts/compact_font.spt");
+        test::writeText(output, "keep");
+        run = runCli(dir, { sample, "-o", output, "--target", "compact", "--with-decoder" },
+            (bare / "tessellon-cli").string());
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find("decoder/tessellon_compact.c is missing from the program's files"),
+            std::string::npos)
+            << run.err;
+        EXPECT_EQ(test::readText(output), "keep");
     }
 
 } // namespace

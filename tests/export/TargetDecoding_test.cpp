@@ -254,7 +254,7 @@ TEST_P(TargetDecoding, EveryGlyphDrawsBackAsTheFontHasIt)
         = runTargetScript(csub, *font, joinScriptLines(*script), output);
     ASSERT_TRUE(ran.ok() && *ran == ExecuteResult::Ran) << "the script did not run to its end";
     if (!target.headerFile.empty()) {
-        ASSERT_TRUE(placeHeaderBeside(output, targetHeaderPath(target, dataFolder)).ok());
+        ASSERT_TRUE(placeShippedFileBeside(output, targetHeaderPath(target, dataFolder)).ok());
     }
 
     const std::string program = dir.path("check");
