@@ -91,6 +91,7 @@ namespace {
             { { sample, "--target", "gfx", "--with-decoder" },
                 "--with-decoder is a choice of the compact target, not of gfx" },
             { { sample, "--target", "rows", "--proportional=300" }, "a gap from 0 to 255" },
+            { { sample, "--target", "rows", "--proportional", "300" }, "a gap from 0 to 255" },
         };
         for (const auto& c : cases) {
             test::writeText(output, "keep");
