@@ -25,6 +25,8 @@ struct MakeArguments {
     std::optional<std::string> ranges;
     HintingStyle hinting = HintingStyle::System;
     bool timings = false;
+    // Rows above the baseline, over what the font's ascent and the offset give.
+    std::optional<int> baseline;
 };
 
 inline constexpr int maxPixelSize = 1024;

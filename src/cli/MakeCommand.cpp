@@ -6,6 +6,7 @@
 #include "creation/CharSetFolder.h"
 #include "creation/FontMaking.h"
 #include "creation/GlyphDrawing.h"
+#include "creation/GlyphRenderer.h"
 #include "creation/NewFontLimits.h"
 #include "creation/TemporaryCharSetFile.h"
 #include "document/ByteSource.h"
@@ -41,7 +42,7 @@ namespace {
         = "Usage: tessellon-cli make OUT.pix --width W --height H [--offset X,Y]\n"
           "           --font FAMILY_OR_FILE --px N [--bold] [--italic]\n"
           "           [--hinting system|auto|light|none]\n"
-          "           (--charset FILE | --ranges 30-39,41-5A) [--timings]\n";
+          "           (--charset FILE | --ranges 30-39,41-5A) [--baseline N] [--timings]\n";
 
     double seconds(Clock::duration duration)
     {
@@ -289,6 +290,9 @@ namespace {
             arguments.offsetX, arguments.offsetY, arguments.hinting };
         FontLib font = FontLib::blank(arguments.width, arguments.height,
             static_cast<std::uint32_t>(charSet->measure.glyphCount), true);
+        font.baseline = arguments.baseline
+            ? arguments.baseline
+            : GlyphRenderer::cellBaseline(qtFont, arguments.height, arguments.offsetY);
         if (const Status drawn = drawGlyphs(*charSet, drawing, arguments, font, run, timings, io);
             !drawn) {
             return drawn;
