@@ -1,12 +1,17 @@
 // Compiles and runs arbitrary script text. The run is stopped after a bounded number of
 // instructions, its bytes are counted and dropped, and the callbacks return counts and
-// codes taken from the index, out-of-range counts included.
+// codes taken from the index, out-of-range counts included. The export targets' built-ins
+// serve a small font made ready for a target chosen by the input's length.
 
+#include "export/ExportTarget.h"
+#include "export/TargetBuiltins.h"
 #include "script/Csub.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -39,6 +44,44 @@ std::int32_t putItem(std::span<std::uint8_t> buffer, std::uint32_t index, std::i
     }
 }
 
+// 40 glyphs of 13 x 17 with codes below and above 0x100, one held twice, and code 0.
+const tessellon::FontLib& targetFontSource()
+{
+    static const tessellon::FontLib font = [] {
+        tessellon::FontLib made = tessellon::FontLib::blank(13, 17, 40, true);
+        for (std::uint32_t g = 0; g < 40; ++g) {
+            (*made.codeTable)[g] = static_cast<std::uint16_t>(g < 20 ? g * 3 : 0x4E00 + g);
+            for (int k = 0; k < static_cast<int>(g % 7); ++k) {
+                made.setPixel(
+                    g, static_cast<int>((g + 3 * k) % 13), static_cast<int>((g * k) % 17));
+            }
+        }
+        (*made.codeTable)[7] = 6;
+        made.baseline = 13;
+        return made;
+    }();
+    return font;
+}
+
+// The font made ready for each target that takes it, made once.
+const tessellon::TargetFont* targetFontFor(std::size_t choice)
+{
+    static const std::vector<tessellon::Result<tessellon::TargetFont>> fonts = [] {
+        std::vector<tessellon::Result<tessellon::TargetFont>> made;
+        tessellon::ExportChoices choices;
+        choices.advance.proportional = true;
+        choices.pages = { true, true };
+        choices.rows = { true, true };
+        for (const tessellon::ExportTarget& target : tessellon::exportTargets()) {
+            made.push_back(
+                tessellon::prepareTargetFont(targetFontSource(), target, choices, "f.c"));
+        }
+        return made;
+    }();
+    const auto& font = fonts[choice % fonts.size()];
+    return font ? &*font : nullptr;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -49,6 +92,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     csub.setStopCheck([&polls] { return ++polls > 16; });
     CountingOutput output;
     const std::string text(reinterpret_cast<const char*>(data), size);
+    const tessellon::TargetFont* targetFont = targetFontFor(size);
+    std::optional<tessellon::TargetBuiltins> builtins;
+    if (targetFont) {
+        builtins.emplace(*targetFont);
+        csub.setBuiltins(&*builtins);
+    }
     csub.CsubExecute(
         output, text, putItem,
         [](std::uint32_t index) { return static_cast<std::uint16_t>(index * 2654435761u); },

@@ -146,11 +146,10 @@ int main(int argc, char* argv[])
         AdvanceRule advance;
         advance.proportional = std::strcmp(argv[i + 2], "proportional") == 0;
         std::vector<double> times;
-        Result<CompactFontEncoding> encoded = failure("not encoded");
+        Result<EncodedFont> encoded = failure("not encoded");
         for (int run = 0; run < runs; ++run) {
-            times.push_back(processorMilliseconds([&] {
-                encoded = encodeCompactFontWithSizes(font, advance, font.baselineOrDefault());
-            }));
+            times.push_back(processorMilliseconds(
+                [&] { encoded = encodeCompactFont(font, advance, font.baselineOrDefault()); }));
         }
         if (!encoded) {
             fail(encoded.message());

@@ -1,12 +1,16 @@
-// Draws the pictures of the manual (doc/pictures/*.svg): for each glyph built-in, which
-// pixel of a glyph goes to which bit of which byte of its item, found by running the
-// export's own EmitGlyph on glyphs with one pixel set; and the drawing offset of a new font.
+// Draws the pictures of the manual (doc/pictures/*.svg): for each glyph built-in and the
+// export targets' layouts, which pixel of a glyph goes to which bit of which byte, found by
+// running the export's own code on glyphs with one pixel set; and the drawing offset of a
+// new font.
 // Usage: layout_pictures FOLDER
 #include "export/EmitGlyph.h"
 #include "export/ExportSource.h"
+#include "export/GlyphMetrics.h"
+#include "export/TargetLayouts.h"
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -35,22 +39,99 @@ struct Pixel {
     int y;
 };
 
+using Bytes = std::vector<std::uint8_t>;
+
 struct Built {
-    const char* name;
+    const char* name; // what the title names and the file is called after
     const char* layout;
-    std::int32_t zip;
-    std::int32_t bin;
-    std::int32_t col;
+    std::function<Bytes(const FontLib&, bool binary)> bytes;
+    bool binary; // the item's form as the picture shows it
+    bool followsInk = false; // the layout holds the ink box, not the whole cell
 };
 
-const Built builtIns[] = {
-    { "PUTITEM", "row layout, text form", 0, 0, 0 },
-    { "PUTITEMZIP", "packed layout, text form", 1, 0, 0 },
-    { "PUTITEMBIN", "row layout, binary form", 0, 1, 0 },
-    { "PUTITEMZIPBIN", "packed layout, binary form", 1, 1, 0 },
-    { "PUTITEMCOL", "column layout, text form", 0, 0, 1 },
-    { "PUTITEMCOLBIN", "column layout, binary form", 0, 1, 1 },
-};
+Bytes itemOf(const FontLib& font, std::int32_t zip, std::int32_t bin, std::int32_t col);
+
+Built putItem(
+    const char* name, const char* layout, std::int32_t zip, std::int32_t bin, std::int32_t col)
+{
+    return { name, layout,
+        [zip, col](
+            const FontLib& font, bool binary) { return itemOf(font, zip, binary ? 1 : 0, col); },
+        bin != 0 };
+}
+
+const std::vector<Built>& builtIns()
+{
+    static const std::vector<Built> list {
+        putItem("PUTITEM", "row layout, text form", 0, 0, 0),
+        putItem("PUTITEMZIP", "packed layout, text form", 1, 0, 0),
+        putItem("PUTITEMBIN", "row layout, binary form", 0, 1, 0),
+        putItem("PUTITEMZIPBIN", "packed layout, binary form", 1, 1, 0),
+        putItem("PUTITEMCOL", "column layout, text form", 0, 0, 1),
+        putItem("PUTITEMCOLBIN", "column layout, binary form", 0, 1, 1),
+    };
+    return list;
+}
+
+Bytes inkOf(const FontLib& font)
+{
+    const InkBox box = inkBox(font, 0).value_or(InkBox {});
+    Bytes bytes(inkBytes(box));
+    writeInk(font, 0, box, bytes.data());
+    return bytes;
+}
+
+Bytes pagesOf(const FontLib& font, const PageLayout& layout)
+{
+    Bytes bytes(pageBytes(font.info.glyphWidth, font.info.glyphHeight));
+    Bytes scratch(bytes.size());
+    writePages(font, 0, layout, scratch, bytes.data());
+    return bytes;
+}
+
+Bytes rowsOf(const FontLib& font, const RowLayout& layout)
+{
+    Bytes bytes(rowBytes(font.info.glyphWidth, font.info.glyphHeight));
+    writeRows(font, 0, layout, bytes.data());
+    return bytes;
+}
+
+// The bytes as PUTITEM's text form writes them: "0x%02x," each.
+Bytes asText(const Bytes& bytes)
+{
+    Bytes text;
+    for (std::uint8_t byte : bytes) {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "0x%02x,", byte);
+        text.insert(text.end(), hex, hex + 5);
+    }
+    return text;
+}
+
+// The export targets' own layouts (the others are those of PUTITEM and PUTITEMCOL).
+const std::vector<Built>& targetLayouts()
+{
+    static const std::vector<Built> list {
+        { "PUTINK", "the ink box of Adafruit GFX and LVGL",
+            [](const FontLib& font, bool binary) {
+                return binary ? inkOf(font) : asText(inkOf(font));
+            },
+            false, true },
+        { "PUTPAGES", "pages, bit 0 the bottom row, column after column",
+            [](const FontLib& font, bool binary) {
+                const Bytes bytes = pagesOf(font, { true, true });
+                return binary ? bytes : asText(bytes);
+            },
+            false },
+        { "PUTROWS", "rows, the leftmost pixel in bit 0, set bits background",
+            [](const FontLib& font, bool binary) {
+                const Bytes bytes = rowsOf(font, { true, true });
+                return binary ? bytes : asText(bytes);
+            },
+            false },
+    };
+    return list;
+}
 
 FontLib fontFromRows(const std::vector<std::string>& rows)
 {
@@ -67,28 +148,40 @@ FontLib fontFromRows(const std::vector<std::string>& rows)
     return font;
 }
 
-std::vector<std::uint8_t> itemOf(const FontLib& font, const Built& built, bool binary)
+Bytes itemOf(const FontLib& font, std::int32_t zip, std::int32_t bin, std::int32_t col)
 {
     const ExportSource source = makeExportSource("", font);
-    std::vector<std::uint8_t> buffer(102400);
-    const std::int32_t count
-        = EmitGlyph(source, buffer, 0, built.zip, binary ? 1 : built.bin, built.col);
+    Bytes buffer(102400);
+    const std::int32_t count = EmitGlyph(source, buffer, 0, zip, bin, col);
     buffer.resize(static_cast<std::size_t>(count));
     return buffer;
 }
 
-// Which pixel lands on bit b of byte k: found by setting one pixel at a time.
-std::map<std::pair<std::size_t, int>, Pixel> bitSources(int width, int height, const Built& built)
+// Which pixel lands on bit b of byte k: found by clearing one pixel at a time of a glyph
+// whose pixels are all set (within the example's ink box, for a layout that follows the
+// ink, so that the box stays the same).
+std::map<std::pair<std::size_t, int>, Pixel> bitSources(const FontLib& example, const Built& built)
 {
+    const int width = example.info.glyphWidth;
+    const int height = example.info.glyphHeight;
+    const InkBox box = built.followsInk ? inkBox(example, 0).value_or(InkBox {})
+                                        : InkBox { 0, 0, width, height };
+    FontLib full = FontLib::blank(width, height, 1, true);
+    for (int y = box.y; y < box.bottom(); ++y) {
+        for (int x = box.x; x < box.right(); ++x) {
+            full.setPixel(0, x, y);
+        }
+    }
+    const Bytes base = built.bytes(full, true);
     std::map<std::pair<std::size_t, int>, Pixel> sources;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            FontLib one = FontLib::blank(width, height, 1, true);
-            one.setPixel(0, x, y);
-            const std::vector<std::uint8_t> bytes = itemOf(one, built, true);
-            for (std::size_t k = 0; k < bytes.size(); ++k) {
+    for (int y = box.y; y < box.bottom(); ++y) {
+        for (int x = box.x; x < box.right(); ++x) {
+            FontLib one = full;
+            one.glyph(0)[y * one.rowBytes() + x / 8] &= static_cast<std::uint8_t>(~pixelMask(x));
+            const Bytes bytes = built.bytes(one, true);
+            for (std::size_t k = 0; k < bytes.size() && k < base.size(); ++k) {
                 for (int bit = 0; bit < 8; ++bit) {
-                    if ((bytes[k] >> bit) & 1) {
+                    if (((bytes[k] ^ base[k]) >> bit) & 1) {
                         sources[{ k, bit }] = { x, y };
                     }
                 }
@@ -176,8 +269,8 @@ int drawGlyph(Svg& svg, const FontLib& font, int left, int top)
 // after the pixel it comes from; bits no pixel reaches hold 0 (or a padding bit as stored).
 int drawBytes(Svg& svg, const FontLib& font, const Built& built, int left, int top)
 {
-    const auto sources = bitSources(font.info.glyphWidth, font.info.glyphHeight, built);
-    const std::vector<std::uint8_t> example = itemOf(font, built, true);
+    const auto sources = bitSources(font, built);
+    const Bytes example = built.bytes(font, true);
     svg.text(left, top - 6, "item bytes, bit 7 (left) to bit 0 (right)");
     for (std::size_t k = 0; k < example.size(); ++k) {
         const int y = top + static_cast<int>(k) * cell;
@@ -203,8 +296,8 @@ int drawBytes(Svg& svg, const FontLib& font, const Built& built, int left, int t
 
 std::string itemText(const FontLib& font, const Built& built)
 {
-    const std::vector<std::uint8_t> item = itemOf(font, built, false);
-    if (built.bin) {
+    const Bytes item = built.bytes(font, built.binary);
+    if (built.binary) {
         std::string text = "the " + std::to_string(item.size()) + " bytes";
         for (std::uint8_t byte : item) {
             char hex[4];
@@ -308,9 +401,17 @@ int main(int argc, char* argv[])
     // Two pages of columns: 6 x 10.
     const FontLib tall = fontFromRows({ "011110", "100001", "100001", "111111", "100001", "100001",
         "100001", "000000", "110011", "001100" });
-    for (const Built& built : builtIns) {
-        drawBuiltIn(folder, built, built.col ? tall : wide);
+    for (const Built& built : builtIns()) {
+        drawBuiltIn(
+            folder, built, std::string(built.name).find("COL") != std::string::npos ? tall : wide);
     }
+    // An ink box of 5 x 4 pixels in a cell of 8 x 6.
+    const FontLib inked
+        = fontFromRows({ "00000000", "00111000", "01000100", "01111100", "01000100", "00000000" });
+    const auto& targets = targetLayouts();
+    drawBuiltIn(folder, targets[0], inked);
+    drawBuiltIn(folder, targets[1], tall);
+    drawBuiltIn(folder, targets[2], wide);
     drawOffset(folder);
     return 0;
 }

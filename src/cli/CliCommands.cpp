@@ -13,14 +13,21 @@ namespace {
         CliCommand { "make",
             "make OUT.pix --width W --height H [--offset X,Y] --font FAMILY_OR_FILE --px N\n"
             "       [--bold] [--italic] [--hinting system|auto|light|none]\n"
-            "       (--charset FILE | --ranges 30-39,41-5A) [--strict] [--timings]",
+            "       (--charset FILE | --ranges 30-39,41-5A) [--baseline N] [--strict]\n"
+            "       [--timings]",
             "make a font from a TrueType/OpenType font and a character set", runMakeCommand },
-        CliCommand { "export", "export FONT.pix -o OUT [-s SCRIPT.spt] [--max-seconds N]",
-            "run an export script (default: the built-in one) over a font into OUT;\n"
-            "      exit 1 when the script does not compile, 3 when stopped after N seconds",
+        CliCommand { "export",
+            "export FONT.pix -o OUT [-s SCRIPT.spt] [--max-seconds N]\n"
+            "       [--target gfx|u8g2|lvgl|pages|rows|tessellon|compact [--proportional [GAP]]\n"
+            "        [--space N] [--baseline N] [--name IDENT] [--bit0 top|bottom]\n"
+            "        [--order pages|columns] [--first-bit msb|lsb] [--inverted] [--with-decoder]]",
+            "run an export script (default: the built-in one) over a font into OUT, or write\n"
+            "      the font for a display library (--target); exit 1 when the script does not\n"
+            "      compile, 3 when stopped after N seconds",
             runExportCommand },
         CliCommand { "convert",
-            "convert IN OUT [--cell WxH] [--offset X,Y] [--ascent N] [--columns N] [--first HEX]",
+            "convert IN OUT [--cell WxH] [--offset X,Y] [--ascent N] [--columns N] [--first HEX]\n"
+            "       [--baseline N]",
             "convert a font between .pix, BDF (.bdf), Unifont (.hex, read only) and picture\n"
             "      sheets (.png, .bmp), by the files' extensions; a sheet is read with --cell",
             runConvertCommand },

@@ -10,7 +10,8 @@ namespace tessellon::cli {
 
 namespace {
 
-    constexpr std::array valueOptions { "--cell", "--offset", "--ascent", "--columns", "--first" };
+    constexpr std::array valueOptions { "--cell", "--offset", "--ascent", "--columns", "--first",
+        "--baseline" };
 
     Result<GlyphSize> parseCell(const std::string& value)
     {
@@ -39,8 +40,14 @@ namespace {
         return {};
     }
 
-    Status setValue(const std::string& name, const std::string& value, FontFileOptions& options)
+    Status setValue(const std::string& name, const std::string& value, ConvertArguments& parsed)
     {
+        FontFileOptions& options = parsed.options;
+        if (name == "--baseline") {
+            const Result<int> rows = parseBaseline(value);
+            parsed.baseline = rows ? std::optional(*rows) : std::nullopt;
+            return rows ? Status() : failure(rows.message());
+        }
         if (name == "--cell") {
             const Result<GlyphSize> cell = parseCell(value);
             options.cell = cell ? std::optional(*cell) : std::nullopt;
@@ -93,7 +100,7 @@ Result<ConvertArguments> parseConvertArguments(const std::vector<std::string>& a
         Status status;
         if (const char* option = valueOptionOf(args[i], valueOptions)) {
             const auto value = takeValue(args, i, option);
-            status = value ? setValue(option, *value, parsed.options) : failure(value.message());
+            status = value ? setValue(option, *value, parsed) : failure(value.message());
         } else {
             status = setFile(args[i], parsed);
         }

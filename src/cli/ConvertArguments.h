@@ -3,6 +3,7 @@
 #include "document/FontFileFormats.h"
 #include "document/Result.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,10 +15,12 @@ struct ConvertArguments {
     std::string input;
     std::string output;
     FontFileOptions options;
+    // Rows above the baseline the output font gets, over what the input gives.
+    std::optional<int> baseline;
 };
 
 // Reads the arguments after "convert": IN OUT [--cell WxH] [--offset X,Y] [--ascent N]
-// [--columns N] [--first HEX]. Refused, saying why, when they cannot be used.
+// [--columns N] [--first HEX] [--baseline N]. Refused, saying why, when they cannot be used.
 Result<ConvertArguments> parseConvertArguments(const std::vector<std::string>& args);
 
 } // namespace tessellon::cli

@@ -2,6 +2,7 @@
 #include "cli/ConvertArguments.h"
 #include "cli/GuiApplicationScope.h"
 #include "cli/InterruptWatch.h"
+#include "document/OptionValues.h"
 
 #include "document/SameFile.h"
 #include "formats/FontImport.h"
@@ -17,7 +18,7 @@ namespace {
 
     constexpr const char* usage
         = "Usage: tessellon-cli convert IN OUT [--cell WxH] [--offset X,Y] [--ascent N]\n"
-          "           [--columns N] [--first HEX]\n";
+          "           [--columns N] [--first HEX] [--baseline N]\n";
 
     Result<FontLib> readInput(const ConvertArguments& arguments, ReadNotes& notes)
     {
@@ -40,9 +41,16 @@ namespace {
             application.emplace();
         }
         ReadNotes notes;
-        const Result<FontLib> font = readInput(arguments, notes);
+        Result<FontLib> font = readInput(arguments, notes);
         if (!font) {
             return failure(aboutFile(arguments.input, font.message()));
+        }
+        if (arguments.baseline) {
+            if (Status fits = checkBaselineOption(*arguments.baseline, font->info.glyphHeight);
+                !fits) {
+                return fits;
+            }
+            font->baseline = arguments.baseline;
         }
         for (const std::string& note : notes) {
             io.err << "tessellon-cli convert: " << note << "\n";

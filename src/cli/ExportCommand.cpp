@@ -1,17 +1,21 @@
 #include "cli/CliCommand.h"
+#include "cli/ExportArguments.h"
 #include "cli/InterruptWatch.h"
+#include "document/OptionValues.h"
 
 #include "document/PixReader.h"
+#include "document/ProgramFolders.h"
+#include "export/DefaultScript.h"
 #include "export/ExportRun.h"
 #include "export/OutputFile.h"
 #include "export/ScriptFile.h"
+#include "export/ScriptText.h"
+#include "export/TargetExport.h"
 
-#include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cmath>
-#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <ostream>
 
@@ -23,60 +27,23 @@ namespace {
     constexpr int exitStopped = 3;
 
     constexpr const char* usage
-        = "Usage: tessellon-cli export FONT.pix -o OUT [-s SCRIPT.spt] [--max-seconds N]\n";
+        = "Usage: tessellon-cli export FONT.pix -o OUT [-s SCRIPT.spt] [--max-seconds N]\n"
+          "           [--target gfx|u8g2|lvgl|pages|rows|tessellon|compact\n"
+          "            [--proportional [GAP]] [--space N] [--baseline N] [--name IDENT]\n"
+          "            [--bit0 top|bottom] [--order pages|columns] [--first-bit msb|lsb]\n"
+          "            [--inverted] [--with-decoder]]\n";
 
-    struct ExportArguments {
-        std::string fontPath;
-        std::string outputPath;
-        std::optional<std::string> scriptPath;
-        std::optional<double> maxSeconds;
-    };
-
-    // Longer limits are taken as this one (about 31 years), so the deadline stays countable.
-    constexpr double longestLimit = 1e9;
-
-    std::optional<double> positiveSeconds(const std::string& text)
+    // The script as the export dialog's editor would hand it over.
+    Result<std::string> scriptText(const ExportArguments& arguments)
     {
-        char* end = nullptr;
-        const double value = std::strtod(text.c_str(), &end);
-        if (text.empty() || *end != '\0' || !std::isfinite(value) || value <= 0) {
-            return std::nullopt;
+        if (!arguments.scriptPath) {
+            return joinScriptLines(defaultScript());
         }
-        return std::min(value, longestLimit);
-    }
-
-    // The options, or why they cannot be used.
-    Result<ExportArguments> parseArguments(const std::vector<std::string>& args)
-    {
-        ExportArguments parsed;
-        for (std::size_t i = 0; i < args.size(); ++i) {
-            const std::string& arg = args[i];
-            const bool takesValue = arg == "-o" || arg == "-s" || arg == "--max-seconds";
-            if (takesValue && i + 1 == args.size()) {
-                return failure(arg + " needs a value");
-            }
-            if (arg == "-o") {
-                parsed.outputPath = args[++i];
-            } else if (arg == "-s") {
-                parsed.scriptPath = args[++i];
-            } else if (arg == "--max-seconds") {
-                parsed.maxSeconds = positiveSeconds(args[++i]);
-                if (!parsed.maxSeconds) {
-                    return failure("--max-seconds needs a number above 0");
-                }
-            } else if (parsed.fontPath.empty() && (arg.empty() || arg[0] != '-')) {
-                parsed.fontPath = arg;
-            } else {
-                return failure("unexpected argument '" + arg + "'");
-            }
+        const Result<std::vector<std::string>> read = readScriptFile(*arguments.scriptPath);
+        if (!read) {
+            return failure(read.message());
         }
-        if (parsed.fontPath.empty()) {
-            return failure("FONT.pix is missing");
-        }
-        if (parsed.outputPath.empty()) {
-            return failure("-o OUT is missing: name the file the export writes");
-        }
-        return parsed;
+        return joinScriptLines(*read);
     }
 
     // Creating the output empties it: it must be neither the font nor the script.
@@ -87,6 +54,31 @@ namespace {
             return apartFromFont;
         }
         return checkOutputIsNot(arguments.outputPath, *arguments.scriptPath);
+    }
+
+    // The target's shipped script, or the script given in its place.
+    Result<std::string> targetScriptText(
+        const ExportArguments& arguments, const ExportTarget& target)
+    {
+        if (arguments.scriptPath) {
+            return scriptText(arguments);
+        }
+        const std::string path = targetScriptPath(target, programFolders().data).string();
+        const Result<std::vector<std::string>> read = readScriptFile(path);
+        if (!read) {
+            return failure(read.message());
+        }
+        return joinScriptLines(*read);
+    }
+
+    Result<const ExportTarget*> targetOf(const std::string& name)
+    {
+        const ExportTarget* target = exportTargetNamed(name);
+        if (!target) {
+            return failure(
+                "unknown target " + quoted(name) + "; the targets are " + exportTargetNames());
+        }
+        return target;
     }
 
     std::function<bool()> deadlineCheck(double seconds)
@@ -117,6 +109,102 @@ namespace {
         return exitUnusable;
     }
 
+    // An export's run and what a signal finds of it: an interruption stops the script as
+    // --max-seconds does; outputUnfinished says whether the output was created or emptied
+    // and not written to its end.
+    struct RunState {
+        const std::atomic<bool>& interrupted;
+        bool outputUnfinished = false;
+    };
+
+    // What both runs check before the output is created: the script could be read, and the
+    // output is neither the font nor the script.
+    Status readyToRun(const ExportArguments& arguments, const Result<std::string>& script)
+    {
+        if (!script) {
+            return failure(script.message());
+        }
+        return checkOutputSparesInputs(arguments);
+    }
+
+    void limitRun(Csub& csub, const ExportArguments& arguments, const RunState& state)
+    {
+        std::function<bool()> deadlinePassed;
+        if (arguments.maxSeconds) {
+            deadlinePassed = deadlineCheck(*arguments.maxSeconds);
+        }
+        csub.setStopCheck([&interrupted = state.interrupted, deadlinePassed] {
+            return interrupted.load() || (deadlinePassed && deadlinePassed());
+        });
+    }
+
+    // Runs a script into the output (run creates it) unless an interruption came first.
+    Result<ExecuteResult> runWatched(
+        RunState& state, const std::function<Result<ExecuteResult>()>& run)
+    {
+        if (state.interrupted.load()) {
+            return ExecuteResult::Stopped;
+        }
+        state.outputUnfinished = true;
+        Result<ExecuteResult> result = run();
+        state.outputUnfinished = !result || *result == ExecuteResult::Stopped;
+        return result;
+    }
+
+    // The rest of an export to a target, once the font is read and made ready: nothing has
+    // been written before it.
+    int exportToTarget(
+        const ExportArguments& arguments, const TargetFont& font, RunState& state, CliStreams io)
+    {
+        const ExportTarget& target = *font.target;
+        const Result<std::string> script = targetScriptText(arguments, target);
+        const std::vector<std::filesystem::path> shipped
+            = shippedFilesToPlace(target, programFolders().data, arguments.withDecoder);
+        Status ready = readyToRun(arguments, script);
+        if (ready) {
+            ready = checkShippedFiles(shipped);
+        }
+        if (!ready) {
+            io.err << "tessellon-cli export: " << ready.message() << "\n";
+            return exitUnusable;
+        }
+        Csub csub([&io](const std::string& line) { io.out << line << '\n'; });
+        limitRun(csub, arguments, state);
+        const Result<ExecuteResult> result = runWatched(
+            state, [&] { return runTargetScript(csub, font, *script, arguments.outputPath); });
+        const int status = exitStatusOf(result, io.err);
+        if (status != exitOk || !result || *result != ExecuteResult::Ran) {
+            return status;
+        }
+        for (const std::filesystem::path& file : shipped) {
+            const Result<std::string> placed = placeShippedFileBeside(arguments.outputPath, file);
+            if (!placed) {
+                io.err << "tessellon-cli export: " << placed.message() << "\n";
+                return exitUnusable;
+            }
+            io.out << *placed << "\n";
+        }
+        io.out << sizeReportText(exportSize(font)) << "\n";
+        return exitOk;
+    }
+
+    int exportWithScript(
+        const ExportArguments& arguments, const FontLib& font, RunState& state, CliStreams io)
+    {
+        const Result<std::string> script = scriptText(arguments);
+        if (const Status ready = readyToRun(arguments, script); !ready) {
+            io.err << "tessellon-cli export: " << ready.message() << "\n";
+            return exitUnusable;
+        }
+        const ExportSource source = makeExportSource(arguments.outputPath, font);
+        Csub csub([&io](const std::string& line) { io.out << line << '\n'; });
+        limitRun(csub, arguments, state);
+        const Result<ExecuteResult> result
+            = runWatched(state, [&] { return runExportScript(csub, source, *script); });
+        io.out.flush();
+        return exitStatusOf(result, io.err);
+    }
+
     // What an export interrupted by a signal leaves: the half-written output goes (the
     // file behind it when it is reached through links), a device such as /dev/null stays.
     void removeHalfWrittenOutput(const std::string& path, std::ostream& err)
@@ -130,66 +218,60 @@ namespace {
         err << "tessellon-cli export: interrupted; the half-written " << path << " was removed\n";
     }
 
-    // The export once its arguments are known; an interruption stops the script as
-    // --max-seconds does. outputUnfinished says whether the output was created or emptied
-    // and not written to its end.
-    int exportFont(const ExportArguments& arguments, const std::atomic<bool>& interrupted,
-        bool& outputUnfinished, CliStreams io)
+    // The export once its arguments are known: with the default or a given script, or to
+    // a target.
+    int exportFont(const ExportArguments& arguments, RunState& state, CliStreams io)
     {
+        const Result<const ExportTarget*> target
+            = arguments.target ? targetOf(*arguments.target) : Result<const ExportTarget*>(nullptr);
+        if (!target) {
+            io.err << "tessellon-cli export: " << target.message() << "\n";
+            return exitUnusable;
+        }
         const Result<FontLib> font = readPixFile(arguments.fontPath);
         if (!font.ok()) {
             io.err << "tessellon-cli export: " << aboutFile(arguments.fontPath, font.message())
                    << "\n";
             return exitUnusable;
         }
-        const Result<std::string> script = scriptTextOf(arguments.scriptPath);
-        if (!script) {
-            io.err << "tessellon-cli export: " << script.message() << "\n";
+        if (!*target) {
+            return exportWithScript(arguments, *font, state, io);
+        }
+        const Result<TargetFont> prepared
+            = prepareTargetFont(*font, **target, arguments.choices, arguments.outputPath);
+        if (!prepared) {
+            io.err << "tessellon-cli export: " << (*target)->name << ": " << prepared.message()
+                   << "\n";
             return exitUnusable;
         }
-        if (const Status spared = checkOutputSparesInputs(arguments); !spared) {
-            io.err << "tessellon-cli export: " << spared.message() << "\n";
-            return exitUnusable;
+        for (const std::string& note : targetNotes(*prepared)) {
+            io.err << "tessellon-cli export: " << note << "\n";
         }
-        const ExportSource source = makeExportSource(arguments.outputPath, *font);
-        Csub csub([&io](const std::string& line) { io.out << line << '\n'; });
-        std::function<bool()> deadlinePassed;
-        if (arguments.maxSeconds) {
-            deadlinePassed = deadlineCheck(*arguments.maxSeconds);
-        }
-        csub.setStopCheck([&interrupted, deadlinePassed] {
-            return interrupted.load() || (deadlinePassed && deadlinePassed());
-        });
-        if (interrupted.load()) {
-            return exitStopped;
-        }
-        outputUnfinished = true;
-        const Result<ExecuteResult> result = runExportScript(csub, source, *script);
+        const int status = exportToTarget(arguments, *prepared, state, io);
         io.out.flush();
-        outputUnfinished = !result || *result == ExecuteResult::Stopped;
-        return exitStatusOf(result, io.err);
+        return status;
     }
 
 } // namespace
 
 int runExportCommand(const std::vector<std::string>& args, CliStreams io)
 {
-    const Result<ExportArguments> arguments = parseArguments(args);
+    const Result<ExportArguments> arguments = parseExportArguments(args);
     if (!arguments) {
         io.err << "tessellon-cli export: " << arguments.message() << "\n" << usage;
         return exitUnusable;
     }
     std::atomic<bool> interrupted { false };
-    bool outputUnfinished = false;
+    RunState state { interrupted };
     int status = exitOk;
     int signal = 0;
     {
         InterruptWatch watch([&interrupted] { interrupted.store(true); });
-        status = exportFont(*arguments, interrupted, outputUnfinished, io);
+        status = exportFont(*arguments, state, io);
         signal = watch.signalNumber();
     }
     if (signal != 0) {
-        if (outputUnfinished) {
+        if (state.outputUnfinished) {
             removeHalfWrittenOutput(arguments->outputPath, io.err);
         }
         io.out << std::flush;

@@ -43,6 +43,12 @@ int runInfoCommand(const std::vector<std::string>& args, CliStreams io)
     if (font.codeTable) {
         printCodeRange(*font.codeTable, io.out);
     }
+    io.out << "baseline: ";
+    if (font.baseline) {
+        io.out << *font.baseline << " rows below the top\n";
+    } else {
+        io.out << "unknown (taken as the bottom, " << font.info.glyphHeight << ")\n";
+    }
     return exitOk;
 }
 

@@ -10,7 +10,7 @@ namespace tessellon::cli {
 namespace {
 
     constexpr std::array valueOptions { "--width", "--height", "--offset", "--font", "--px",
-        "--charset", "--ranges", "--hinting" };
+        "--charset", "--ranges", "--hinting", "--baseline" };
 
     Status setGlyphSide(const std::string& name, const std::string& value, int& side)
     {
@@ -79,6 +79,11 @@ namespace {
         if (name == "--px") {
             return setPixelSize(value, parsed);
         }
+        if (name == "--baseline") {
+            const Result<int> rows = parseBaseline(value);
+            parsed.baseline = rows ? std::optional(*rows) : std::nullopt;
+            return rows ? Status() : failure(rows.message());
+        }
         if (value.empty()) {
             return failure(name + " needs a value");
         }
@@ -129,6 +134,9 @@ namespace {
         }
         if (parsed.charSetFile.has_value() == parsed.ranges.has_value()) {
             return failure("give either --charset or --ranges");
+        }
+        if (parsed.baseline) {
+            return checkBaselineOption(*parsed.baseline, parsed.height);
         }
         return {};
     }

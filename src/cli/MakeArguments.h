@@ -30,6 +30,8 @@ struct MakeArguments {
     HintingStyle hinting = HintingStyle::System;
     bool strict = false; // characters the font lacks are an error
     bool timings = false;
+    // Rows above the baseline, over what the font's ascent and the offset give.
+    std::optional<int> baseline;
 };
 
 // Reads the arguments after "make". Refused, saying why, when they cannot be used; the

@@ -9,6 +9,7 @@
 #include "creation/FontCoverage.h"
 #include "creation/FontMaking.h"
 #include "creation/GlyphDrawing.h"
+#include "creation/GlyphRenderer.h"
 #include "creation/NewFontLimits.h"
 #include "creation/TemporaryCharSetFile.h"
 #include "document/ByteSource.h"
@@ -44,7 +45,8 @@ namespace {
         = "Usage: tessellon-cli make OUT.pix --width W --height H [--offset X,Y]\n"
           "           --font FAMILY_OR_FILE --px N [--bold] [--italic]\n"
           "           [--hinting system|auto|light|none]\n"
-          "           (--charset FILE | --ranges 30-39,41-5A) [--strict] [--timings]\n";
+          "           (--charset FILE | --ranges 30-39,41-5A) [--baseline N] [--strict]\n"
+          "           [--timings]\n";
 
     double seconds(Clock::duration duration)
     {
@@ -305,6 +307,9 @@ namespace {
                             static_cast<std::uint32_t>(charSet->measure.glyphCount), true),
             QFontInfo(plan->params.font).family().toStdString(), coverage->face,
             coverage->missing };
+        made.font.baseline = arguments.baseline
+            ? arguments.baseline
+            : GlyphRenderer::cellBaseline(plan->params.font, arguments.height, arguments.offsetY);
         if (const Status drawn
             = drawGlyphs(*charSet, *plan, arguments, made.font, run, timings, io);
             !drawn) {

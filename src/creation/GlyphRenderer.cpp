@@ -7,7 +7,26 @@
 
 namespace tessellon {
 
+namespace {
+
+    // The font glyphs are drawn with: the given one, without antialiasing.
+    QFont renderFontOf(const QFont& font)
+    {
+        QFont renderFont(font);
+        renderFont.setStyleStrategy(
+            static_cast<QFont::StyleStrategy>(renderFont.styleStrategy() | QFont::NoAntialias));
+        return renderFont;
+    }
+
+} // namespace
+
 GlyphRenderer::GlyphRenderer() = default;
+
+std::optional<int> GlyphRenderer::cellBaseline(const QFont& font, int glyphHeight, int offsetY)
+{
+    const int rows = offsetY + QFontMetrics(renderFontOf(font)).ascent();
+    return rows >= 0 && rows <= glyphHeight ? std::optional(rows) : std::nullopt;
+}
 
 GlyphRenderer::~GlyphRenderer() { EndRender(); }
 
@@ -32,9 +51,7 @@ bool GlyphRenderer::BeginRender(
     m_rowBytes = rowBytesFor(glyphWidth);
 
     // A copy of our own, so that this thread has its own font data and engines.
-    QFont renderFont(font);
-    renderFont.setStyleStrategy(
-        static_cast<QFont::StyleStrategy>(renderFont.styleStrategy() | QFont::NoAntialias));
+    const QFont renderFont = renderFontOf(font);
     m_originX = offsetX;
     m_baseline = offsetY + QFontMetrics(renderFont).ascent();
 

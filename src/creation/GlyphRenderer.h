@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 
 class QPainter;
@@ -30,6 +31,10 @@ public:
     ~GlyphRenderer() override;
     GlyphRenderer(const GlyphRenderer&) = delete;
     GlyphRenderer& operator=(const GlyphRenderer&) = delete;
+
+    // The rows of a glyphHeight-row cell above the baseline that glyphs drawn with font and
+    // offsetY get: offsetY plus the font's ascent; none when that lies outside the cell.
+    static std::optional<int> cellBaseline(const QFont& font, int glyphHeight, int offsetY);
 
     // False (and nothing to render with) for a glyph side outside 1 to maxGlyphSide.
     bool BeginRender(const QFont& font, int glyphWidth, int glyphHeight, int offsetX, int offsetY);

@@ -1,5 +1,7 @@
 #include "creation/ThreadCreateFont.h"
 
+#include "creation/GlyphRenderer.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -40,6 +42,7 @@ ThreadCreateFont::~ThreadCreateFont()
 std::uint32_t ThreadCreateFont::Prepare(const CreateFontParams& params)
 {
     m_params = params;
+    m_baseline = GlyphRenderer::cellBaseline(params.font, params.glyphHeight, params.offsetY);
     m_charSet.reset();
     m_plan.reset();
     m_run->setTotalBytes(0);

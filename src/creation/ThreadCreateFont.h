@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 
 namespace tessellon {
@@ -45,6 +46,9 @@ public:
     // found for the style (prepareStatus() says which).
     std::uint32_t Prepare(const CreateFontParams& params);
     const Status& prepareStatus() const { return m_prepared; }
+    // The rows of each glyph above the baseline its characters are drawn on (from Prepare's
+    // font, glyph height and offset), for the new font to keep; none outside the cell.
+    std::optional<int> baseline() const { return m_baseline; }
 
     // Keeps views of the font's arrays for filling and clears glyphCount glyphs and codes in
     // them. False, with nothing kept, when they are too short for glyphCount glyphs. The
@@ -89,6 +93,7 @@ private:
     CreateFontParams m_params;
     std::optional<GlyphDrawingPlan> m_plan; // from Prepare
     Status m_prepared;
+    std::optional<int> m_baseline;
     std::unique_ptr<ByteSource> m_charSet; // open from Prepare to the end of Execute
     NewFontArrays m_font;
     HandOverRoute m_route = HandOverRoute::EventLoop;

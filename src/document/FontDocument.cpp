@@ -42,6 +42,18 @@ Result<GlyphChange> FontDocument::replaceGlyphs(const GlyphChange& change)
     return previous;
 }
 
+Status FontDocument::setBaseline(std::optional<int> rows)
+{
+    if (rows) {
+        if (Status fits = checkBaseline(*rows, fontLib.info.glyphHeight); !fits) {
+            return fits;
+        }
+    }
+    fontLib.baseline = rows;
+    modified = true;
+    return {};
+}
+
 Status FontDocument::checkRun(const GlyphRun& run) const
 {
     const std::uint64_t end = static_cast<std::uint64_t>(run.first) + run.count;

@@ -50,6 +50,10 @@ public:
     // reason.
     Result<GlyphChange> replaceGlyphs(const GlyphChange& change);
 
+    // Sets the rows of the cell above the baseline (none: unknown) and marks the font
+    // modified; a baseline outside the cell is refused, saying why, and changes nothing.
+    Status setBaseline(std::optional<int> rows);
+
     // listener hears every change that replaceGlyphs applies, after it is applied, until it
     // is removed (before whatever it refers to goes).
     ListenerId addGlyphsListener(GlyphsListener listener);

@@ -37,7 +37,8 @@ struct FontFileOptions {
     // instead of where the file's own metrics put it; (-3, 2) moves every character three
     // pixels left and two down.
     std::optional<CellOffset> offset;
-    // Writing BDF: the rows above the baseline (default: the glyph height).
+    // Writing BDF: the rows above the baseline (default: the font's baseline, else the
+    // glyph height).
     std::optional<int> ascent;
     // Writing picture sheets: glyphs per row.
     int columns = 32;

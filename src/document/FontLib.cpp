@@ -1,6 +1,7 @@
 #include "document/FontLib.h"
 
 #include <algorithm>
+#include <string>
 
 namespace tessellon {
 
@@ -38,6 +39,16 @@ FontLib FontLib::blank(int glyphWidth, int glyphHeight, std::uint32_t glyphCount
         font.codeTable.emplace(glyphCount, 0);
     }
     return font;
+}
+
+Status checkBaseline(int rows, int glyphHeight)
+{
+    if (rows >= 0 && rows <= glyphHeight) {
+        return {};
+    }
+    return failure("a baseline " + std::to_string(rows) + " rows below the top does not fit glyphs "
+        + std::to_string(glyphHeight) + " rows high (it must be 0 to " + std::to_string(glyphHeight)
+        + ")");
 }
 
 bool FontLib::isConsistent() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/FontLibInfo.h"
+#include "document/Result.h"
 #include "document/RgbImage.h"
 
 #include <cstddef>
@@ -17,6 +18,10 @@ inline constexpr int minGlyphSide = 1;
 inline constexpr int maxGlyphSide = 256;
 
 bool isSupportedGlyphSize(int width, int height);
+
+// A baseline of rows above it fits a cell glyphHeight rows high when it lies from its top
+// edge (0) to its bottom edge (glyphHeight); otherwise the message names the limit.
+Status checkBaseline(int rows, int glyphHeight);
 
 std::size_t rowBytesFor(int glyphWidth);
 

@@ -1,5 +1,7 @@
 #include "document/OptionValues.h"
 
+#include "document/FontLib.h"
+
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -73,6 +75,22 @@ Result<std::string> takeValue(
         return failure(name + " needs a value");
     }
     return args[++index];
+}
+
+Result<int> parseBaseline(const std::string& value)
+{
+    const auto rows = parseInteger(value, 0, maxGlyphSide);
+    if (!rows) {
+        return failure("--baseline must be a whole number from 0 to " + std::to_string(maxGlyphSide)
+            + " (the rows above the baseline), not " + quoted(value));
+    }
+    return *rows;
+}
+
+Status checkBaselineOption(int rows, int glyphHeight)
+{
+    const Status fits = checkBaseline(rows, glyphHeight);
+    return fits ? fits : failure("--baseline " + std::to_string(rows) + ": " + fits.message());
 }
 
 Result<CellOffset> parseOffset(const std::string& value, const std::string& name)

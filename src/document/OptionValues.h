@@ -27,6 +27,13 @@ const char* valueOptionOf(const std::string& arg, std::span<const char* const> n
 Result<std::string> takeValue(
     const std::vector<std::string>& args, std::size_t& index, const std::string& name);
 
+// --baseline N: the rows of the cell above the baseline, a whole number from 0 to the
+// largest glyph side (whether it fits the font's cell is checked against the font).
+Result<int> parseBaseline(const std::string& value);
+// A baseline given by --baseline that does not fit glyphs glyphHeight rows high, refused
+// with the limit named.
+Status checkBaselineOption(int rows, int glyphHeight);
+
 // X,Y: two whole numbers of 16 bits; the message names the option, by default --offset.
 Result<CellOffset> parseOffset(const std::string& value, const std::string& name = "--offset");
 

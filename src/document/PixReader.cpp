@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <optional>
 
 namespace tessellon {
 
@@ -44,6 +45,16 @@ namespace {
         return true;
     }
 
+    // The baseline the header's reserved field carries, if it carries one that fits the cell.
+    std::optional<int> baselineOf(const std::uint8_t* field, int glyphHeight)
+    {
+        if (field[0] != pix::baselineTag0 || field[1] != pix::baselineTag1) {
+            return std::nullopt;
+        }
+        const int rows = readLe16(field + 2);
+        return rows <= glyphHeight ? std::optional(rows) : std::nullopt;
+    }
+
 } // namespace
 
 Result<FontLib> readPixFile(const std::string& path)
@@ -76,6 +87,7 @@ Result<FontLib> readPix(ByteSource& source)
     FontLib font;
     font.info = FontLibInfo::decode(&head[pix::infoOffset]);
     const FontLibInfo& info = font.info;
+    font.baseline = baselineOf(&head[pix::baselineOffset], info.glyphHeight);
 
     if (!isSupportedGlyphSize(info.glyphWidth, info.glyphHeight)) {
         return failure("The font pixel file holds glyphs of " + std::to_string(info.glyphWidth)

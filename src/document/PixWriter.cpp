@@ -7,19 +7,32 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <optional>
 
 namespace tessellon {
 
 namespace {
 
-    std::array<std::uint8_t, pix::sectionsOffset> encodeHeadAndInfo(const FontLibInfo& info)
+    void writeBaseline(std::uint8_t* field, std::optional<int> baseline)
+    {
+        if (!baseline) {
+            writeLe32(field, 0);
+            return;
+        }
+        field[0] = pix::baselineTag0;
+        field[1] = pix::baselineTag1;
+        writeLe16(field + 2, static_cast<std::uint16_t>(*baseline));
+    }
+
+    std::array<std::uint8_t, pix::sectionsOffset> encodeHeadAndInfo(
+        const FontLibInfo& info, std::optional<int> baseline)
     {
         const bool hasCodes = info.codeTableFlag == 1;
         std::array<std::uint8_t, pix::sectionsOffset> bytes {};
         bytes[0] = pix::magic0;
         bytes[1] = pix::magic1;
         writeLe16(&bytes[2], pix::version);
-        writeLe32(&bytes[4], 0);
+        writeBaseline(&bytes[pix::baselineOffset], baseline);
         writeLe32(&bytes[8], hasCodes ? pix::sectionsOffset : 0);
         writeLe32(&bytes[12], pix::sectionsOffset + (hasCodes ? 2 * info.glyphCount : 0));
         const auto encodedInfo = info.encode();
@@ -60,7 +73,7 @@ Status writePixFile(const std::string& path, const FontLib& font, std::stop_toke
     SafeFileWriter writer(path, std::move(stop));
     Status written = writer.open();
     if (written) {
-        written = writer.write(encodeHeadAndInfo(infoForSaving(font)));
+        written = writer.write(encodeHeadAndInfo(infoForSaving(font), font.baseline));
     }
     if (written && font.codeTable) {
         written = writeCodeTable(writer, *font.codeTable);

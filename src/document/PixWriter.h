@@ -12,7 +12,8 @@ namespace tessellon {
 // reserved is 0.
 FontLibInfo infoForSaving(const FontLib& font);
 
-// Writes font as a font pixel file at path: header, info, code table (if any), pixels.
+// Writes font as a font pixel file at path: header (with the baseline, when the font knows
+// it, in the header's reserved field), info, code table (if any), pixels.
 // The old file at path stays untouched unless every byte of the new one was written; a
 // failure's message names the file and the reason. Once stop is requested the write stops
 // and fails, and the old file stays.

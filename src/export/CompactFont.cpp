@@ -234,8 +234,7 @@ namespace {
 
 } // namespace
 
-Result<CompactFontEncoding> encodeCompactFontWithSizes(
-    const FontLib& font, const AdvanceRule& advance, int baseline)
+Result<EncodedFont> encodeCompactFont(const FontLib& font, const AdvanceRule& advance, int baseline)
 {
     if (Status checked = checkInput(font, advance, baseline); !checked) {
         return failure(checked.message());
@@ -254,17 +253,7 @@ Result<CompactFontEncoding> encodeCompactFontWithSizes(
     const std::size_t pixelBits = stream.rowBits + rows.dictionary.size() * width;
     writeIndex(out, stream.offsets, stream.bits.bitCount());
     out.append(stream.bits);
-    return CompactFontEncoding { out.bytes(), (pixelBits + 4) / 8 };
-}
-
-Result<std::vector<std::uint8_t>> encodeCompactFont(
-    const FontLib& font, const AdvanceRule& advance, int baseline)
-{
-    Result<CompactFontEncoding> encoded = encodeCompactFontWithSizes(font, advance, baseline);
-    if (!encoded) {
-        return failure(encoded.message());
-    }
-    return std::move(encoded->bytes);
+    return EncodedFont { out.bytes(), (pixelBits + 4) / 8 };
 }
 
 } // namespace tessellon

@@ -356,8 +356,15 @@ namespace {
         return static_cast<std::uint32_t>(value + (1 << (bits - 1)));
     }
 
-    // The glyph's length: the plan chose widths that keep every glyph within its jump.
-    std::size_t writeGlyph(std::vector<std::uint8_t>& out, const FontPlan& plan, const Glyph& glyph)
+    // What the glyphs written so far came to: the longest glyph's bytes (the plan chose
+    // widths that keep every glyph within its jump) and the bits of their pixels' runs.
+    struct GlyphsWritten {
+        std::size_t longest = 0;
+        std::size_t pixelBits = 0;
+    };
+
+    void writeGlyph(std::vector<std::uint8_t>& out, const FontPlan& plan, const Glyph& glyph,
+        GlyphsWritten& written)
     {
         const std::size_t start = out.size();
         if (glyph.code > lastOneByteCode) {
@@ -373,17 +380,19 @@ namespace {
         bits.put(biased(glyph.x, fields.x), fields.x);
         bits.put(biased(glyph.y, fields.y), fields.y);
         bits.put(biased(glyph.advance, fields.advance), fields.advance);
+        const std::size_t fieldBits = bits.bits();
         writeRunLengths(bits, plan.pairsOf(glyph), plan.runs);
+        written.pixelBits += bits.bits() - fieldBits;
         bits.finish();
         out[jumpAt] = static_cast<std::uint8_t>(out.size() - start);
-        return out.size() - start;
+        written.longest = std::max(written.longest, out.size() - start);
     }
 
     // Codes up to FF, each glyph after the one before; a glyph of jump 0 ends them. The
     // header says where codes from 'A' and from 'a' on begin, so that a search may skip
     // the glyphs before.
     void writeOneByteCodes(
-        std::vector<std::uint8_t>& out, const FontPlan& plan, std::size_t& longest)
+        std::vector<std::uint8_t>& out, const FontPlan& plan, GlyphsWritten& written)
     {
         std::optional<std::size_t> fromCapitalA;
         std::optional<std::size_t> fromSmallA;
@@ -397,7 +406,7 @@ namespace {
             if (!fromSmallA && glyph.code >= 'a') {
                 fromSmallA = out.size() - headerBytes;
             }
-            longest = std::max(longest, writeGlyph(out, plan, glyph));
+            writeGlyph(out, plan, glyph, written);
         }
         const std::size_t end = out.size() - headerBytes;
         out.insert(out.end(), { 0, 0 });
@@ -421,7 +430,7 @@ namespace {
     // A lookup table of entries (bytes from the entry's block start to the next one's, the
     // last code of the block; the last entry's code FFFF), the glyphs, code 0 at the end.
     void writeTwoByteCodes(
-        std::vector<std::uint8_t>& out, const FontPlan& plan, std::size_t& longest)
+        std::vector<std::uint8_t>& out, const FontPlan& plan, GlyphsWritten& written)
     {
         putWord(out, 21, out.size() - headerBytes);
         const auto first = std::find_if(plan.glyphs.begin(), plan.glyphs.end(),
@@ -438,7 +447,7 @@ namespace {
             const std::size_t from = entry * perBlock;
             const auto block = glyphs.subspan(from, std::min(perBlock, glyphs.size() - from));
             for (const Glyph& glyph : block) {
-                longest = std::max(longest, writeGlyph(out, plan, glyph));
+                writeGlyph(out, plan, glyph, written);
             }
             const bool last = entry + 1 == entries;
             putWord(out, tableAt + 4 * entry, blockAt - blockBefore);
@@ -448,24 +457,23 @@ namespace {
         out.insert(out.end(), { 0, 0 });
     }
 
-    Result<std::vector<std::uint8_t>> fontData(const FontPlan& plan)
+    Result<EncodedFont> fontData(const FontPlan& plan)
     {
         std::vector<std::uint8_t> out = headerOf(plan);
-        std::size_t longest = 0;
-        writeOneByteCodes(out, plan, longest);
-        writeTwoByteCodes(out, plan, longest);
-        if (longest > mostGlyphBytes) {
+        GlyphsWritten written;
+        writeOneByteCodes(out, plan, written);
+        writeTwoByteCodes(out, plan, written);
+        if (written.longest > mostGlyphBytes) {
             // Never so when the lengths the widths were chosen by are those written.
-            return failure("a glyph came out " + std::to_string(longest)
+            return failure("a glyph came out " + std::to_string(written.longest)
                 + " bytes long, more than the 255 a u8g2 glyph holds");
         }
-        return out;
+        return EncodedFont { std::move(out), (written.pixelBits + 4) / 8 };
     }
 
 } // namespace
 
-Result<std::vector<std::uint8_t>> encodeU8g2Font(
-    const FontLib& font, const AdvanceRule& advance, int baseline)
+Result<EncodedFont> encodeU8g2Font(const FontLib& font, const AdvanceRule& advance, int baseline)
 {
     if (!font.isConsistent()) {
         return failure("the font's arrays do not match its size");

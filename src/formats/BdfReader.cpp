@@ -46,6 +46,12 @@ namespace {
         return Placement { { width, height }, { x, y }, ascent };
     }
 
+    std::optional<int> baselineInCell(std::int64_t rows, int cellHeight)
+    {
+        return rows >= 0 && rows <= cellHeight ? std::optional(static_cast<int>(rows))
+                                               : std::nullopt;
+    }
+
     // The writer gives a font without codes its glyphs' positions as encodings.
     bool encodingsArePositions(const BdfFont& font)
     {
@@ -114,6 +120,7 @@ namespace {
         }
         FontLib font = FontLib::blank(
             cell.width, cell.height, static_cast<std::uint32_t>(kept.size()), !positional);
+        font.baseline = baselineInCell(offset.y + ascent, cell.height);
         BdfBitmaps bitmaps(source);
         std::size_t cut = 0;
         for (std::uint32_t i = 0; i < kept.size(); ++i) {

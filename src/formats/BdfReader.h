@@ -13,6 +13,10 @@ namespace tessellon {
 // advance width across; options.cell and options.offset choose another (offset (0, 0) puts
 // the origin on the cell's left edge and FONT_ASCENT on its top row).
 //
+// The font's baseline lies FONT_ASCENT rows below the cell's top when the file gives it
+// (else the top of the bounding box), moved with the offset; it stays unknown when that is
+// outside the cell.
+//
 // Codes come from ENCODING; glyphs without one (ENCODING -1) or with codes above FFFF are
 // skipped, and notes say how many, and that advance widths (DWIDTH) were dropped when they
 // differ from the cell's width. A font of the FontSpecific registry whose encodings are the

@@ -150,7 +150,7 @@ namespace {
         }
         BdfMetrics m { font.info.glyphWidth, font.info.glyphHeight, 0, 0,
             font.codeTable.has_value() };
-        m.ascent = options.ascent.value_or(m.height);
+        m.ascent = options.ascent.value_or(font.baselineOrDefault());
         if (m.ascent < 0 || m.ascent > m.height) {
             return failure("an ascent of " + std::to_string(m.ascent) + " rows does not fit glyphs "
                 + std::to_string(m.height) + " rows high (it must be 0 to "

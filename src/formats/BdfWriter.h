@@ -9,7 +9,8 @@
 namespace tessellon {
 
 // The BDF 2.1 text of a font: one cell-sized BBX per glyph, FONT_ASCENT rows above the
-// baseline (options.ascent, by default the glyph height) and FONT_DESCENT the rest,
+// baseline (options.ascent, by default the font's baseline, else the glyph height) and
+// FONT_DESCENT the rest,
 // ENCODING from the code table (the glyph's index when there is none, under the
 // FontSpecific registry), and an XLFD name of the family given. Refused when the ascent
 // does not fit the glyph height or the font's arrays do not match its size.

@@ -12,6 +12,7 @@ namespace tessellon {
 namespace {
 
     constexpr int glyphRows = 16;
+    constexpr int unifontAscent = 14; // rows above the baseline, of glyphRows
     constexpr std::size_t narrowDigits = 32;
     constexpr std::size_t wideDigits = 64;
     constexpr std::size_t maxCodeDigits = 8;
@@ -142,6 +143,9 @@ Result<FontLib> readUnifontHex(ByteSource& source, const FontFileOptions& option
         return failure(size.message());
     }
     FontLib font = FontLib::blank(cell.width, cell.height, count, true);
+    if (const int baseline = offset.y + unifontAscent; baseline >= 0 && baseline <= cell.height) {
+        font.baseline = baseline;
+    }
     std::size_t bitsAt = 0;
     std::size_t cut = 0;
     for (std::uint32_t i = 0; i < count; ++i) {

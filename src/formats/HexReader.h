@@ -11,7 +11,8 @@ namespace tessellon {
 // and the glyph's rows as 32 hex digits (8 x 16 pixels) or 64 (16 x 16); blank lines are
 // passed over. The glyphs are 8 x 16 when every one is, else 16 x 16 with the narrow ones
 // at the left; options.cell and options.offset choose another cell and where the glyphs
-// lie in it. Glyphs with codes above FFFF are skipped, and a note says how many.
+// lie in it. Glyphs with codes above FFFF are skipped, and a note says how many. Unifont's
+// baseline lies under row 14 of its 16 (moved with the offset, unknown outside the cell).
 // Malformed lines are refused with the line number and the reason.
 Result<FontLib> readUnifontHex(
     ByteSource& source, const FontFileOptions& options, ReadNotes& notes);

@@ -49,6 +49,12 @@ void Csub::setCallbacks(TPutItemFunc putItem, TGetUnicodeFunc getUnicode)
     m_machine->setCallbacks(std::move(putItem), std::move(getUnicode));
 }
 
+void Csub::setBuiltins(const ScriptBuiltins* builtins)
+{
+    m_lexer.setBuiltins(builtins);
+    m_machine->setBuiltins(builtins);
+}
+
 ExecuteResult Csub::CsubExecute(ScriptOutput& output, const std::string& scriptText,
     TPutItemFunc putItem, TGetUnicodeFunc getUnicode, std::int32_t glyphCount)
 {

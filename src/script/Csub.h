@@ -48,6 +48,9 @@ public:
     void setFontNumber(std::int32_t glyphCount);
     void setOutput(ScriptOutput* output);
     void setCallbacks(TPutItemFunc putItem, TGetUnicodeFunc getUnicode);
+    // What the export targets' built-ins and constants ask of the font; kept until set
+    // again. Null (the start) gives constants and values of 0 and empty items.
+    void setBuiltins(const ScriptBuiltins* builtins);
 
     RunEnd lastRunEnd() const { return m_lastRunEnd; }
     std::uint64_t lastRunInstructions() const { return m_machine->executedInstructions(); }

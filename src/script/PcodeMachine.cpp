@@ -194,6 +194,10 @@ bool PcodeMachine::call(const Instruction& instruction)
     }
     if (service->argument == ServiceArgument::Format) {
         callWrite(instruction.argCount);
+    } else if (service->argument == ServiceArgument::Constant) {
+        return true;
+    } else if (service->builtin) {
+        return callBuiltin(*service);
     } else if (service->givesValue) {
         return callGetUnicode();
     } else {
@@ -240,6 +244,23 @@ bool PcodeMachine::callGetUnicode()
     const std::uint32_t index = pop();
     pop(); // the mark
     return push(m_getUnicode ? m_getUnicode(index) : 0);
+}
+
+// A value built-in pushes its value; an item built-in writes its item, which may be of any
+// length: it goes to the output piece by piece, not through the item buffer.
+bool PcodeMachine::callBuiltin(const ServiceInfo& service)
+{
+    const std::uint32_t argument = service.argument == ServiceArgument::None ? 0 : pop();
+    if (service.givesValue) {
+        pop(); // the mark
+        return push(m_builtins ? m_builtins->value(service.service, argument) : 0);
+    }
+    if (m_builtins) {
+        m_builtins->item(service.service, argument,
+            [this](std::span<const std::uint8_t> bytes) { writeOutput(bytes); });
+    }
+    pop(); // the mark
+    return m_end == RunEnd::Finished;
 }
 
 void PcodeMachine::writeOutput(std::span<const std::uint8_t> bytes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "script/ScriptBuiltins.h"
 #include "script/ScriptCallbacks.h"
 #include "script/ScriptMemory.h"
 #include "script/ScriptOutput.h"
@@ -33,6 +34,7 @@ public:
 
     void setOutput(ScriptOutput* output);
     void setCallbacks(TPutItemFunc putItem, TGetUnicodeFunc getUnicode);
+    void setBuiltins(const ScriptBuiltins* builtins) { m_builtins = builtins; }
     void setStopCheck(std::function<bool()> shouldStop) { m_shouldStop = std::move(shouldStop); }
     void setLineSink(LineSink sink) { m_lines = std::move(sink); }
 
@@ -70,6 +72,7 @@ private:
     void callWrite(std::uint8_t argCount);
     void callPutItem(const ItemFlags& flags);
     [[nodiscard]] bool callGetUnicode();
+    [[nodiscard]] bool callBuiltin(const ServiceInfo& service);
     void writeOutput(std::span<const std::uint8_t> bytes);
     void runError(const char* line);
     void endRun(RunEnd end, const char* line);
@@ -83,6 +86,7 @@ private:
     NullScriptOutput m_nullOutput;
     TPutItemFunc m_putItem;
     TGetUnicodeFunc m_getUnicode;
+    const ScriptBuiltins* m_builtins = nullptr;
     std::function<bool()> m_shouldStop;
     LineSink m_lines;
     RunEnd m_end = RunEnd::Finished;

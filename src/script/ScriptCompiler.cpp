@@ -209,6 +209,9 @@ std::size_t ScriptCompiler::block(std::size_t pos, const Token& brace)
 std::size_t ScriptCompiler::builtinStatement(std::size_t pos, const ServiceInfo& service)
 {
     pos = expect(pos, TokenKind::LeftParen, CompileErrorCode::LeftParenExpected);
+    if (service.argument == ServiceArgument::None) {
+        return builtinWithoutArgument(pos, service);
+    }
     Token token;
     pos = next(pos, token);
     if (token.kind != TokenKind::Identifier) {
@@ -219,6 +222,16 @@ std::size_t ScriptCompiler::builtinStatement(std::size_t pos, const ServiceInfo&
     CsubEmit(Opcode::LOD, symbol);
     pos = expect(pos, TokenKind::RightParen, CompileErrorCode::WrongPutItem);
     pos = expect(pos, TokenKind::Semicolon, CompileErrorCode::SemicolonExpected);
+    CsubEmit(Opcode::CAL, serviceNumber(service.service));
+    return pos;
+}
+
+// name ( ) ; after the opening parenthesis.
+std::size_t ScriptCompiler::builtinWithoutArgument(std::size_t pos, const ServiceInfo& service)
+{
+    pos = expect(pos, TokenKind::RightParen, CompileErrorCode::WrongPutItem);
+    pos = expect(pos, TokenKind::Semicolon, CompileErrorCode::SemicolonExpected);
+    CsubEmit(Opcode::MST, 0);
     CsubEmit(Opcode::CAL, serviceNumber(service.service));
     return pos;
 }

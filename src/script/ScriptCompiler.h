@@ -36,6 +36,7 @@ private:
     std::size_t writeArguments(std::size_t pos, std::uint8_t& count);
     std::size_t block(std::size_t pos, const Token& brace);
     std::size_t builtinStatement(std::size_t pos, const ServiceInfo& service);
+    std::size_t builtinWithoutArgument(std::size_t pos, const ServiceInfo& service);
     std::size_t forStatement(std::size_t pos, const Token& forToken);
     std::size_t forBody(std::size_t pos, const Token& forToken);
     std::size_t expressionStatement(std::size_t pos);

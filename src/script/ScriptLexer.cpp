@@ -246,9 +246,16 @@ void ScriptLexer::classifyWord(Token& token) const
             return;
         }
     }
-    if (const ServiceInfo* service = serviceNamed(word)) {
-        token.kind = service->keyword;
+    const ServiceInfo* service = serviceNamed(word);
+    if (!service) {
+        return;
     }
+    if (service->argument == ServiceArgument::Constant) {
+        token.kind = TokenKind::Number;
+        token.assign(std::to_string(m_builtins ? m_builtins->constant(service->service) : 0));
+        return;
+    }
+    token.kind = service->keyword;
 }
 
 std::size_t ScriptLexer::scanNumber(std::size_t pos, Token& token) const

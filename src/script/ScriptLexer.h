@@ -1,5 +1,6 @@
 #pragma once
 
+#include "script/ScriptBuiltins.h"
 #include "script/Token.h"
 
 #include <cstddef>
@@ -16,6 +17,8 @@ public:
     // Sets the text start and puts the error position there.
     void start(std::string_view text);
     void setFontNumber(std::int32_t value);
+    // Where the values of the constants come from; none gives them all 0.
+    void setBuiltins(const ScriptBuiltins* builtins) { m_builtins = builtins; }
 
     // Reads the next significant token from pos and returns the position after it. Raises
     // UnknownSymbol for a bad character and TokenTooLong for a token over tokenTextCapacity
@@ -42,6 +45,7 @@ private:
     std::string_view m_text;
     std::size_t m_errorPosition = 0;
     std::int32_t m_fontNumber = 0;
+    const ScriptBuiltins* m_builtins = nullptr;
     Token m_lastToken;
 };
 

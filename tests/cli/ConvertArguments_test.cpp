@@ -10,7 +10,7 @@ namespace {
     TEST(ConvertArguments, EveryOptionIsReadInBothSpellings)
     {
         const auto parsed = parseConvertArguments({ "in.png", "--cell=8x16", "--offset", "-1,+2",
-            "--ascent", "12", "--columns=16", "--first", "4e00", "out.pix" });
+            "--ascent", "12", "--columns=16", "--first", "4e00", "out.pix", "--baseline", "9" });
         ASSERT_TRUE(parsed.ok()) << parsed.message();
         EXPECT_EQ(parsed->input, "in.png");
         EXPECT_EQ(parsed->output, "out.pix");
@@ -19,6 +19,7 @@ namespace {
         EXPECT_EQ(parsed->options.ascent, 12);
         EXPECT_EQ(parsed->options.columns, 16);
         EXPECT_EQ(parsed->options.firstCode, 0x4E00);
+        EXPECT_EQ(parsed->baseline, 9);
     }
 
     TEST(ConvertArguments, WithoutOptionsTheFormatsDecide)
@@ -57,6 +58,7 @@ namespace {
             { { "a.png", "b.pix", "--first", "10000" },
                 "--first must be a code of 1 to 4 hexadecimal digits, not '10000'" },
             { { "a.png", "b.pix", "--first", "0x41" }, "not '0x41'" },
+            { { "a.pix", "b.bdf", "--baseline", "x" }, "--baseline must be a whole number" },
         };
         for (const auto& c : cases) {
             const auto parsed = parseConvertArguments(c.args);

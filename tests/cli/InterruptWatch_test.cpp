@@ -93,13 +93,24 @@ private slots:
         QVERIFY2(process.readAllStandardError().contains("out.bdf: interrupted"), "says so");
     }
 
+    // With a script of the user's own, and with one run in a target's place.
+    void exportRemovesItsHalfWrittenOutput_data()
+    {
+        QTest::addColumn<QStringList>("target");
+        QTest::newRow("script") << QStringList {};
+        QTest::newRow("target") << QStringList { "--target", "gfx" };
+    }
+
     void exportRemovesItsHalfWrittenOutput()
     {
+        QFETCH(QStringList, target);
         QVERIFY(test::writeFont(path("font.pix"), test::numberedFont(8, 8, 3)));
         QVERIFY(test::writeBytes(path("endless.spt"), "int i;\nfor(i=0;0<1;i++) WRITE(\"x\");"));
         QProcess process;
         start(process,
-            { "export", path("font.pix"), "-s", path("endless.spt"), "-o", path("out.c") });
+            QStringList {
+                "export", path("font.pix"), "-s", path("endless.spt"), "-o", path("out.c") }
+                + target);
         QVERIFY(interruptOnceThere(process, "out.c", SIGINT));
         QVERIFY(endedBy(process, SIGINT));
         QCOMPARE(filesBeginningWith("out.c"), QStringList());

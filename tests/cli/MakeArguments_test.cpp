@@ -19,7 +19,7 @@ namespace {
     {
         const auto parsed = parseMakeArguments({ "out.pix", "--width=12", "--height", "+20",
             "--offset=-3,2", "--font", "Liberation Mono", "--px=14", "--bold", "--italic",
-            "--charset", "set.txt", "--timings" });
+            "--charset", "set.txt", "--timings", "--baseline=15" });
         ASSERT_TRUE(parsed.ok()) << parsed.message();
         EXPECT_EQ(parsed->output, "out.pix");
         EXPECT_EQ(parsed->width, 12);
@@ -31,6 +31,7 @@ namespace {
         EXPECT_TRUE(parsed->bold && parsed->italic && parsed->timings);
         EXPECT_EQ(parsed->charSetFile, "set.txt");
         EXPECT_FALSE(parsed->ranges.has_value());
+        EXPECT_EQ(parsed->baseline, 15);
     }
 
     // Wrong, huge and hostile values: each is refused with a message that names the option
@@ -64,6 +65,10 @@ namespace {
             { { "--widthx=3" }, "unknown option '--widthx=3'" },
             { { "second.pix" }, "more than one output file ('out.pix', 'second.pix')" },
             { { "--charset", "set.txt" }, "give either --charset or --ranges" },
+            { { "--baseline", "17" },
+                "--baseline 17: a baseline 17 rows below the top does not "
+                "fit glyphs 16 rows high (it must be 0 to 16)" },
+            { { "--baseline", "-1" }, "--baseline must be a whole number from 0 to 256" },
             { { "--hinting", "Auto" },
                 "--hinting must be one of system, auto, light, none, not 'Auto'" },
             { { "--hinting", "" }, "not ''" },

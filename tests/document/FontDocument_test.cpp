@@ -241,5 +241,23 @@ namespace {
         EXPECT_TRUE(document.editBufferChange(3).empty());
     }
 
+    TEST(FontBaseline, SetWithinTheCellMarksModifiedAndOutsideIsRefused)
+    {
+        FontDocument document;
+        document.fontLib = FontLib::blank(8, 16, 1, true);
+        EXPECT_TRUE(document.setBaseline(16).ok());
+        EXPECT_EQ(document.fontLib.baseline, 16);
+        EXPECT_TRUE(document.modified);
+        document.modified = false;
+        const Status refused = document.setBaseline(17);
+        EXPECT_FALSE(refused.ok());
+        EXPECT_NE(refused.message().find("0 to 16"), std::string::npos) << refused.message();
+        EXPECT_EQ(document.fontLib.baseline, 16);
+        EXPECT_FALSE(document.modified);
+        EXPECT_FALSE(document.setBaseline(-1).ok());
+        EXPECT_TRUE(document.setBaseline(std::nullopt).ok());
+        EXPECT_FALSE(document.fontLib.baseline.has_value());
+    }
+
 } // namespace
 } // namespace tessellon

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <sys/stat.h>
 
 namespace tessellon {
@@ -75,6 +77,32 @@ namespace {
         ASSERT_TRUE(result.ok()) << result.message();
         EXPECT_EQ(result->info.reserved, 0x1234);
         EXPECT_EQ(result->pixelData, (Bytes { 0xA0 }));
+    }
+
+    // The header's reserved field carries the baseline as 'B' 'L' and 16 bits; anything else
+    // there, as in files of the plain format, leaves it unknown.
+    TEST(PixReader, TheBaselineComesFromATaggedHeaderReservedField)
+    {
+        struct Case {
+            std::uint32_t reserved;
+            std::optional<int> baseline;
+        };
+        const Case cases[] = {
+            { 0, std::nullopt },
+            { 0x000D4C42, 13 }, // 'B' 'L' 13
+            { 0x00104C42, 16 }, // the cell's bottom edge
+            { 0x00004C42, 0 },
+            { 0x00114C42, std::nullopt }, // below the cell
+            { 0x000D4C43, std::nullopt }, // another tag
+            { 0xDEADBEEF, std::nullopt },
+        };
+        for (const Case& c : cases) {
+            Bytes bytes = handMadeFile(1, 0, 8, 16, 0, 28, 28 + 16);
+            putLe32(bytes, 4, c.reserved);
+            const Result<FontLib> result = readBytes(bytes);
+            ASSERT_TRUE(result.ok()) << result.message();
+            EXPECT_EQ(result->baseline, c.baseline) << std::hex << c.reserved;
+        }
     }
 
     TEST(PixReader, ACodeTableFlagOtherThanOneMeansNoCodeTable)

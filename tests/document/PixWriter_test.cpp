@@ -69,6 +69,21 @@ namespace {
         EXPECT_EQ(back->pixelData, font.pixelData);
     }
 
+    TEST(PixWriter, AKnownBaselineGoesToTheHeaderReservedFieldAndComesBack)
+    {
+        test::TempDir dir;
+        FontLib font = FontLib::blank(12, 16, 1, true);
+        font.baseline = 13;
+        const auto path = dir.path("baseline.pix");
+        ASSERT_TRUE(writePixFile(path, font).ok());
+        const Bytes bytes = test::readBytes(path);
+        EXPECT_EQ(Bytes(bytes.begin() + 4, bytes.begin() + 8), (Bytes { 'B', 'L', 13, 0 }));
+        EXPECT_EQ(bytes[22] | bytes[23], 0) << "the info record's reserved stays 0";
+        const Result<FontLib> back = readPixFile(path);
+        ASSERT_TRUE(back.ok()) << back.message();
+        EXPECT_EQ(back->baseline, 13);
+    }
+
     TEST(PixWriter, AnEmptyFontIsA28ByteFile)
     {
         test::TempDir dir;

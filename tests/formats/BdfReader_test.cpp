@@ -68,6 +68,7 @@ namespace {
         EXPECT_EQ(glyphRows(font, 1), (Rows { "0001", "0001", "0000", "0000", "0000", "0000" }));
         EXPECT_EQ(glyphRows(font, 2), (Rows(6, "0000")));
         EXPECT_EQ(font.codeTable, (std::vector<std::uint16_t> { 97, 98, 32 }));
+        EXPECT_EQ(font.baseline, 4) << "FONT_ASCENT";
         EXPECT_EQ(read.notes,
             (ReadNotes {
                 "The advance width (DWIDTH 3) was dropped: every glyph is 4 pixels wide." }));
@@ -92,6 +93,10 @@ namespace {
             glyphRows(*moved.font, 0), (Rows { "00000", "00000", "00000", "01100", "00100" }));
         EXPECT_EQ(
             glyphRows(*moved.font, 1), (Rows { "00001", "00000", "00000", "00000", "00000" }));
+        EXPECT_EQ(moved.font->baseline, 3) << "moved up with the offset";
+        options.offset = CellOffset { 0, 2 };
+        EXPECT_FALSE(readText(readBdf, offsetsFont, options).font->baseline.has_value())
+            << "below the cell: unknown";
     }
 
     TEST(BdfReader, SkipsGlyphsWithoutCodesOrAboveFFFFAndSaysHowMany)

@@ -75,12 +75,17 @@ ENDFONT
         EXPECT_EQ(*text, twoGlyphText);
     }
 
-    TEST(BdfWriter, AscentIsTheGlyphHeightUnlessGivenAndMustFitIt)
+    TEST(BdfWriter, AscentIsTheBaselineOrTheGlyphHeightUnlessGivenAndMustFitIt)
     {
         const Result<std::string> text = formatBdf(twoGlyphs(), "two", {});
         ASSERT_TRUE(text.ok());
         EXPECT_NE(text->find("FONTBOUNDINGBOX 5 4 0 0\n"), std::string::npos);
         EXPECT_NE(text->find("FONT_ASCENT 4\nFONT_DESCENT 0\n"), std::string::npos);
+        FontLib withBaseline = twoGlyphs();
+        withBaseline.baseline = 3;
+        const Result<std::string> known = formatBdf(withBaseline, "two", {});
+        EXPECT_NE(known->find("FONT_ASCENT 3\nFONT_DESCENT 1\n"), std::string::npos)
+            << "a font's baseline is its ascent";
         for (int ascent : { -1, 5 }) {
             FontFileOptions options;
             options.ascent = ascent;
@@ -107,7 +112,8 @@ ENDFONT
         EXPECT_EQ(withBdfExtension("dir.bdf/font"), "dir.bdf/font.bdf");
     }
 
-    // Saved as .pix, written as BDF, read back and saved as .pix again: the same file.
+    // Saved as .pix, written as BDF, read back and saved as .pix again: the same file, the
+    // baseline included.
     TEST(BdfWriter, PixToBdfToPixGivesTheSameFontForEveryWidth)
     {
         test::TempDir dir;
@@ -115,13 +121,13 @@ ENDFONT
             for (bool withCodes : { true, false }) {
                 const int height = width % 5 + 3;
                 const std::string pix = dir.path("in.pix");
-                ASSERT_TRUE(writePixFile(pix, test::numberedFont(width, height, 70, withCodes)));
+                FontLib font = test::numberedFont(width, height, 70, withCodes);
+                font.baseline = height - 1; // FONT_ASCENT in the BDF, and back
+                ASSERT_TRUE(writePixFile(pix, font));
                 const Result<FontLib> original = readPixFile(pix);
                 ASSERT_TRUE(original.ok());
-                FontFileOptions options;
-                options.ascent = height - 1;
                 const std::string bdf = dir.path("font.bdf");
-                ASSERT_TRUE(writeFontFileAs(bdfFileFormat(), bdf, *original, options));
+                ASSERT_TRUE(writeFontFileAs(bdfFileFormat(), bdf, *original, {}));
                 ReadNotes notes;
                 const Result<FontLib> back = readFontFileAs(bdfFileFormat(), bdf, {}, notes);
                 ASSERT_TRUE(back.ok()) << back.message();

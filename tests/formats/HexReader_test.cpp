@@ -47,6 +47,7 @@ namespace {
         EXPECT_EQ(read.font->info.glyphHeight, 16);
         EXPECT_EQ(glyphRows(*read.font, 0), rowsOfA);
         EXPECT_EQ(read.font->codeTable, (std::vector<std::uint16_t> { 0x41, 0x42 }));
+        EXPECT_EQ(read.font->baseline, 14) << "Unifont's baseline: 14 rows of 16 above it";
         EXPECT_TRUE(read.notes.empty());
     }
 

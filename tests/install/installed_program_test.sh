@@ -19,6 +19,7 @@ fail() {
 for file in bin/tessellon bin/tessellon-cli share/tessellon/txt/ascii.txt \
     share/tessellon/txt/latin1.txt share/tessellon/doc/help.html \
     share/tessellon/scripts/default.spt share/tessellon/scripts/oled_pages.spt \
+    share/tessellon/scripts/gfx_font.spt share/tessellon/include/tessellon_font.h \
     share/tessellon/decoder/tessellon_compact.c share/tessellon/decoder/tessellon_compact.h \
     share/applications/tessellon.desktop share/mime/packages/tessellon.xml \
     share/icons/hicolor/scalable/apps/tessellon.svg; do
@@ -46,6 +47,11 @@ grep -q "uc2_0041\[\]" font.c || fail "the export holds no glyph A"
     -s "$PREFIX/share/tessellon/scripts/oled_pages.spt" >/dev/null 2>&1 \
     || fail "export with an installed example script"
 [ -s oled.c ] || fail "the example script wrote nothing"
+"$PREFIX/bin/tessellon-cli" export font.pix -o target.c --target tessellon >target.out 2>&1 \
+    || { cat target.out; fail "export to the tessellon target"; }
+cmp -s tessellon_font.h "$PREFIX/share/tessellon/include/tessellon_font.h" \
+    || fail "the tessellon target placed no copy of the installed header"
+rm target.out target.c tessellon_font.h
 "$PREFIX/bin/tessellon" --version | grep -q "^tessellon [0-9]" || fail "tessellon --version"
 [ "$(ls)" = "$(printf 'export.out\nfont.c\nfont.pix\nmake.out\noled.c')" ] \
     || fail "the programs left other files in the working folder: $(ls)"
