@@ -3,6 +3,8 @@
 #include "cli/MakeCommand.h"
 
 #include "document/ProgramFolders.h"
+#include "export/TargetExport.h"
+#include "recipe/OutputExport.h"
 #include "recipe/RecipeBuild.h"
 #include "recipe/RecipeFont.h"
 #include "recipe/RecipeParser.h"
@@ -251,8 +253,37 @@ namespace {
         return {};
     }
 
+    // The files the outputs' targets need beside them, there to be placed before anything is
+    // made.
+    Status checkShippedFilesOf(const Recipe& recipe)
+    {
+        for (const RecipeOutput& output : recipe.outputs) {
+            if (const Status there = checkShippedFiles(shippedFilesOf(output)); !there) {
+                return there;
+            }
+        }
+        return {};
+    }
+
+    Status placeShippedFiles(const Recipe& recipe, CliStreams io)
+    {
+        for (const RecipeOutput& output : recipe.outputs) {
+            for (const std::filesystem::path& file : shippedFilesOf(output)) {
+                const auto placed = placeShippedFileBeside(output.file.path, file);
+                if (!placed) {
+                    return failure(placed.message());
+                }
+                io.out << *placed << "\n";
+            }
+        }
+        return {};
+    }
+
     Status build(const Recipe& recipe, bool strict, CreateFontRun& run, CliStreams io)
     {
+        if (const Status shipped = checkShippedFilesOf(recipe); !shipped) {
+            return shipped;
+        }
         auto built = makeOutputs(recipe, strict, run, io);
         if (!built) {
             return failure(built.message());
@@ -268,7 +299,7 @@ namespace {
         for (const MadeOutput& made : built->outputs) {
             io.out << made.output->file.path << ": " << made.bytes.size() << " bytes\n";
         }
-        return {};
+        return placeShippedFiles(recipe, io);
     }
 
     Status runBuild(const BuildArguments& arguments, CreateFontRun& run, CliStreams io, int& status)

@@ -1,11 +1,15 @@
 #include "recipe/OutputExport.h"
 
+#include "document/ProgramFolders.h"
 #include "export/ExportRun.h"
 #include "export/ExportSource.h"
+#include "export/ExportTarget.h"
 #include "export/ScriptFile.h"
+#include "export/TargetExport.h"
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <string_view>
 
 namespace tessellon {
@@ -37,12 +41,14 @@ namespace {
         return "ran";
     }
 
-    Result<std::vector<std::uint8_t>> runOutputScript(
-        const FontLib& font, const RecipeOutput& output, std::vector<std::string>& notes)
+    using ScriptRun = std::function<ExportedBytes(Csub&, const std::string& script)>;
+
+    // Runs the script at scriptPath (none: the default script) through run, its messages
+    // kept for the refusal or the notes.
+    Result<std::vector<std::uint8_t>> runOutputScript(const RecipeOutput& output,
+        const std::optional<std::string>& scriptPath, const std::string& scriptName,
+        const ScriptRun& run, std::vector<std::string>& notes)
     {
-        const std::optional<std::string> scriptPath
-            = output.script ? std::optional(output.script->path) : std::nullopt;
-        const std::string scriptName = output.script ? output.script->written : "default";
         const auto script = scriptTextOf(scriptPath);
         if (!script) {
             return failure(script.message());
@@ -53,8 +59,7 @@ namespace {
                 messages.push_back(line);
             }
         });
-        const ExportSource source = makeExportSource(output.file.path, font);
-        ExportedBytes exported = runExportToMemory(csub, source, *script, maxOutputBytes);
+        ExportedBytes exported = run(csub, *script);
         if (exported.executed != ExecuteResult::Ran) {
             std::string why = output.file.path + ": the script " + scriptName + " "
                 + endingOf(exported.executed);
@@ -69,16 +74,81 @@ namespace {
         return std::move(exported.bytes);
     }
 
+    Result<std::vector<std::uint8_t>> exportWithScript(
+        const FontLib& font, const RecipeOutput& output, std::vector<std::string>& notes)
+    {
+        const std::optional<std::string> scriptPath
+            = output.script ? std::optional(output.script->path) : std::nullopt;
+        const std::string scriptName = output.script ? output.script->written : "default";
+        const ExportSource source = makeExportSource(output.file.path, font);
+        return runOutputScript(
+            output, scriptPath, scriptName,
+            [&source](Csub& csub, const std::string& script) {
+                return runExportToMemory(csub, source, script, maxOutputBytes);
+            },
+            notes);
+    }
+
+    ExportChoices choicesOf(const RecipeOutput& output)
+    {
+        ExportChoices choices;
+        if (output.proportionalGap) {
+            choices.advance.proportional = true;
+            choices.advance.gap = *output.proportionalGap;
+        }
+        choices.baseline = output.baseline;
+        choices.name = output.name.value_or("");
+        return choices;
+    }
+
+    // As export --target does: the font made ready for the target, then the target's
+    // shipped script (or the output's) run with the target's built-ins.
+    Result<std::vector<std::uint8_t>> exportToTarget(const FontLib& font,
+        const RecipeOutput& output, const ExportTarget& target, std::vector<std::string>& notes)
+    {
+        const Result<TargetFont> prepared
+            = prepareTargetFont(font, target, choicesOf(output), output.file.path);
+        if (!prepared) {
+            return failure(
+                output.file.written + ": " + std::string(target.name) + ": " + prepared.message());
+        }
+        for (const std::string& note : targetNotes(*prepared)) {
+            notes.push_back(output.file.written + ": " + note);
+        }
+        const std::string scriptPath = output.script
+            ? output.script->path
+            : targetScriptPath(target, programFolders().data).string();
+        const std::string scriptName
+            = output.script ? output.script->written : std::string(target.scriptFile);
+        return runOutputScript(
+            output, scriptPath, scriptName,
+            [&prepared, &output](Csub& csub, const std::string& script) {
+                return runTargetScriptToMemory(
+                    csub, *prepared, script, output.file.path, maxOutputBytes);
+            },
+            notes);
+    }
+
 } // namespace
 
 Result<std::vector<std::uint8_t>> exportRecipeOutput(
     const FontLib& font, const RecipeOutput& output, std::vector<std::string>& notes)
 {
-    if (output.target == "script") {
-        return runOutputScript(font, output, notes);
+    if (output.target == defaultOutputTargetName) {
+        return exportWithScript(font, output, notes);
+    }
+    if (const ExportTarget* target = exportTargetNamed(output.target)) {
+        return exportToTarget(font, output, *target, notes);
     }
     return failure(
         output.file.written + ": the target " + output.target + " cannot be made by this version");
+}
+
+std::vector<std::filesystem::path> shippedFilesOf(const RecipeOutput& output)
+{
+    const ExportTarget* target = exportTargetNamed(output.target);
+    return target ? shippedFilesToPlace(*target, programFolders().data, output.withDecoder)
+                  : std::vector<std::filesystem::path> {};
 }
 
 } // namespace tessellon

@@ -12,17 +12,31 @@ enum class OutputOption : std::uint32_t {
     Proportional = 1u << 1, // proportional = no | yes | GAP
     Name = 1u << 2, // name = C_IDENTIFIER
     Baseline = 1u << 3, // baseline = ROWS
+    Decoder = 1u << 4, // decoder = no | yes
 };
 
-// What an output is made as, by name. The export targets of the command line join this
-// table as they are built, each with the options it takes.
+// What an output is made as, by name: the output of a script, or the font exported to one
+// of the command line's export targets (export --target), each with the options it takes.
 struct OutputTargetInfo {
     const char* name;
     std::uint32_t options; // OutputOption bits
 };
 
+inline constexpr std::uint32_t exportTargetOptions
+    = static_cast<std::uint32_t>(OutputOption::Script)
+    | static_cast<std::uint32_t>(OutputOption::Proportional)
+    | static_cast<std::uint32_t>(OutputOption::Name)
+    | static_cast<std::uint32_t>(OutputOption::Baseline);
+
 inline constexpr OutputTargetInfo outputTargets[] = {
     { "script", static_cast<std::uint32_t>(OutputOption::Script) },
+    { "gfx", exportTargetOptions },
+    { "u8g2", exportTargetOptions },
+    { "lvgl", exportTargetOptions },
+    { "pages", exportTargetOptions },
+    { "rows", exportTargetOptions },
+    { "tessellon", exportTargetOptions },
+    { "compact", exportTargetOptions | static_cast<std::uint32_t>(OutputOption::Decoder) },
 };
 
 inline constexpr const char* defaultOutputTargetName = "script";

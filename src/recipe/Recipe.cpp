@@ -82,6 +82,9 @@ namespace {
         if (output.baseline) {
             out << "baseline = " << *output.baseline << "\n";
         }
+        if (target && takesOption(*target, OutputOption::Decoder)) {
+            out << "decoder = " << yesNo(output.withDecoder) << "\n";
+        }
     }
 
     void addInput(

@@ -42,6 +42,7 @@ struct RecipeOutput {
     std::optional<int> proportionalGap;
     std::optional<std::string> name;
     std::optional<int> baseline;
+    bool withDecoder = false; // the target's decoder is placed beside the file
 
     bool operator==(const RecipeOutput&) const = default;
 };

@@ -367,6 +367,15 @@ namespace {
         return {};
     }
 
+    Status setDecoder(Parser& parser, const std::string& value)
+    {
+        if (value != "yes" && value != "no") {
+            return parser.fault("decoder must be yes or no, not " + quoted(value));
+        }
+        parser.output().withDecoder = value == "yes";
+        return {};
+    }
+
     Status setOutputBaseline(Parser& parser, const std::string& value)
     {
         const auto rows = parser.number("baseline", value, 0, maxGlyphSide);
@@ -399,14 +408,16 @@ namespace {
         KeyRule { "proportional", Section::Output, setProportional },
         KeyRule { "name", Section::Output, setName },
         KeyRule { "baseline", Section::Output, setOutputBaseline },
+        KeyRule { "decoder", Section::Output, setDecoder },
     };
 
     // The output keys that are options of some targets only.
-    const std::array<std::pair<const char*, OutputOption>, 4> optionKeys { {
+    const std::array<std::pair<const char*, OutputOption>, 5> optionKeys { {
         { "script", OutputOption::Script },
         { "proportional", OutputOption::Proportional },
         { "name", OutputOption::Name },
         { "baseline", OutputOption::Baseline },
+        { "decoder", OutputOption::Decoder },
     } };
 
     const KeyRule* ruleFor(const std::string& key, Section section)

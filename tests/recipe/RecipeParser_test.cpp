@@ -1,5 +1,6 @@
 #include "recipe/RecipeParser.h"
 
+#include "export/ExportTarget.h"
 #include "recipe/NewFontRecipe.h"
 
 #include "TempDir.h"
@@ -87,6 +88,20 @@ namespace {
         ASSERT_TRUE(again.ok()) << again.message() << "\n" << text;
         EXPECT_EQ(formatRecipe(*again), text);
         EXPECT_EQ(recipeInputs(*again), recipeInputs(*recipe));
+    }
+
+    // An output is made by a script or by one of export's targets, under the same name.
+    TEST(OutputTargets, AreTheScriptAndEveryExportTarget)
+    {
+        std::vector<std::string> expected { defaultOutputTargetName };
+        for (const ExportTarget& target : exportTargets()) {
+            expected.emplace_back(target.name);
+        }
+        std::vector<std::string> listed;
+        for (const OutputTargetInfo& target : outputTargets) {
+            listed.emplace_back(target.name);
+        }
+        EXPECT_EQ(listed, expected);
     }
 
     // A font made by New, saved as a recipe and read back, is drawn as New drew it.
@@ -205,7 +220,13 @@ namespace {
                 ":5: baseline must be from 0 to 14 (the cell's height), not 15" },
             { drawn, ": no output: add an [output] section with file = NAME" },
             { drawn + "[output]\nscript = default\n" + output, ":5: the [output] has no file" },
-            { drawn + output + "target = gfx\n", ":7: unknown target 'gfx' (targets: script)" },
+            { drawn + output + "target = glcd\n",
+                ":7: unknown target 'glcd' (targets: script, gfx, u8g2, lvgl, pages, rows, "
+                "tessellon, compact)" },
+            { drawn + output + "target = gfx\ndecoder = yes\n",
+                ":8: the gfx target takes no option decoder" },
+            { drawn + output + "target = compact\ndecoder = maybe\n",
+                ":8: decoder must be yes or no, not 'maybe'" },
             { drawn + output + "proportional = yes\n",
                 ":7: the script target takes no option proportional" },
             { drawn + output + "name = 1font\n", ":7: name must be a C identifier, not '1font'" },
