@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -32,27 +33,39 @@ ExportTargetChoice::ExportTargetChoice(QWidget* parent)
         m_target->addItem(textOf(target.name));
         m_target->setItemData(m_target->count() - 1, textOf(target.title), Qt::ToolTipRole);
     }
-    m_proportional = new QCheckBox("Proportional");
+    // The panel is narrow: each choice's name stands on a line of its own above it.
+    m_proportional = new QCheckBox;
     m_proportional->setObjectName("chkProportional");
     m_proportional->setToolTip("Each glyph as wide as its ink plus the gap");
+    auto* proportional = new QLabel("Proportional");
+    proportional->setBuddy(m_proportional);
     m_gap = new QSpinBox;
     m_gap->setObjectName("spnGap");
     m_gap->setRange(0, largestGap);
     m_gap->setValue(AdvanceRule {}.gap);
     m_gap->setPrefix("gap ");
     m_gap->setToolTip("Pixels after the ink of a proportional glyph");
+    auto* name = new QLabel("Name");
     m_name = new QLineEdit;
     m_name->setObjectName("txtName");
-    m_name->setPlaceholderText("name");
     m_name->setToolTip("The font's C identifier; empty: made from the output file's name");
+    name->setBuddy(m_name);
 
+    auto* widths = new QHBoxLayout;
+    widths->setSpacing(2);
+    widths->addWidget(m_proportional);
+    widths->addWidget(m_gap, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    for (QWidget* widget :
-        std::initializer_list<QWidget*> { label, m_target, m_proportional, m_gap, m_name }) {
-        layout->addWidget(widget);
-    }
+    layout->setSpacing(2);
+    layout->addWidget(label);
+    layout->addWidget(m_target);
+    layout->addSpacing(4);
+    layout->addWidget(proportional);
+    layout->addLayout(widths);
+    layout->addSpacing(4);
+    layout->addWidget(name);
+    layout->addWidget(m_name);
     layout->addStretch(1);
     connect(m_target, &QComboBox::currentIndexChanged, this, [this] {
         showChoicesFor(target());
