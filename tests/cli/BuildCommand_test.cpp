@@ -184,45 +184,6 @@ namespace {
         EXPECT_FALSE(fs::exists(project.path("codes.c")));
     }
 
-    // An output of an export target holds, after its header, what export --target writes of
-    // the same font with the same options; the target's shipped files go beside it.
-    TEST(CliBuild, TargetOutputsHoldWhatExportWritesForTheTarget)
-    {
-        const struct {
-            const char* keys; // of the [output] section
-            std::vector<std::string> options; // of export
-            const char* beside; // a shipped file placed beside the output, or none
-        } cases[] = {
-            { "target = gfx\nproportional = 2\nname = ui_font\nbaseline = 6\n",
-                { "--target", "gfx", "--proportional", "2", "--name", "ui_font", "--baseline",
-                    "6" },
-                nullptr },
-            { "target = compact\ndecoder = yes\n", { "--target", "compact", "--with-decoder" },
-                "tessellon_compact.c" },
-        };
-        for (const auto& c : cases) {
-            Project project;
-            test::writeText(project.path("t.tfont"),
-                std::string("font = source.pix\n[output]\nfile = made/ui.c\n") + c.keys);
-            const CliRun built = runCommandLine({ "build", project.path("t.tfont") });
-            ASSERT_EQ(built.status, 0) << built.err;
-            std::vector<std::string> exportArgs { "export", project.path("source.pix"), "-o",
-                project.path("ref/ui.c") };
-            fs::create_directories(project.path("ref"));
-            exportArgs.insert(exportArgs.end(), c.options.begin(), c.options.end());
-            const CliRun exported = runCommandLine(exportArgs);
-            ASSERT_EQ(exported.status, 0) << exported.err;
-            const std::string made = test::readText(project.path("made/ui.c"));
-            const std::string expected = test::readText(project.path("ref/ui.c"));
-            ASSERT_NE(made.find(" */\r\n"), std::string::npos) << made;
-            EXPECT_EQ(made.substr(made.find(" */\r\n") + 5), expected);
-            if (c.beside) {
-                EXPECT_EQ(test::readText(project.path(std::string("made/") + c.beside)),
-                    test::readText(project.path(std::string("ref/") + c.beside)));
-            }
-        }
-    }
-
     // Nothing is written when the recipe or a script cannot be used.
     TEST(CliBuild, RecipesAndScriptsThatCannotBeUsedWriteNothing)
     {
