@@ -89,11 +89,11 @@ int fontAscent(const std::string& path)
 
 std::vector<std::uint8_t> encoded(const FontLib& font, int baseline)
 {
-    Result<std::vector<std::uint8_t>> data = encodeU8g2Font(font, AdvanceRule {}, baseline);
+    Result<EncodedFont> data = encodeU8g2Font(font, AdvanceRule {}, baseline);
     if (!data) {
         fail(data.message());
     }
-    return std::move(data).value();
+    return std::move(data->bytes);
 }
 
 bool compareSize(const std::string& path, const Reference& reference)

@@ -148,9 +148,8 @@ int main(int argc, char* argv[])
         std::vector<double> times;
         Result<EncodedFont> encoded = failure("not encoded");
         for (int run = 0; run < runs; ++run) {
-            times.push_back(processorMilliseconds([&] {
-                encoded = encodeCompactFontWithSizes(font, advance, font.baselineOrDefault());
-            }));
+            times.push_back(processorMilliseconds(
+                [&] { encoded = encodeCompactFont(font, advance, font.baselineOrDefault()); }));
         }
         if (!encoded) {
             fail(encoded.message());

@@ -110,20 +110,20 @@ namespace {
         AdvanceRule& advance = parsed.choices.advance;
         advance.proportional = true;
         const std::string& arg = args[i];
-        if (arg.size() > proportionalOption.size()) {
-            const std::string value = arg.substr(proportionalOption.size() + 1);
-            const auto gap = parseInteger(value, 0, largestGap);
-            if (!gap) {
-                return failure("--proportional takes a gap from 0 to " + std::to_string(largestGap)
-                    + ", not " + quoted(value));
-            }
-            advance.gap = *gap;
-        } else if (i + 1 < args.size()) {
-            if (const auto gap = parseInteger(args[i + 1], 0, largestGap)) {
-                advance.gap = *gap;
-                ++i;
-            }
+        const bool gapJoined = arg.size() > proportionalOption.size();
+        const bool gapFollows = !gapJoined && i + 1 < args.size() && !args[i + 1].empty()
+            && std::all_of(args[i + 1].begin(), args[i + 1].end(),
+                [](char c) { return c >= '0' && c <= '9'; });
+        if (!gapJoined && !gapFollows) {
+            return {};
         }
+        const std::string value = gapJoined ? arg.substr(proportionalOption.size() + 1) : args[++i];
+        const auto gap = parseInteger(value, 0, largestGap);
+        if (!gap) {
+            return failure("--proportional takes a gap from 0 to " + std::to_string(largestGap)
+                + ", not " + quoted(value));
+        }
+        advance.gap = *gap;
         return {};
     }
 

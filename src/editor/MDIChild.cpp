@@ -260,6 +260,7 @@ std::shared_ptr<CreateFontRun> TMDIChild::startMaking(
         m_dialogs.warn(this, messageCaption, QString::fromStdString(prepared.message()));
     }
     font = FontLib::blank(params.glyphWidth, params.glyphHeight, glyphCount, true);
+    font.baseline = worker->baseline();
     worker->SetBuffers(font.pixelData, *font.codeTable, glyphCount);
     worker->setReleaseOnEnd(true);
     dlgProgress.follow(*worker);

@@ -23,8 +23,14 @@ void BitWriter::put(std::uint32_t value, int bits)
 
 void BitWriter::putPixels(std::span<const std::uint8_t> bytes, int from, int count)
 {
-    for (int x = from; x < from + count; ++x) {
-        put((bytes[x / 8] >> (7 - x % 8)) & 1u, 1);
+    int x = from;
+    while (x < from + count) {
+        const int take = std::min(24, from + count - x);
+        std::uint32_t chunk = 0;
+        for (const int end = x + take; x < end; ++x) {
+            chunk = (chunk << 1) | ((bytes[x / 8] >> (7 - x % 8)) & 1u);
+        }
+        put(chunk, take);
     }
 }
 

@@ -234,8 +234,7 @@ namespace {
 
 } // namespace
 
-Result<EncodedFont> encodeCompactFontWithSizes(
-    const FontLib& font, const AdvanceRule& advance, int baseline)
+Result<EncodedFont> encodeCompactFont(const FontLib& font, const AdvanceRule& advance, int baseline)
 {
     if (Status checked = checkInput(font, advance, baseline); !checked) {
         return failure(checked.message());
@@ -255,16 +254,6 @@ Result<EncodedFont> encodeCompactFontWithSizes(
     writeIndex(out, stream.offsets, stream.bits.bitCount());
     out.append(stream.bits);
     return EncodedFont { out.bytes(), (pixelBits + 4) / 8 };
-}
-
-Result<std::vector<std::uint8_t>> encodeCompactFont(
-    const FontLib& font, const AdvanceRule& advance, int baseline)
-{
-    Result<EncodedFont> encoded = encodeCompactFontWithSizes(font, advance, baseline);
-    if (!encoded) {
-        return failure(encoded.message());
-    }
-    return std::move(encoded->bytes);
 }
 
 } // namespace tessellon

@@ -19,12 +19,10 @@ inline constexpr std::uint8_t compactFontFormat = 0xC1;
 // the first glyph of the font that has it. The encoder tries its candidate codings and keeps
 // the one that gives the fewest bytes. Refused: a font without glyphs, a baseline outside the
 // cell, a gap or space width over 255 pixels.
-Result<std::vector<std::uint8_t>> encodeCompactFont(
-    const FontLib& font, const AdvanceRule& advance, int baseline);
-
-// encodeCompactFont, with the share of pixels for a size report: the glyphs' rows and the row
-// dictionary; the rest is metrics and tables (header, code runs, ink boxes, index).
-Result<EncodedFont> encodeCompactFontWithSizes(
+//
+// Its pixels, for a size report, are the glyphs' rows and the row dictionary; the rest is
+// metrics and tables (header, code runs, ink boxes, index).
+Result<EncodedFont> encodeCompactFont(
     const FontLib& font, const AdvanceRule& advance, int baseline);
 
 } // namespace tessellon

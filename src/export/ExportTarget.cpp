@@ -29,7 +29,7 @@ namespace {
             .scriptFile = "u8g2_font.spt",
             .encoder =
                 [](const TargetFont& font) {
-                    return encodeU8g2FontWithSizes(*font.font, font.choices.advance, font.baseline);
+                    return encodeU8g2Font(*font.font, font.choices.advance, font.baseline);
                 },
             .size = encodedSize },
         { .name = "lvgl",
@@ -60,8 +60,7 @@ namespace {
             .decoderFiles = compactDecoder,
             .encoder =
                 [](const TargetFont& font) {
-                    return encodeCompactFontWithSizes(
-                        *font.font, font.choices.advance, font.baseline);
+                    return encodeCompactFont(*font.font, font.choices.advance, font.baseline);
                 },
             .size = encodedSize },
     } };

@@ -473,8 +473,7 @@ namespace {
 
 } // namespace
 
-Result<EncodedFont> encodeU8g2FontWithSizes(
-    const FontLib& font, const AdvanceRule& advance, int baseline)
+Result<EncodedFont> encodeU8g2Font(const FontLib& font, const AdvanceRule& advance, int baseline)
 {
     if (!font.isConsistent()) {
         return failure("the font's arrays do not match its size");
@@ -489,16 +488,6 @@ Result<EncodedFont> encodeU8g2FontWithSizes(
         return failure(plan.message());
     }
     return fontData(*plan);
-}
-
-Result<std::vector<std::uint8_t>> encodeU8g2Font(
-    const FontLib& font, const AdvanceRule& advance, int baseline)
-{
-    Result<EncodedFont> encoded = encodeU8g2FontWithSizes(font, advance, baseline);
-    if (!encoded) {
-        return failure(encoded.message());
-    }
-    return std::move(encoded->bytes);
 }
 
 } // namespace tessellon

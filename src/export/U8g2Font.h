@@ -21,12 +21,9 @@ namespace tessellon {
 // Refused, with the limit named, when the font does not fit the format: a baseline outside
 // the cell, glyph boxes, offsets or advances beyond what the decoder's signed bytes hold, a
 // glyph longer than 255 bytes.
-Result<std::vector<std::uint8_t>> encodeU8g2Font(
-    const FontLib& font, const AdvanceRule& advance, int baseline);
-
-// encodeU8g2Font, with the share of pixels for a size report: the glyphs' runs; the rest is
-// metrics and tables (header, codes and jumps, glyph fields, the lookup table).
-Result<EncodedFont> encodeU8g2FontWithSizes(
-    const FontLib& font, const AdvanceRule& advance, int baseline);
+//
+// Its pixels, for a size report, are the glyphs' runs; the rest is metrics and tables
+// (header, codes and jumps, glyph fields, the lookup table).
+Result<EncodedFont> encodeU8g2Font(const FontLib& font, const AdvanceRule& advance, int baseline);
 
 } // namespace tessellon

@@ -3,6 +3,7 @@
 #include "document/PixWriter.h"
 #include "formats/BdfWriter.h"
 
+#include "CliRunner.h"
 #include "formats/FormatTests.h"
 #include "support/FontBuilders.h"
 #include "support/TempDir.h"
@@ -16,35 +17,12 @@
 namespace tessellon {
 namespace {
 
-    struct CliRun {
-        int status = -1;
-        std::string out;
-        std::string err;
-    };
-
-    std::string shellQuoted(const std::string& text)
-    {
-        std::string quoted = "'";
-        for (char c : text) {
-            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        }
-        return quoted + "'";
-    }
+    using test::CliRun;
 
     // Runs tessellon-cli as a user would, without a display.
     CliRun runCli(const test::TempDir& dir, const std::vector<std::string>& args)
     {
-        std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
-        command += shellQuoted(TESSELLON_CLI);
-        for (const std::string& arg : args) {
-            command += ' ';
-            command += shellQuoted(arg);
-        }
-        command += " >" + shellQuoted(dir.path("cli.out"));
-        command += " 2>" + shellQuoted(dir.path("cli.err"));
-        const int status = std::system(command.c_str());
-        return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::readText(dir.path("cli.out")),
-            test::readText(dir.path("cli.err")) };
+        return test::runProgram(TESSELLON_CLI, args, dir);
     }
 
     FontLib readPix(const std::string& path)

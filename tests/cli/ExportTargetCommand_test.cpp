@@ -4,6 +4,7 @@
 #include "document/PixWriter.h"
 #include "export/ExportTarget.h"
 
+#include "CliRunner.h"
 #include "support/FontBuilders.h"
 #include "support/TempDir.h"
 
@@ -15,34 +16,14 @@
 namespace tessellon {
 namespace {
 
-    struct CliRun {
-        int status = -1;
-        std::string out;
-        std::string err;
-    };
+    using test::CliRun;
+    using test::shellQuoted;
 
-    std::string shellQuoted(const std::string& text)
-    {
-        std::string quoted = "'";
-        for (char c : text) {
-            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        }
-        return quoted + "'";
-    }
-
-    CliRun runCli(const test::TempDir& dir, const std::vector<std::string>& args,
+    CliRun runCli(const test::TempDir& dir, std::vector<std::string> args,
         const std::string& program = TESSELLON_CLI)
     {
-        std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
-        command += shellQuoted(program) + " export";
-        for (const std::string& arg : args) {
-            command += ' ' + shellQuoted(arg);
-        }
-        command
-            += " >" + shellQuoted(dir.path("cli.out")) + " 2>" + shellQuoted(dir.path("cli.err"));
-        const int status = std::system(command.c_str());
-        return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::readText(dir.path("cli.out")),
-            test::readText(dir.path("cli.err")) };
+        args.insert(args.begin(), "export");
+        return test::runProgram(program, args, dir);
     }
 
     // Compiles a file as C with every warning an error, with the LVGL stand-in header.
@@ -110,6 +91,7 @@ namespace {
             { { sample, "--target", "gfx", "--with-decoder" },
                 "--with-decoder is a choice of the compact target, not of gfx" },
             { { sample, "--target", "rows", "--proportional=300" }, "a gap from 0 to 255" },
+            { { sample, "--target", "rows", "--proportional", "300" }, "a gap from 0 to 255" },
         };
         for (const auto& c : cases) {
             test::writeText(output, "keep");

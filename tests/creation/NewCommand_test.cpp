@@ -177,6 +177,7 @@ private slots:
         renderer.RenderGlyph(expected, 0x42);
         const auto made = font.glyph(1);
         QCOMPARE(std::vector<std::uint8_t>(made.begin(), made.end()), expected);
+        QCOMPARE(font.baseline, GlyphRenderer::cellBaseline(newFontDialog().glyphFont(), 20, 2));
     }
 
     void cancelInTheProgressDialogAtOnceLeavesNearlyEveryGlyphBlank()

