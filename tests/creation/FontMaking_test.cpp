@@ -389,7 +389,8 @@ namespace {
             Making making(5000);
             std::atomic<int> drawnAfterStop { 0 };
             making.run.answerOnPost([] {});
-            MemoryByteSource source(utf16(codesFrom(0x100, 5000)));
+            const Bytes charSet = utf16(codesFrom(0x100, 5000));
+            MemoryByteSource source(charSet);
             const Status drawn = drawCharSetOnThreads(
                 source,
                 [&]() -> Result<std::unique_ptr<GlyphSource>> {
