@@ -17,10 +17,11 @@ namespace {
 
     // A batch holds up to 32 glyphs and up to 32 KiB of them: small enough that the threads
     // share out even a short character set, large enough that they meet rarely. Each thread
-    // has a few batches to go on with while the leader waits for an older one.
+    // has enough batches to go on with for several milliseconds while the leader is not
+    // scheduled (on a busy machine) or waits for an older batch.
     constexpr std::size_t maxBatchGlyphs = 32;
     constexpr std::size_t maxBatchBytes = 32 * 1024;
-    constexpr std::size_t batchesPerThread = 3;
+    constexpr std::size_t batchesPerThread = 16;
 
     // One drawing thread: its own glyph source, batch after batch until the ring closes;
     // after a stop request the rest of a batch is left undrawn (it is never handed over).
