@@ -36,9 +36,11 @@ namespace {
                 glyph[i] |= bits[i];
             }
             drawn.push_back(code);
+            drawnCount.fetch_add(1);
         }
 
         Codes drawn;
+        std::atomic<std::size_t> drawnCount { 0 }; // for another thread to wait on
     };
 
     Bytes utf16(const Codes& codes)
@@ -235,7 +237,11 @@ namespace {
             making.draw({ 'A', 'B', 'C' });
             making.run.markStopped();
         });
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        // The worker has drawn every glyph and waits for them to be taken, however busy the
+        // machine is.
+        while (making.glyphs.drawnCount.load() < 3) {
+            std::this_thread::yield();
+        }
         making.run.stopAndWait();
         worker.join();
         EXPECT_TRUE(making.holdsExactly({}, 0));
