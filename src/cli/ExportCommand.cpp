@@ -176,15 +176,15 @@ namespace {
         if (status != exitOk || !result || *result != ExecuteResult::Ran) {
             return status;
         }
-        for (const std::filesystem::path& file : shipped) {
-            const Result<std::string> placed = placeShippedFileBeside(arguments.outputPath, file);
-            if (!placed) {
-                io.err << "tessellon-cli export: " << placed.message() << "\n";
-                return exitUnusable;
-            }
-            io.out << *placed << "\n";
+        const Result<std::vector<std::string>> finished
+            = finishTargetExport(font, arguments.outputPath, shipped);
+        if (!finished) {
+            io.err << "tessellon-cli export: " << finished.message() << "\n";
+            return exitUnusable;
         }
-        io.out << sizeReportText(exportSize(font)) << "\n";
+        for (const std::string& line : *finished) {
+            io.out << line << "\n";
+        }
         return exitOk;
     }
 

@@ -1,5 +1,6 @@
 #include "editor/FontHistory.h"
 
+#include "editor/BaselineStep.h"
 #include "editor/GlyphChangeStep.h"
 #include "editor/PictureStep.h"
 
@@ -37,6 +38,32 @@ void FontHistory::pictureChanged(const EditPicture& before, const QString& name)
         return;
     }
     m_stack.push(new PictureStep(*this, m_document, before, name));
+}
+
+Status FontHistory::changeBaseline(std::optional<int> rows, const QString& name)
+{
+    const std::optional<int> before = m_document.fontLib.baseline;
+    if (rows == before) {
+        return {};
+    }
+    if (const Status set = m_document.setBaseline(rows); !set) {
+        return set;
+    }
+    const std::int64_t revisionBefore = m_revision;
+    const std::int64_t after = ++m_lastRevision;
+    glyphsAt(after);
+    emit baselineChanged();
+    m_stack.push(new BaselineStep(*this, { before, revisionBefore }, { rows, after }, name));
+    return {};
+}
+
+void FontHistory::baselineAt(std::optional<int> rows, std::int64_t revision)
+{
+    // A baseline that fitted the cell once fits it again: the cell keeps its size.
+    if (m_document.setBaseline(rows)) {
+        glyphsAt(revision);
+        emit baselineChanged();
+    }
 }
 
 void FontHistory::startFont(bool saved)

@@ -156,6 +156,7 @@ void TMDIChild::connectHandlers()
     connect(m_editor, &PixelEditor::zoomRequested, this, &TMDIChild::zoomEditor);
     connect(m_history, &FontHistory::pictureRestored, this, &TMDIChild::pictureRestored);
     connect(m_history, &FontHistory::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(m_history, &FontHistory::baselineChanged, m_preview, &TextPreviewPanel::redraw);
     // The picture's glyph may change underneath it (a paste, an undo).
     m_glyphsListener
         = m_document.addGlyphsListener([this](const GlyphChange&) { refreshBufferBar(); });

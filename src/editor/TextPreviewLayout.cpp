@@ -116,4 +116,16 @@ TextPreviewLayout layOutPreviewText(std::u16string_view text, int glyphWidth, in
     return layout;
 }
 
+std::vector<int> baselineRows(int displayHeight, int glyphHeight, int baseline)
+{
+    std::vector<int> rows;
+    if (glyphHeight <= 0) {
+        return rows;
+    }
+    for (int top = 0; top < displayHeight && top + baseline <= displayHeight; top += glyphHeight) {
+        rows.push_back(top + baseline);
+    }
+    return rows;
+}
+
 } // namespace tessellon

@@ -36,4 +36,9 @@ struct TextPreviewLayout {
 TextPreviewLayout layOutPreviewText(std::u16string_view text, int glyphWidth, int glyphHeight,
     const GlyphCodeIndex& codes, int displayWidth);
 
+// The display rows whose top edges the baselines of the lines lie on: baseline rows below the
+// top of every line a display displayHeight pixels high begins (one at the cell's bottom is
+// the next line's top edge, or the display's bottom edge).
+std::vector<int> baselineRows(int displayHeight, int glyphHeight, int baseline);
+
 } // namespace tessellon

@@ -169,6 +169,8 @@ void TextPreviewPanel::redraw()
         fixed.height() > 0 ? fixed.height()
                            : std::max(1, m_layout.lines) * m_document.glyphHeight());
     const PreviewScheme& scheme = previewSchemes[m_scheme->currentIndex()];
+    m_view->setGuideRows(baselineRows(
+        display.height(), m_document.glyphHeight(), m_document.fontLib.baselineOrDefault()));
     m_view->setDisplay(
         drawTextPreview(m_layout, m_document.fontLib, display, scheme.ink, scheme.background),
         scale);

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tessellon {
 
 TextPreviewView::TextPreviewView(QWidget* parent)
@@ -18,6 +20,12 @@ void TextPreviewView::setDisplay(QImage display, int scale)
     update();
 }
 
+void TextPreviewView::setGuideRows(std::vector<int> rows)
+{
+    m_guideRows = std::move(rows);
+    update();
+}
+
 void TextPreviewView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -25,6 +33,12 @@ void TextPreviewView::paintEvent(QPaintEvent*)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     // Without smoothing: every display pixel stays a sharp square.
     painter.drawImage(QRect(QPoint(frameWidth, frameWidth), m_display.size() * m_scale), m_display);
+    const int width = m_display.width() * m_scale;
+    for (const int row : m_guideRows) {
+        // Over the first row under the baseline, or, at the display's bottom, over the frame.
+        const int y = std::min(frameWidth + row * m_scale, height() - 1);
+        painter.fillRect(frameWidth, y, width, 1, QColor::fromRgb(guideColour));
+    }
 }
 
 } // namespace tessellon

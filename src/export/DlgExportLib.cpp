@@ -1,13 +1,16 @@
 #include "export/DlgExportLib.h"
 
+#include "document/ProgramFolders.h"
 #include "editor/HelpPage.h"
 #include "editor/UserDialogs.h"
 #include "export/ExportHelpText.h"
 #include "export/ExportRunThread.h"
+#include "export/ExportTargetChoice.h"
 #include "export/ProgramScriptFile.h"
 #include "export/ScriptEditor.h"
 #include "export/ScriptFile.h"
 #include "export/ScriptText.h"
+#include "export/TargetExport.h"
 
 #include <QFile>
 #include <QFont>
@@ -33,6 +36,7 @@ namespace {
 
     const QString messageCaption = QStringLiteral("Tessellon");
     constexpr int buttonHeight = 25;
+    constexpr QRect targetChoiceArea { 1, 216, 76, 150 };
     constexpr int splitterHandleWidth = 3;
     constexpr int tabStopSpaces = 4;
     constexpr int helpFontPixels = 11;
@@ -87,6 +91,7 @@ TDlgExportLib::TDlgExportLib(UserDialogs& dialogs, std::string scriptFilePath, Q
     , m_dialogs(dialogs)
     , m_session(
           std::move(scriptFilePath), [this](const std::string& line) { m_messages.add(line); })
+    , m_dataFolder(programFolders().data)
 {
     setObjectName("DlgExportLib");
     setWindowTitle("Export font lib");
@@ -143,6 +148,10 @@ QWidget* TDlgExportLib::buildButtonPanel()
     connect(m_cmdSaveScript, &QPushButton::clicked, this, &TDlgExportLib::cmdSaveScriptClick);
     connect(m_cmdHelp, &QPushButton::clicked, this, &TDlgExportLib::cmdHelpClick);
     connect(m_okBtn, &QPushButton::clicked, this, &QDialog::accept);
+    m_targetChoice = new ExportTargetChoice(panel);
+    m_targetChoice->setGeometry(targetChoiceArea);
+    connect(
+        m_targetChoice, &ExportTargetChoice::targetChanged, this, &TDlgExportLib::targetChanged);
     return panel;
 }
 
@@ -209,8 +218,32 @@ void TDlgExportLib::PrepareExport(
     const QString& outputFileName, const FontLib& font, const QString& fontFileName)
 {
     stopRun();
-    setEditorLines(m_session.PrepareExport(toPath(outputFileName), font, toPath(fontFileName)));
     m_memOutput->clear();
+    m_scriptLines = m_session.PrepareExport(toPath(outputFileName), font, toPath(fontFileName));
+    showScriptFor(m_targetChoice->target());
+}
+
+void TDlgExportLib::targetChanged(const ExportTarget* target)
+{
+    if (!m_targetScriptShown) {
+        m_scriptLines = editorLines();
+    }
+    showScriptFor(target);
+}
+
+void TDlgExportLib::showScriptFor(const ExportTarget* target)
+{
+    m_targetScriptShown = target != nullptr;
+    if (!target) {
+        setEditorLines(m_scriptLines);
+        return;
+    }
+    const Result<std::vector<std::string>> read
+        = readScriptFile(targetScriptPath(*target, m_dataFolder).string());
+    setEditorLines(read ? *read : std::vector<std::string> {});
+    if (!read) {
+        appendMessages({ read.message() });
+    }
 }
 
 std::vector<std::string> TDlgExportLib::editorLines() const
@@ -252,18 +285,34 @@ void TDlgExportLib::RunExport()
         return;
     }
     const std::vector<std::string> lines = editorLines();
-    if (const Status saved = m_session.saveScript(lines); !saved) {
-        warn(saved.message());
+    if (!readyForRun(lines)) {
         return;
     }
-    m_memOutput->clear();
-    m_pages->setCurrentWidget(m_tabOutput);
     Result<FileHandle> output = m_session.createOutput();
     if (!output) {
         warn(output.message());
         return;
     }
     startRun(std::move(output).value(), joinScriptLines(lines));
+}
+
+// The script of the Script choice is saved first; a target's is not, and the target is
+// refused in the messages when it cannot hold the font.
+bool TDlgExportLib::readyForRun(const std::vector<std::string>& lines)
+{
+    const ExportTarget* target = m_targetChoice->target();
+    if (!target) {
+        if (const Status saved = m_session.saveScript(lines); !saved) {
+            warn(saved.message());
+            return false;
+        }
+    }
+    m_memOutput->clear();
+    m_pages->setCurrentWidget(m_tabOutput);
+    const Result<std::vector<std::string>> notes
+        = m_session.chooseTarget(target, m_targetChoice->choices(), m_dataFolder);
+    appendMessages(notes ? *notes : std::vector<std::string> { notes.message() });
+    return notes.ok();
 }
 
 void TDlgExportLib::startRun(FileHandle output, std::string scriptText)
@@ -295,9 +344,17 @@ void TDlgExportLib::finishRun()
     if (!result) {
         // A failed write says so where the run's messages are, as the command line does.
         appendMessages({ result.message() });
+    } else if (*result == ExecuteResult::Ran) {
+        appendTargetRunEnd();
     }
     m_cmdExport->setText("Export");
     emit runFinished();
+}
+
+void TDlgExportLib::appendTargetRunEnd()
+{
+    const Result<std::vector<std::string>> end = m_session.finishTargetRun();
+    appendMessages(end ? *end : std::vector<std::string> { end.message() });
 }
 
 void TDlgExportLib::stopRun()

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,7 +23,9 @@ class QWidget;
 namespace tessellon {
 
 class ExportRunThread;
+class ExportTargetChoice;
 class UserDialogs;
+struct ExportTarget;
 
 // The export dialog ("Export font lib"); one object for the whole run, shown modally for
 // every export. The script editor (with line numbers), the script unit's messages and a
@@ -35,6 +38,12 @@ class UserDialogs;
 // shown no command reaches the child windows and neither they nor the main window can be
 // closed (Qt ignores close requests to windows a modal dialog blocks), and the dialog
 // itself does not close (done, Close, the close box, Escape) before the run has stopped.
+//
+// Under the buttons, the Target list: "Script" runs the editor's script alone; a target
+// puts its shipped script in the editor (the Script lines come back when "Script" is chosen
+// again) and Export runs the editor's script with the target's built-ins and choices, then
+// places the target's header beside the output and shows the size report. A target that
+// cannot hold the font is refused in the messages before anything is written.
 class TDlgExportLib : public QDialog {
     Q_OBJECT
 public:
@@ -71,6 +80,9 @@ public:
     // Gives the stop request to a run and waits until it has ended.
     void stopRun();
 
+    // Where the shipped target scripts and headers are (the program's data folder).
+    void setDataFolder(std::filesystem::path folder) { m_dataFolder = std::move(folder); }
+
     std::vector<std::string> editorLines() const;
     void setEditorLines(const std::vector<std::string>& lines);
     const ExportSession& session() const { return m_session; }
@@ -87,6 +99,7 @@ public:
     QSplitter& Splitter1() { return *m_splitter; }
     QPlainTextEdit& memOutput() { return *m_memOutput; }
     QTextEdit& RichEdit1() { return *m_richEdit; }
+    ExportTargetChoice& targetChoice() { return *m_targetChoice; }
 
 signals:
     // A run has ended and its last message is shown.
@@ -102,7 +115,11 @@ private:
     QWidget* buildButtonPanel();
     QWidget* buildExportPage();
     QWidget* buildHelpPage();
+    void showScriptFor(const ExportTarget* target);
+    void targetChanged(const ExportTarget* target);
+    bool readyForRun(const std::vector<std::string>& lines);
     void startRun(FileHandle output, std::string scriptText);
+    void appendTargetRunEnd();
     void finishRun();
     void showMessages();
     void appendMessages(const std::vector<std::string>& lines);
@@ -119,6 +136,10 @@ private:
     bool m_latin1Script = false;
     bool m_splitterPlaced = false;
     QString m_lastScriptName;
+    std::filesystem::path m_dataFolder;
+    // The Script choice's lines while a target's script is in the editor.
+    std::vector<std::string> m_scriptLines;
+    bool m_targetScriptShown = false;
 
     QPushButton* m_cmdExport = nullptr;
     QPushButton* m_cmdLoadScript = nullptr;
@@ -132,6 +153,7 @@ private:
     QSplitter* m_splitter = nullptr;
     QPlainTextEdit* m_memOutput = nullptr;
     QTextEdit* m_richEdit = nullptr;
+    ExportTargetChoice* m_targetChoice = nullptr;
 };
 
 } // namespace tessellon

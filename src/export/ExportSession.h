@@ -3,9 +3,13 @@
 #include "document/FontLib.h"
 #include "export/ExportRun.h"
 #include "export/ExportSource.h"
+#include "export/ExportTarget.h"
+#include "export/TargetFont.h"
 #include "script/Csub.h"
 
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,10 +43,26 @@ public:
     // name (creating it would empty them) before it saves anything. A script file that
     // already holds the lines is left as it is.
     Status saveScript(const std::vector<std::string>& editorLines);
+    // Refuses an output that is the script file or the font's file under any name.
+    Status checkOutputApart() const;
     Result<FileHandle> createOutput() const;
-    // Runs scriptText into the output that createOutput gave and closes it. Only one run at a
-    // time: the script unit's tables serve every run.
+    // Runs scriptText into the output that createOutput gave and closes it, with the chosen
+    // target's built-ins in place. Only one run at a time: the script unit's tables serve
+    // every run.
     Result<ExecuteResult> runScript(FileHandle output, const std::string& scriptText);
+
+    // Makes the runs until the next PrepareExport exports to target with choices (runs with
+    // the target's built-ins, its shipped files in dataFolder placed beside the output after
+    // them), or, with none, runs of the script alone. Refused before anything is written when
+    // the target cannot hold the font (naming the limit), its shipped files are missing, or
+    // the output is the script file or the font's file; otherwise gives what the user should
+    // know of the glyphs the target leaves out.
+    Result<std::vector<std::string>> chooseTarget(const ExportTarget* target,
+        const ExportChoices& choices, const std::filesystem::path& dataFolder);
+    // After a run to the chosen target that ran to its end: a note for each shipped file
+    // placed beside the output, then the size report.
+    Result<std::vector<std::string>> finishTargetRun() const;
+    const TargetFont* target() const { return m_target ? &*m_target : nullptr; }
 
     const ExportSource& source() const { return m_source; }
     const std::string& scriptFilePath() const { return m_scriptFilePath; }
@@ -51,7 +71,10 @@ public:
 private:
     std::string m_scriptFilePath;
     std::string m_fontFileName;
+    const FontLib* m_font = nullptr;
     ExportSource m_source;
+    std::optional<TargetFont> m_target;
+    std::vector<std::filesystem::path> m_shippedFiles;
     Csub m_csub;
 };
 

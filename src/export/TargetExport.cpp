@@ -131,4 +131,19 @@ Result<std::string> placeShippedFileBeside(
     return "wrote " + placed.string();
 }
 
+Result<std::vector<std::string>> finishTargetExport(const TargetFont& font,
+    const std::string& outputPath, const std::vector<std::filesystem::path>& shipped)
+{
+    std::vector<std::string> lines;
+    for (const std::filesystem::path& file : shipped) {
+        Result<std::string> placed = placeShippedFileBeside(outputPath, file);
+        if (!placed) {
+            return failure(placed.message());
+        }
+        lines.push_back(std::move(placed).value());
+    }
+    lines.push_back(sizeReportText(exportSize(font)));
+    return lines;
+}
+
 } // namespace tessellon

@@ -55,4 +55,9 @@ std::vector<std::string> targetNotes(const TargetFont& font);
 Result<std::string> placeShippedFileBeside(
     const std::string& outputPath, const std::filesystem::path& shippedFile);
 
+// The end of an export to font's target that ran to its end: each of shipped placed beside
+// outputPath (placeShippedFileBeside), then the size report; the lines for the user.
+Result<std::vector<std::string>> finishTargetExport(const TargetFont& font,
+    const std::string& outputPath, const std::vector<std::filesystem::path>& shipped);
+
 } // namespace tessellon

@@ -49,6 +49,7 @@ struct MainActions {
     QAction* ViewTextPreview1;
     QAction* FileImport1;
     QAction* FileExportBdf1;
+    QAction* GlyphBaseline1;
 
     // Every action, in the order of the list.
     QList<QAction*> all() const;

@@ -2,6 +2,7 @@
 
 #include "creation/NewCommand.h"
 #include "document/PixFileName.h"
+#include "editor/BaselineCommand.h"
 #include "editor/EditCopyCommand.h"
 #include "editor/EditCopyToCommand.h"
 #include "editor/EditPasteCommand.h"
@@ -109,6 +110,8 @@ void TMainForm::buildGlyphAndViewMenus()
     glyph->addActions({ a.GlyphFlipHorizontally1, a.GlyphFlipVertically1 });
     glyph->addSeparator();
     glyph->addActions({ a.GlyphInvert1, a.GlyphClear1, a.GlyphBold1 });
+    glyph->addSeparator();
+    glyph->addAction(a.GlyphBaseline1);
 
     QMenu* view = menuBar()->addMenu("&View");
     view->menuAction()->setStatusTip("View commands");
@@ -168,6 +171,7 @@ void TMainForm::connectEditingCommands()
     m_commands.bind(a.GlyphInvert1, std::make_unique<TransformCommand>(c, T::Invert));
     m_commands.bind(a.GlyphClear1, std::make_unique<TransformCommand>(c, T::Clear));
     m_commands.bind(a.GlyphBold1, std::make_unique<TransformCommand>(c, T::Bold));
+    m_commands.bind(a.GlyphBaseline1, std::make_unique<BaselineCommand>(c));
     m_commands.bind(a.ViewZoomIn1, std::make_unique<ZoomCommand>(c, ZoomTarget::PixelEditor, 1));
     m_commands.bind(a.ViewZoomOut1, std::make_unique<ZoomCommand>(c, ZoomTarget::PixelEditor, -1));
     m_commands.bind(a.ViewGridLarger1, std::make_unique<ZoomCommand>(c, ZoomTarget::Grid, 1));

@@ -173,6 +173,39 @@ private slots:
         QTRY_COMPARE(shown.display().pixelColor(4, 0), QColor(Qt::black));
     }
 
+    // A guide over the top edge of the first row under the baseline of every line shown.
+    void baselineGuideLiesUnderTheRowsAboveTheBaseline_data()
+    {
+        QTest::addColumn<int>("display");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<int>("baseline");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("128 x 64, mid-cell") << 0 << 2 << 2 << 21;
+        QTest::newRow("128 x 32, top edge") << 1 << 3 << 0 << 11;
+        QTest::newRow("panel width, cell bottom") << 5 << 1 << 3 << 1;
+    }
+
+    void baselineGuideLiesUnderTheRowsAboveTheBaseline()
+    {
+        QFETCH(int, display);
+        QFETCH(int, scale);
+        QFETCH(int, baseline);
+        QFETCH(int, lines);
+        ShownPanel shown("AB", display, scale);
+        QVERIFY(shown.document.setBaseline(baseline));
+        shown.panel.redraw();
+        TextPreviewView& view = shown.panel.view();
+        QCOMPARE(int(view.guideRows().size()), lines);
+        const QImage painted = view.grab().toImage();
+        const QColor guide = QColor::fromRgb(TextPreviewView::guideColour);
+        const int frame = TextPreviewView::frameWidth;
+        for (int line = 0; line < lines; ++line) {
+            const int y = std::min(frame + (line * 3 + baseline) * scale, painted.height() - 1);
+            QCOMPARE(painted.pixelColor(frame + 5, y), guide);
+            QVERIFY(painted.pixelColor(frame + 5, y - 1) != guide);
+        }
+    }
+
     void choicesStartFromTheSettingsAndGoBackThere()
     {
         ShownPanel shown("AB", 2, 4, 1);

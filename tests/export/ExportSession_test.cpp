@@ -1,5 +1,6 @@
 #include "export/DefaultScript.h"
 #include "export/ExportSession.h"
+#include "export/TargetExport.h"
 
 #include "ExportFonts.h"
 #include "TempDir.h"
@@ -204,4 +205,58 @@ TEST(ExportSession, UnchangedScriptIsNotWrittenAgain)
     EXPECT_TRUE(test::endedAs(s.session.RunExport({ "int i;" }), ExecuteResult::Ran));
     EXPECT_NE(inode(), written);
     EXPECT_EQ(test::readText(s.session.scriptFilePath()), "int i;");
+}
+
+TEST(ExportSession, TargetThatCannotBeExportedIsRefusedBeforeTheOutputIsTouched)
+{
+    const struct {
+        const char* target;
+        const char* name;
+        bool shippedFiles;
+        const char* refusal;
+    } cases[] = {
+        { "gfx", "int", true, "gfx: " },
+        { "lvgl", "9lives", true, "lvgl: " },
+        { "tessellon", "", false, "tessellon_font.h is missing" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target);
+        test::TempDir dir;
+        Session s(dir);
+        const FontLib font = test::twoGlyphFont();
+        test::writeText(dir.path("font.c"), "kept");
+        s.session.PrepareExport(dir.path("font.c"), font);
+        ExportChoices choices;
+        choices.name = c.name;
+        const Result<Lines> chosen = s.session.chooseTarget(exportTargetNamed(c.target), choices,
+            c.shippedFiles ? SHIPPED_DATA_DIR : dir.path("empty"));
+        ASSERT_FALSE(chosen);
+        EXPECT_NE(chosen.message().find(c.refusal), std::string::npos) << chosen.message();
+        EXPECT_EQ(s.session.target(), nullptr);
+        EXPECT_EQ(test::readText(dir.path("font.c")), "kept");
+    }
+}
+
+TEST(ExportSession, TargetRunEndsWithTheShippedHeaderAndTheSizeLine)
+{
+    test::TempDir dir;
+    Session s(dir);
+    const FontLib font = test::twoGlyphFont();
+    s.session.PrepareExport(dir.path("font.c"), font);
+    const ExportTarget& target = *exportTargetNamed("tessellon");
+    ASSERT_TRUE(s.session.chooseTarget(&target, {}, SHIPPED_DATA_DIR));
+    const std::string script = test::readText(targetScriptPath(target, SHIPPED_DATA_DIR).string());
+    Result<FileHandle> output = s.session.createOutput();
+    ASSERT_TRUE(output);
+    EXPECT_TRUE(
+        test::endedAs(s.session.runScript(std::move(output).value(), script), ExecuteResult::Ran));
+    EXPECT_NE(
+        test::readText(dir.path("font.c")).find("struct tessellon_font font"), std::string::npos);
+    const Result<Lines> end = s.session.finishTargetRun();
+    ASSERT_TRUE(end);
+    EXPECT_EQ(*end,
+        (Lines { "wrote " + dir.path("tessellon_font.h"),
+            sizeReportText(exportSize(*s.session.target())) }));
+    s.session.PrepareExport(dir.path("font.c"), font);
+    EXPECT_EQ(s.session.target(), nullptr);
 }

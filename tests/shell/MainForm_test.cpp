@@ -1,11 +1,13 @@
 #include "creation/DlgNewFont.h"
 #include "creation/DlgProgress.h"
+#include "editor/DlgBaseline.h"
 #include "editor/FontHistory.h"
 #include "editor/GlyphGrid.h"
 #include "editor/MDIChild.h"
 #include "editor/PenToolBar.h"
 #include "editor/PixelEditor.h"
 #include "editor/TextPreviewPanel.h"
+#include "editor/TextPreviewView.h"
 #include "editor/WindowCaption.h"
 #include "export/DlgExportLib.h"
 #include "formats/FontImport.h"
@@ -30,6 +32,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -199,6 +202,8 @@ private slots:
             "Open a BDF, Unifont .hex or picture sheet as a new font");
         row("FileExportBdf1", "Export as &BDF...", "", "Export as BDF",
             "Write the current font as a BDF font file");
+        row("GlyphBaseline1", "Base&line...", "", "Baseline",
+            "Sets how many rows of the cell lie above the font's baseline");
     }
 
     void actionsCarryCaptionsShortcutsAndHints()
@@ -233,7 +238,7 @@ private slots:
                 "GlyphShiftRight1", "GlyphFlipHorizontally1", "GlyphFlipVertically1",
                 "GlyphInvert1", "GlyphClear1", "GlyphBold1", "ViewZoomIn1", "ViewZoomOut1",
                 "ViewGridLarger1", "ViewGridSmaller1", "ViewTextPreview1", "FileImport1",
-                "FileExportBdf1" }));
+                "FileExportBdf1", "GlyphBaseline1" }));
     }
 
     void menusHoldTheirEntriesInOrder()
@@ -271,7 +276,7 @@ private slots:
         QCOMPARE(entryNames(*glyph),
             QStringList({ "GlyphShiftUp1", "GlyphShiftDown1", "GlyphShiftLeft1", "GlyphShiftRight1",
                 "-", "GlyphFlipHorizontally1", "GlyphFlipVertically1", "-", "GlyphInvert1",
-                "GlyphClear1", "GlyphBold1" }));
+                "GlyphClear1", "GlyphBold1", "-", "GlyphBaseline1" }));
         QCOMPARE(entryNames(*view),
             QStringList({ "ViewZoomIn1", "ViewZoomOut1", "-", "ViewGridLarger1", "ViewGridSmaller1",
                 "-", "ViewTextPreview1" }));
@@ -761,6 +766,44 @@ private slots:
         a.EditRedo1->trigger();
         QCOMPARE(first->document().fontLib.glyph(2)[0], std::uint8_t(0));
         QVERIFY(!second->document().modified);
+    }
+
+    void baselineEntrySetsTheBaselineAsAStep()
+    {
+        TMDIChild* child = openThroughTheMenu(fontFile("a.pix"));
+        QVERIFY(child);
+        QAction& baseline = *actions().GlyphBaseline1;
+        idle();
+        QVERIFY(baseline.isEnabled());
+        const std::optional<int> before = child->document().fontLib.baseline;
+        QVERIFY(before != std::optional<int>(6));
+        child->showTextPreview(true);
+        int asked = -1;
+        m_test.dialogs.modalAnswer = [&asked](QDialog& dialog) {
+            QSpinBox& rows = static_cast<DlgBaseline&>(dialog).spnRows();
+            asked = rows.value();
+            rows.setValue(6);
+            return int(QDialog::Accepted);
+        };
+        baseline.trigger();
+        QCOMPARE(asked, before.value_or(8)); // unknown: the cell's bottom
+        QCOMPARE(child->document().fontLib.baseline, std::optional<int>(6));
+        QVERIFY(child->document().modified);
+        QVERIFY(child->isWindowModified());
+        QCOMPARE(child->textPreview().view().guideRows().front(), 6);
+        idle();
+        actions().EditUndo1->trigger();
+        QCOMPARE(child->document().fontLib.baseline, before);
+        QVERIFY(!child->document().modified);
+        QCOMPARE(child->textPreview().view().guideRows().front(), before.value_or(8));
+        idle();
+        actions().EditRedo1->trigger();
+        QCOMPARE(child->document().fontLib.baseline, std::optional<int>(6));
+        QVERIFY(child->SaveFontLib(false));
+        QCOMPARE(test::readFont(child->fileName()).baseline, std::optional<int>(6));
+        m_test.dialogs.modalAnswer = [](QDialog&) { return int(QDialog::Rejected); };
+        baseline.trigger();
+        QVERIFY(!child->document().modified);
     }
 
     void glyphAndViewCommandsNeedAWindow()
