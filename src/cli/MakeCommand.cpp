@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/DrawingCommands.h"
 #include "cli/GuiApplicationScope.h"
 #include "cli/InterruptWatch.h"
 #include "cli/MakeArguments.h"
@@ -42,7 +43,8 @@ namespace {
         = "Usage: tessellon-cli make OUT.pix --width W --height H [--offset X,Y]\n"
           "           --font FAMILY_OR_FILE --px N [--bold] [--italic]\n"
           "           [--hinting system|auto|light|none]\n"
-          "           (--charset FILE | --ranges 30-39,41-5A) [--baseline N] [--timings]\n";
+          "           (--charset FILE | --ranges 30-39,41-5A) [--baseline N] [--threads N]\n"
+          "           [--timings]\n";
 
     double seconds(Clock::duration duration)
     {
@@ -213,8 +215,9 @@ namespace {
         }
     };
 
-    // Draws every glyph of the character set into font on this thread; each hand-over is
-    // answered as it is posted, by the progress bar. A stop request ends it early.
+    // Draws every glyph of the character set into font, on a thread a core, and stores the
+    // glyphs in order on this thread, answering each hand-over as it is posted, by the
+    // progress bar. A stop request ends it early.
     Status drawGlyphs(OpenCharSet& charSet, const GlyphDrawingParams& drawing,
         const MakeArguments& arguments, FontLib& font, CreateFontRun& run, Timings& timings,
         CliStreams io)
@@ -224,9 +227,9 @@ namespace {
         if (!arrays) {
             return failure(arrays.message());
         }
-        auto drawer = openGlyphDrawer(drawing);
-        if (!drawer) {
-            return failure(drawer.message());
+        auto plan = planGlyphDrawing(drawing);
+        if (!plan) {
+            return failure(plan.message());
         }
         ProgressBar bar(io.err, &io.err == &std::cerr && ::isatty(STDERR_FILENO));
         run.setTotalBytes(charSet.measure.totalBytes);
@@ -237,12 +240,13 @@ namespace {
         });
         const auto drawStart = Clock::now();
         timings.setUp = drawStart - timings.start;
-        drawCharSet(*charSet.source, **drawer, *arrays, run);
+        Status drawn = drawCharSetOnThreads(*charSet.source, glyphSourceOpener(std::move(*plan)),
+            arguments.threads.value_or(drawingThreadCount()), *arrays, run);
         timings.drawing = Clock::now() - drawStart;
         timings.handOvers = run.handOverTime();
         run.setNotifyHook({});
         bar.finish();
-        return {};
+        return drawn;
     }
 
     Status writeFont(const MakeArguments& arguments, const FontLib& font, const QFont& qtFont,
@@ -303,7 +307,7 @@ namespace {
 
 } // namespace
 
-int runMakeCommand(const std::vector<std::string>& args, CliStreams io)
+int runMakeFont(const std::vector<std::string>& args, CliStreams io)
 {
     const auto arguments = parseMakeArguments(args);
     if (!arguments) {
