@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Times the editor's New of a 16 x 16 font of U+0020-007E and U+4E00-9FA5 from Droid Sans
 # Fallback (new_font_bench: File > New through CreateFontLib, the new-font dialog's choices
-# set by the program, the progress dialog shown) beside `tessellon-cli make` of the same font,
-# alternately in the same run. Prints the best and median of each over RUNS runs, the ratio
-# of the best times, and the processor time of each.
+# set by the program, the progress dialog shown) beside `tessellon-cli make` of the same font
+# (on a thread a core, and with --threads 1) and the plain FreeType loop (ft_limit) on the
+# same glyphs, alternately in the same run. Prints the best and median of each over RUNS
+# runs, the ratios of the medians, the processor time of New and make, and the load.
 #
 #   bench/new_font.sh            headless (Qt's offscreen platform); RUNS=7 by default
 #   bench/new_font.sh xvfb       the editor in a virtual X display, as a user's X server sees it
 #
 # The editor's figure is the time from the command to the font in its window; make's is its
-# own total (set-up, drawing, writing), both without starting the program. Installs
-# fonts-droid-fallback when it is missing (as root or with sudo) and builds what it needs in
-# BUILD_DIR (default build-bench).
+# own total (set-up, drawing, writing), both without starting the program; ft_limit's is its
+# whole process. Installs fonts-droid-fallback, libfreetype-dev and pkg-config when they are
+# missing (as root or with sudo) and builds what it needs in BUILD_DIR (default build-bench).
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -23,16 +24,16 @@ CLI=$REPO/$BUILD_DIR/bin/tessellon-cli
 NEW=$REPO/$BUILD_DIR/bench/creation/new_font_bench
 export BUILD_DIR
 
-if ! dpkg-query -W -f='${Status}' fonts-droid-fallback 2>/dev/null | grep -q "install ok installed"; then
-    echo "Installing: fonts-droid-fallback" >&2
-    as_root=""
-    [ "$(id -u)" -ne 0 ] && as_root="sudo"
-    $as_root apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends \
-        fonts-droid-fallback >&2
-fi
+. "$REPO/bench/bench_lib.sh"
+install_missing fonts-droid-fallback libfreetype-dev pkg-config
 FONT=$(dpkg -L fonts-droid-fallback | grep '/DroidSansFallbackFull.ttf$' | head -n 1)
 mkdir -p "$OUT"
+reference=""
+for shared in "$REPO/../shared" "$REPO/../../shared" /work/shared; do
+    [ -f "$shared/bench/ft_limit.c" ] && reference=${FT_LIMIT_SRC:-$shared/bench/ft_limit.c} && break
+done
+[ -n "$reference" ] || { echo "ft_limit.c not found: set FT_LIMIT_SRC" >&2; exit 1; }
+cc -O2 -o "$OUT/ft_limit" "$reference" $(pkg-config --cflags --libs freetype2)
 "$REPO/bench/build_targets.sh" tessellon-cli new_font_bench tessellon_charsets
 
 run_new() {
@@ -44,21 +45,27 @@ run_new() {
 }
 run_make() {
     "$CLI" make "$OUT/droid16.pix" --width 16 --height 16 --font "$FONT" --px 16 \
-        --ranges 20-7E,4E00-9FA5 --timings
+        --ranges 20-7E,4E00-9FA5 --timings "$@"
 }
-best_and_median() {
-    sort -g | awk '{ t[NR] = $1 } END { printf "%.3f %.3f", t[1], t[int((NR + 1) / 2)] }'
+ft_limit() {
+    "$OUT/ft_limit" -q -s 16 -w fast -o "$OUT/limit.c" "$FONT" 0x20-0x7E 0x4E00-0x9FA5
 }
 
-# One warm-up each, so that both read the font from the page cache.
+load_start=$(cut -d' ' -f1-3 /proc/loadavg)
+# One warm-up each, so that all read the font from the page cache.
 run_make >/dev/null 2>&1
 run_new "${1:-}" >/dev/null 2>&1
 new_times=()
 new_processor=()
 make_times=()
 make_processor=()
+single_times=()
+ft_times=()
 glyphs=""
 for _ in $(seq "$RUNS"); do
+    ft_times+=("$(time_run "$OUT/ft_limit.log" ft_limit)")
+    run_make --threads 1 >"$OUT/make1.log" 2>&1
+    single_times+=("$(grep '^timings:' "$OUT/make1.log" | sed 's/.*total \([0-9.]*\) s.*/\1/')")
     run_new "${1:-}" >"$OUT/new.log" 2>&1
     line=$(grep '^new:' "$OUT/new.log") || { cat "$OUT/new.log" >&2; exit 1; }
     new_times+=("$(echo "$line" | awk '{ print $2 }')")
@@ -73,13 +80,24 @@ for _ in $(seq "$RUNS"); do
 done
 
 read -r new_best new_median <<<"$(printf '%s\n' "${new_times[@]}" | best_and_median)"
+read -r single_best single_median <<<"$(printf '%s\n' "${single_times[@]}" | best_and_median)"
+read -r ft_best ft_median <<<"$(printf '%s\n' "${ft_times[@]}" | best_and_median)"
 read -r make_best make_median <<<"$(printf '%s\n' "${make_times[@]}" | best_and_median)"
 read -r newp_best newp_median <<<"$(printf '%s\n' "${new_processor[@]}" | best_and_median)"
 read -r makep_best makep_median <<<"$(printf '%s\n' "${make_processor[@]}" | best_and_median)"
-echo "font: $FONT, 16 px, 16 x 16 cells, U+0020-007E and U+4E00-9FA5 ($glyphs), $RUNS runs, platform ${1:-offscreen}, load $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "font: $FONT, 16 px, 16 x 16 cells, U+0020-007E and U+4E00-9FA5 ($glyphs), $RUNS runs, platform ${1:-offscreen}, $(nproc) cores, load at the start $load_start, at the end $(cut -d' ' -f1-3 /proc/loadavg)"
 printf 'editor New            best %s s  median %s s  processor best %s s  median %s s\n' \
     "$new_best" "$new_median" "$newp_best" "$newp_median"
 printf 'tessellon-cli make    best %s s  median %s s  processor best %s s  median %s s (whole program)\n' \
     "$make_best" "$make_median" "$makep_best" "$makep_median"
-awk -v n="$new_best" -v m="$make_best" 'BEGIN { printf "ratio New / make (best): %.2f\n", n / m }'
-awk -v n="$new_median" -v m="$make_median" 'BEGIN { printf "ratio New / make (median): %.2f\n", n / m }'
+printf 'tessellon-cli make --threads 1  best %s s  median %s s\n' "$single_best" "$single_median"
+printf 'ft_limit -w fast      best %s s  median %s s (whole process, one thread)\n' "$ft_best" \
+    "$ft_median"
+ratio() {
+    awk -v a="$2" -v b="$3" -v what="$1" 'BEGIN { printf "ratio %s: %.2f\n", what, a / b }'
+}
+ratio "New / make (median)" "$new_median" "$make_median"
+ratio "make / ft_limit (median)" "$make_median" "$ft_median"
+ratio "make --threads 1 / ft_limit (median)" "$single_median" "$ft_median"
+ratio "New / ft_limit (median)" "$new_median" "$ft_median"
+ratio "New / make (best)" "$new_best" "$make_best"

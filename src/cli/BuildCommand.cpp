@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/DrawingCommands.h"
 #include "cli/InterruptWatch.h"
 #include "cli/MakeCommand.h"
 
@@ -324,7 +325,7 @@ namespace {
 
 } // namespace
 
-int runBuildCommand(const std::vector<std::string>& args, CliStreams io)
+int runBuildRecipe(const std::vector<std::string>& args, CliStreams io)
 {
     const auto arguments = parseArguments(args);
     if (!arguments) {

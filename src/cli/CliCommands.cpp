@@ -13,7 +13,7 @@ namespace {
         CliCommand { "make",
             "make OUT.pix --width W --height H [--offset X,Y] --font FAMILY_OR_FILE --px N\n"
             "       [--bold] [--italic] [--hinting system|auto|light|none]\n"
-            "       (--charset FILE | --ranges 30-39,41-5A) [--baseline N] [--strict]\n"
+            "       (--charset FILE | --ranges 30-39,41-5A) [--baseline N] [--strict] [--threads N]\n"
             "       [--timings]",
             "make a font from a TrueType/OpenType font and a character set", runMakeCommand },
         CliCommand { "export",

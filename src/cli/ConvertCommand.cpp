@@ -1,14 +1,13 @@
-#include "cli/CliCommand.h"
+#include "cli/ConvertCommand.h"
 #include "cli/ConvertArguments.h"
-#include "cli/GuiApplicationScope.h"
+#include "cli/DrawingModule.h"
 #include "cli/InterruptWatch.h"
 #include "document/OptionValues.h"
 
 #include "document/SameFile.h"
-#include "formats/FontImport.h"
+#include "formats/FontFormatFiles.h"
 #include "formats/PictureSheet.h"
 
-#include <optional>
 #include <ostream>
 #include <stop_token>
 
@@ -20,28 +19,41 @@ namespace {
         = "Usage: tessellon-cli convert IN OUT [--cell WxH] [--offset X,Y] [--ascent N]\n"
           "           [--columns N] [--first HEX] [--baseline N]\n";
 
-    Result<FontLib> readInput(const ConvertArguments& arguments, ReadNotes& notes)
+    // The formats of the core's table, without picture sheets.
+    class FormatFiles final : public FontFileAccess {
+    public:
+        Result<FontLib> read(
+            const std::string& path, const FontFileOptions& options, ReadNotes& notes) override
+        {
+            return importFormatFile(path, options, notes);
+        }
+
+        Status write(
+            const std::string& path, const FontLib& font, const FontFileOptions& options) override
+        {
+            return exportFormatFile(path, font, options);
+        }
+    };
+
+    Result<FontLib> readInput(
+        const ConvertArguments& arguments, FontFileAccess& files, ReadNotes& notes)
     {
         if (isPictureSheetName(arguments.input) && !arguments.options.cell) {
             return failure("reading the picture sheet " + arguments.input
                 + " needs the glyph size of its cells: give --cell WxH");
         }
-        return importFontFile(arguments.input, arguments.options, notes);
+        return files.read(arguments.input, arguments.options, notes);
     }
 
-    Status convert(ConvertArguments arguments, std::stop_token stop, CliStreams io)
+    Status convert(
+        ConvertArguments arguments, FontFileAccess& files, std::stop_token stop, CliStreams io)
     {
         if (isSameFile(arguments.input, arguments.output)) {
             return failure(
                 "the output file " + arguments.output + " is the input file; give another name");
         }
-        // Picture sheets need Qt Gui's picture codecs.
-        std::optional<GuiApplicationScope> application;
-        if (isPictureSheetName(arguments.input) || isWritablePictureSheetName(arguments.output)) {
-            application.emplace();
-        }
         ReadNotes notes;
-        Result<FontLib> font = readInput(arguments, notes);
+        Result<FontLib> font = readInput(arguments, files, notes);
         if (!font) {
             return failure(aboutFile(arguments.input, font.message()));
         }
@@ -56,7 +68,7 @@ namespace {
             io.err << "tessellon-cli convert: " << note << "\n";
         }
         arguments.options.stop = std::move(stop);
-        if (Status written = exportFontFile(arguments.output, *font, arguments.options); !written) {
+        if (Status written = files.write(arguments.output, *font, arguments.options); !written) {
             return written;
         }
         io.out << arguments.output << ": " << glyphCountText(font->info.glyphCount) << " of "
@@ -67,7 +79,24 @@ namespace {
 
 } // namespace
 
+bool convertsPictureSheets(const std::vector<std::string>& args)
+{
+    const auto arguments = parseConvertArguments(args);
+    return arguments
+        && (isPictureSheetName(arguments->input) || isWritablePictureSheetName(arguments->output));
+}
+
+// Picture sheets need Qt Gui's picture codecs, which the drawing module brings.
 int runConvertCommand(const std::vector<std::string>& args, CliStreams io)
+{
+    if (convertsPictureSheets(args)) {
+        return runDrawingCommand(DrawingCommand::Convert, args, io);
+    }
+    FormatFiles files;
+    return runConvert(args, io, files);
+}
+
+int runConvert(const std::vector<std::string>& args, CliStreams io, FontFileAccess& files)
 {
     const auto arguments = parseConvertArguments(args);
     if (!arguments) {
@@ -81,7 +110,7 @@ int runConvertCommand(const std::vector<std::string>& args, CliStreams io)
     int signal = 0;
     {
         InterruptWatch watch([&stop] { stop.request_stop(); });
-        converted = convert(*arguments, stop.get_token(), io);
+        converted = convert(*arguments, files, stop.get_token(), io);
         signal = watch.signalNumber();
     }
     if (!converted) {

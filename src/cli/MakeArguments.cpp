@@ -1,5 +1,7 @@
 #include "cli/MakeArguments.h"
 
+#include "creation/FontMaking.h"
+#include "creation/UnicodeRangeGrid.h"
 #include "document/FontLib.h"
 #include "document/OptionValues.h"
 
@@ -10,7 +12,7 @@ namespace tessellon::cli {
 namespace {
 
     constexpr std::array valueOptions { "--width", "--height", "--offset", "--font", "--px",
-        "--charset", "--ranges", "--hinting", "--baseline" };
+        "--charset", "--ranges", "--hinting", "--baseline", "--threads" };
 
     Status setGlyphSide(const std::string& name, const std::string& value, int& side)
     {
@@ -78,6 +80,15 @@ namespace {
         }
         if (name == "--px") {
             return setPixelSize(value, parsed);
+        }
+        if (name == "--threads") {
+            const auto threads = parseInteger(value, 1, static_cast<int>(maxDrawingThreads));
+            if (!threads) {
+                return failure("--threads must be a whole number from 1 to "
+                    + std::to_string(maxDrawingThreads) + ", not " + quoted(value));
+            }
+            parsed.threads = static_cast<unsigned>(*threads);
+            return {};
         }
         if (name == "--baseline") {
             const Result<int> rows = parseBaseline(value);

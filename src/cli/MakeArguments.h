@@ -32,6 +32,8 @@ struct MakeArguments {
     bool timings = false;
     // Rows above the baseline, over what the font's ascent and the offset give.
     std::optional<int> baseline;
+    // The threads that draw; by default one a processor core.
+    std::optional<unsigned> threads;
 };
 
 // Reads the arguments after "make". Refused, saying why, when they cannot be used; the

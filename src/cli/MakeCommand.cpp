@@ -1,5 +1,6 @@
 #include "cli/MakeCommand.h"
 #include "cli/CliCommand.h"
+#include "cli/DrawingCommands.h"
 #include "cli/GuiApplicationScope.h"
 #include "cli/InterruptWatch.h"
 #include "cli/MakeArguments.h"
@@ -46,7 +47,7 @@ namespace {
           "           --font FAMILY_OR_FILE --px N [--bold] [--italic]\n"
           "           [--hinting system|auto|light|none]\n"
           "           (--charset FILE | --ranges 30-39,41-5A) [--baseline N] [--strict]\n"
-          "           [--timings]\n";
+          "           [--threads N] [--timings]\n";
 
     double seconds(Clock::duration duration)
     {
@@ -221,8 +222,9 @@ namespace {
         }
     };
 
-    // Draws every glyph of the character set into font on this thread; each hand-over is
-    // answered as it is posted, by the progress bar. A stop request ends it early.
+    // Draws every glyph of the character set into font, on a thread a core, and stores the
+    // glyphs in order on this thread, answering each hand-over as it is posted, by the
+    // progress bar. A stop request ends it early.
     Status drawGlyphs(OpenCharSet& charSet, const GlyphDrawingPlan& drawing,
         const MakeArguments& arguments, FontLib& font, CreateFontRun& run, Timings& timings,
         CliStreams io)
@@ -231,10 +233,6 @@ namespace {
             font.info.glyphCount, arguments.width, arguments.height);
         if (!arrays) {
             return failure(arrays.message());
-        }
-        auto drawer = openGlyphDrawer(drawing);
-        if (!drawer) {
-            return failure(drawer.message());
         }
         ProgressBar bar(io.err, &io.err == &std::cerr && ::isatty(STDERR_FILENO));
         run.setTotalBytes(charSet.measure.totalBytes);
@@ -245,12 +243,13 @@ namespace {
         });
         const auto drawStart = Clock::now();
         timings.setUp = drawStart - timings.start;
-        drawCharSet(*charSet.source, **drawer, *arrays, run);
+        Status drawn = drawCharSetOnThreads(*charSet.source, glyphSourceOpener(drawing),
+            arguments.threads.value_or(drawingThreadCount()), *arrays, run);
         timings.drawing = Clock::now() - drawStart;
         timings.handOvers = run.handOverTime();
         run.setNotifyHook({});
         bar.finish();
-        return {};
+        return drawn;
     }
 
     // What the glyphs are drawn with. Call it within a GuiApplicationScope.
@@ -371,7 +370,7 @@ Result<FontFaceFile> fontFaceOf(const MakeArguments& arguments)
     return drawnFace(*plan);
 }
 
-int runMakeCommand(const std::vector<std::string>& args, CliStreams io)
+int runMakeFont(const std::vector<std::string>& args, CliStreams io)
 {
     const auto arguments = parseMakeArguments(args);
     if (!arguments) {

@@ -22,7 +22,7 @@ struct MadeFont {
 
 // What `make` does but for writing the font (arguments.output is not used): the character
 // set chosen, the family resolved, the characters the face lacks listed (refused with
-// --strict), every glyph drawn on this thread. A stop request of run ends it, refused.
+// --strict), every glyph drawn on a thread a core. A stop request of run ends it, refused.
 Result<MadeFont> makeFontInMemory(
     const MakeArguments& arguments, CreateFontRun& run, CliStreams io);
 

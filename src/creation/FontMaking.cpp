@@ -1,14 +1,120 @@
 #include "creation/FontMaking.h"
 
 #include "creation/CharSetReader.h"
+#include "creation/GlyphBatches.h"
 #include "creation/NewFontLimits.h"
 #include "document/FontLib.h"
 
 #include <algorithm>
 #include <optional>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace tessellon {
+
+namespace {
+
+    // A batch holds up to 32 glyphs and up to 32 KiB of them: small enough that the threads
+    // share out even a short character set, large enough that they meet rarely. Each thread
+    // has enough batches to go on with for several milliseconds while the leader is not
+    // scheduled (on a busy machine) or waits for an older batch.
+    constexpr std::size_t maxBatchGlyphs = 32;
+    constexpr std::size_t maxBatchBytes = 32 * 1024;
+    constexpr std::size_t batchesPerThread = 16;
+
+    // One drawing thread: its own glyph source, batch after batch until the ring closes;
+    // after a stop request the rest of a batch is left undrawn (it is never handed over).
+    void drawBatches(GlyphBatches& batches, const GlyphSourceOpener& openSource,
+        const CreateFontRun& run, Status& opened)
+    {
+        auto source = openSource();
+        if (!source) {
+            opened = failure(source.message());
+            batches.leave();
+            return;
+        }
+        while (GlyphBatch* batch = batches.batchToDraw()) {
+            for (std::size_t i = 0; i < batch->count && !run.stopRequested(); ++i) {
+                const std::span<std::uint8_t> glyph = batch->glyph(i);
+                std::fill(glyph.begin(), glyph.end(), std::uint8_t { 0 });
+                (*source)->drawGlyph(batch->codes[i], glyph);
+            }
+            batches.markDrawn(*batch);
+        }
+        batches.leave();
+    }
+
+    // Fills the free batches with the next units of the set, up to unitsLeft of them.
+    void fillBatches(CharSetReader& reader, GlyphBatches& batches, std::uint32_t& unitsLeft)
+    {
+        while (unitsLeft > 0) {
+            GlyphBatch* batch = batches.freeBatch();
+            if (!batch) {
+                return;
+            }
+            while (batch->count < batch->codes.size() && unitsLeft > 0) {
+                const std::optional<std::uint16_t> code = reader.next();
+                if (!code) {
+                    unitsLeft = 0;
+                    break;
+                }
+                batch->codes[batch->count] = *code;
+                batch->doneBytes[batch->count] = reader.position();
+                ++batch->count;
+                --unitsLeft;
+            }
+            if (batch->count > 0) {
+                batches.publish();
+            }
+        }
+    }
+
+    // The leader's loop: keeps the batches filled and hands their glyphs over in order as
+    // they are drawn. False after a stop request, or when no thread is left to draw.
+    bool handOverBatches(
+        CharSetReader& reader, GlyphBatches& batches, CreateFontRun& run, std::uint32_t glyphCount)
+    {
+        std::uint32_t unitsLeft = glyphCount;
+        while (!run.stopRequested()) {
+            fillBatches(reader, batches, unitsLeft);
+            if (!batches.anyPublished()) {
+                return true;
+            }
+            GlyphBatch* batch = batches.waitForDrawn();
+            if (!batch) {
+                return false;
+            }
+            for (std::size_t i = 0; i < batch->count; ++i) {
+                if (!run.handOver(batch->codes[i], batch->glyph(i), batch->doneBytes[i])) {
+                    return false;
+                }
+            }
+            batches.takeBack();
+        }
+        return false;
+    }
+
+    // Starts up to count drawing threads; a thread the system refuses is a source that could
+    // not be opened.
+    std::vector<std::jthread> startDrawing(GlyphBatches& batches,
+        const GlyphSourceOpener& openSource, const CreateFontRun& run, std::vector<Status>& opened)
+    {
+        std::vector<std::jthread> threads;
+        for (Status& status : opened) {
+            batches.join();
+            try {
+                threads.emplace_back(drawBatches, std::ref(batches), std::cref(openSource),
+                    std::cref(run), std::ref(status));
+            } catch (const std::system_error& error) {
+                batches.leave();
+                status = failure(std::string("Cannot start a drawing thread: ") + error.what());
+            }
+        }
+        return threads;
+    }
+
+} // namespace
 
 Result<OpenCharSet> openNewFontCharSet(const std::string& path, int glyphWidth, int glyphHeight)
 {
@@ -60,6 +166,38 @@ void drawCharSet(
         }
     }
     run.finishHandOvers();
+}
+
+unsigned drawingThreadCount() { return std::max(1u, std::thread::hardware_concurrency()); }
+
+Status drawCharSetOnThreads(ByteSource& charSet, const GlyphSourceOpener& openSource,
+    unsigned threadCount, const NewFontArrays& font, CreateFontRun& run)
+{
+    CharSetReader reader(charSet);
+    run.setFont(font);
+    threadCount = std::clamp(threadCount, 1u, maxDrawingThreads);
+    const std::size_t glyphsPerBatch = std::clamp<std::size_t>(
+        maxBatchBytes / std::max<std::size_t>(font.glyphBytes, 1), 1, maxBatchGlyphs);
+    GlyphBatches batches(font.glyphBytes, glyphsPerBatch, batchesPerThread * threadCount);
+    std::vector<Status> opened(threadCount);
+    bool handedAll = false;
+    {
+        std::vector<std::jthread> threads = startDrawing(batches, openSource, run, opened);
+        handedAll = handOverBatches(reader, batches, run, font.glyphCount);
+        batches.close();
+    }
+    if (handedAll) {
+        run.finishHandOvers();
+        return {};
+    }
+    if (!run.stopRequested()) {
+        for (Status& status : opened) {
+            if (!status) {
+                return status;
+            }
+        }
+    }
+    return {};
 }
 
 } // namespace tessellon

@@ -8,6 +8,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -21,7 +23,8 @@ namespace tessellon {
 //   2. claimNewFontArrays: take views of the font's arrays, once the caller has made them
 //      for that many glyphs, and clear them.
 //   3. drawCharSet: read the units, draw each with a GlyphSource and hand code and glyph
-//      over to the other side of the CreateFontRun, which stores them in the font.
+//      over to the other side of the CreateFontRun, which stores them in the font;
+//      drawCharSetOnThreads does the same with a glyph source on each of several threads.
 
 // The character set of a new font of glyphs of this size, opened and measured; refused
 // when it cannot be opened or the font would pass the limits (NewFontLimits.h).
@@ -41,5 +44,24 @@ Result<NewFontArrays> claimNewFontArrays(std::span<std::uint8_t> pixelData,
 // markStopped() on the run around it when another thread waits for the run to stop.
 void drawCharSet(
     ByteSource& charSet, GlyphSource& glyphs, const NewFontArrays& font, CreateFontRun& run);
+
+// Opens a glyph source for the calling thread alone.
+using GlyphSourceOpener = std::function<Result<std::unique_ptr<GlyphSource>>()>;
+
+// The threads to draw with: one a processor core, at least one.
+inline constexpr unsigned maxDrawingThreads = 64;
+unsigned drawingThreadCount();
+
+// drawCharSet with threadCount threads drawing: each opens its own glyph source with
+// openSource and draws batches of consecutive units, while the calling thread reads the
+// character set and hands the glyphs over in the set's order, as drawCharSet does. So the
+// font, the progress and the stop request are as with one source; the glyphs too, for a
+// source whose glyph depends on nothing but the code. After a stop request every drawing
+// thread ends before its next glyph, and the call returns once all have ended. At most
+// maxDrawingThreads threads draw. Refused,
+// with the first source's message, when no thread could open a glyph source; glyphs not
+// handed over then stay blank.
+Status drawCharSetOnThreads(ByteSource& charSet, const GlyphSourceOpener& openSource,
+    unsigned threadCount, const NewFontArrays& font, CreateFontRun& run);
 
 } // namespace tessellon

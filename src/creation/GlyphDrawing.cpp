@@ -50,6 +50,17 @@ Result<std::unique_ptr<GlyphDrawer>> openGlyphDrawer(const GlyphDrawingPlan& pla
     return std::unique_ptr<GlyphDrawer>(std::move(*drawer));
 }
 
+GlyphSourceOpener glyphSourceOpener(GlyphDrawingPlan plan)
+{
+    return [plan = std::move(plan)]() -> Result<std::unique_ptr<GlyphSource>> {
+        auto drawer = openGlyphDrawer(plan);
+        if (!drawer) {
+            return failure(drawer.message());
+        }
+        return std::unique_ptr<GlyphSource>(std::move(*drawer));
+    };
+}
+
 Result<std::unique_ptr<GlyphDrawer>> openGlyphDrawer(const GlyphDrawingParams& params)
 {
     const auto plan = planGlyphDrawing(params);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "creation/FontMaking.h"
 #include "creation/FreeTypeGlyphDrawer.h"
 #include "creation/GlyphDrawer.h"
 #include "creation/HintingStyle.h"
@@ -51,6 +52,9 @@ Result<GlyphDrawingPlan> planGlyphDrawing(const GlyphDrawingParams& params);
 // use: it shares nothing with other drawers, so each thread of a run makes its own from the
 // same plan. Refused, saying why, when nothing can be drawn with the plan.
 Result<std::unique_ptr<GlyphDrawer>> openGlyphDrawer(const GlyphDrawingPlan& plan);
+
+// The font-making loop's way to open a drawer of the plan on each of its threads.
+GlyphSourceOpener glyphSourceOpener(GlyphDrawingPlan plan);
 
 // Both at once, for one drawer made on the GUI thread (a preview).
 Result<std::unique_ptr<GlyphDrawer>> openGlyphDrawer(const GlyphDrawingParams& params);

@@ -128,13 +128,10 @@ void ThreadCreateFont::run()
 
 void ThreadCreateFont::Execute()
 {
-    // A drawer that cannot be made (no drawing surface) leaves every glyph blank.
-    Result<std::unique_ptr<GlyphDrawer>> drawer = failure("The font was not prepared.");
-    if (m_plan) {
-        drawer = openGlyphDrawer(*m_plan);
-    }
-    if (m_charSet && drawer) {
-        drawCharSet(*m_charSet, **drawer, m_font, *m_run);
+    // Drawers that cannot be made (no drawing surface) leave every glyph blank.
+    if (m_plan && m_charSet) {
+        (void)drawCharSetOnThreads(
+            *m_charSet, glyphSourceOpener(*m_plan), drawingThreadCount(), m_font, *m_run);
     }
     m_charSet.reset();
 }

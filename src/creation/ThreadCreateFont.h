@@ -19,10 +19,10 @@ namespace tessellon {
 // running until started; then, in this order on the GUI thread: Prepare (measures the
 // character-set file and gives the glyph count), SetBuffers (the font's arrays, cleared
 // here), optionally setReleaseOnEnd, start. Execute runs on the worker: the font-making
-// loop (drawCharSet) with a drawer of the chosen style (openGlyphDrawer), which hands every glyph
-// it draws over to the GUI thread; there, in batches, each glyph is stored in the font and
-// UpdateProgress runs for it. At the end it asks the GUI thread to close the progress display
-// (closeProgressRequested).
+// loop (drawCharSetOnThreads) with a drawer of the chosen style (openGlyphDrawer) on a
+// thread a core, which hands every glyph over, in order, to the GUI thread; there, in
+// batches, each glyph is stored in the font and UpdateProgress runs for it. At the end it asks the
+// GUI thread to close the progress display (closeProgressRequested).
 //
 // The caller keeps runState() to give the stop request and to learn when the worker has
 // stopped (stopAndWait), which is safe also after the worker has released itself. Deleting

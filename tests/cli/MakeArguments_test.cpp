@@ -19,7 +19,7 @@ namespace {
     {
         const auto parsed = parseMakeArguments({ "out.pix", "--width=12", "--height", "+20",
             "--offset=-3,2", "--font", "Liberation Mono", "--px=14", "--bold", "--italic",
-            "--charset", "set.txt", "--timings", "--baseline=15" });
+            "--charset", "set.txt", "--timings", "--baseline=15", "--threads", "3" });
         ASSERT_TRUE(parsed.ok()) << parsed.message();
         EXPECT_EQ(parsed->output, "out.pix");
         EXPECT_EQ(parsed->width, 12);
@@ -32,6 +32,7 @@ namespace {
         EXPECT_EQ(parsed->charSetFile, "set.txt");
         EXPECT_FALSE(parsed->ranges.has_value());
         EXPECT_EQ(parsed->baseline, 15);
+        EXPECT_EQ(parsed->threads, 3u);
     }
 
     // Wrong, huge and hostile values: each is refused with a message that names the option
@@ -76,6 +77,8 @@ namespace {
             { { "--hinting", "none,auto" }, "not 'none,auto'" },
             { { "--hinting", "\xff\xfe" }, "not '\xff\xfe'" },
             { { "--hinting" }, "--hinting needs a value" },
+            { { "--threads", "0" }, "--threads must be a whole number from 1 to 64, not '0'" },
+            { { "--threads", "65" }, "not '65'" },
         };
         for (const auto& unusable : cases) {
             const auto parsed = parseMakeArguments(complete(unusable.extra));

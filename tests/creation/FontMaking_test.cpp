@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <thread>
 #include <vector>
@@ -35,9 +36,11 @@ namespace {
                 glyph[i] |= bits[i];
             }
             drawn.push_back(code);
+            drawnCount.fetch_add(1);
         }
 
         Codes drawn;
+        std::atomic<std::size_t> drawnCount { 0 }; // for another thread to wait on
     };
 
     Bytes utf16(const Codes& codes)
@@ -234,11 +237,209 @@ namespace {
             making.draw({ 'A', 'B', 'C' });
             making.run.markStopped();
         });
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        // The worker has drawn every glyph and waits for them to be taken, however busy the
+        // machine is.
+        while (making.glyphs.drawnCount.load() < 3) {
+            std::this_thread::yield();
+        }
         making.run.stopAndWait();
         worker.join();
         EXPECT_TRUE(making.holdsExactly({}, 0));
         EXPECT_EQ(making.glyphs.drawn, (Codes { 'A', 'B', 'C' }));
+    }
+
+    // The loop on threads: a CodeBitsSource a thread, its glyphs and progress as one
+    // source on one thread gives them.
+    struct ThreadedMaking : Making {
+        using Making::Making;
+
+        Status drawOnThreads(const Bytes& charSet, unsigned threads)
+        {
+            MemoryByteSource source(charSet);
+            run.setTotalBytes(charSet.size());
+            return drawCharSetOnThreads(source, opener, threads, arrays, run);
+        }
+
+        GlyphSourceOpener opener = [this]() -> Result<std::unique_ptr<GlyphSource>> {
+            if (opens.fetch_add(1) < failingOpens) {
+                return failure("no surface");
+            }
+            return std::unique_ptr<GlyphSource>(std::make_unique<CodeBitsSource>());
+        };
+        std::atomic<int> opens { 0 };
+        int failingOpens = 0;
+    };
+
+    struct Progress {
+        Bytes pixels;
+        Codes codes;
+        std::vector<std::uint64_t> doneBytes;
+    };
+
+    template <class Draw> Progress progressOf(Making& making, Draw draw)
+    {
+        Progress progress;
+        making.run.answerOnPost([&] { progress.doneBytes.push_back(making.run.doneBytes()); });
+        draw();
+        progress.pixels = making.pixels;
+        progress.codes = making.codes;
+        return progress;
+    }
+
+    TEST(FontMaking, ThreadsGiveTheGlyphsAndProgressOfOneSource)
+    {
+        Codes manyCodes;
+        for (int i = 0; i < 5000; ++i) {
+            manyCodes.push_back(static_cast<std::uint16_t>(i * 37 % 65536));
+        }
+        const struct {
+            const char* name;
+            Bytes file;
+            std::uint32_t glyphCount;
+        } cases[] = {
+            { "empty", {}, 0 },
+            { "one glyph", { 'A' }, 1 },
+            { "one batch", utf16(codesFrom(0x41, 32)), 32 },
+            { "a batch and one", utf16(codesFrom(0x41, 33)), 33 },
+            { "95 glyphs", utf16(codesFrom(0x20, 95)), 95 },
+            { "5000 glyphs, more than the ring", utf16(manyCodes), 5000 },
+            { "fewer glyphs than units", utf16(codesFrom(0x41, 80)), 70 },
+            { "file cut short", utf16(codesFrom(0x41, 40)), 50 },
+        };
+        for (const auto& charSet : cases) {
+            Making single(charSet.glyphCount);
+            const Progress expected = progressOf(single, [&] { single.draw(charSet.file); });
+            for (unsigned threads : { 1u, 2u, 3u, 8u }) {
+                ThreadedMaking threaded(charSet.glyphCount);
+                Status drawn = failure("not run");
+                const Progress got = progressOf(
+                    threaded, [&] { drawn = threaded.drawOnThreads(charSet.file, threads); });
+                EXPECT_TRUE(drawn.ok()) << charSet.name << ", " << threads << " threads";
+                EXPECT_EQ(got.pixels, expected.pixels) << charSet.name << ", " << threads;
+                EXPECT_EQ(got.codes, expected.codes) << charSet.name << ", " << threads;
+                EXPECT_EQ(got.doneBytes, expected.doneBytes) << charSet.name << ", " << threads;
+                EXPECT_EQ(threaded.opens.load(), static_cast<int>(threads)) << charSet.name;
+            }
+        }
+    }
+
+    // The glyphs taken by another thread while the threads draw, as the editor takes them.
+    TEST(FontMaking, ThreadsHandOverToAServingThread)
+    {
+        const Codes codes = codesFrom(0x100, 500);
+        const Bytes file = utf16(codes);
+        ThreadedMaking making(500);
+        std::thread worker([&] {
+            EXPECT_TRUE(making.run.enter());
+            EXPECT_TRUE(making.drawOnThreads(file, 3).ok());
+            making.run.markStopped();
+        });
+        std::uint32_t handOvers = 0;
+        bool inStep = true;
+        making.run.serveUntilStopped([&] {
+            ++handOvers;
+            inStep = inStep && making.run.doneBytes() == 2 + 2 * handOvers;
+        });
+        worker.join();
+        EXPECT_EQ(handOvers, 500u);
+        EXPECT_TRUE(inStep);
+        EXPECT_TRUE(making.holdsExactly(codes, 500));
+    }
+
+    // A stop request given while hand-over n is answered: the glyph in hand and every later
+    // one stay blank, and the call returns once every drawing thread has ended.
+    TEST(FontMaking, StopOnThreadsLeavesTheRestBlank)
+    {
+        const Codes codes = codesFrom(0x30, 2000);
+        for (std::uint32_t stopAt : { 1u, 33u, 1999u }) {
+            ThreadedMaking making(2000);
+            std::uint32_t handOvers = 0;
+            making.run.answerOnPost([&] {
+                if (++handOvers == stopAt) {
+                    making.run.requestStop();
+                }
+            });
+            EXPECT_TRUE(making.drawOnThreads(utf16(codes), 4).ok());
+            EXPECT_EQ(handOvers, stopAt);
+            EXPECT_TRUE(making.holdsExactly(codes, stopAt)) << "stop at " << stopAt;
+        }
+    }
+
+    // A source that gives the stop request itself while it draws a glyph: after it, each
+    // thread starts at most the one glyph it was about to, then ends.
+    TEST(FontMaking, StopEndsEveryDrawingThreadBeforeItsNextGlyph)
+    {
+        class StoppingSource final : public GlyphSource {
+        public:
+            StoppingSource(CreateFontRun& run, std::atomic<int>& drawnAfterStop)
+                : m_run(run)
+                , m_drawnAfterStop(drawnAfterStop)
+            {
+            }
+
+            void drawGlyph(std::uint16_t code, std::span<std::uint8_t>) override
+            {
+                if (m_run.stopRequested()) {
+                    ++m_drawnAfterStop;
+                } else if (code == 0x300) {
+                    m_run.requestStop();
+                }
+            }
+
+        private:
+            CreateFontRun& m_run;
+            std::atomic<int>& m_drawnAfterStop;
+        };
+
+        for (unsigned threads : { 1u, 2u, 4u }) {
+            Making making(5000);
+            std::atomic<int> drawnAfterStop { 0 };
+            making.run.answerOnPost([] {});
+            const Bytes charSet = utf16(codesFrom(0x100, 5000));
+            MemoryByteSource source(charSet);
+            const Status drawn = drawCharSetOnThreads(
+                source,
+                [&]() -> Result<std::unique_ptr<GlyphSource>> {
+                    return std::unique_ptr<GlyphSource>(
+                        std::make_unique<StoppingSource>(making.run, drawnAfterStop));
+                },
+                threads, making.arrays, making.run);
+            EXPECT_TRUE(drawn.ok());
+            EXPECT_LT(drawnAfterStop.load(), static_cast<int>(threads)) << threads << " threads";
+            EXPECT_EQ(making.codes[0x200], 0) << "glyphs after the stop stay blank";
+        }
+    }
+
+    TEST(FontMaking, ThreadsWithoutASourceLeaveTheFontBlankAndSayWhy)
+    {
+        const Codes codes = codesFrom(0x41, 100);
+        ThreadedMaking noneOpens(100);
+        noneOpens.failingOpens = 3;
+        noneOpens.run.answerOnPost([] {});
+        EXPECT_EQ(noneOpens.drawOnThreads(utf16(codes), 3).message(), "no surface");
+        EXPECT_TRUE(noneOpens.holdsExactly({}, 0));
+
+        // The threads that could open a source draw every glyph.
+        ThreadedMaking oneFails(100);
+        oneFails.failingOpens = 1;
+        oneFails.run.answerOnPost([] {});
+        EXPECT_TRUE(oneFails.drawOnThreads(utf16(codes), 3).ok());
+        EXPECT_TRUE(oneFails.holdsExactly(codes, 100));
+    }
+
+    // Nobody takes the glyphs: the stop request alone ends the threads.
+    TEST(FontMaking, StopEndsThreadsWhoseGlyphsAreNeverTaken)
+    {
+        ThreadedMaking making(3000);
+        std::thread worker([&] {
+            making.run.enter();
+            EXPECT_TRUE(making.drawOnThreads(utf16(codesFrom(0x41, 3000)), 2).ok());
+            making.run.markStopped();
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        making.run.stopAndWait();
+        worker.join();
+        EXPECT_TRUE(making.holdsExactly({}, 0));
     }
 
     TEST(FontMaking, ArraysAreClaimedOnlyWhenTheyHoldEveryGlyph)

@@ -3,7 +3,9 @@
 #include "creation/GlyphDrawing.h"
 #include "creation/GlyphRenderer.h"
 
+#include "document/ByteSource.h"
 #include "document/FontLib.h"
+#include "document/PixReader.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -101,6 +103,32 @@ namespace {
             }
         }
         return box;
+    }
+
+    // The glyphs of codes (none above FFFF) drawn by the font-making loop on threads, each
+    // with its own drawer of params.
+    Bits drawOnThreads(
+        const GlyphDrawingParams& params, const std::vector<char32_t>& codes, unsigned threads)
+    {
+        Bits charSet { 0xFF, 0xFE };
+        for (char32_t code : codes) {
+            charSet.insert(charSet.end(), { std::uint8_t(code), std::uint8_t(code >> 8) });
+        }
+        const auto count = static_cast<std::uint32_t>(codes.size());
+        Bits pixels(rowBytesFor(params.glyphWidth) * params.glyphHeight * count);
+        std::vector<std::uint16_t> codeTable(count);
+        const auto arrays
+            = claimNewFontArrays(pixels, codeTable, count, params.glyphWidth, params.glyphHeight);
+        const auto plan = planGlyphDrawing(params);
+        if (!arrays || !plan) {
+            return {};
+        }
+        MemoryByteSource source(charSet);
+        CreateFontRun run;
+        run.answerOnPost([] {});
+        const Status drawn
+            = drawCharSetOnThreads(source, glyphSourceOpener(*plan), threads, *arrays, run);
+        return drawn ? pixels : Bits {};
     }
 
     const QString mono = QStringLiteral("Liberation Mono");
@@ -317,6 +345,57 @@ private slots:
             QVERIFY(!openGlyphDrawer(paramsOf(fontOf(mono, 12), 12, maxGlyphSide + 1, info.style))
                          .ok());
         }
+    }
+
+    // Drawn on four threads, each with a drawer of its own, the System style gives the fonts
+    // kept from before there were threads byte for byte, and the other styles what one
+    // drawer gives.
+    void threadsDrawAsOneDrawerDoes_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<int>("style");
+        for (const auto& [family, name] : { std::pair { "Liberation Mono", "liberation-mono" },
+                 std::pair { "DejaVu Sans", "dejavu-sans" } }) {
+            for (int size : { 8, 12, 16, 24 }) {
+                QTest::addRow("%s %d", name, size) << family << name << size << 0;
+            }
+            for (int style = 1; style < int(std::size(hintingStyles)); ++style) {
+                QTest::addRow("%s 12 %s", name, hintingStyles[style].option)
+                    << family << name << 12 << style;
+            }
+        }
+    }
+
+    void threadsDrawAsOneDrawerDoes()
+    {
+        QFETCH(QString, family);
+        QFETCH(QString, name);
+        QFETCH(int, pixelSize);
+        QFETCH(int, style);
+        const HintingStyle hinting = hintingStyles[style].style;
+        const GlyphDrawingParams params
+            = paramsOf(fontOf(family, pixelSize), pixelSize, pixelSize + pixelSize / 4, hinting);
+        const std::vector<char32_t> codes = codesOf(sampleRanges);
+        Bits expected;
+        if (hinting == HintingStyle::System) {
+            const auto kept = readPixFile(QString(TEST_DATA_DIR "/system-glyphs/%1-%2.pix")
+                                              .arg(name)
+                                              .arg(pixelSize)
+                                              .toStdString());
+            QVERIFY2(kept.ok(), kept.message().c_str());
+            expected = kept->pixelData;
+        } else {
+            const auto drawer = openOrFail(params);
+            QVERIFY(drawer);
+            for (char32_t code : codes) {
+                const Bits glyph = draw(*drawer, code, params.glyphWidth, params.glyphHeight);
+                expected.insert(expected.end(), glyph.begin(), glyph.end());
+            }
+        }
+        QVERIFY(inkCount(expected) > 0);
+        QVERIFY(drawOnThreads(params, codes, 4) == expected);
     }
 
     // The bits of a glyph as a picture: ink black and opaque, the rest clear.

@@ -24,7 +24,8 @@ for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins;
 done
 [ "$(dpkg-deb -f "$DEB" Package)" = tessellon ] || fail "the package is not named tessellon"
 contents=$(dpkg-deb -c "$DEB" | awk '{print $6}')
-for file in ./usr/bin/tessellon ./usr/bin/tessellon-cli ./usr/share/tessellon/txt/ascii.txt \
+for file in ./usr/bin/tessellon ./usr/bin/tessellon-cli \
+    ./usr/lib/tessellon/tessellon-cli-drawing.so ./usr/share/tessellon/txt/ascii.txt \
     ./usr/share/tessellon/doc/help.html ./usr/share/tessellon/scripts/default.spt \
     ./usr/share/tessellon/cmake/TessellonConfig.cmake \
     ./usr/share/tessellon/decoder/tessellon_compact.c \

@@ -16,7 +16,8 @@ fail() {
     exit 1
 }
 
-for file in bin/tessellon bin/tessellon-cli share/tessellon/txt/ascii.txt \
+for file in bin/tessellon bin/tessellon-cli lib/tessellon/tessellon-cli-drawing.so \
+    share/tessellon/txt/ascii.txt \
     share/tessellon/txt/latin1.txt share/tessellon/doc/help.html \
     share/tessellon/scripts/default.spt share/tessellon/scripts/oled_pages.spt \
     share/tessellon/scripts/gfx_font.spt share/tessellon/include/tessellon_font.h \
