@@ -26,10 +26,10 @@ fonts-liberation fonts-dejavu-core xvfb xauth xdg-utils python3"
 PACKAGE_PACKAGES="dpkg-dev file"
 # Only the tests need these: fonts that other programs made (otf2bdf, the misc-fixed fonts
 # through pcf2bdf, unifont.hex), bdftopcf, which checks the BDF fonts the program writes, the
-# desktop's tools that check the menu entry and the .pix file type, and dpkg-dev for the
-# package.
+# desktop's tools that check the menu entry and the .pix file type, dpkg-dev for the
+# package, and gcc for the example project built against the installed CMake package.
 TEST_PACKAGES="otf2bdf pcf2bdf xfonts-base xfonts-utils unifont desktop-file-utils
-libxml2-utils shared-mime-info libglib2.0-bin $PACKAGE_PACKAGES"
+libxml2-utils shared-mime-info libglib2.0-bin gcc $PACKAGE_PACKAGES"
 
 # install_missing [PACKAGE...]: the packages given, or PACKAGES.
 install_missing() {

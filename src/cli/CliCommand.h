@@ -30,6 +30,7 @@ int runInfoCommand(const std::vector<std::string>& args, CliStreams io);
 int runMakeCommand(const std::vector<std::string>& args, CliStreams io);
 int runExportCommand(const std::vector<std::string>& args, CliStreams io);
 int runConvertCommand(const std::vector<std::string>& args, CliStreams io);
+int runBuildCommand(const std::vector<std::string>& args, CliStreams io);
 
 // The message of a failure to use the file at path, naming the file when the message does
 // not already (a font file's own texts, such as "This is not an font pixel file!", do not).

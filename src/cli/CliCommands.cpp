@@ -13,7 +13,7 @@ namespace {
         CliCommand { "make",
             "make OUT.pix --width W --height H [--offset X,Y] --font FAMILY_OR_FILE --px N\n"
             "       [--bold] [--italic] [--hinting system|auto|light|none]\n"
-            "       (--charset FILE | --ranges 30-39,41-5A) [--baseline N] [--threads N]\n"
+            "       (--charset FILE | --ranges 30-39,41-5A) [--baseline N] [--strict] [--threads N]\n"
             "       [--timings]",
             "make a font from a TrueType/OpenType font and a character set", runMakeCommand },
         CliCommand { "export",
@@ -31,6 +31,10 @@ namespace {
             "convert a font between .pix, BDF (.bdf), Unifont (.hex, read only) and picture\n"
             "      sheets (.png, .bmp), by the files' extensions; a sheet is read with --cell",
             runConvertCommand },
+        CliCommand { "build", "build RECIPE.tfont [--check | --list] [--output-dir DIR] [--strict]",
+            "make every output of a font recipe; --check writes nothing and exits 1 when an\n"
+            "      output is missing or out of date, --list prints the recipe's inputs and outputs",
+            runBuildCommand },
     };
 
     void printHelp(std::ostream& out)

@@ -1,7 +1,7 @@
 #include "cli/ConvertArguments.h"
 
-#include "cli/OptionValues.h"
 #include "document/FontLib.h"
+#include "document/OptionValues.h"
 #include "formats/PictureSheet.h"
 
 #include <array>

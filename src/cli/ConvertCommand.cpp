@@ -2,7 +2,7 @@
 #include "cli/ConvertArguments.h"
 #include "cli/DrawingModule.h"
 #include "cli/InterruptWatch.h"
-#include "cli/OptionValues.h"
+#include "document/OptionValues.h"
 
 #include "document/SameFile.h"
 #include "formats/FontFormatFiles.h"

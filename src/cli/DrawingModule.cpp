@@ -15,7 +15,15 @@ namespace {
 
     const char* commandName(DrawingCommand command)
     {
-        return command == DrawingCommand::Make ? "make" : "convert";
+        switch (command) {
+        case DrawingCommand::Make:
+            return "make";
+        case DrawingCommand::Convert:
+            return "convert";
+        case DrawingCommand::Build:
+            return "build";
+        }
+        return "";
     }
 
     template <class Function> Function entry(void* module, const char* name)
@@ -73,6 +81,11 @@ int runDrawingCommand(DrawingCommand command, const std::vector<std::string>& ar
 int runMakeCommand(const std::vector<std::string>& args, CliStreams io)
 {
     return runDrawingCommand(DrawingCommand::Make, args, io);
+}
+
+int runBuildCommand(const std::vector<std::string>& args, CliStreams io)
+{
+    return runDrawingCommand(DrawingCommand::Build, args, io);
 }
 
 } // namespace tessellon::cli

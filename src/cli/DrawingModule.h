@@ -8,7 +8,7 @@
 
 namespace tessellon::cli {
 
-// The commands that draw with Qt Gui (make, and convert with a picture sheet in or out) live
+// The commands that draw with Qt Gui (make, build, and convert with a picture sheet in or out) live
 // in a module of their own, which tessellon-cli loads only when one of them runs, so that
 // the other commands start without Qt's libraries. The module lies in lib/tessellon/ beside
 // the bin/ folder of the program, in the build folder as installed, or else beside the
@@ -16,6 +16,7 @@ namespace tessellon::cli {
 enum class DrawingCommand {
     Make,
     Convert,
+    Build,
 };
 
 inline constexpr const char* drawingModuleName = "tessellon-cli-drawing.so";

@@ -21,6 +21,8 @@ __attribute__((visibility("default"))) int tessellon_drawing_module_run(
         return tessellon::cli::runMakeFont(*args, *io);
     case DrawingCommand::Convert:
         return tessellon::cli::runConvertWithPictures(*args, *io);
+    case DrawingCommand::Build:
+        return tessellon::cli::runBuildRecipe(*args, *io);
     }
     return tessellon::cli::exitUnusable;
 }

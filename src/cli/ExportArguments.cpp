@@ -1,6 +1,6 @@
 #include "cli/ExportArguments.h"
 
-#include "cli/OptionValues.h"
+#include "document/OptionValues.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/ExportArguments.h"
 #include "cli/InterruptWatch.h"
-#include "cli/OptionValues.h"
+#include "document/OptionValues.h"
 
 #include "document/PixReader.h"
 #include "document/ProgramFolders.h"

@@ -1,9 +1,9 @@
 #include "cli/MakeArguments.h"
-#include "cli/OptionValues.h"
 
 #include "creation/FontMaking.h"
 #include "creation/UnicodeRangeGrid.h"
 #include "document/FontLib.h"
+#include "document/OptionValues.h"
 
 #include <array>
 
@@ -116,6 +116,8 @@ namespace {
             parsed.italic = true;
         } else if (arg == "--timings") {
             parsed.timings = true;
+        } else if (arg == "--strict") {
+            parsed.strict = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
             return failure("unknown option " + quoted(arg));
         } else if (parsed.output.empty()) {
@@ -171,38 +173,6 @@ Result<MakeArguments> parseMakeArguments(const std::vector<std::string>& args)
         return failure(complete.message());
     }
     return parsed;
-}
-
-Result<RangeList> parseRangeList(const std::string& list)
-{
-    RangeList parsed;
-    for (const std::string& item : split(list, ',')) {
-        const auto ends = split(item, '-');
-        if (ends.size() != 2 || !isHexCode(ends[0]) || !isHexCode(ends[1])) {
-            return failure(
-                "a range must be FROM-TO in hexadecimal (1 to 4 digits each), not " + quoted(item));
-        }
-        const RangeList::Range range { UnicodeRangeGrid::cellValue(ends[0]),
-            UnicodeRangeGrid::cellValue(ends[1]) };
-        const std::uint32_t size = UnicodeRangeGrid::rangeSize(range.from, range.to);
-        if (size == 0) {
-            parsed.warnings.push_back(
-                "the range " + item + " gives no code (TO must be greater than FROM)");
-        }
-        parsed.ranges.push_back(range);
-        parsed.codeCount += size;
-    }
-    return parsed;
-}
-
-std::vector<std::uint16_t> RangeList::codes() const
-{
-    std::vector<std::uint16_t> result;
-    result.reserve(codeCount);
-    for (const Range& range : ranges) {
-        UnicodeRangeGrid::appendRange(range.from, range.to, result);
-    }
-    return result;
 }
 
 } // namespace tessellon::cli

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "creation/HintingStyle.h"
+#include "creation/NewFontLimits.h"
+#include "creation/RangeList.h"
 #include "document/Result.h"
 
 #include <cstdint>
@@ -23,7 +25,10 @@ struct MakeArguments {
     bool italic = false;
     std::optional<std::string> charSetFile;
     std::optional<std::string> ranges;
+    // The characters one by one, in their order: not an option, but what a recipe gives.
+    std::optional<std::vector<std::uint16_t>> codes;
     HintingStyle hinting = HintingStyle::System;
+    bool strict = false; // characters the font lacks are an error
     bool timings = false;
     // Rows above the baseline, over what the font's ascent and the offset give.
     std::optional<int> baseline;
@@ -31,29 +36,8 @@ struct MakeArguments {
     std::optional<unsigned> threads;
 };
 
-inline constexpr int maxPixelSize = 1024;
-
 // Reads the arguments after "make". Refused, saying why, when they cannot be used; the
 // glyph size is checked against what font pixel files can hold.
 Result<MakeArguments> parseMakeArguments(const std::vector<std::string>& args);
-
-// The ranges of a list such as "30-39,41-5A": hexadecimal FROM-TO pairs of one to four
-// digits, each giving FROM to TO when TO is greater than FROM (as a row of the range grid
-// does). The codes are counted as the list is read, so that a caller can refuse a list
-// that gives too many before making them.
-struct RangeList {
-    struct Range {
-        std::uint16_t from = 0;
-        std::uint16_t to = 0;
-    };
-    std::vector<Range> ranges;
-    std::uint64_t codeCount = 0;
-    std::vector<std::string> warnings; // ranges that give nothing
-
-    std::vector<std::uint16_t> codes() const;
-};
-
-// Refused, saying why, for a malformed list.
-Result<RangeList> parseRangeList(const std::string& list);
 
 } // namespace tessellon::cli

@@ -1,3 +1,4 @@
+#include "cli/MakeCommand.h"
 #include "cli/CliCommand.h"
 #include "cli/DrawingCommands.h"
 #include "cli/GuiApplicationScope.h"
@@ -5,6 +6,8 @@
 #include "cli/MakeArguments.h"
 
 #include "creation/CharSetFolder.h"
+#include "creation/CharSetReader.h"
+#include "creation/FontCoverage.h"
 #include "creation/FontMaking.h"
 #include "creation/GlyphDrawing.h"
 #include "creation/GlyphRenderer.h"
@@ -43,8 +46,8 @@ namespace {
         = "Usage: tessellon-cli make OUT.pix --width W --height H [--offset X,Y]\n"
           "           --font FAMILY_OR_FILE --px N [--bold] [--italic]\n"
           "           [--hinting system|auto|light|none]\n"
-          "           (--charset FILE | --ranges 30-39,41-5A) [--baseline N] [--threads N]\n"
-          "           [--timings]\n";
+          "           (--charset FILE | --ranges 30-39,41-5A) [--baseline N] [--strict]\n"
+          "           [--threads N] [--timings]\n";
 
     double seconds(Clock::duration duration)
     {
@@ -141,18 +144,6 @@ namespace {
         return font;
     }
 
-    // A file given by a bare name that does not exist here is looked for among the
-    // character sets the program ships.
-    std::string findCharSetFile(const std::string& given)
-    {
-        std::error_code error;
-        if (fs::exists(given, error) || given.find('/') != std::string::npos) {
-            return given;
-        }
-        const std::string shipped = charSetFilePath(programFolders().data, given);
-        return fs::exists(shipped, error) ? shipped : given;
-    }
-
     // The character-set file to make the font from: the one given, or a temporary one
     // written from the ranges, which are refused before anything is made from them when
     // they give more codes than a font may hold.
@@ -161,10 +152,30 @@ namespace {
         TemporaryCharSetFile temporary;
     };
 
+    Result<CharSetChoice> temporaryCharSet(
+        const MakeArguments& arguments, std::span<const std::uint16_t> codes)
+    {
+        const Status size = checkNewFontSize(arguments.width, arguments.height, codes.size());
+        if (!size) {
+            return failure(size.message());
+        }
+        auto temporary = TemporaryCharSetFile::create(codes);
+        if (!temporary) {
+            return failure(temporary.message());
+        }
+        std::string path = temporary->path();
+        return CharSetChoice { std::move(path), std::move(*temporary) };
+    }
+
     Result<CharSetChoice> chooseCharSet(const MakeArguments& arguments, std::ostream& err)
     {
+        if (arguments.codes) {
+            return temporaryCharSet(arguments, *arguments.codes);
+        }
         if (arguments.charSetFile) {
-            return CharSetChoice { findCharSetFile(*arguments.charSetFile), {} };
+            return CharSetChoice {
+                findCharSetFile(*arguments.charSetFile, {}, programFolders().data), {}
+            };
         }
         const auto ranges = parseRangeList(*arguments.ranges);
         if (!ranges) {
@@ -173,16 +184,12 @@ namespace {
         for (const auto& warning : ranges->warnings) {
             err << "tessellon-cli make: warning: " << warning << "\n";
         }
-        const Status size = checkNewFontSize(arguments.width, arguments.height, ranges->codeCount);
-        if (!size) {
+        if (const Status size
+            = checkNewFontSize(arguments.width, arguments.height, ranges->codeCount);
+            !size) {
             return failure(size.message());
         }
-        auto temporary = TemporaryCharSetFile::create(ranges->codes());
-        if (!temporary) {
-            return failure(temporary.message());
-        }
-        std::string path = temporary->path();
-        return CharSetChoice { std::move(path), std::move(*temporary) };
+        return temporaryCharSet(arguments, ranges->codes());
     }
 
     // Making a font must not replace what it is made from.
@@ -218,7 +225,7 @@ namespace {
     // Draws every glyph of the character set into font, on a thread a core, and stores the
     // glyphs in order on this thread, answering each hand-over as it is posted, by the
     // progress bar. A stop request ends it early.
-    Status drawGlyphs(OpenCharSet& charSet, const GlyphDrawingParams& drawing,
+    Status drawGlyphs(OpenCharSet& charSet, const GlyphDrawingPlan& drawing,
         const MakeArguments& arguments, FontLib& font, CreateFontRun& run, Timings& timings,
         CliStreams io)
     {
@@ -226,10 +233,6 @@ namespace {
             font.info.glyphCount, arguments.width, arguments.height);
         if (!arrays) {
             return failure(arrays.message());
-        }
-        auto plan = planGlyphDrawing(drawing);
-        if (!plan) {
-            return failure(plan.message());
         }
         ProgressBar bar(io.err, &io.err == &std::cerr && ::isatty(STDERR_FILENO));
         run.setTotalBytes(charSet.measure.totalBytes);
@@ -240,7 +243,7 @@ namespace {
         });
         const auto drawStart = Clock::now();
         timings.setUp = drawStart - timings.start;
-        Status drawn = drawCharSetOnThreads(*charSet.source, glyphSourceOpener(std::move(*plan)),
+        Status drawn = drawCharSetOnThreads(*charSet.source, glyphSourceOpener(drawing),
             arguments.threads.value_or(drawingThreadCount()), *arrays, run);
         timings.drawing = Clock::now() - drawStart;
         timings.handOvers = run.handOverTime();
@@ -249,30 +252,36 @@ namespace {
         return drawn;
     }
 
-    Status writeFont(const MakeArguments& arguments, const FontLib& font, const QFont& qtFont,
-        const CreateFontRun& run, Timings& timings, CliStreams io)
+    // What the glyphs are drawn with. Call it within a GuiApplicationScope.
+    Result<GlyphDrawingPlan> planFor(const MakeArguments& arguments)
     {
-        if (run.stopRequested()) {
-            return failure("interrupted; nothing was written");
+        const auto family = resolveFamily(arguments.font);
+        if (!family) {
+            return failure(family.message());
         }
-        const auto writeStart = Clock::now();
-        Status written = writePixFile(arguments.output, font);
-        timings.writing = Clock::now() - writeStart;
-        if (!written) {
-            return written;
-        }
-        io.out << arguments.output << ": " << glyphCountText(font.info.glyphCount) << " of "
-               << arguments.width << "x" << arguments.height << ", font "
-               << QFontInfo(qtFont).family().toStdString() << " " << arguments.pixelSize << " px\n";
-        if (arguments.timings) {
-            timings.print(io.err, font.info.glyphCount);
-        }
-        return {};
+        return planGlyphDrawing({ fontFor(arguments, family->family), family->file, arguments.width,
+            arguments.height, arguments.offsetX, arguments.offsetY, arguments.hinting });
     }
 
-    Status makeFont(const MakeArguments& arguments, CreateFontRun& run, CliStreams io)
+    // The characters of the set that the face lacks; an error with --strict.
+    Result<FaceCoverage> checkCoverage(const GlyphDrawingPlan& plan, const std::string& charSetPath,
+        const MakeArguments& arguments)
     {
-        Timings timings;
+        const auto codes = readCharSetCodes(charSetPath);
+        if (!codes) {
+            return failure(codes.message());
+        }
+        auto coverage = findMissingCharacters(plan, *codes);
+        if (coverage && arguments.strict && !coverage->missing.empty()) {
+            return failure(
+                missingCharactersText(coverage->missing) + "; nothing was written (--strict)");
+        }
+        return coverage;
+    }
+
+    Result<MadeFont> drawFont(
+        const MakeArguments& arguments, CreateFontRun& run, Timings& timings, CliStreams io)
+    {
         auto choice = chooseCharSet(arguments, io.err);
         if (!choice) {
             return failure(choice.message());
@@ -282,30 +291,84 @@ namespace {
             return failure(charSet.message());
         }
         if (const Status distinct = checkOutputIsNoInput(arguments, choice->path); !distinct) {
-            return distinct;
+            return failure(distinct.message());
         }
         GuiApplicationScope application;
-        const auto family = resolveFamily(arguments.font);
-        if (!family) {
-            return failure(family.message());
+        const auto plan = planFor(arguments);
+        if (!plan) {
+            return failure(plan.message());
         }
-        const QFont qtFont = fontFor(arguments, family->family);
-        const GlyphDrawingParams drawing { qtFont, family->file, arguments.width, arguments.height,
-            arguments.offsetX, arguments.offsetY, arguments.hinting };
-        FontLib font = FontLib::blank(arguments.width, arguments.height,
-            static_cast<std::uint32_t>(charSet->measure.glyphCount), true);
-        font.baseline = arguments.baseline
+        auto coverage = checkCoverage(*plan, choice->path, arguments);
+        if (!coverage) {
+            return failure(coverage.message());
+        }
+        MadeFont made { FontLib::blank(arguments.width, arguments.height,
+                            static_cast<std::uint32_t>(charSet->measure.glyphCount), true),
+            QFontInfo(plan->params.font).family().toStdString(), coverage->face,
+            coverage->missing };
+        made.font.baseline = arguments.baseline
             ? arguments.baseline
-            : GlyphRenderer::cellBaseline(qtFont, arguments.height, arguments.offsetY);
-        if (const Status drawn = drawGlyphs(*charSet, drawing, arguments, font, run, timings, io);
+            : GlyphRenderer::cellBaseline(plan->params.font, arguments.height, arguments.offsetY);
+        if (const Status drawn
+            = drawGlyphs(*charSet, *plan, arguments, made.font, run, timings, io);
             !drawn) {
-            return drawn;
+            return failure(drawn.message());
         }
-        choice->temporary.remove();
-        return writeFont(arguments, font, qtFont, run, timings, io);
+        if (run.stopRequested()) {
+            return failure("interrupted; nothing was written");
+        }
+        return made;
+    }
+
+    Status writeFont(
+        const MakeArguments& arguments, const MadeFont& made, Timings& timings, CliStreams io)
+    {
+        const auto writeStart = Clock::now();
+        Status written = writePixFile(arguments.output, made.font);
+        timings.writing = Clock::now() - writeStart;
+        if (!written) {
+            return written;
+        }
+        io.out << arguments.output << ": " << glyphCountText(made.font.info.glyphCount) << " of "
+               << arguments.width << "x" << arguments.height << ", font " << made.family << " "
+               << arguments.pixelSize << " px\n";
+        if (arguments.timings) {
+            timings.print(io.err, made.font.info.glyphCount);
+        }
+        return {};
+    }
+
+    Status makeFont(const MakeArguments& arguments, CreateFontRun& run, CliStreams io)
+    {
+        Timings timings;
+        const auto made = drawFont(arguments, run, timings, io);
+        if (!made) {
+            return failure(made.message());
+        }
+        if (!made->missing.empty()) {
+            io.err << "tessellon-cli make: warning: " << missingCharactersText(made->missing)
+                   << "\n";
+        }
+        return writeFont(arguments, *made, timings, io);
     }
 
 } // namespace
+
+Result<MadeFont> makeFontInMemory(const MakeArguments& arguments, CreateFontRun& run, CliStreams io)
+{
+    Timings timings;
+    return drawFont(arguments, run, timings, io);
+}
+
+Result<FontFaceFile> fontFaceOf(const MakeArguments& arguments)
+{
+    GuiApplicationScope application;
+    const auto plan = planFor(arguments);
+    if (!plan) {
+        return failure(plan.message());
+    }
+    return drawnFace(*plan);
+}
 
 int runMakeFont(const std::vector<std::string>& args, CliStreams io)
 {

@@ -56,4 +56,16 @@ std::string charSetFilePath(const fs::path& dataFolder, const std::string& name)
     return (charSetFolder(dataFolder) / name).string();
 }
 
+std::string findCharSetFile(
+    const std::string& given, const fs::path& folder, const fs::path& dataFolder)
+{
+    const std::string inFolder = (folder / given).string();
+    std::error_code error;
+    if (fs::exists(inFolder, error) || given.find('/') != std::string::npos) {
+        return inFolder;
+    }
+    const std::string shipped = charSetFilePath(dataFolder, given);
+    return fs::exists(shipped, error) ? shipped : inFolder;
+}
+
 } // namespace tessellon

@@ -22,4 +22,10 @@ std::vector<std::string> listCharSetFiles(const std::filesystem::path& dataFolde
 // The path of a listed file.
 std::string charSetFilePath(const std::filesystem::path& dataFolder, const std::string& name);
 
+// The character-set file a user names: given, taken in folder, when it exists there or is a
+// path (holds a '/'); else a shipped set of that name when there is one; else given in
+// folder (which does not exist, so that opening it says so).
+std::string findCharSetFile(const std::string& given, const std::filesystem::path& folder,
+    const std::filesystem::path& dataFolder);
+
 } // namespace tessellon

@@ -1,5 +1,7 @@
 #include "creation/CharSetReader.h"
 
+#include "creation/NewFontLimits.h"
+
 #include <algorithm>
 #include <span>
 
@@ -45,6 +47,26 @@ bool CharSetReader::fill()
     m_chunkStart = m_position;
     m_chunkLength = length;
     return true;
+}
+
+Result<std::vector<std::uint16_t>> readCharSetCodes(const std::string& path)
+{
+    auto charSet = openCharSetFile(path);
+    if (!charSet) {
+        return failure(charSet.message());
+    }
+    if (charSet->measure.glyphCount > maxCharSetGlyphs) {
+        return failure("The character set " + path + " holds "
+            + std::to_string(charSet->measure.glyphCount) + " characters; at most "
+            + std::to_string(maxCharSetGlyphs) + " are allowed.");
+    }
+    std::vector<std::uint16_t> codes;
+    codes.reserve(static_cast<std::size_t>(charSet->measure.glyphCount));
+    CharSetReader reader(*charSet->source);
+    while (const auto code = reader.next()) {
+        codes.push_back(*code);
+    }
+    return codes;
 }
 
 } // namespace tessellon

@@ -2,10 +2,13 @@
 
 #include "creation/CharSetFormat.h"
 #include "document/ByteSource.h"
+#include "document/Result.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace tessellon {
 
@@ -39,5 +42,9 @@ private:
     std::uint64_t m_chunkStart = 0;
     std::size_t m_chunkLength = 0;
 };
+
+// Every code of the character-set file at path, in its order; refused, saying why, when it
+// cannot be opened or gives more codes than a font may hold (NewFontLimits.h).
+Result<std::vector<std::uint16_t>> readCharSetCodes(const std::string& path);
 
 } // namespace tessellon

@@ -1,10 +1,13 @@
 #include "creation/DlgNewFont.h"
 
 #include "creation/CharSetFolder.h"
+#include "creation/CharSetReader.h"
+#include "creation/FontCoverage.h"
 #include "creation/FontDescription.h"
 #include "creation/NewFontLimits.h"
 #include "creation/NewFontPreview.h"
 #include "creation/PreviewLayout.h"
+#include "creation/RangeList.h"
 #include "creation/UnicodeRangeModel.h"
 #include "document/ProgramFolders.h"
 #include "editor/UserDialogs.h"
@@ -148,6 +151,8 @@ void TDlgNewFont::buildCharacterSetBox()
 
     connect(m_radioFromText, &QRadioButton::toggled, this, &TDlgNewFont::RadioFromtextClick);
     connect(m_radioFromCode, &QRadioButton::toggled, this, &TDlgNewFont::RadioFromtextClick);
+    connect(m_lstFontText, &QListWidget::currentRowChanged, this, &TDlgNewFont::updateMissingCount);
+    connect(m_rangeModel, &QAbstractItemModel::dataChanged, this, &TDlgNewFont::updateMissingCount);
 }
 
 QComboBox* TDlgNewFont::addNumberField(QWidget* box, const char* name, const QString& label,
@@ -212,6 +217,11 @@ void TDlgNewFont::buildFontBox()
     m_txtPreview->setFont(initialGlyphFont());
     scrollBox->setWidget(m_txtPreview);
 
+    // Below the box, above the buttons.
+    m_lblMissing = new QLabel(this);
+    m_lblMissing->setObjectName("lblMissing");
+    m_lblMissing->setGeometry(257, 326, 254, 12);
+
     connect(m_cmdFont, &QPushButton::clicked, this, &TDlgNewFont::cmdFontClick);
     connect(m_cmdAutosize, &QPushButton::clicked, this, &TDlgNewFont::cmdAutosizeClick);
 }
@@ -243,6 +253,25 @@ NewFontTexts TDlgNewFont::numberTexts() const
 }
 
 QFont TDlgNewFont::glyphFont() const { return m_txtPreview->font(); }
+
+std::optional<NewFontChoices> TDlgNewFont::choices() const
+{
+    const Result<NewFontNumbers> numbers = readNewFontNumbers(numberTexts());
+    if (!numbers) {
+        return std::nullopt;
+    }
+    const QFont font = glyphFont();
+    NewFontChoices chosen { numbers->glyphWidth, numbers->glyphHeight, numbers->offsetX,
+        numbers->offsetY, QFontInfo(font).family().toStdString(), font.pixelSize(), font.bold(),
+        font.italic(), std::nullopt, {} };
+    const QListWidgetItem* item = m_lstFontText->currentItem();
+    if (m_radioFromText->isChecked() && item) {
+        chosen.charSetName = QFile::encodeName(item->text()).toStdString();
+    } else {
+        chosen.ranges = rangeListText(m_rangeModel->grid());
+    }
+    return chosen;
+}
 
 void TDlgNewFont::showEvent(QShowEvent* event)
 {
@@ -295,6 +324,37 @@ void TDlgNewFont::RadioFromtextClick()
 {
     m_lstFontText->setEnabled(m_radioFromText->isChecked());
     m_gridUnicode->setEnabled(m_radioFromCode->isChecked());
+    updateMissingCount();
+}
+
+std::optional<std::vector<std::uint16_t>> TDlgNewFont::chosenCodes() const
+{
+    if (m_radioFromCode->isChecked()) {
+        if (m_rangeModel->grid().codeCount() > maxCharSetGlyphs) {
+            return std::nullopt;
+        }
+        return m_rangeModel->grid().codes();
+    }
+    const QListWidgetItem* chosen = m_lstFontText->currentItem();
+    if (!chosen) {
+        return std::nullopt;
+    }
+    auto codes = readCharSetCodes(
+        charSetFilePath(m_dataFolder, QFile::encodeName(chosen->text()).toStdString()));
+    return codes ? std::optional(std::move(*codes)) : std::nullopt;
+}
+
+void TDlgNewFont::updateMissingCount()
+{
+    std::optional<MissingCharacters> missing;
+    if (const auto codes = chosenCodes()) {
+        if (auto found = findMissingCharacters(glyphFont(), *codes); found && !found->empty()) {
+            missing = std::move(*found);
+        }
+    }
+    m_lblMissing->setText(missing ? QString::fromStdString(missingCountText(*missing)) : QString());
+    m_lblMissing->setToolTip(
+        missing ? QString::fromStdString(missingCharactersText(*missing)) : QString());
 }
 
 void TDlgNewFont::cmdFontClick()
@@ -336,6 +396,7 @@ void TDlgNewFont::useFont(const QFont& font)
     m_label1->setText(QString::fromStdString(fontDescription(
         font.family().toStdString(), pointsForHeight(height, logicalDpiY()), height)));
     m_txtPreview->setFont(font);
+    updateMissingCount();
     DrawPreview();
 }
 

@@ -2,12 +2,16 @@
 
 #include "creation/NewFontNumbers.h"
 #include "creation/TemporaryCharSetFile.h"
+#include "recipe/NewFontRecipe.h"
 
 #include <QDialog>
 #include <QFont>
 #include <QImage>
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -47,6 +51,9 @@ public:
     QFont glyphFont() const;
     const QString& CharSetFile() const { return m_charSetFile; }
 
+    // What the dialog holds, as a recipe keeps it; nothing while a number cannot be used.
+    std::optional<NewFontChoices> choices() const;
+
     // The preview as last drawn.
     const QImage& previewImage() const { return m_preview; }
 
@@ -66,6 +73,9 @@ public:
     QPushButton& OKBtn() { return *m_okBtn; }
     QPushButton& CancelBtn() { return *m_cancelBtn; }
     QPushButton& PreviewBtn() { return *m_previewBtn; }
+    // How many of the chosen characters the glyphs' font lacks ("3 characters not in
+    // DejaVu Sans", the codes in its tool tip); empty when it has them all.
+    QLabel& lblMissing() { return *m_lblMissing; }
 
     // Rebuilds the list of character-set files and selects the first; without any, says so
     // and disables OK until a rebuild finds some.
@@ -80,6 +90,8 @@ public:
     // Draws the preview from the four number fields; false, after telling the user which
     // field is wrong and putting the focus there, with the preview left as it was.
     bool DrawPreview();
+    // Counts again the chosen characters the glyphs' font lacks.
+    void updateMissingCount();
     // Checks the four numbers, sets CharSetFile from the chosen source and ends the dialog
     // with OK; stays open, after telling the user why, when a number cannot be used (the
     // focus goes to its field) or there is no file to make the font from.
@@ -105,6 +117,8 @@ private:
     void tellBadField(NewFontField field, const std::string& message);
     QComboBox* numberField(NewFontField field) const;
     bool setCharSetFileFromSource();
+    // The codes of the chosen character set or ranges; nothing when they cannot be read.
+    std::optional<std::vector<std::uint16_t>> chosenCodes() const;
     void warn(const std::string& message);
 
     UserDialogs& m_dialogs;
@@ -131,6 +145,7 @@ private:
     QPushButton* m_okBtn = nullptr;
     QPushButton* m_cancelBtn = nullptr;
     QPushButton* m_previewBtn = nullptr;
+    QLabel* m_lblMissing = nullptr;
 };
 
 } // namespace tessellon

@@ -12,6 +12,9 @@ namespace tessellon {
 inline constexpr std::uint32_t maxCharSetGlyphs = 1u << 20;
 inline constexpr std::uint64_t maxNewFontPixelBytes = 512ull << 20;
 
+// The largest character height in pixels that a font is drawn at.
+inline constexpr int maxPixelSize = 1024;
+
 // Whether a font of glyphCount glyphs of this size may be made; if not, why not.
 Status checkNewFontSize(int glyphWidth, int glyphHeight, std::uint64_t glyphCount);
 

@@ -4,6 +4,7 @@
 #include "export/GlyphEmitter.h"
 #include "export/OutputFile.h"
 #include "script/FileScriptOutput.h"
+#include "script/MemoryScriptOutput.h"
 
 #include <cstring>
 
@@ -22,6 +23,17 @@ TGetUnicodeFunc getUnicodeFor(const ExportSource& source)
     return [&source](std::uint32_t index) { return GetGlyphCode(source, index); };
 }
 
+namespace {
+
+    ExecuteResult executeInto(
+        Csub& csub, const ExportSource& source, const std::string& scriptText, ScriptOutput& output)
+    {
+        return csub.CsubExecute(output, scriptText, putItemFor(source), getUnicodeFor(source),
+            static_cast<std::int32_t>(source.fontInfo.glyphCount));
+    }
+
+} // namespace
+
 Result<ExecuteResult> runExportScript(
     Csub& csub, const ExportSource& source, const std::string& scriptText)
 {
@@ -39,8 +51,7 @@ Result<ExecuteResult> runExportInto(
     int writeError = 0;
     {
         FileScriptOutput output(file.get());
-        executed = csub.CsubExecute(output, scriptText, putItemFor(source), getUnicodeFor(source),
-            static_cast<std::int32_t>(source.fontInfo.glyphCount));
+        executed = executeInto(csub, source, scriptText, output);
         output.flush();
         writeError = output.errorNumber();
     }
@@ -54,6 +65,14 @@ Result<ExecuteResult> runExportInto(
         return failure(closed.message());
     }
     return executed;
+}
+
+ExportedBytes runExportToMemory(
+    Csub& csub, const ExportSource& source, const std::string& scriptText, std::size_t limit)
+{
+    MemoryScriptOutput output(limit);
+    const ExecuteResult executed = executeInto(csub, source, scriptText, output);
+    return { executed, output.bytes() };
 }
 
 } // namespace tessellon

@@ -5,7 +5,10 @@
 #include "export/FileHandle.h"
 #include "script/Csub.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tessellon {
 
@@ -26,5 +29,14 @@ Result<ExecuteResult> runExportScript(
 // The same run into an output file created already (createOutputFile), which it closes.
 Result<ExecuteResult> runExportInto(
     Csub& csub, const ExportSource& source, const std::string& scriptText, FileHandle file);
+
+// The same run into memory: how it ended and the bytes the script wrote, of which there may
+// be at most limit (a write beyond it ends the run as OutputFailed).
+struct ExportedBytes {
+    ExecuteResult executed = ExecuteResult::Ran;
+    std::vector<std::uint8_t> bytes;
+};
+ExportedBytes runExportToMemory(
+    Csub& csub, const ExportSource& source, const std::string& scriptText, std::size_t limit);
 
 } // namespace tessellon

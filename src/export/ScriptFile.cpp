@@ -2,6 +2,7 @@
 
 #include "document/ByteSource.h"
 #include "document/SafeFileWriter.h"
+#include "export/DefaultScript.h"
 #include "export/ScriptText.h"
 
 #include <filesystem>
@@ -40,6 +41,18 @@ bool scriptFileHolds(const std::string& path, const std::vector<std::string>& li
     std::string held(text.size(), '\0');
     return (*source)->readAt(0, { reinterpret_cast<std::uint8_t*>(held.data()), held.size() })
         && held == text;
+}
+
+Result<std::string> scriptTextOf(const std::optional<std::string>& path)
+{
+    if (!path) {
+        return joinScriptLines(defaultScript());
+    }
+    const Result<std::vector<std::string>> read = readScriptFile(*path);
+    if (!read) {
+        return failure(read.message());
+    }
+    return joinScriptLines(*read);
 }
 
 } // namespace tessellon

@@ -3,6 +3,7 @@
 #include "document/Result.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,5 +27,9 @@ Status writeScriptFile(const std::string& path, const std::vector<std::string>& 
 
 // True when the file at path holds exactly what writeScriptFile would write for lines.
 bool scriptFileHolds(const std::string& path, const std::vector<std::string>& lines);
+
+// The text of a script as the export dialog's editor would hand it over to a run: the lines
+// of the file at path, or of the default script without one, joined by CR LF.
+Result<std::string> scriptTextOf(const std::optional<std::string>& path);
 
 } // namespace tessellon

@@ -88,6 +88,15 @@ Result<ExecuteResult> runTargetScriptInto(Csub& csub, const TargetFont& font,
     return runExportInto(csub, source, scriptText, std::move(output));
 }
 
+ExportedBytes runTargetScriptToMemory(Csub& csub, const TargetFont& font,
+    const std::string& scriptText, const std::string& outputPath, std::size_t maxBytes)
+{
+    const ExportSource source = makeExportSource(outputPath, *font.font);
+    const TargetBuiltins builtins(font);
+    const BuiltinsInPlace inPlace(csub, builtins);
+    return runExportToMemory(csub, source, scriptText, maxBytes);
+}
+
 std::vector<std::string> targetNotes(const TargetFont& font)
 {
     std::vector<std::string> notes;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/Result.h"
+#include "export/ExportRun.h"
 #include "export/ExportTarget.h"
 #include "export/FileHandle.h"
 #include "export/TargetFont.h"
@@ -43,6 +44,10 @@ Result<ExecuteResult> runTargetScript(Csub& csub, const TargetFont& font,
 // export dialog's runs do), which it closes.
 Result<ExecuteResult> runTargetScriptInto(Csub& csub, const TargetFont& font,
     const std::string& scriptText, const std::string& outputPath, FileHandle output);
+
+// The same run into memory, as runExportToMemory makes it: the bytes, or how the run ended.
+ExportedBytes runTargetScriptToMemory(Csub& csub, const TargetFont& font,
+    const std::string& scriptText, const std::string& outputPath, std::size_t maxBytes);
 
 // What the user should know of the glyphs a target left out: those whose code an earlier
 // glyph has, and the glyph of code 0 where the library never draws it. One sentence each.

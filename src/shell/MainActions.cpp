@@ -135,6 +135,9 @@ MainActions::MainActions(QObject* owner)
     , GlyphBaseline1(makeAction(owner,
           { "GlyphBaseline1", "Base&line...", {},
               "Baseline|Sets how many rows of the cell lie above the font's baseline" }))
+    , FileSaveRecipe1(makeAction(owner,
+          { "FileSaveRecipe1", "Save &Recipe...", {},
+              "Save Recipe|Save the choices of a new font as a font recipe" }))
 {
     FileNew1->setIcon(standardIcon("document-new", QStyle::SP_FileIcon));
     FileOpen1->setIcon(standardIcon("document-open", QStyle::SP_DialogOpenButton));
@@ -162,7 +165,7 @@ QList<QAction*> MainActions::all() const
         EditUndo1, EditRedo1, GlyphShiftUp1, GlyphShiftDown1, GlyphShiftLeft1, GlyphShiftRight1,
         GlyphFlipHorizontally1, GlyphFlipVertically1, GlyphInvert1, GlyphClear1, GlyphBold1,
         ViewZoomIn1, ViewZoomOut1, ViewGridLarger1, ViewGridSmaller1, ViewTextPreview1, FileImport1,
-        FileExportBdf1, GlyphBaseline1 };
+        FileExportBdf1, GlyphBaseline1, FileSaveRecipe1 };
 }
 
 } // namespace tessellon

@@ -50,6 +50,7 @@ struct MainActions {
     QAction* FileImport1;
     QAction* FileExportBdf1;
     QAction* GlyphBaseline1;
+    QAction* FileSaveRecipe1;
 
     // Every action, in the order of the list.
     QList<QAction*> all() const;

@@ -1,6 +1,9 @@
 #include "shell/MainForm.h"
 
+#include "creation/DlgNewFont.h"
 #include "creation/NewCommand.h"
+#include "creation/NewFontOrigin.h"
+#include "creation/SaveRecipeCommand.h"
 #include "document/PixFileName.h"
 #include "editor/BaselineCommand.h"
 #include "editor/EditCopyCommand.h"
@@ -74,7 +77,7 @@ void TMainForm::buildMenus()
     QMenu* file = menuBar()->addMenu("&File");
     file->menuAction()->setStatusTip("File related commands");
     file->addActions({ a.FileNew1, a.FileOpen1, a.FileClose1, a.FileSave1, a.FileSaveAs1,
-        a.FileExport1, a.FileImport1, a.FileExportBdf1 });
+        a.FileExport1, a.FileImport1, a.FileExportBdf1, a.FileSaveRecipe1 });
     file->addSeparator();
     file->addAction(a.FileExit1);
 
@@ -150,6 +153,7 @@ void TMainForm::connectActions()
     connectEditingCommands();
     m_commands.bind(a.FileImport1, std::make_unique<ImportFontCommand>(m_context));
     m_commands.bind(a.FileExportBdf1, std::make_unique<ExportBdfCommand>(m_context));
+    m_commands.bind(a.FileSaveRecipe1, std::make_unique<SaveRecipeCommand>(m_context));
     m_commands.disableUnbound(a.all());
 }
 
@@ -239,9 +243,12 @@ TMDIChild* TMainForm::OpenOrCreate(const QString& name)
     const QPointer<TMDIChild> previous = activeChild();
     // The window may be closed while its font is being made.
     const QPointer<TMDIChild> child = addChildWindow(name);
-    const bool ready = QFileInfo::exists(name)
-        ? child->LoadFontLib(name)
-        : child->CreateFontLib(name, m_forms.DlgNewFont, m_forms.dlgProgress);
+    const bool made = !QFileInfo::exists(name);
+    const bool ready = made ? child->CreateFontLib(name, m_forms.DlgNewFont, m_forms.dlgProgress)
+                            : child->LoadFontLib(name);
+    if (child && ready && made) {
+        rememberMadeFont(*child);
+    }
     if (child && ready) {
         child->focusGrid();
         return child;
@@ -254,6 +261,13 @@ TMDIChild* TMainForm::OpenOrCreate(const QString& name)
         previous->focusGrid();
     }
     return nullptr;
+}
+
+void TMainForm::rememberMadeFont(TMDIChild& child)
+{
+    if (const auto choices = m_forms.DlgNewFont.choices(); choices && child.document().fontReady) {
+        rememberNewFontChoices(child, *choices);
+    }
 }
 
 TMDIChild* TMainForm::addChildWindow(const QString& name)

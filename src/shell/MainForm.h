@@ -68,6 +68,8 @@ private:
     void connectEditingCommands();
     void connectWindowCommands();
     TMDIChild* childShowing(const QString& path) const;
+    // Keeps the new-font dialog's choices with a window whose font it made (Save Recipe).
+    void rememberMadeFont(TMDIChild& child);
     // Panels 1 to 3 show what the active child window reports, and nothing without one.
     void showActiveChildStatus();
 

@@ -161,5 +161,45 @@ namespace {
         EXPECT_EQ(test::readText(output), "keep");
     }
 
+    // A recipe's output of a target holds, after its header, what export --target writes of
+    // the same font with the same options; the target's shipped files go beside it.
+    TEST(ExportTargetCommand, RecipeOutputsOfATargetHoldWhatExportWrites)
+    {
+        const struct {
+            const char* keys; // of the [output] section
+            std::vector<std::string> options; // of export
+            const char* beside; // a shipped file placed beside the output, or none
+        } cases[] = {
+            { "target = gfx\nproportional = 2\nname = ui_font\nbaseline = 6\n",
+                { "--target", "gfx", "--proportional", "2", "--name", "ui_font", "--baseline",
+                    "6" },
+                nullptr },
+            { "target = compact\ndecoder = yes\n", { "--target", "compact", "--with-decoder" },
+                "tessellon_compact.c" },
+        };
+        for (const auto& c : cases) {
+            const test::TempDir dir;
+            ASSERT_TRUE(writePixFile(dir.path("source.pix"), test::numberedFont(8, 8, 10)).ok());
+            test::writeText(dir.path("t.tfont"),
+                std::string("font = source.pix\n[output]\nfile = made/ui.c\n") + c.keys);
+            const CliRun built
+                = test::runProgram(TESSELLON_CLI, { "build", dir.path("t.tfont") }, dir);
+            ASSERT_EQ(built.status, 0) << built.err;
+            std::filesystem::create_directories(dir.path("ref"));
+            std::vector<std::string> args { dir.path("source.pix"), "-o", dir.path("ref/ui.c") };
+            args.insert(args.end(), c.options.begin(), c.options.end());
+            const CliRun exported = runCli(dir, args);
+            ASSERT_EQ(exported.status, 0) << exported.err;
+            const std::string made = test::readText(dir.path("made/ui.c"));
+            const std::size_t body = made.find(" */\r\n");
+            ASSERT_NE(body, std::string::npos) << made;
+            EXPECT_EQ(made.substr(body + 5), test::readText(dir.path("ref/ui.c")));
+            if (c.beside) {
+                EXPECT_EQ(test::readText(dir.path(std::string("made/") + c.beside)),
+                    test::readText(dir.path(std::string("ref/") + c.beside)));
+            }
+        }
+    }
+
 } // namespace
 } // namespace tessellon

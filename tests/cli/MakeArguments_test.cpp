@@ -15,15 +15,6 @@ namespace {
         return args;
     }
 
-    std::string repeated(const std::string& item, int count)
-    {
-        std::string list;
-        for (int i = 0; i < count; ++i) {
-            list += (i > 0 ? "," : "") + item;
-        }
-        return list;
-    }
-
     TEST(MakeArguments, EveryOptionIsReadInBothSpellings)
     {
         const auto parsed = parseMakeArguments({ "out.pix", "--width=12", "--height", "+20",
@@ -132,44 +123,6 @@ namespace {
         };
         for (const auto& incomplete : cases) {
             EXPECT_EQ(parseMakeArguments(incomplete.args).message(), incomplete.message);
-        }
-    }
-
-    TEST(RangeList, RangesGiveTheirCodesInOrderAsGridRowsDo)
-    {
-        const auto ranges = parseRangeList("41-43,42-44,fff0-FFFF,7-7");
-        ASSERT_TRUE(ranges.ok()) << ranges.message();
-        EXPECT_EQ(ranges->codeCount, 3u + 3 + 16);
-        const auto codes = ranges->codes();
-        ASSERT_EQ(codes.size(), 22u);
-        EXPECT_EQ(std::vector<std::uint16_t>(codes.begin(), codes.begin() + 6),
-            (std::vector<std::uint16_t> { 0x41, 0x42, 0x43, 0x42, 0x43, 0x44 }));
-        EXPECT_EQ(codes.back(), 0xFFFF);
-        EXPECT_EQ(ranges->warnings,
-            (std::vector<std::string> {
-                "the range 7-7 gives no code (TO must be greater than FROM)" }));
-    }
-
-    // Thousands of full ranges are counted, not made: a caller can refuse them before any
-    // memory goes to their codes.
-    TEST(RangeList, HugeListsAreCountedWithoutMakingTheirCodes)
-    {
-        for (int copies : { 2000, 18000 }) {
-            const auto ranges = parseRangeList(repeated("0-FFFF", copies));
-            ASSERT_TRUE(ranges.ok());
-            EXPECT_EQ(ranges->codeCount, 65536ull * copies);
-            EXPECT_EQ(ranges->ranges.size(), static_cast<std::size_t>(copies));
-        }
-    }
-
-    TEST(RangeList, MalformedListsAreRefused)
-    {
-        for (const char* list : { "", "30-3G", "30", "30-39,", ",30-39", "-39", "12345-12346",
-                 "30--39", "30-39-41", " 30-39", "30-39 ", "\xff-\xfe" }) {
-            const auto ranges = parseRangeList(list);
-            ASSERT_FALSE(ranges.ok()) << list;
-            EXPECT_EQ(ranges.message().rfind("a range must be FROM-TO in hexadecimal", 0), 0u)
-                << ranges.message();
         }
     }
 

@@ -4,6 +4,8 @@
 #include "document/PixFormat.h"
 #include "document/PixReader.h"
 
+#include "TestFonts.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -42,7 +44,8 @@ private:
 
     // The child starts with the interruption signals at their default action (a test run
     // in the background may have them ignored) and, when given, a file-size limit.
-    void startMake(QProcess& process, const QStringList& arguments, rlim_t fileSizeLimit = 0)
+    void startMake(QProcess& process, const QStringList& arguments, rlim_t fileSizeLimit = 0,
+        const QString& command = "make")
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("DISPLAY");
@@ -59,7 +62,7 @@ private:
                 ::setrlimit(RLIMIT_FSIZE, &limit);
             }
         });
-        process.start(TESSELLON_CLI, QStringList { "make" } + arguments);
+        process.start(TESSELLON_CLI, QStringList { command } + arguments);
     }
 
     static Run finish(QProcess& process)
@@ -80,6 +83,13 @@ private:
     {
         QProcess process;
         startMake(process, arguments, fileSizeLimit);
+        return finish(process);
+    }
+
+    Run build(const QStringList& arguments)
+    {
+        QProcess process;
+        startMake(process, arguments, 0, "build");
         return finish(process);
     }
 
@@ -296,6 +306,60 @@ private slots:
         // U+2588, the full block, fills whole rows.
         const auto block = read->glyph(8);
         QVERIFY(std::count(block.begin(), block.end(), 0xFF) >= 8);
+    }
+
+    // Characters the face has no glyph for are listed; with --strict they are refused.
+    void listsTheCharactersTheFaceLacks()
+    {
+        const QString output = path("lacking.pix");
+        const QStringList arguments { output, "--width", "8", "--height", "16", "--font",
+            dejaVuMono, "--px", "13", "--ranges", "41-42,4E2D-4E2E,6587-6588" };
+        const Run run = make(arguments);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err,
+            QString("tessellon-cli make: warning: 4 characters not in DejaVu Sans Mono: U+4E2D "
+                    "U+4E2E U+6587 U+6588\n"));
+        QVERIFY(QFile::remove(output));
+        expectRefused(arguments.mid(1) + QStringList { "--strict" },
+            "tessellon-cli make: 4 characters not in DejaVu Sans Mono: U+4E2D U+4E2E U+6587 "
+            "U+6588; nothing was written (--strict)\n");
+        const Run covered = make(QStringList { output, "--strict" } + arguments.mid(1, 8)
+            + QStringList { "--ranges", "20-7E" });
+        QCOMPARE(covered.exitCode, 0);
+        QCOMPARE(covered.err, QString());
+    }
+
+    // A recipe over an outline font gives what make and export give for the same choices,
+    // after its header.
+    void buildDrawsAsMakeAndExportDo()
+    {
+        writeFile("recipe.tfont",
+            "font = " + dejaVuMono.toUtf8()
+                + "\nsize = 13\ncell = 8x16\noffset = 0,-1\nhinting = light\n"
+                  "ranges = 20-7E\nchars-from = main.c\n[output]\nfile = recipe.c\n");
+        writeFile("main.c", "puts(\"\xC3\xA9t\xC3\xA9 \xE4\xB8\xAD\");");
+        const Run built = build({ path("recipe.tfont") });
+        QCOMPARE(built.exitCode, 0);
+        QCOMPARE(built.err,
+            QString("tessellon-cli build: warning: 1 character not in DejaVu Sans Mono: U+4E2D\n"));
+        QByteArray codes("\xFF\xFE");
+        for (char16_t code = 0x20; code <= 0x7E; ++code) {
+            codes.append(static_cast<char>(code)).append('\0');
+        }
+        codes.append("\xE9\x00\x2D\x4E", 4);
+        const Run made = make({ path("made.pix"), "--width", "8", "--height", "16", "--offset",
+            "0,-1", "--font", dejaVuMono, "--px", "13", "--hinting", "light", "--charset",
+            writeFile("made.txt", codes) });
+        QCOMPARE(made.exitCode, 0);
+        QProcess exporter;
+        exporter.start(TESSELLON_CLI, { "export", path("made.pix"), "-o", path("made.c") });
+        QVERIFY(exporter.waitForFinished(60000));
+        QCOMPARE(exporter.exitCode(), 0);
+        const QByteArray recipeOutput = test::fileBytes(path("recipe.c"));
+        const QByteArray body = recipeOutput.mid(recipeOutput.indexOf(" */\r\n") + 5);
+        QCOMPARE(body, test::fileBytes(path("made.c")));
+        QCOMPARE(build({ path("recipe.tfont"), "--check" }).exitCode, 0);
+        QCOMPARE(build({ path("recipe.tfont"), "--strict" }).exitCode, 2);
     }
 
     void rangeThatGivesNothingMakesAnEmptyFont()

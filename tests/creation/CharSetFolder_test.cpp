@@ -42,5 +42,30 @@ namespace {
         EXPECT_STREQ(noCharSetFilesMessage, "Can not find any .\\txt\\*.txt!");
     }
 
+    // A name is the user's file where it exists or is a path, else a shipped set.
+    TEST(CharSetFolder, NamedFilesAreTheUsersBeforeTheShippedOnes)
+    {
+        test::TempDir data;
+        test::TempDir user;
+        fs::create_directories(data.root() / "txt");
+        for (const char* name : { "ascii.txt", "mine.txt" }) {
+            test::writeBytes((data.root() / "txt" / name).string(), {});
+        }
+        test::writeBytes(user.path("mine.txt"), {});
+        const struct {
+            std::string given;
+            fs::path expected;
+        } cases[] = {
+            { "mine.txt", user.root() / "mine.txt" },
+            { "ascii.txt", data.root() / "txt" / "ascii.txt" },
+            { "sub/ascii.txt", user.root() / "sub" / "ascii.txt" },
+            { "none.txt", user.root() / "none.txt" },
+        };
+        for (const auto& c : cases) {
+            EXPECT_EQ(findCharSetFile(c.given, user.root(), data.root()), c.expected.string())
+                << c.given;
+        }
+    }
+
 } // namespace
 } // namespace tessellon

@@ -7,6 +7,7 @@
 #include "editor/GlyphGrid.h"
 #include "editor/MDIChild.h"
 #include "editor/WindowCaption.h"
+#include "recipe/RecipeParser.h"
 #include "shell/MainActions.h"
 #include "shell/MainForm.h"
 #include "shell/Program.h"
@@ -16,6 +17,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFontInfo>
+#include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QProgressBar>
@@ -346,6 +349,99 @@ private slots:
         QCOMPARE(child->document().fontLib.info.glyphCount, 20902u);
         QVERIFY(blankGlyphsWithCodeZero(child->document().fontLib) > 20000);
         QVERIFY(!progress.isVisible());
+    }
+
+    // Save Recipe keeps what New made the active window's font from; a font opened from a
+    // file has no such choices.
+    void saveRecipeKeepsTheChoicesOfTheNewFont_data()
+    {
+        QTest::addColumn<bool>("ranges");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("character set") << false << "set"
+                                       << "set.tfont";
+        QTest::newRow("ranges, name with extension") << true << "r.tfont"
+                                                     << "r.tfont";
+    }
+
+    void saveRecipeKeepsTheChoicesOfTheNewFont()
+    {
+        QFETCH(bool, ranges);
+        QFETCH(QString, given);
+        QFETCH(QString, saved);
+        QAction& saveRecipe = *form().actions().FileSaveRecipe1;
+        form().updateActions();
+        QVERIFY(!saveRecipe.isEnabled());
+        answerNewFontDialog([ranges](TDlgNewFont& dialog) {
+            dialog.show();
+            dialog.hide();
+            if (ranges) {
+                chooseRanges(dialog, { { "41", "43" }, { "4e00", "4E01" }, { "", "" } });
+            }
+            dialog.txtWidth().setCurrentText("12");
+            dialog.txtOffsetY().setCurrentText("-2");
+        });
+        QVERIFY(triggerNew());
+        form().updateActions();
+        QVERIFY(saveRecipe.isEnabled());
+        m_test.dialogs.saveChoices << m_test.dir.filePath(given);
+        saveRecipe.trigger();
+        QCOMPARE(m_test.dialogs.saveSuggestions, QStringList { "NONAME1.tfont" });
+        const auto recipe = readRecipeFile(test::localPath(m_test.dir.filePath(saved)),
+            { test::localPath(m_test.dir.path()), {} });
+        QVERIFY2(recipe.ok(), recipe.message().c_str());
+        const QFont font = newFontDialog().glyphFont();
+        QCOMPARE(QString::fromStdString(recipe->family), QFontInfo(font).family());
+        QCOMPARE(recipe->pixelSize, std::optional(font.pixelSize()));
+        QCOMPARE(recipe->cell, std::optional(GlyphSize { 12, 16 }));
+        QCOMPARE(recipe->offset, std::optional(CellOffset { 0, -2 }));
+        QCOMPARE(
+            recipe->ranges, ranges ? std::optional<std::string>("41-43,4E00-4E01") : std::nullopt);
+        QCOMPARE(recipe->charSet.has_value(), !ranges);
+
+        const QString opened = m_test.dir.filePath("opened.pix");
+        QVERIFY(test::writeFont(opened, test::numberedFont(8, 8, 1)));
+        QVERIFY(form().OpenOrCreate(opened));
+        form().updateActions();
+        QVERIFY(!saveRecipe.isEnabled());
+    }
+
+    // Before OK the dialog says how many of the chosen characters its font lacks, as make
+    // lists them: DejaVu Sans has Latin letters and no Chinese.
+    void newFontDialogCountsTheCharactersItsFontLacks_data()
+    {
+        QTest::addColumn<QString>("ranges");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("all there") << "41-5A"
+                                   << "";
+        QTest::newRow("ten missing") << "4E00-4E09"
+                                     << "10 characters not in DejaVu Sans";
+        QTest::newRow("two of four") << "41-42,4E00-4E01"
+                                     << "2 characters not in DejaVu Sans";
+    }
+
+    void newFontDialogCountsTheCharactersItsFontLacks()
+    {
+        QFETCH(QString, ranges);
+        QFETCH(QString, shown);
+        TDlgNewFont& dialog = newFontDialog();
+        QFont font("DejaVu Sans");
+        font.setPixelSize(16);
+        QCOMPARE(QFontInfo(font).family(), QString("DejaVu Sans"));
+        m_test.dialogs.fontChoices << font;
+        dialog.show();
+        dialog.cmdFontClick();
+        QCOMPARE(dialog.lblMissing().text(), QString());
+        QList<QPair<QString, QString>> rows;
+        for (const QString& range : ranges.split(',')) {
+            rows << qMakePair(range.section('-', 0, 0), range.section('-', 1, 1));
+        }
+        chooseRanges(dialog, rows + QList<QPair<QString, QString>> { { "", "" }, { "", "" } });
+        QCOMPARE(dialog.lblMissing().text(), shown);
+        QCOMPARE(dialog.lblMissing().toolTip().startsWith(shown + ": U+4E00"), !shown.isEmpty());
+        dialog.RadioFromtext().click();
+        QCOMPARE(dialog.lblMissing().text(), QString());
+        dialog.hide();
     }
 };
 

@@ -27,6 +27,7 @@ contents=$(dpkg-deb -c "$DEB" | awk '{print $6}')
 for file in ./usr/bin/tessellon ./usr/bin/tessellon-cli \
     ./usr/lib/tessellon/tessellon-cli-drawing.so ./usr/share/tessellon/txt/ascii.txt \
     ./usr/share/tessellon/doc/help.html ./usr/share/tessellon/scripts/default.spt \
+    ./usr/share/tessellon/cmake/TessellonConfig.cmake \
     ./usr/share/tessellon/decoder/tessellon_compact.c \
     ./usr/share/applications/tessellon.desktop ./usr/share/mime/packages/tessellon.xml \
     ./usr/share/icons/hicolor/48x48/apps/tessellon.png; do

@@ -141,8 +141,8 @@ private slots:
         QCOMPARE(panel(0), QString("test"));
         const MainActions& a = actions();
         for (QAction* disabled : { a.FileClose1, a.FileSave1, a.FileSaveAs1, a.FileExport1,
-                 a.FileExportBdf1, a.EditCopy1, a.EditPaste1, a.EditCopyTo, a.EditPasteFrom,
-                 a.WindowCascade1, a.WindowTileHorizontal1, a.WindowTileVertical1,
+                 a.FileExportBdf1, a.FileSaveRecipe1, a.EditCopy1, a.EditPaste1, a.EditCopyTo,
+                 a.EditPasteFrom, a.WindowCascade1, a.WindowTileHorizontal1, a.WindowTileVertical1,
                  a.WindowMinimizeAll1, a.WindowArrangeAll1 }) {
             QVERIFY2(!disabled->isEnabled(), qPrintable(disabled->objectName()));
         }
@@ -204,6 +204,8 @@ private slots:
             "Write the current font as a BDF font file");
         row("GlyphBaseline1", "Base&line...", "", "Baseline",
             "Sets how many rows of the cell lie above the font's baseline");
+        row("FileSaveRecipe1", "Save &Recipe...", "", "Save Recipe",
+            "Save the choices of a new font as a font recipe");
     }
 
     void actionsCarryCaptionsShortcutsAndHints()
@@ -238,7 +240,7 @@ private slots:
                 "GlyphShiftRight1", "GlyphFlipHorizontally1", "GlyphFlipVertically1",
                 "GlyphInvert1", "GlyphClear1", "GlyphBold1", "ViewZoomIn1", "ViewZoomOut1",
                 "ViewGridLarger1", "ViewGridSmaller1", "ViewTextPreview1", "FileImport1",
-                "FileExportBdf1", "GlyphBaseline1" }));
+                "FileExportBdf1", "GlyphBaseline1", "FileSaveRecipe1" }));
     }
 
     void menusHoldTheirEntriesInOrder()
@@ -249,8 +251,9 @@ private slots:
         QMenu* help = menuTitled(form(), "&Help");
         QVERIFY(file && edit && window && help);
         QCOMPARE(entryNames(*file),
-            QStringList({ "FileNew1", "FileOpen1", "FileClose1", "FileSave1", "FileSaveAs1",
-                "FileExport1", "FileImport1", "FileExportBdf1", "-", "FileExit1" }));
+            QStringList(
+                { "FileNew1", "FileOpen1", "FileClose1", "FileSave1", "FileSaveAs1", "FileExport1",
+                    "FileImport1", "FileExportBdf1", "FileSaveRecipe1", "-", "FileExit1" }));
         QCOMPARE(entryNames(*edit),
             QStringList({ "EditCut1", "EditCopy1", "EditPaste1", "-", "EditCopyTo", "EditPasteFrom",
                 "-", "EditUndo1", "EditRedo1" }));

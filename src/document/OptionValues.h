@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-namespace tessellon::cli {
+namespace tessellon {
 
-// Reading the values of the commands' options, with messages that name the option and the
-// value.
+// Reading the values of options (the command line's, a recipe's keys), with messages that
+// name the option and the value.
 
 // A whole number from low to high, with an optional '+'; nothing else around it.
 std::optional<int> parseInteger(std::string_view text, int low, int high);
@@ -34,7 +34,7 @@ Result<int> parseBaseline(const std::string& value);
 // with the limit named.
 Status checkBaselineOption(int rows, int glyphHeight);
 
-// --offset X,Y: two whole numbers of 16 bits.
-Result<CellOffset> parseOffset(const std::string& value);
+// X,Y: two whole numbers of 16 bits; the message names the option, by default --offset.
+Result<CellOffset> parseOffset(const std::string& value, const std::string& name = "--offset");
 
-} // namespace tessellon::cli
+} // namespace tessellon

@@ -1,4 +1,4 @@
-#include "cli/OptionValues.h"
+#include "document/OptionValues.h"
 
 #include "document/FontLib.h"
 
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace tessellon::cli {
+namespace tessellon {
 
 std::optional<int> parseInteger(std::string_view text, int low, int high)
 {
@@ -93,7 +93,7 @@ Status checkBaselineOption(int rows, int glyphHeight)
     return fits ? fits : failure("--baseline " + std::to_string(rows) + ": " + fits.message());
 }
 
-Result<CellOffset> parseOffset(const std::string& value)
+Result<CellOffset> parseOffset(const std::string& value, const std::string& name)
 {
     const auto parts = split(value, ',');
     constexpr int low = std::numeric_limits<std::int16_t>::min();
@@ -101,10 +101,10 @@ Result<CellOffset> parseOffset(const std::string& value)
     const auto x = parts.size() == 2 ? parseInteger(parts[0], low, high) : std::nullopt;
     const auto y = parts.size() == 2 ? parseInteger(parts[1], low, high) : std::nullopt;
     if (!x || !y) {
-        return failure("--offset must be X,Y (two whole numbers from " + std::to_string(low)
-            + " to " + std::to_string(high) + "), not " + quoted(value));
+        return failure(name + " must be X,Y (two whole numbers from " + std::to_string(low) + " to "
+            + std::to_string(high) + "), not " + quoted(value));
     }
     return CellOffset { *x, *y };
 }
 
-} // namespace tessellon::cli
+} // namespace tessellon
