@@ -96,17 +96,14 @@ namespace {
 Result<ConvertArguments> parseConvertArguments(const std::vector<std::string>& args)
 {
     ConvertArguments parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        Status status;
-        if (const char* option = valueOptionOf(args[i], valueOptions)) {
-            const auto value = takeValue(args, i, option);
-            status = value ? setValue(option, *value, parsed) : failure(value.message());
-        } else {
-            status = setFile(args[i], parsed);
-        }
-        if (!status) {
-            return failure(status.message());
-        }
+    const Status read = readArguments(
+        args, valueOptions,
+        [&parsed](const std::string& name, const std::string& value) {
+            return setValue(name, value, parsed);
+        },
+        [&](std::size_t& i) { return setFile(args[i], parsed); });
+    if (!read) {
+        return failure(read.message());
     }
     if (parsed.output.empty()) {
         return failure("give the file to read and the file to write (IN OUT)");

@@ -192,17 +192,14 @@ namespace {
 Result<ExportArguments> parseExportArguments(const std::vector<std::string>& args)
 {
     ExportArguments parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        Status status;
-        if (const char* option = valueOptionOf(args[i], valueOptions)) {
-            const auto value = takeValue(args, i, option);
-            status = value ? setValue(option, *value, parsed) : failure(value.message());
-        } else {
-            status = setOther(args, i, parsed);
-        }
-        if (!status) {
-            return failure(status.message());
-        }
+    const Status read = readArguments(
+        args, valueOptions,
+        [&parsed](const std::string& name, const std::string& value) {
+            return setValue(name, value, parsed);
+        },
+        [&](std::size_t& i) { return setOther(args, i, parsed); });
+    if (!read) {
+        return failure(read.message());
     }
     if (parsed.fontPath.empty()) {
         return failure("FONT.pix is missing");

@@ -157,17 +157,14 @@ namespace {
 Result<MakeArguments> parseMakeArguments(const std::vector<std::string>& args)
 {
     MakeArguments parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        Status status;
-        if (const char* option = valueOptionOf(args[i], valueOptions)) {
-            const auto value = takeValue(args, i, option);
-            status = value ? setValue(option, *value, parsed) : failure(value.message());
-        } else {
-            status = setFlagOrOutput(args[i], parsed);
-        }
-        if (!status) {
-            return failure(status.message());
-        }
+    const Status read = readArguments(
+        args, valueOptions,
+        [&parsed](const std::string& name, const std::string& value) {
+            return setValue(name, value, parsed);
+        },
+        [&](std::size_t& i) { return setFlagOrOutput(args[i], parsed); });
+    if (!read) {
+        return failure(read.message());
     }
     if (const Status complete = checkComplete(parsed); !complete) {
         return failure(complete.message());

@@ -27,6 +27,28 @@ const char* valueOptionOf(const std::string& arg, std::span<const char* const> n
 Result<std::string> takeValue(
     const std::vector<std::string>& args, std::size_t& index, const std::string& name);
 
+// Each argument in turn: an option of valueOptions with its value goes to
+// setValue(name, value), any other argument to setOther(index), which may use the arguments
+// after it by moving index on. The first refusal ends the walk and is returned.
+template <class SetValue, class SetOther>
+Status readArguments(const std::vector<std::string>& args,
+    std::span<const char* const> valueOptions, SetValue&& setValue, SetOther&& setOther)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        Status status;
+        if (const char* option = valueOptionOf(args[i], valueOptions)) {
+            const auto value = takeValue(args, i, option);
+            status = value ? setValue(option, *value) : failure(value.message());
+        } else {
+            status = setOther(i);
+        }
+        if (!status) {
+            return status;
+        }
+    }
+    return {};
+}
+
 // --baseline N: the rows of the cell above the baseline, a whole number from 0 to the
 // largest glyph side (whether it fits the font's cell is checked against the font).
 Result<int> parseBaseline(const std::string& value);
