@@ -10,8 +10,8 @@
 #include "creation/FontCoverage.h"
 #include "creation/FontMaking.h"
 #include "creation/GlyphDrawing.h"
-#include "creation/GlyphRenderer.h"
 #include "creation/NewFontLimits.h"
+#include "creation/NewFontSetUp.h"
 #include "creation/TemporaryCharSetFile.h"
 #include "document/ByteSource.h"
 #include "document/FontLib.h"
@@ -222,20 +222,14 @@ namespace {
         }
     };
 
-    // Draws every glyph of the character set into font, on a thread a core, and stores the
-    // glyphs in order on this thread, answering each hand-over as it is posted, by the
-    // progress bar. A stop request ends it early.
-    Status drawGlyphs(OpenCharSet& charSet, const GlyphDrawingPlan& drawing,
-        const MakeArguments& arguments, FontLib& font, CreateFontRun& run, Timings& timings,
-        CliStreams io)
+    // Draws every glyph of the set-up font, on a thread a core, and stores the glyphs in
+    // order on this thread, answering each hand-over as it is posted, by the progress bar. A
+    // stop request ends it early.
+    Status drawGlyphs(NewFontDrawing& drawing, const MakeArguments& arguments, CreateFontRun& run,
+        Timings& timings, CliStreams io)
     {
-        const auto arrays = claimNewFontArrays(font.pixelData, *font.codeTable,
-            font.info.glyphCount, arguments.width, arguments.height);
-        if (!arrays) {
-            return failure(arrays.message());
-        }
         ProgressBar bar(io.err, &io.err == &std::cerr && ::isatty(STDERR_FILENO));
-        run.setTotalBytes(charSet.measure.totalBytes);
+        run.setTotalBytes(drawing.totalBytes);
         run.answerOnPost([&run, &bar] {
             if (const auto percent = run.percentDone()) {
                 bar.show(*percent);
@@ -243,8 +237,7 @@ namespace {
         });
         const auto drawStart = Clock::now();
         timings.setUp = drawStart - timings.start;
-        Status drawn = drawCharSetOnThreads(*charSet.source, glyphSourceOpener(drawing),
-            arguments.threads.value_or(drawingThreadCount()), *arrays, run);
+        Status drawn = drawNewFont(drawing, arguments.threads.value_or(drawingThreadCount()), run);
         timings.drawing = Clock::now() - drawStart;
         timings.handOvers = run.handOverTime();
         run.setNotifyHook({});
@@ -252,15 +245,26 @@ namespace {
         return drawn;
     }
 
-    // What the glyphs are drawn with. Call it within a GuiApplicationScope.
-    Result<GlyphDrawingPlan> planFor(const MakeArguments& arguments)
+    // How the glyphs are drawn. Call it within a GuiApplicationScope.
+    Result<GlyphDrawingParams> drawingParamsFor(const MakeArguments& arguments)
     {
         const auto family = resolveFamily(arguments.font);
         if (!family) {
             return failure(family.message());
         }
-        return planGlyphDrawing({ fontFor(arguments, family->family), family->file, arguments.width,
-            arguments.height, arguments.offsetX, arguments.offsetY, arguments.hinting });
+        return GlyphDrawingParams { fontFor(arguments, family->family), family->file,
+            arguments.width, arguments.height, arguments.offsetX, arguments.offsetY,
+            arguments.hinting };
+    }
+
+    // What the glyphs are drawn with. Call it within a GuiApplicationScope.
+    Result<GlyphDrawingPlan> planFor(const MakeArguments& arguments)
+    {
+        const auto params = drawingParamsFor(arguments);
+        if (!params) {
+            return failure(params.message());
+        }
+        return planGlyphDrawing(*params);
     }
 
     // The characters of the set that the face lacks; an error with --strict.
@@ -286,32 +290,28 @@ namespace {
         if (!choice) {
             return failure(choice.message());
         }
-        auto charSet = openNewFontCharSet(choice->path, arguments.width, arguments.height);
-        if (!charSet) {
-            return failure(charSet.message());
-        }
         if (const Status distinct = checkOutputIsNoInput(arguments, choice->path); !distinct) {
             return failure(distinct.message());
         }
         GuiApplicationScope application;
-        const auto plan = planFor(arguments);
-        if (!plan) {
-            return failure(plan.message());
+        const auto params = drawingParamsFor(arguments);
+        if (!params) {
+            return failure(params.message());
         }
-        auto coverage = checkCoverage(*plan, choice->path, arguments);
+        auto setUp = setUpNewFont(*params, choice->path);
+        if (!setUp) {
+            return failure(setUp.message());
+        }
+        auto coverage = checkCoverage(setUp->drawing.plan, choice->path, arguments);
         if (!coverage) {
             return failure(coverage.message());
         }
-        MadeFont made { FontLib::blank(arguments.width, arguments.height,
-                            static_cast<std::uint32_t>(charSet->measure.glyphCount), true),
-            QFontInfo(plan->params.font).family().toStdString(), coverage->face,
-            coverage->missing };
-        made.font.baseline = arguments.baseline
-            ? arguments.baseline
-            : GlyphRenderer::cellBaseline(plan->params.font, arguments.height, arguments.offsetY);
-        if (const Status drawn
-            = drawGlyphs(*charSet, *plan, arguments, made.font, run, timings, io);
-            !drawn) {
+        MadeFont made { std::move(setUp->font), QFontInfo(params->font).family().toStdString(),
+            coverage->face, coverage->missing };
+        if (arguments.baseline) {
+            made.font.baseline = arguments.baseline;
+        }
+        if (const Status drawn = drawGlyphs(setUp->drawing, arguments, run, timings, io); !drawn) {
             return failure(drawn.message());
         }
         if (run.stopRequested()) {

@@ -1,8 +1,6 @@
 #include "shell/MainForm.h"
 
-#include "creation/DlgNewFont.h"
 #include "creation/NewCommand.h"
-#include "creation/NewFontOrigin.h"
 #include "creation/SaveRecipeCommand.h"
 #include "document/PixFileName.h"
 #include "editor/BaselineCommand.h"
@@ -133,7 +131,9 @@ void TMainForm::connectActions()
 {
     const MainActions& a = *m_actions;
     const auto childActive = [this] { return activeChild() != nullptr; };
-    m_commands.bind(a.FileNew1, std::make_unique<NewCommand>(m_context));
+    auto newCommand = std::make_unique<NewCommand>(m_context);
+    m_newCommand = newCommand.get();
+    m_commands.bind(a.FileNew1, std::move(newCommand));
     m_commands.bind(a.FileOpen1, [this] { FileOpen1Execute(); });
     m_commands.bind(
         a.FileClose1, [this] { FileClose1Execute(); }, childActive);
@@ -244,11 +244,7 @@ TMDIChild* TMainForm::OpenOrCreate(const QString& name)
     // The window may be closed while its font is being made.
     const QPointer<TMDIChild> child = addChildWindow(name);
     const bool made = !QFileInfo::exists(name);
-    const bool ready = made ? child->CreateFontLib(name, m_forms.DlgNewFont, m_forms.dlgProgress)
-                            : child->LoadFontLib(name);
-    if (child && ready && made) {
-        rememberMadeFont(*child);
-    }
+    const bool ready = made ? m_newCommand->makeFont(*child, name) : child->LoadFontLib(name);
     if (child && ready) {
         child->focusGrid();
         return child;
@@ -261,13 +257,6 @@ TMDIChild* TMainForm::OpenOrCreate(const QString& name)
         previous->focusGrid();
     }
     return nullptr;
-}
-
-void TMainForm::rememberMadeFont(TMDIChild& child)
-{
-    if (const auto choices = m_forms.DlgNewFont.choices(); choices && child.document().fontReady) {
-        rememberNewFontChoices(child, *choices);
-    }
 }
 
 TMDIChild* TMainForm::addChildWindow(const QString& name)

@@ -1,5 +1,6 @@
 #include "creation/DlgNewFont.h"
 #include "creation/DlgProgress.h"
+#include "creation/NewCommand.h"
 #include "editor/DlgBaseline.h"
 #include "editor/FontHistory.h"
 #include "editor/GlyphGrid.h"
@@ -552,7 +553,7 @@ private slots:
         m_test.dialogs.modalAnswer = acceptNewFontFromCodes;
         TMDIChild* child = openThroughTheMenu(name);
         QVERIFY(child);
-        QCOMPARE(m_test.dialogs.modalDialogs, QList<QDialog*> { &m_test.program->DlgNewFont() });
+        QCOMPARE(m_test.dialogs.modalDialogs, QList<QDialog*> { &form().newCommand().dialog() });
         QCOMPARE(shownTitle(*child), name + "*");
         QVERIFY(child->document().modified);
         QCOMPARE(child->document().fontLib.info.glyphCount, 62u);
@@ -860,8 +861,6 @@ private slots:
     {
         const ProgramForms& forms = form().context().forms;
         QCOMPARE(&forms.AboutBox, &m_test.program->AboutBox());
-        QCOMPARE(&forms.DlgNewFont, &m_test.program->DlgNewFont());
-        QCOMPARE(&forms.dlgProgress, &m_test.program->dlgProgress());
         QCOMPARE(&forms.DlgExportLib, &m_test.program->DlgExportLib());
         QCOMPARE(&form().context().dialogs, static_cast<UserDialogs*>(&m_test.dialogs));
         QCOMPARE(form().context().windows.frameWindow(), static_cast<QWidget*>(&form()));
