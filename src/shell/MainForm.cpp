@@ -1,6 +1,7 @@
 #include "shell/MainForm.h"
 
 #include "creation/NewCommand.h"
+#include "creation/OpenRecipeCommand.h"
 #include "creation/SaveRecipeCommand.h"
 #include "document/PixFileName.h"
 #include "editor/BaselineCommand.h"
@@ -75,7 +76,7 @@ void TMainForm::buildMenus()
     QMenu* file = menuBar()->addMenu("&File");
     file->menuAction()->setStatusTip("File related commands");
     file->addActions({ a.FileNew1, a.FileOpen1, a.FileClose1, a.FileSave1, a.FileSaveAs1,
-        a.FileExport1, a.FileImport1, a.FileExportBdf1, a.FileSaveRecipe1 });
+        a.FileExport1, a.FileImport1, a.FileExportBdf1, a.FileOpenRecipe1, a.FileSaveRecipe1 });
     file->addSeparator();
     file->addAction(a.FileExit1);
 
@@ -153,6 +154,7 @@ void TMainForm::connectActions()
     connectEditingCommands();
     m_commands.bind(a.FileImport1, std::make_unique<ImportFontCommand>(m_context));
     m_commands.bind(a.FileExportBdf1, std::make_unique<ExportBdfCommand>(m_context));
+    m_commands.bind(a.FileOpenRecipe1, std::make_unique<OpenRecipeCommand>(m_context));
     m_commands.bind(a.FileSaveRecipe1, std::make_unique<SaveRecipeCommand>(m_context));
     m_commands.disableUnbound(a.all());
 }

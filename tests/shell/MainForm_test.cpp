@@ -147,8 +147,8 @@ private slots:
                  a.WindowMinimizeAll1, a.WindowArrangeAll1 }) {
             QVERIFY2(!disabled->isEnabled(), qPrintable(disabled->objectName()));
         }
-        for (QAction* enabled :
-            { a.FileNew1, a.FileOpen1, a.FileImport1, a.FileExit1, a.HelpHelp1, a.HelpAbout1 }) {
+        for (QAction* enabled : { a.FileNew1, a.FileOpen1, a.FileImport1, a.FileOpenRecipe1,
+                 a.FileExit1, a.HelpHelp1, a.HelpAbout1 }) {
             QVERIFY2(enabled->isEnabled(), qPrintable(enabled->objectName()));
         }
     }
@@ -207,6 +207,8 @@ private slots:
             "Sets how many rows of the cell lie above the font's baseline");
         row("FileSaveRecipe1", "Save &Recipe...", "", "Save Recipe",
             "Save the choices of a new font as a font recipe");
+        row("FileOpenRecipe1", "Open Recip&e...", "", "Open Recipe",
+            "Make the font of a font recipe in a new window");
     }
 
     void actionsCarryCaptionsShortcutsAndHints()
@@ -241,7 +243,7 @@ private slots:
                 "GlyphShiftRight1", "GlyphFlipHorizontally1", "GlyphFlipVertically1",
                 "GlyphInvert1", "GlyphClear1", "GlyphBold1", "ViewZoomIn1", "ViewZoomOut1",
                 "ViewGridLarger1", "ViewGridSmaller1", "ViewTextPreview1", "FileImport1",
-                "FileExportBdf1", "GlyphBaseline1", "FileSaveRecipe1" }));
+                "FileExportBdf1", "GlyphBaseline1", "FileSaveRecipe1", "FileOpenRecipe1" }));
     }
 
     void menusHoldTheirEntriesInOrder()
@@ -252,9 +254,9 @@ private slots:
         QMenu* help = menuTitled(form(), "&Help");
         QVERIFY(file && edit && window && help);
         QCOMPARE(entryNames(*file),
-            QStringList(
-                { "FileNew1", "FileOpen1", "FileClose1", "FileSave1", "FileSaveAs1", "FileExport1",
-                    "FileImport1", "FileExportBdf1", "FileSaveRecipe1", "-", "FileExit1" }));
+            QStringList({ "FileNew1", "FileOpen1", "FileClose1", "FileSave1", "FileSaveAs1",
+                "FileExport1", "FileImport1", "FileExportBdf1", "FileOpenRecipe1",
+                "FileSaveRecipe1", "-", "FileExit1" }));
         QCOMPARE(entryNames(*edit),
             QStringList({ "EditCut1", "EditCopy1", "EditPaste1", "-", "EditCopyTo", "EditPasteFrom",
                 "-", "EditUndo1", "EditRedo1" }));
