@@ -41,20 +41,20 @@ Status FontHistory::changeBaseline(std::optional<int> rows, const QString& name)
     if (const Status set = m_font.changeBaseline(rows); !set) {
         return set;
     }
-    if (m_font.position() != before) {
-        emit modifiedChanged(m_font.modified());
+    if (pushFontStep(before, name)) {
         emit baselineChanged();
-        m_stack.push(new FontStep(*this, name));
     }
     return {};
 }
 
-void FontHistory::pushFontStep(std::uint64_t positionBefore, const QString& name)
+bool FontHistory::pushFontStep(std::uint64_t positionBefore, const QString& name)
 {
-    if (m_font.position() != positionBefore) {
-        emit modifiedChanged(m_font.modified());
-        m_stack.push(new FontStep(*this, name));
+    if (m_font.position() == positionBefore) {
+        return false;
     }
+    emit modifiedChanged(m_font.modified());
+    m_stack.push(new FontStep(*this, name));
+    return true;
 }
 
 void FontHistory::takeFont(FontLib font, FontOrigin origin)

@@ -61,8 +61,8 @@ signals:
     void baselineChanged();
 
 private:
-    // Puts the step the font's history took, if it took one, on the stack.
-    void pushFontStep(std::uint64_t positionBefore, const QString& name);
+    // Puts the step the font's history took, if it took one, on the stack: true when it did.
+    bool pushFontStep(std::uint64_t positionBefore, const QString& name);
     // Tells what a step of the font changed: always whether it is modified, and the
     // baseline when it is no longer before.
     void announce(std::optional<int> baselineBefore);
