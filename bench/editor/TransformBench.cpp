@@ -89,7 +89,8 @@ double coreTransforms()
         for (int run = 0; run < runs; ++run) {
             clock.start();
             const GlyphChange undo
-                = document.replaceGlyphs(transformGlyphs(document.fontLib(), all, transform)).value();
+                = document.replaceGlyphs(transformGlyphs(document.fontLib(), all, transform))
+                      .value();
             done.push_back(clock.nsecsElapsed());
             clock.start();
             const bool undoFits = document.replaceGlyphs(undo).ok();

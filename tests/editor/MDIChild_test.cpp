@@ -254,16 +254,16 @@ private slots:
 
         QTest::keyClick(&grid, Qt::Key_Right);
         QTest::keyClick(&grid, Qt::Key_Return, Qt::ControlModifier);
-        QCOMPARE(
-            glyphBytes(child->document().fontLib(), 6), glyphBytes(test::numberedFont(8, 8, 40), 5));
+        QCOMPARE(glyphBytes(child->document().fontLib(), 6),
+            glyphBytes(test::numberedFont(8, 8, 40), 5));
         QVERIFY(child->history().modified());
 
         // The same keys from the pixel editor: Ctrl+Enter writes the picture back there too.
         child->imgEdit().setFocus();
         QTest::keyClick(&grid, Qt::Key_Right);
         QTest::keyClick(&child->imgEdit(), Qt::Key_Enter, Qt::ControlModifier);
-        QCOMPARE(
-            glyphBytes(child->document().fontLib(), 7), glyphBytes(test::numberedFont(8, 8, 40), 5));
+        QCOMPARE(glyphBytes(child->document().fontLib(), 7),
+            glyphBytes(test::numberedFont(8, 8, 40), 5));
     }
 
     void zoomAndGridScaleStopAtTheirLimits()
