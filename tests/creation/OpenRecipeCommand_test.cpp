@@ -96,8 +96,8 @@ private slots:
         QCOMPARE(m_progressShown, 1);
         QCOMPARE(shownTitle(*child), m_test.dir.filePath("edits.pix") + "*");
         QVERIFY(!child->isUntitled());
-        QVERIFY(child->document().modified);
-        const FontLib& font = child->document().fontLib;
+        QVERIFY(child->history().modified());
+        const FontLib& font = child->document().fontLib();
         QCOMPARE(*font.codeTable, (std::vector<std::uint16_t> { 'A', 'B', 'C' }));
         QVERIFY(font.pixelData == fontBuildMakes(recipe).pixelData);
         const auto b = font.glyph(1);
@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(m_test.dialogs.openFilters, QStringList { "Font recipes (*.tfont)" });
         QCOMPARE(child->fileName(), m_test.dir.filePath("small.pix"));
         QVERIFY(child->isUntitled());
-        QVERIFY(child->document().fontLib.pixelData == source.pixelData);
+        QVERIFY(child->document().fontLib().pixelData == source.pixelData);
     }
 
     void badRecipeIsRefusedWithFileLineAndReason()
