@@ -1,6 +1,7 @@
 #include "creation/DlgProgress.h"
 #include "creation/NewFontSetUp.h"
 #include "creation/OpenRecipeCommand.h"
+#include "editor/FontHistory.h"
 #include "editor/MDIChild.h"
 #include "editor/WindowCaption.h"
 #include "recipe/RecipeFontMaking.h"
