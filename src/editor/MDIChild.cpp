@@ -18,9 +18,9 @@
 #include "editor/PixelEditor.h"
 #include "editor/TextPreviewPanel.h"
 #include "editor/TextPreviewSettings.h"
-#include "editor/UserDialogs.h"
 #include "editor/WindowCaption.h"
 #include "editor/ZoomLevels.h"
+#include "gui/UserDialogs.h"
 
 #include <QCloseEvent>
 #include <QFile>

@@ -2,8 +2,8 @@
 
 #include "document/PixFileName.h"
 #include "editor/MDIChild.h"
-#include "editor/UserDialogs.h"
 #include "export/DlgExportLib.h"
+#include "gui/UserDialogs.h"
 
 namespace tessellon {
 

@@ -1,6 +1,6 @@
 #include "shell/CommandBindings.h"
 
-#include "shell/CommandContext.h"
+#include "gui/CommandContext.h"
 
 #include <QAction>
 

@@ -2,8 +2,8 @@
 
 #include "document/FontFileFormats.h"
 #include "editor/MDIChild.h"
-#include "editor/UserDialogs.h"
 #include "formats/BdfWriter.h"
+#include "gui/UserDialogs.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "shell/ImportFontCommand.h"
 
 #include "editor/MDIChild.h"
-#include "editor/UserDialogs.h"
 #include "formats/FontImport.h"
 #include "formats/PictureSheet.h"
+#include "gui/UserDialogs.h"
 #include "shell/DlgPictureSheet.h"
 
 #include <QDir>

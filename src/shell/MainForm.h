@@ -2,8 +2,8 @@
 
 #include "document/FontFileFormats.h"
 #include "editor/TextPreviewSettings.h"
+#include "gui/CommandContext.h"
 #include "shell/CommandBindings.h"
-#include "shell/CommandContext.h"
 
 #include <QMainWindow>
 

@@ -2,8 +2,8 @@
 
 #include "creation/DlgNewFont.h"
 #include "creation/DlgProgress.h"
-#include "editor/UserDialogs.h"
 #include "export/DlgExportLib.h"
+#include "gui/UserDialogs.h"
 #include "shell/AboutBox.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramIcon.h"

@@ -1,5 +1,5 @@
-#include "editor/FileFilter.h"
-#include "editor/Hint.h"
+#include "gui/FileFilter.h"
+#include "gui/Hint.h"
 
 #include <QtTest>
 
