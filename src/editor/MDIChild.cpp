@@ -5,7 +5,7 @@
 #include "creation/DlgProgress.h"
 #include "creation/NewFontNumbers.h"
 #include "creation/ThreadCreateFont.h"
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 #include "document/PixFileName.h"
 #include "document/PixFormat.h"
 #include "document/PixWriter.h"

@@ -1,6 +1,6 @@
 #include "shell/ExportBdfCommand.h"
 
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 #include "editor/MDIChild.h"
 #include "formats/BdfWriter.h"
 #include "gui/UserDialogs.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 #include "editor/TextPreviewSettings.h"
 #include "gui/CommandContext.h"
 #include "shell/CommandBindings.h"

@@ -1,4 +1,4 @@
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 #include "document/PixWriter.h"
 #include "document/SafeFileWriter.h"
 

@@ -10,7 +10,7 @@
 #include "editor/TextPreviewView.h"
 #include "editor/WindowCaption.h"
 #include "export/DlgExportLib.h"
-#include "formats/FontImport.h"
+#include "formats/FontFileFormats.h"
 #include "shell/AboutBox.h"
 #include "shell/MainActions.h"
 #include "shell/MainForm.h"
