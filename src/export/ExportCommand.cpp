@@ -12,6 +12,17 @@ ExportCommand::ExportCommand(const CommandContext& context)
 {
 }
 
+ExportCommand::~ExportCommand() = default;
+
+TDlgExportLib& ExportCommand::dialog()
+{
+    if (!m_dialog) {
+        m_dialog = std::make_unique<TDlgExportLib>(
+            m_context.dialogs, TDlgExportLib::programScriptFile());
+    }
+    return *m_dialog;
+}
+
 void ExportCommand::Execute()
 {
     if (TMDIChild* child = m_context.windows.activeChild()) {
@@ -30,9 +41,9 @@ bool ExportCommand::ExportFont(TMDIChild& child)
     }
     const FontDocument& document = child.document();
     const QString fontFileName = isUntitledName(document.fileName) ? QString() : child.fileName();
-    TDlgExportLib& dialog = m_context.forms.DlgExportLib;
-    dialog.PrepareExport(outputFileName, document.fontLib, fontFileName);
-    m_context.dialogs.runModal(dialog);
+    TDlgExportLib& exportDialog = dialog();
+    exportDialog.PrepareExport(outputFileName, document.fontLib, fontFileName);
+    m_context.dialogs.runModal(exportDialog);
     return true;
 }
 

@@ -7,20 +7,17 @@ class QWidget;
 
 namespace tessellon {
 
-class TAboutBox;
-class TDlgExportLib;
 class TDlgNewFont;
 class TMDIChild;
 class TdlgProgress;
 class UserDialogs;
 
 // The dialogs that live for the whole run. They are made before the main window, hidden
-// between uses, and keep what the user left in them.
+// between uses, and keep what the user left in them. The other commands' dialogs belong to
+// their controllers, which make them on first use.
 struct ProgramForms {
-    TAboutBox& AboutBox;
     TDlgNewFont& DlgNewFont;
     TdlgProgress& dlgProgress;
-    TDlgExportLib& DlgExportLib;
 };
 
 // The main window's child windows, as a command sees them.

@@ -19,7 +19,7 @@
 #include "export/ExportCommand.h"
 #include "gui/HelpPage.h"
 #include "gui/UserDialogs.h"
-#include "shell/AboutBox.h"
+#include "shell/AboutCommand.h"
 #include "shell/ExportBdfCommand.h"
 #include "shell/ImportFontCommand.h"
 #include "shell/MainActions.h"
@@ -148,7 +148,7 @@ void TMainForm::connectActions()
     m_commands.bind(a.EditCopyTo, std::make_unique<EditCopyToCommand>(m_context));
     m_commands.bind(a.EditPasteFrom, std::make_unique<EditPasteFromCommand>(m_context));
     connectWindowCommands();
-    m_commands.bind(a.HelpAbout1, [this] { HelpAbout1Execute(); });
+    m_commands.bind(a.HelpAbout1, std::make_unique<AboutCommand>(m_context));
     m_commands.bind(a.HelpHelp1, [this] { HelpHelp1Execute(); });
     connectEditingCommands();
     m_commands.bind(a.FileImport1, std::make_unique<ImportFontCommand>(m_context));
@@ -315,8 +315,6 @@ void TMainForm::FileSaveAs1Execute()
 }
 
 void TMainForm::FileExit1Execute() { close(); }
-
-void TMainForm::HelpAbout1Execute() { m_dialogs.runModal(m_forms.AboutBox); }
 
 void TMainForm::HelpHelp1Execute() { openHelpPage(m_dialogs, this); }
 

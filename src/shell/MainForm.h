@@ -1,7 +1,7 @@
 #pragma once
 
-#include "formats/FontFileFormats.h"
 #include "editor/TextPreviewSettings.h"
+#include "formats/FontFileFormats.h"
 #include "gui/CommandContext.h"
 #include "shell/CommandBindings.h"
 
@@ -54,7 +54,6 @@ public:
     void FileSave1Execute();
     void FileSaveAs1Execute();
     void FileExit1Execute();
-    void HelpAbout1Execute();
     void HelpHelp1Execute();
 
 protected:

@@ -2,12 +2,9 @@
 
 #include "creation/DlgNewFont.h"
 #include "creation/DlgProgress.h"
-#include "export/DlgExportLib.h"
 #include "gui/UserDialogs.h"
-#include "shell/AboutBox.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramIcon.h"
-#include "shell/ProgramVersion.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -16,11 +13,9 @@ namespace tessellon {
 
 Program::Program(UserDialogs& dialogs)
     : m_dialogs(dialogs)
-    , m_aboutBox(std::make_unique<TAboutBox>(programFileVersion()))
     , m_dlgNewFont(std::make_unique<TDlgNewFont>(dialogs))
     , m_dlgProgress(std::make_unique<TdlgProgress>())
-    , m_dlgExportLib(std::make_unique<TDlgExportLib>(dialogs, TDlgExportLib::programScriptFile()))
-    , m_forms { *m_aboutBox, *m_dlgNewFont, *m_dlgProgress, *m_dlgExportLib }
+    , m_forms { *m_dlgNewFont, *m_dlgProgress }
     , m_mainForm(std::make_unique<TMainForm>(m_forms, dialogs))
 {
     QApplication::setWindowIcon(programIcon());

@@ -8,15 +8,13 @@
 
 namespace tessellon {
 
-class TAboutBox;
-class TDlgExportLib;
 class TDlgNewFont;
 class TMainForm;
 class TdlgProgress;
 class UserDialogs;
 
-// The program's windows that live from start to end: the four dialogs, then the main
-// window, which is handed the dialogs already made. The dialogs are hidden between uses and
+// The program's windows that live from start to end: the New and progress dialogs, then the
+// main window, which is handed the dialogs already made. The dialogs are hidden between uses and
 // keep their state.
 class Program {
 public:
@@ -26,10 +24,8 @@ public:
     Program& operator=(const Program&) = delete;
 
     TMainForm& MainForm() { return *m_mainForm; }
-    TAboutBox& AboutBox() { return *m_aboutBox; }
     TDlgNewFont& DlgNewFont() { return *m_dlgNewFont; }
     TdlgProgress& dlgProgress() { return *m_dlgProgress; }
-    TDlgExportLib& DlgExportLib() { return *m_dlgExportLib; }
     UserDialogs& dialogs() { return m_dialogs; }
 
     // Shows the main window, opens the font files given, and runs the event loop until the
@@ -42,10 +38,8 @@ public:
 
 private:
     UserDialogs& m_dialogs;
-    std::unique_ptr<TAboutBox> m_aboutBox;
     std::unique_ptr<TDlgNewFont> m_dlgNewFont;
     std::unique_ptr<TdlgProgress> m_dlgProgress;
-    std::unique_ptr<TDlgExportLib> m_dlgExportLib;
     ProgramForms m_forms;
     std::unique_ptr<TMainForm> m_mainForm;
 };

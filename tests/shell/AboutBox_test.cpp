@@ -1,7 +1,10 @@
 #include "creation/DlgNewFont.h"
 #include "creation/DlgProgress.h"
 #include "export/DlgExportLib.h"
+#include "export/ExportCommand.h"
 #include "shell/AboutBox.h"
+#include "shell/AboutCommand.h"
+#include "shell/MainActions.h"
 #include "shell/MainForm.h"
 #include "shell/Program.h"
 #include "shell/ProgramVersion.h"
@@ -12,6 +15,27 @@
 #include <QtTest>
 
 using namespace tessellon;
+
+namespace {
+
+MainCommand& commandOf(Program& program, QAction* action)
+{
+    return *program.MainForm().commands().commandOf(action);
+}
+
+TAboutBox& aboutBox(Program& program)
+{
+    return static_cast<AboutCommand&>(commandOf(program, program.MainForm().actions().HelpAbout1))
+        .aboutBox();
+}
+
+TDlgExportLib& exportDialog(Program& program)
+{
+    return static_cast<ExportCommand&>(commandOf(program, program.MainForm().actions().FileExport1))
+        .dialog();
+}
+
+} // namespace
 
 class AboutBoxTest : public QObject {
     Q_OBJECT
@@ -52,18 +76,20 @@ private slots:
         QCOMPARE(box.result(), int(QDialog::Accepted));
     }
 
-    void startUpMakesTheFiveFormsAndShowsNoneOfThem()
+    // The about box and the export dialog belong to their commands, which make them on first
+    // use.
+    void startUpMakesTheFormsAndShowsNoneOfThem()
     {
         test::ScriptedDialogs dialogs;
         Program program(dialogs);
         QCOMPARE(program.MainForm().windowTitle(), QString("Tessellon"));
-        QCOMPARE(program.AboutBox().labelVersion().text(), QString("Version: 1.4.0.1625"));
+        QCOMPARE(aboutBox(program).labelVersion().text(), QString("Version: 1.4.0.1625"));
         QCOMPARE(program.DlgNewFont().windowTitle(), QString("Create font"));
         QCOMPARE(program.dlgProgress().windowTitle(), QString("Making pixel font"));
-        QCOMPARE(program.DlgExportLib().windowTitle(), QString("Export font lib"));
+        QCOMPARE(exportDialog(program).windowTitle(), QString("Export font lib"));
         for (QWidget* form :
-            std::initializer_list<QWidget*> { &program.MainForm(), &program.AboutBox(),
-                &program.DlgNewFont(), &program.dlgProgress(), &program.DlgExportLib() }) {
+            std::initializer_list<QWidget*> { &program.MainForm(), &aboutBox(program),
+                &program.DlgNewFont(), &program.dlgProgress(), &exportDialog(program) }) {
             QVERIFY(!form->isVisible());
         }
         QVERIFY(program.MainForm().childWindows().isEmpty());
@@ -73,9 +99,9 @@ private slots:
     {
         test::ScriptedDialogs dialogs;
         Program program(dialogs);
-        program.MainForm().HelpAbout1Execute();
+        program.MainForm().actions().HelpAbout1->trigger();
         QCOMPARE(dialogs.modalDialogs.size(), 1);
-        QCOMPARE(dialogs.modalDialogs[0], static_cast<QDialog*>(&program.AboutBox()));
+        QCOMPARE(dialogs.modalDialogs[0], static_cast<QDialog*>(&aboutBox(program)));
     }
 };
 

@@ -859,10 +859,8 @@ private slots:
     void commandsSeeTheProgramsDialogs()
     {
         const ProgramForms& forms = form().context().forms;
-        QCOMPARE(&forms.AboutBox, &m_test.program->AboutBox());
         QCOMPARE(&forms.DlgNewFont, &m_test.program->DlgNewFont());
         QCOMPARE(&forms.dlgProgress, &m_test.program->dlgProgress());
-        QCOMPARE(&forms.DlgExportLib, &m_test.program->DlgExportLib());
         QCOMPARE(&form().context().dialogs, static_cast<UserDialogs*>(&m_test.dialogs));
         QCOMPARE(form().context().windows.frameWindow(), static_cast<QWidget*>(&form()));
     }
