@@ -42,7 +42,7 @@ bool ExportCommand::ExportFont(TMDIChild& child)
     const FontDocument& document = child.document();
     const QString fontFileName = isUntitledName(document.fileName) ? QString() : child.fileName();
     TDlgExportLib& exportDialog = dialog();
-    exportDialog.PrepareExport(outputFileName, document.fontLib, fontFileName);
+    exportDialog.PrepareExport(outputFileName, document.fontLib(), fontFileName);
     m_context.dialogs.runModal(exportDialog);
     return true;
 }
