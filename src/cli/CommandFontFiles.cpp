@@ -41,10 +41,15 @@ Status CommandFontFiles::write(
     return exportFontFile(path, font, *usable);
 }
 
-Result<FontLib> CommandFontFiles::readFont(const std::string& path, ReadNotes& notes)
+const FontFileFormat& CommandFontFiles::formatOf(const std::string& path)
 {
     const FontFileFormat* named = fontFileFormatNamed(path);
-    const FontFileFormat& format = named ? *named : pixFileFormat();
+    return named ? *named : pixFileFormat();
+}
+
+Result<FontLib> CommandFontFiles::readFont(const std::string& path, ReadNotes& notes)
+{
+    const FontFileFormat& format = formatOf(path);
     const Result<FontFileOptions> usable = withCodec(&format, {});
     if (!usable) {
         return failure(usable.message());

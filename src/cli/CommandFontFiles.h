@@ -23,6 +23,7 @@ public:
     // info and export: the format the name gives, the font pixel file for a name of none
     // (as fonts of any name have always been read).
     Result<FontLib> readFont(const std::string& path, ReadNotes& notes);
+    static const FontFileFormat& formatOf(const std::string& path);
 
 private:
     Result<FontFileOptions> withCodec(const FontFileFormat* format, FontFileOptions options);

@@ -22,13 +22,6 @@ namespace {
         out << "code range: " << text << "\n";
     }
 
-    // The format the font was read in.
-    const FontFileFormat& formatOf(const std::string& path)
-    {
-        const FontFileFormat* format = fontFileFormatNamed(path);
-        return format ? *format : pixFileFormat();
-    }
-
 } // namespace
 
 int runInfoCommand(const std::vector<std::string>& args, CliStreams io)
@@ -52,7 +45,7 @@ int runInfoCommand(const std::vector<std::string>& args, CliStreams io)
            << "size: " << font.info.glyphWidth << "x" << font.info.glyphHeight << "\n"
            << "codes: " << (font.codeTable ? "yes" : "no") << "\n"
            << "bytes per glyph: " << font.glyphBytes() << "\n"
-           << "format: " << formatOf(args[0]).description << "\n";
+           << "format: " << CommandFontFiles::formatOf(args[0]).description << "\n";
     if (font.codeTable) {
         printCodeRange(*font.codeTable, io.out);
     }

@@ -79,9 +79,10 @@ namespace {
     {
         std::vector<std::string> extensions;
         for (const FontFileFormat& format : formatTable()) {
-            const auto& own = reading
-                ? (format.canRead() ? format.extensions : std::vector<std::string> {})
-                : format.extensionsWritten();
+            if (reading && !format.canRead()) {
+                continue;
+            }
+            const auto& own = reading ? format.extensions : format.extensionsWritten();
             extensions.insert(extensions.end(), own.begin(), own.end());
         }
         std::string list;
