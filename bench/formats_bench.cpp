@@ -2,7 +2,7 @@
 // each, and prints the best and median times; the BDF writing is timed with and without
 // the safe writer's flush to the disk.
 //   formats_bench UNIFONT.hex OUT_FOLDER [RUNS]
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 #include "formats/BdfWriter.h"
 
 #include <algorithm>

@@ -6,7 +6,7 @@
 //   u8g2_bench 7x14.bdf 10x20.bdf [RUNS [CJK.pix]]
 #include "BenchTiming.h"
 #include "CjkFont.h"
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 #include "document/PixReader.h"
 #include "export/U8g2Font.h"
 

@@ -6,7 +6,7 @@
 // FONT is a .pix or .bdf file; a BDF font keeps its codes 20-7E. ADVANCE is "fixed" or
 // "proportional". Prints the figures; it is not a test.
 #include "BenchTiming.h"
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 #include "export/CompactFont.h"
 
 #include "tessellon_compact.h"

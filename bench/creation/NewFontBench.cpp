@@ -10,7 +10,7 @@
 #include "creation/DlgNewFont.h"
 #include "creation/UnicodeRangeModel.h"
 #include "editor/MDIChild.h"
-#include "editor/UserDialogs.h"
+#include "gui/UserDialogs.h"
 #include "shell/MainActions.h"
 #include "shell/MainForm.h"
 #include "shell/Program.h"

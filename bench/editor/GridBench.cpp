@@ -11,7 +11,7 @@
 #include "document/PixWriter.h"
 #include "editor/GlyphGrid.h"
 #include "editor/MDIChild.h"
-#include "editor/QtUserDialogs.h"
+#include "gui/QtUserDialogs.h"
 #include "shell/MainForm.h"
 #include "shell/Program.h"
 

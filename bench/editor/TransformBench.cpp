@@ -11,10 +11,10 @@
 #include "editor/GlyphGrid.h"
 #include "editor/GlyphTransform.h"
 #include "editor/MDIChild.h"
-#include "editor/QtUserDialogs.h"
 #include "editor/TextPreviewPanel.h"
 #include "editor/TextPreviewSettings.h"
 #include "editor/TextPreviewView.h"
+#include "gui/QtUserDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>

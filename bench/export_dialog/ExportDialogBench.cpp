@@ -4,12 +4,12 @@
 // Prints the figures; it is not a test.
 #include "BenchTiming.h"
 #include "CjkFont.h"
-#include "editor/QtUserDialogs.h"
 #include "export/DefaultScript.h"
 #include "export/DlgExportLib.h"
 #include "export/ExportRun.h"
 #include "export/ScriptFile.h"
 #include "export/ScriptText.h"
+#include "gui/QtUserDialogs.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/FontFileFormats.h"
 #include "document/Result.h"
+#include "formats/FontFileFormats.h"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,10 @@
 #include "cli/ConvertCommand.h"
+#include "cli/CommandFontFiles.h"
 #include "cli/ConvertArguments.h"
-#include "cli/DrawingModule.h"
 #include "cli/InterruptWatch.h"
 #include "document/OptionValues.h"
 
 #include "document/SameFile.h"
-#include "formats/FontFormatFiles.h"
 #include "formats/PictureSheet.h"
 
 #include <ostream>
@@ -18,22 +17,6 @@ namespace {
     constexpr const char* usage
         = "Usage: tessellon-cli convert IN OUT [--cell WxH] [--offset X,Y] [--ascent N]\n"
           "           [--columns N] [--first HEX] [--baseline N]\n";
-
-    // The formats of the core's table, without picture sheets.
-    class FormatFiles final : public FontFileAccess {
-    public:
-        Result<FontLib> read(
-            const std::string& path, const FontFileOptions& options, ReadNotes& notes) override
-        {
-            return importFormatFile(path, options, notes);
-        }
-
-        Status write(
-            const std::string& path, const FontLib& font, const FontFileOptions& options) override
-        {
-            return exportFormatFile(path, font, options);
-        }
-    };
 
     Result<FontLib> readInput(
         const ConvertArguments& arguments, FontFileAccess& files, ReadNotes& notes)
@@ -79,20 +62,10 @@ namespace {
 
 } // namespace
 
-bool convertsPictureSheets(const std::vector<std::string>& args)
-{
-    const auto arguments = parseConvertArguments(args);
-    return arguments
-        && (isPictureSheetName(arguments->input) || isWritablePictureSheetName(arguments->output));
-}
-
 // Picture sheets need Qt Gui's picture codecs, which the drawing module brings.
 int runConvertCommand(const std::vector<std::string>& args, CliStreams io)
 {
-    if (convertsPictureSheets(args)) {
-        return runDrawingCommand(DrawingCommand::Convert, args, io);
-    }
-    FormatFiles files;
+    CommandFontFiles files;
     return runConvert(args, io, files);
 }
 

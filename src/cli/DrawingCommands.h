@@ -15,7 +15,4 @@ int runMakeFont(const std::vector<std::string>& args, CliStreams io);
 // tessellon-cli build: a recipe's fonts are drawn as make draws them.
 int runBuildRecipe(const std::vector<std::string>& args, CliStreams io);
 
-// tessellon-cli convert with a picture sheet to read or write.
-int runConvertWithPictures(const std::vector<std::string>& args, CliStreams io);
-
 } // namespace tessellon::cli

@@ -18,8 +18,6 @@ namespace {
         switch (command) {
         case DrawingCommand::Make:
             return "make";
-        case DrawingCommand::Convert:
-            return "convert";
         case DrawingCommand::Build:
             return "build";
         }
@@ -32,7 +30,7 @@ namespace {
     }
 
     // The module stays loaded to the end of the process: Qt is not made to be unloaded.
-    Result<DrawingModuleRun> loadDrawingModule()
+    Result<void*> loadDrawingModule()
     {
         const fs::path path = drawingModulePath(programFolder());
         void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -43,12 +41,13 @@ namespace {
         }
         const auto version = entry<DrawingModuleVersion>(module, drawingModuleVersionEntry);
         const auto run = entry<DrawingModuleRun>(module, drawingModuleRunEntry);
-        if (!version || !run || std::string(version()) != TESSELLON_FILE_VERSION) {
+        const auto codec = entry<DrawingModuleCodec>(module, drawingModuleCodecEntry);
+        if (!version || !run || !codec || std::string(version()) != TESSELLON_FILE_VERSION) {
             ::dlclose(module);
             return failure(path.string()
                 + " is not the drawing part of tessellon-cli " TESSELLON_FILE_VERSION);
         }
-        return run;
+        return module;
     }
 
 } // namespace
@@ -70,12 +69,22 @@ fs::path drawingModulePath(const fs::path& programFolder)
 
 int runDrawingCommand(DrawingCommand command, const std::vector<std::string>& args, CliStreams io)
 {
-    const Result<DrawingModuleRun> run = loadDrawingModule();
-    if (!run) {
-        io.err << "tessellon-cli " << commandName(command) << ": " << run.message() << "\n";
+    const Result<void*> module = loadDrawingModule();
+    if (!module) {
+        io.err << "tessellon-cli " << commandName(command) << ": " << module.message() << "\n";
         return exitUnusable;
     }
-    return (*run)(command, &args, &io);
+    return entry<DrawingModuleRun>(*module, drawingModuleRunEntry)(command, &args, &io);
+}
+
+Result<std::unique_ptr<PictureCodec>> loadPictureCodec()
+{
+    const Result<void*> module = loadDrawingModule();
+    if (!module) {
+        return failure(module.message());
+    }
+    return std::unique_ptr<PictureCodec>(
+        entry<DrawingModuleCodec>(*module, drawingModuleCodecEntry)());
 }
 
 int runMakeCommand(const std::vector<std::string>& args, CliStreams io)

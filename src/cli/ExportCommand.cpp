@@ -1,9 +1,9 @@
 #include "cli/CliCommand.h"
+#include "cli/CommandFontFiles.h"
 #include "cli/ExportArguments.h"
 #include "cli/InterruptWatch.h"
 #include "document/OptionValues.h"
 
-#include "document/PixReader.h"
 #include "document/ProgramFolders.h"
 #include "export/DefaultScript.h"
 #include "export/ExportRun.h"
@@ -228,11 +228,16 @@ namespace {
             io.err << "tessellon-cli export: " << target.message() << "\n";
             return exitUnusable;
         }
-        const Result<FontLib> font = readPixFile(arguments.fontPath);
+        CommandFontFiles files;
+        ReadNotes notes;
+        const Result<FontLib> font = files.readFont(arguments.fontPath, notes);
         if (!font.ok()) {
             io.err << "tessellon-cli export: " << aboutFile(arguments.fontPath, font.message())
                    << "\n";
             return exitUnusable;
+        }
+        for (const std::string& note : notes) {
+            io.err << "tessellon-cli export: " << note << "\n";
         }
         if (!*target) {
             return exportWithScript(arguments, *font, state, io);

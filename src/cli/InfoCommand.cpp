@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
+#include "cli/CommandFontFiles.h"
 
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -29,17 +30,22 @@ int runInfoCommand(const std::vector<std::string>& args, CliStreams io)
         io.err << "Usage: tessellon-cli info FONT.pix\n";
         return exitUnusable;
     }
-    const Result<FontLib> read = readFontFile(args[0]);
+    CommandFontFiles files;
+    ReadNotes notes;
+    const Result<FontLib> read = files.readFont(args[0], notes);
     if (!read) {
         io.err << "tessellon-cli info: " << aboutFile(args[0], read.message()) << "\n";
         return exitUnusable;
+    }
+    for (const std::string& note : notes) {
+        io.err << "tessellon-cli info: " << note << "\n";
     }
     const FontLib& font = *read;
     io.out << "glyphs: " << font.info.glyphCount << "\n"
            << "size: " << font.info.glyphWidth << "x" << font.info.glyphHeight << "\n"
            << "codes: " << (font.codeTable ? "yes" : "no") << "\n"
            << "bytes per glyph: " << font.glyphBytes() << "\n"
-           << "format: " << fontFileFormatFor(args[0]).description << "\n";
+           << "format: " << CommandFontFiles::formatOf(args[0]).description << "\n";
     if (font.codeTable) {
         printCodeRange(*font.codeTable, io.out);
     }

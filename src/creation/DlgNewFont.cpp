@@ -10,7 +10,7 @@
 #include "creation/RangeList.h"
 #include "creation/UnicodeRangeModel.h"
 #include "document/ProgramFolders.h"
-#include "editor/UserDialogs.h"
+#include "gui/UserDialogs.h"
 
 #include <QComboBox>
 #include <QFile>

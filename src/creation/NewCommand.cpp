@@ -7,7 +7,7 @@
 #include "creation/NewFontSetUp.h"
 #include "creation/ProgressDrawing.h"
 #include "editor/MDIChild.h"
-#include "editor/UserDialogs.h"
+#include "gui/UserDialogs.h"
 
 #include <QFile>
 #include <QPointer>

@@ -2,7 +2,7 @@
 
 #include "creation/GlyphDrawing.h"
 #include "document/FontLib.h"
-#include "shell/CommandContext.h"
+#include "gui/CommandContext.h"
 
 #include <QString>
 

@@ -5,7 +5,7 @@
 #include "creation/SaveRecipeCommand.h"
 #include "document/ProgramFolders.h"
 #include "editor/MDIChild.h"
-#include "editor/UserDialogs.h"
+#include "gui/UserDialogs.h"
 #include "recipe/RecipeFontMaking.h"
 #include "recipe/RecipeParser.h"
 

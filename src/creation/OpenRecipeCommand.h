@@ -1,7 +1,7 @@
 #pragma once
 
 #include "creation/FaceFont.h"
-#include "shell/CommandContext.h"
+#include "gui/CommandContext.h"
 
 #include <QString>
 

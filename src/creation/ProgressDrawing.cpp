@@ -16,13 +16,13 @@ Status drawWithProgress(NewFontDrawing drawing, TMDIChild& window, TdlgProgress&
     progress.follow(*worker);
     const std::shared_ptr<CreateFontRun> run = worker->runState();
     const QPointer<TMDIChild> making(&window);
-    window.followMaking(run);
+    window.followMaking([run] { run->stopAndWait(); });
     worker->start();
     progress.exec();
     // After Cancel the rasteriser may still be drawing a glyph; it ends before the font is used.
     run->stopAndWait();
     if (making) {
-        making->followMaking(nullptr);
+        making->followMaking({});
     }
     return run->outcome();
 }

@@ -3,7 +3,7 @@
 #include "creation/NewFontOrigin.h"
 #include "document/SafeFileWriter.h"
 #include "editor/MDIChild.h"
-#include "editor/UserDialogs.h"
+#include "gui/UserDialogs.h"
 
 #include <QFile>
 #include <QFileInfo>

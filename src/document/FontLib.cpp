@@ -11,6 +11,25 @@ bool isSupportedGlyphSize(int width, int height)
         && height <= maxGlyphSide;
 }
 
+std::optional<FontSizeBound> fontSizeBoundPassed(int width, int height, std::uint64_t count)
+{
+    if (!isSupportedGlyphSize(width, height)) {
+        return FontSizeBound::GlyphSide;
+    }
+    if (count > maxCharSetGlyphs) {
+        return FontSizeBound::GlyphCount;
+    }
+    if (fontPixelBytes(width, height, count) > maxNewFontPixelBytes) {
+        return FontSizeBound::PixelBytes;
+    }
+    return std::nullopt;
+}
+
+std::uint64_t fontPixelBytes(int width, int height, std::uint64_t count)
+{
+    return rowBytesFor(width) * static_cast<std::uint64_t>(height) * count;
+}
+
 std::size_t rowBytesFor(int glyphWidth) { return static_cast<std::size_t>((glyphWidth + 7) / 8); }
 
 void readGlyphBits(

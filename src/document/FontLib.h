@@ -19,6 +19,19 @@ inline constexpr int maxGlyphSide = 256;
 
 bool isSupportedGlyphSize(int width, int height);
 
+// Bounds on what one font may claim, so that a huge file cannot make the program allocate
+// more than it can hold. A million glyphs is far beyond any real character set (a 16-bit code
+// space repeated sixteen times).
+inline constexpr std::uint32_t maxCharSetGlyphs = 1u << 20;
+inline constexpr std::uint64_t maxNewFontPixelBytes = 512ull << 20;
+
+// The bound a font of count glyphs of width x height pixels passes, the glyph side first, then
+// the glyph count, then the bytes of its pixels (fontPixelBytes); nothing for a font within
+// them all. Making, importing and building fonts check it, each with its own message.
+enum class FontSizeBound { GlyphSide, GlyphCount, PixelBytes };
+std::optional<FontSizeBound> fontSizeBoundPassed(int width, int height, std::uint64_t count);
+std::uint64_t fontPixelBytes(int width, int height, std::uint64_t count);
+
 // A baseline of rows above it fits a cell glyphHeight rows high when it lies from its top
 // edge (0) to its bottom edge (glyphHeight); otherwise the message names the limit.
 Status checkBaseline(int rows, int glyphHeight);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/FontFileFormats.h"
+#include "document/CellGeometry.h"
 #include "document/Result.h"
 
 #include <optional>

@@ -3,7 +3,7 @@
 #include "editor/DlgBaseline.h"
 #include "editor/FontHistory.h"
 #include "editor/MDIChild.h"
-#include "editor/UserDialogs.h"
+#include "gui/UserDialogs.h"
 
 namespace tessellon {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CommandContext.h"
+#include "gui/CommandContext.h"
 
 namespace tessellon {
 

@@ -5,7 +5,7 @@
 #include "editor/GlyphExchange.h"
 #include "editor/GlyphGrid.h"
 #include "editor/MDIChild.h"
-#include "editor/UserDialogs.h"
+#include "gui/UserDialogs.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

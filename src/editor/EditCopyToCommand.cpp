@@ -1,7 +1,7 @@
 #include "editor/EditCopyToCommand.h"
 
 #include "editor/BmpFileName.h"
-#include "editor/UserDialogs.h"
+#include "gui/UserDialogs.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "editor/EditPasteFromCommand.h"
 
-#include "editor/UserDialogs.h"
+#include "gui/UserDialogs.h"
 
 namespace tessellon {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/ChildExchange.h"
-#include "shell/CommandContext.h"
+#include "gui/CommandContext.h"
 
 #include <optional>
 

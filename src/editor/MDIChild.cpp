@@ -1,7 +1,6 @@
 #include "editor/MDIChild.h"
 
-#include "creation/CreateFontRun.h"
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 #include "document/PixFileName.h"
 #include "document/PixWriter.h"
 #include "editor/EditBufferBar.h"
@@ -14,9 +13,9 @@
 #include "editor/PixelEditor.h"
 #include "editor/TextPreviewPanel.h"
 #include "editor/TextPreviewSettings.h"
-#include "editor/UserDialogs.h"
 #include "editor/WindowCaption.h"
 #include "editor/ZoomLevels.h"
+#include "gui/UserDialogs.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -209,8 +208,8 @@ void TMDIChild::redo()
 
 void TMDIChild::stopMaking()
 {
-    if (m_making) {
-        m_making->stopAndWait();
+    if (m_stopMaking) {
+        m_stopMaking();
     }
 }
 

@@ -17,7 +17,6 @@ class QSplitter;
 
 namespace tessellon {
 
-class CreateFontRun;
 class EditBufferBar;
 class FontHistory;
 class GlyphGrid;
@@ -59,13 +58,14 @@ public:
     // Reads a font file into this fresh window; false, after telling the user why, when it
     // cannot be read or is not a usable font. The caller closes the window then.
     bool LoadFontLib(const QString& path);
-    // The run of the rasteriser while it makes this window's font (New, Open Recipe), so
-    // that closing the window stops it; null when it has ended.
-    void followMaking(std::shared_ptr<CreateFontRun> run) { m_making = std::move(run); }
+    // How to stop the rasteriser while it makes this window's font (New, Open Recipe): it
+    // stops it and waits until it has ended, so that closing the window stops the drawing.
+    // Empty when it has ended.
+    void followMaking(std::function<void()> stopAndWait) { m_stopMaking = std::move(stopAndWait); }
     // While a font is being made: stops the rasteriser and waits until it has ended.
     // Nothing otherwise.
     void stopMaking();
-    bool isMakingFont() const { return m_making != nullptr; }
+    bool isMakingFont() const { return bool(m_stopMaking); }
     // Puts a whole font, read or made, in place in this fresh window: sets up the editor and
     // the grid for it and shows it. A font made or imported counts as modified until it is
     // saved, one read from its file does not; the caller sets the name.
@@ -172,7 +172,7 @@ private:
     WindowShowingFile m_windowShowingFile;
     bool m_untitled = false;
     // The run of the rasteriser while it makes this window's font.
-    std::shared_ptr<CreateFontRun> m_making;
+    std::function<void()> m_stopMaking;
 };
 
 } // namespace tessellon

@@ -1,6 +1,6 @@
 #include "editor/PenToolBar.h"
 
-#include "editor/Hint.h"
+#include "gui/Hint.h"
 
 #include <QButtonGroup>
 #include <QPainter>

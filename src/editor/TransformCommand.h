@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/GlyphTransform.h"
-#include "shell/CommandContext.h"
+#include "gui/CommandContext.h"
 
 namespace tessellon {
 

@@ -1,8 +1,6 @@
 #include "export/DlgExportLib.h"
 
 #include "document/ProgramFolders.h"
-#include "editor/HelpPage.h"
-#include "editor/UserDialogs.h"
 #include "export/ExportHelpText.h"
 #include "export/ExportRunThread.h"
 #include "export/ExportTargetChoice.h"
@@ -11,6 +9,8 @@
 #include "export/ScriptFile.h"
 #include "export/ScriptText.h"
 #include "export/TargetExport.h"
+#include "gui/HelpPage.h"
+#include "gui/UserDialogs.h"
 
 #include <QFile>
 #include <QFont>

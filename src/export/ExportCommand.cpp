@@ -2,14 +2,25 @@
 
 #include "document/PixFileName.h"
 #include "editor/MDIChild.h"
-#include "editor/UserDialogs.h"
 #include "export/DlgExportLib.h"
+#include "gui/UserDialogs.h"
 
 namespace tessellon {
 
 ExportCommand::ExportCommand(const CommandContext& context)
     : m_context(context)
 {
+}
+
+ExportCommand::~ExportCommand() = default;
+
+TDlgExportLib& ExportCommand::dialog()
+{
+    if (!m_dialog) {
+        m_dialog = std::make_unique<TDlgExportLib>(
+            m_context.dialogs, TDlgExportLib::programScriptFile());
+    }
+    return *m_dialog;
 }
 
 void ExportCommand::Execute()
@@ -30,9 +41,9 @@ bool ExportCommand::ExportFont(TMDIChild& child)
     }
     const FontDocument& document = child.document();
     const QString fontFileName = isUntitledName(document.fileName) ? QString() : child.fileName();
-    TDlgExportLib& dialog = m_context.forms.DlgExportLib;
-    dialog.PrepareExport(outputFileName, document.fontLib(), fontFileName);
-    m_context.dialogs.runModal(dialog);
+    TDlgExportLib& exportDialog = dialog();
+    exportDialog.PrepareExport(outputFileName, document.fontLib(), fontFileName);
+    m_context.dialogs.runModal(exportDialog);
     return true;
 }
 

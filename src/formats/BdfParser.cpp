@@ -1,6 +1,5 @@
 #include "formats/BdfParser.h"
 
-#include "creation/NewFontLimits.h"
 #include "document/FontLib.h"
 #include "formats/HexDigits.h"
 #include "formats/TextLineReader.h"

@@ -1,6 +1,5 @@
 #include "formats/BdfReader.h"
 
-#include "creation/NewFontLimits.h"
 #include "formats/BdfParser.h"
 #include "formats/GlyphPlacement.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "document/ByteSource.h"
-#include "document/FontFileFormats.h"
 #include "document/FontLib.h"
 #include "document/Result.h"
+#include "formats/FontFileFormats.h"
 
 namespace tessellon {
 

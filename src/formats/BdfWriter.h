@@ -1,8 +1,8 @@
 #pragma once
 
-#include "document/FontFileFormats.h"
 #include "document/FontLib.h"
 #include "document/Result.h"
+#include "formats/FontFileFormats.h"
 
 #include <string>
 

@@ -1,7 +1,5 @@
 #include "formats/GlyphPlacement.h"
 
-#include "creation/NewFontLimits.h"
-
 #include <cstdio>
 
 namespace tessellon {
@@ -113,24 +111,26 @@ void noteRepeatedCodes(ReadNotes& notes, const std::vector<std::uint16_t>& codes
 
 Status checkImportedFontSize(GlyphSize cell, std::uint64_t count)
 {
-    if (!isSupportedGlyphSize(cell.width, cell.height)) {
+    const std::optional<FontSizeBound> passed = fontSizeBoundPassed(cell.width, cell.height, count);
+    if (!passed) {
+        return {};
+    }
+    switch (*passed) {
+    case FontSizeBound::GlyphSide:
         return failure("the glyphs need cells of " + std::to_string(cell.width) + " x "
             + std::to_string(cell.height) + " pixels; a font's glyphs are "
             + std::to_string(minGlyphSide) + " to " + std::to_string(maxGlyphSide)
             + " pixels wide and high (give another cell size)");
-    }
-    if (count > maxCharSetGlyphs) {
+    case FontSizeBound::GlyphCount:
         return failure("the file holds more than " + std::to_string(maxCharSetGlyphs)
             + " glyphs, more than a font may hold");
+    case FontSizeBound::PixelBytes:
+        break;
     }
-    const std::uint64_t bytes
-        = rowBytesFor(cell.width) * static_cast<std::uint64_t>(cell.height) * count;
-    if (bytes > maxNewFontPixelBytes) {
-        return failure(std::to_string(count) + " glyphs of " + std::to_string(cell.width) + " x "
-            + std::to_string(cell.height) + " pixels need " + std::to_string(bytes)
-            + " bytes; a font may hold at most " + std::to_string(maxNewFontPixelBytes));
-    }
-    return {};
+    return failure(std::to_string(count) + " glyphs of " + std::to_string(cell.width) + " x "
+        + std::to_string(cell.height) + " pixels need "
+        + std::to_string(fontPixelBytes(cell.width, cell.height, count))
+        + " bytes; a font may hold at most " + std::to_string(maxNewFontPixelBytes));
 }
 
 } // namespace tessellon

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/FontFileFormats.h"
 #include "document/FontLib.h"
+#include "formats/FontFileFormats.h"
 
 #include <cstdint>
 #include <span>
@@ -33,7 +33,7 @@ void noteCutGlyphs(ReadNotes& notes, std::size_t count, GlyphSize cell);
 void noteRepeatedCodes(ReadNotes& notes, const std::vector<std::uint16_t>& codes);
 
 // Whether a font of count glyphs of the given size may be read from a file of another
-// format; if not, why not. The bounds are those of a new font.
+// format (fontSizeBoundPassed); if not, why not.
 Status checkImportedFontSize(GlyphSize cell, std::uint64_t count);
 
 } // namespace tessellon

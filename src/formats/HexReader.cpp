@@ -1,6 +1,5 @@
 #include "formats/HexReader.h"
 
-#include "creation/NewFontLimits.h"
 #include "formats/GlyphPlacement.h"
 #include "formats/HexDigits.h"
 #include "formats/TextLineReader.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/Result.h"
+#include "formats/PictureCodec.h"
 
 #include <QImage>
 
@@ -13,13 +14,8 @@ class QIODevice;
 namespace tessellon {
 
 // Pictures decoded through Qt's codecs for the readers that take them (picture sheets, the
-// glyph exchange), each checked before anything is allocated for its pixels.
-struct PictureLimits {
-    // Whether a picture of that size is taken; if not, why not.
-    std::function<Status(int width, int height)> fits;
-    // The most memory the decoded pixels may take, in MiB.
-    int decodedMiB = 256;
-};
+// glyph exchange), each checked against its PictureLimits before anything is allocated for
+// its pixels.
 
 // Decodes the picture on device, which holds byteCount bytes from where it stands. Refused,
 // with the reason: a BMP whose pixel rows are cut short (checkBmpPixelsPresent), bytes of no

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "document/FontFileFormats.h"
 #include "document/FontLib.h"
 #include "document/GlyphChange.h"
 #include "document/Result.h"
 #include "document/RgbImage.h"
+#include "formats/FontFileFormats.h"
 
 #include <cstdint>
 #include <string>

@@ -1,15 +1,7 @@
 #include "formats/PictureSheetFile.h"
 
-#include "document/SafeFileWriter.h"
-#include "formats/CodecOutputFilter.h"
-#include "formats/PictureDecoder.h"
+#include "formats/PictureCodec.h"
 #include "formats/PictureSheet.h"
-
-#include <QFileInfo>
-#include <QIODevice>
-#include <QImage>
-
-#include <span>
 
 namespace tessellon {
 
@@ -21,88 +13,8 @@ namespace {
     // The largest sheet at 32 bits a pixel.
     constexpr int decodedMiB = 256;
 
-    // A picture as it shows on white: every pixel that is not fully opaque reads as white.
-    // It reads the decoded picture in whatever format its codec gave, without a copy.
-    class ShownOnWhite final : public RgbImage {
-    public:
-        explicit ShownOnWhite(QImage& image)
-            : m_image(image)
-        {
-        }
-
-        int width() const override { return m_image.width(); }
-        int height() const override { return m_image.height(); }
-        Rgb pixel(int x, int y) const override
-        {
-            const QRgb value = m_image.pixel(x, y);
-            if (qAlpha(value) != 255) {
-                return white;
-            }
-            return { static_cast<std::uint8_t>(qRed(value)),
-                static_cast<std::uint8_t>(qGreen(value)), static_cast<std::uint8_t>(qBlue(value)) };
-        }
-        void setPixel(int x, int y, Rgb colour) override
-        {
-            m_image.setPixel(x, y, qRgb(colour.red, colour.green, colour.blue));
-        }
-
-    private:
-        QImage& m_image;
-    };
-
-    // A sheet needs three colours only: it is drawn into an 8-bit picture of those, which
-    // Qt encodes several times faster than 32-bit pixels, into files a third the size.
-    class SheetPicture final : public RgbImage {
-    public:
-        SheetPicture(int width, int height)
-            : m_image(width, height, QImage::Format_Indexed8)
-        {
-            m_image.setColorTable({ qRgb(0, 0, 0), qRgb(255, 255, 255),
-                qRgb(sheetFillerGrey.red, sheetFillerGrey.green, sheetFillerGrey.blue) });
-        }
-
-        const QImage& image() const { return m_image; }
-
-        int width() const override { return m_image.width(); }
-        int height() const override { return m_image.height(); }
-        Rgb pixel(int x, int y) const override { return palette[m_image.constScanLine(y)[x]]; }
-        void setPixel(int x, int y, Rgb colour) override
-        {
-            m_image.scanLine(y)[x] = colour == black ? 0 : colour == white ? 1 : 2;
-        }
-
-    private:
-        static constexpr Rgb palette[] = { black, white, sheetFillerGrey };
-        QImage m_image;
-    };
-
-    // Hands what Qt's encoder writes straight to a SafeFileWriter, so that the encoded picture
-    // is never held whole; the writer's first failure ends the encoding and is kept.
-    class SafeFileDevice final : public QIODevice {
-    public:
-        explicit SafeFileDevice(SafeFileWriter& writer)
-            : m_writer(writer)
-        {
-            open(QIODevice::WriteOnly);
-        }
-
-        const Status& status() const { return m_status; }
-
-    protected:
-        qint64 readData(char*, qint64) override { return -1; }
-        qint64 writeData(const char* data, qint64 size) override
-        {
-            if (m_status) {
-                m_status = m_writer.write({ reinterpret_cast<const std::uint8_t*>(data),
-                    static_cast<std::size_t>(size) });
-            }
-            return m_status ? size : -1;
-        }
-
-    private:
-        SafeFileWriter& m_writer;
-        Status m_status;
-    };
+    // The colours a sheet is drawn in.
+    constexpr Rgb sheetColours[] = { black, white, sheetFillerGrey };
 
     // "Cannot read PATH: why", unless the message names the file already.
     std::string aboutPicture(const std::string& path, const std::string& message)
@@ -111,23 +23,21 @@ namespace {
                                                        : "Cannot read " + path + ": " + message;
     }
 
-    const char* codecFor(const std::string& path)
-    {
-        const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
-        return suffix == QLatin1String("bmp") ? "BMP" : "PNG";
-    }
-
 } // namespace
 
 Result<FontLib> readPictureSheetFile(const std::string& path, const FontFileOptions& options)
 {
-    Result<QImage> picture = decodePictureFile(path, maxPictureFileBytes,
+    if (!options.pictures) {
+        return failure("Cannot read " + path + ": picture sheets are read only where pictures "
+            + "can be decoded (the editor, or the drawing part of tessellon-cli)");
+    }
+    const Result<std::unique_ptr<const RgbImage>> picture = options.pictures->readPicture(path,
+        maxPictureFileBytes,
         { [](int width, int height) { return checkSheetPictureSize(width, height); }, decodedMiB });
     if (!picture) {
         return failure(aboutPicture(path, picture.message()));
     }
-    ShownOnWhite image(*picture);
-    Result<FontLib> font = readPictureSheet(image, options);
+    Result<FontLib> font = readPictureSheet(**picture, options);
     if (!font) {
         return failure("Cannot read " + path + " as a picture sheet: " + font.message());
     }
@@ -141,24 +51,13 @@ Status writePictureSheetFile(
     if (!size) {
         return failure("Cannot save " + path + ": " + size.message());
     }
-    SheetPicture picture(size->width, size->height);
-    if (picture.image().isNull()) {
-        return failure("Cannot save " + path + ": no memory for a picture of "
-            + std::to_string(size->width) + " x " + std::to_string(size->height) + " pixels");
+    if (!options.pictures) {
+        return failure("Cannot save " + path + ": picture sheets are written only where "
+            + "pictures can be encoded (the editor, or the drawing part of tessellon-cli)");
     }
-    drawPictureSheet(font, options.columns, picture);
-    SafeFileWriter writer(path, options.stop);
-    if (Status opened = writer.open(); !opened) {
-        return opened;
-    }
-    SafeFileDevice device(writer);
-    const CodecOutputFilter quiet;
-    if (!picture.image().save(&device, codecFor(path))) {
-        return device.status()
-            ? failure("Cannot save " + path + ": the picture could not be encoded")
-            : device.status();
-    }
-    return device.status() ? writer.commit() : device.status();
+    return options.pictures->writePicture(
+        path, size->width, size->height, sheetColours,
+        [&](RgbImage& picture) { drawPictureSheet(font, options.columns, picture); }, options.stop);
 }
 
 } // namespace tessellon

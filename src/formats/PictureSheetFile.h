@@ -1,14 +1,15 @@
 #pragma once
 
-#include "document/FontFileFormats.h"
 #include "document/FontLib.h"
 #include "document/Result.h"
+#include "formats/FontFileFormats.h"
 
 #include <string>
 
 namespace tessellon {
 
-// Picture sheets (PictureSheet.h) as picture files, through Qt's image codecs.
+// Picture sheets (PictureSheet.h) as picture files, through options.pictures (PictureCodec.h);
+// without a codec they are refused.
 
 // Reads the picture at path (PNG, BMP, PBM, GIF...: its content decides) as a sheet of cells
 // of options.cell. The picture's size is read first: pictures beyond the sheet limits are

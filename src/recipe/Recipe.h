@@ -1,7 +1,7 @@
 #pragma once
 
 #include "creation/HintingStyle.h"
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 #include "recipe/OutputTarget.h"
 
 #include <filesystem>

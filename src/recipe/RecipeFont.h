@@ -1,7 +1,7 @@
 #pragma once
 
 #include "creation/MissingCharacters.h"
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 #include "document/FontLib.h"
 #include "document/Result.h"
 #include "recipe/Recipe.h"

@@ -20,6 +20,13 @@ namespace {
 
     namespace fs = std::filesystem;
 
+    // A bitmap font a recipe reads itself: picture sheets, which need a picture codec and a
+    // cell size, are not among them.
+    bool isFontFileFormat(const FontFileFormat* format)
+    {
+        return format && format->canRead() && !format->needsPictureCodec;
+    }
+
     enum class Section { Font, Output };
 
     std::string trimmed(std::string_view text)
@@ -133,7 +140,7 @@ namespace {
         }
         const FontFileFormat* format = fontFileFormatNamed(value);
         parser.recipe().source
-            = format && format->canRead() ? RecipeSource::BitmapFile : RecipeSource::OutlineFile;
+            = isFontFileFormat(format) ? RecipeSource::BitmapFile : RecipeSource::OutlineFile;
         parser.recipe().fontFile = std::move(*file);
         return {};
     }
@@ -276,8 +283,7 @@ namespace {
 
     Status setOverlay(Parser& parser, const std::string& value)
     {
-        const FontFileFormat* format = fontFileFormatNamed(value);
-        if (!format || !format->canRead()) {
+        if (!isFontFileFormat(fontFileFormatNamed(value))) {
             return parser.fault(
                 "the overlay must be a font file (.pix, .bdf, .hex), not " + quoted(value));
         }

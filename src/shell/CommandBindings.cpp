@@ -1,6 +1,6 @@
 #include "shell/CommandBindings.h"
 
-#include "shell/CommandContext.h"
+#include "gui/CommandContext.h"
 
 #include <QAction>
 
@@ -62,10 +62,13 @@ void CommandBindings::update() const
     }
 }
 
-bool CommandBindings::isBound(const QAction* action) const
+bool CommandBindings::isBound(const QAction* action) const { return commandOf(action) != nullptr; }
+
+MainCommand* CommandBindings::commandOf(const QAction* action) const
 {
-    return std::any_of(m_bindings.begin(), m_bindings.end(),
+    const auto found = std::find_if(m_bindings.begin(), m_bindings.end(),
         [action](const Binding& binding) { return binding.action == action; });
+    return found == m_bindings.end() ? nullptr : found->command.get();
 }
 
 } // namespace tessellon

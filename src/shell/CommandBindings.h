@@ -29,6 +29,8 @@ public:
     void disableUnbound(const QList<QAction*>& actions) const;
     // Sets every bound action's enabled state from its command.
     void update() const;
+    // The command bound to action; null for none.
+    MainCommand* commandOf(const QAction* action) const;
 
 private:
     struct Binding {

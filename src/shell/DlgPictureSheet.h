@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 
 #include <QDialog>
 

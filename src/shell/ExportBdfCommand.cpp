@@ -1,9 +1,9 @@
 #include "shell/ExportBdfCommand.h"
 
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 #include "editor/MDIChild.h"
-#include "editor/UserDialogs.h"
 #include "formats/BdfWriter.h"
+#include "gui/UserDialogs.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,10 @@
 #include "shell/ImportFontCommand.h"
 
 #include "editor/MDIChild.h"
-#include "editor/UserDialogs.h"
-#include "formats/FontImport.h"
+#include "formats/FontFileFormats.h"
 #include "formats/PictureSheet.h"
+#include "formats/QtPictureCodec.h"
+#include "gui/UserDialogs.h"
 #include "shell/DlgPictureSheet.h"
 
 #include <QDir>
@@ -64,6 +65,8 @@ void ImportFontCommand::Execute()
         }
         options = sheetDialog().options();
     }
+    const QtPictureCodec pictures;
+    options.pictures = &pictures;
     ReadNotes notes;
     Result<FontLib> font = importFontFile(path, options, notes);
     if (!font) {

@@ -1,6 +1,6 @@
 #include "shell/MainActions.h"
 
-#include "editor/Hint.h"
+#include "gui/Hint.h"
 #include "shell/MenuPictures.h"
 
 #include <QAction>

@@ -9,16 +9,16 @@
 #include "editor/EditCopyToCommand.h"
 #include "editor/EditPasteCommand.h"
 #include "editor/EditPasteFromCommand.h"
-#include "editor/HelpPage.h"
 #include "editor/HistoryCommand.h"
 #include "editor/MDIChild.h"
 #include "editor/TextPreviewCommand.h"
 #include "editor/TransformCommand.h"
-#include "editor/UserDialogs.h"
 #include "editor/WindowCaption.h"
 #include "editor/ZoomCommand.h"
 #include "export/ExportCommand.h"
-#include "shell/AboutBox.h"
+#include "gui/HelpPage.h"
+#include "gui/UserDialogs.h"
+#include "shell/AboutCommand.h"
 #include "shell/ExportBdfCommand.h"
 #include "shell/ImportFontCommand.h"
 #include "shell/MainActions.h"
@@ -39,10 +39,9 @@
 
 namespace tessellon {
 
-TMainForm::TMainForm(const ProgramForms& forms, UserDialogs& dialogs)
-    : m_forms(forms)
-    , m_dialogs(dialogs)
-    , m_context { *this, m_forms, dialogs }
+TMainForm::TMainForm(UserDialogs& dialogs)
+    : m_dialogs(dialogs)
+    , m_context { *this, dialogs }
     , m_actions(std::make_unique<MainActions>(this))
     , m_mdiArea(new QMdiArea)
     , m_toolBar(new MainToolBar(*m_actions))
@@ -149,7 +148,7 @@ void TMainForm::connectActions()
     m_commands.bind(a.EditCopyTo, std::make_unique<EditCopyToCommand>(m_context));
     m_commands.bind(a.EditPasteFrom, std::make_unique<EditPasteFromCommand>(m_context));
     connectWindowCommands();
-    m_commands.bind(a.HelpAbout1, [this] { HelpAbout1Execute(); });
+    m_commands.bind(a.HelpAbout1, std::make_unique<AboutCommand>(m_context));
     m_commands.bind(a.HelpHelp1, [this] { HelpHelp1Execute(); });
     connectEditingCommands();
     m_commands.bind(a.FileImport1, std::make_unique<ImportFontCommand>(m_context));
@@ -306,8 +305,6 @@ void TMainForm::FileSaveAs1Execute()
 }
 
 void TMainForm::FileExit1Execute() { close(); }
-
-void TMainForm::HelpAbout1Execute() { m_dialogs.runModal(m_forms.AboutBox); }
 
 void TMainForm::HelpHelp1Execute() { openHelpPage(m_dialogs, this); }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "document/FontFileFormats.h"
 #include "editor/TextPreviewSettings.h"
+#include "formats/FontFileFormats.h"
+#include "gui/CommandContext.h"
 #include "shell/CommandBindings.h"
-#include "shell/CommandContext.h"
 
 #include <QMainWindow>
 
@@ -29,7 +29,7 @@ class TMainForm final : public QMainWindow, public ChildWindows {
 public:
     static inline const QString openFilter = QString::fromStdString(fontOpenFilter());
 
-    TMainForm(const ProgramForms& forms, UserDialogs& dialogs);
+    explicit TMainForm(UserDialogs& dialogs);
     ~TMainForm() override;
 
     TMDIChild* OpenOrCreate(const QString& name) override;
@@ -57,7 +57,6 @@ public:
     void FileSave1Execute();
     void FileSaveAs1Execute();
     void FileExit1Execute();
-    void HelpAbout1Execute();
     void HelpHelp1Execute();
 
 protected:
@@ -74,7 +73,6 @@ private:
     // Panels 1 to 3 show what the active child window reports, and nothing without one.
     void showActiveChildStatus();
 
-    const ProgramForms m_forms;
     UserDialogs& m_dialogs;
     CommandContext m_context;
     CommandBindings m_commands;

@@ -1,11 +1,8 @@
 #include "shell/Program.h"
 
-#include "editor/UserDialogs.h"
-#include "export/DlgExportLib.h"
-#include "shell/AboutBox.h"
+#include "gui/UserDialogs.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramIcon.h"
-#include "shell/ProgramVersion.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -14,15 +11,11 @@ namespace tessellon {
 
 Program::Program(UserDialogs& dialogs)
     : m_dialogs(dialogs)
-    , m_aboutBox(std::make_unique<TAboutBox>(programFileVersion()))
-    , m_dlgExportLib(std::make_unique<TDlgExportLib>(dialogs, TDlgExportLib::programScriptFile()))
-    , m_forms { *m_aboutBox, *m_dlgExportLib }
-    , m_mainForm(std::make_unique<TMainForm>(m_forms, dialogs))
+    , m_mainForm(std::make_unique<TMainForm>(dialogs))
 {
     QApplication::setWindowIcon(programIcon());
 }
 
-// The main window goes first, before the dialogs its commands use: the reverse of making.
 Program::~Program() = default;
 
 int Program::run(const QStringList& files)

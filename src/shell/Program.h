@@ -1,21 +1,16 @@
 #pragma once
 
-#include "shell/CommandContext.h"
-
 #include <QStringList>
 
 #include <memory>
 
 namespace tessellon {
 
-class TAboutBox;
-class TDlgExportLib;
 class TMainForm;
 class UserDialogs;
 
-// The program's windows that live from start to end: its dialogs, then the main
-// window, which is handed the dialogs already made. The dialogs are hidden between uses and
-// keep their state.
+// The program's main window, which lives from start to end; each command's dialog belongs to
+// its controller, made on first use.
 class Program {
 public:
     explicit Program(UserDialogs& dialogs);
@@ -24,8 +19,6 @@ public:
     Program& operator=(const Program&) = delete;
 
     TMainForm& MainForm() { return *m_mainForm; }
-    TAboutBox& AboutBox() { return *m_aboutBox; }
-    TDlgExportLib& DlgExportLib() { return *m_dlgExportLib; }
     UserDialogs& dialogs() { return m_dialogs; }
 
     // Shows the main window, opens the font files given, and runs the event loop until the
@@ -38,9 +31,6 @@ public:
 
 private:
     UserDialogs& m_dialogs;
-    std::unique_ptr<TAboutBox> m_aboutBox;
-    std::unique_ptr<TDlgExportLib> m_dlgExportLib;
-    ProgramForms m_forms;
     std::unique_ptr<TMainForm> m_mainForm;
 };
 

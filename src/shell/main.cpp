@@ -1,4 +1,4 @@
-#include "editor/QtUserDialogs.h"
+#include "gui/QtUserDialogs.h"
 #include "shell/ProcessSignals.h"
 #include "shell/Program.h"
 #include "shell/ProgramArguments.h"

@@ -1,4 +1,4 @@
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 #include "document/PixReader.h"
 #include "document/PixWriter.h"
 #include "formats/BdfWriter.h"

@@ -33,6 +33,8 @@ without_qt export "$FONT" -o font.c >export.out 2>&1 || { cat export.out; fail "
 without_qt export "$FONT" -o gfx.h --target gfx >/dev/null 2>&1 || fail "export --target gfx"
 without_qt convert "$FONT" font.bdf >/dev/null 2>&1 || fail "convert to BDF"
 without_qt convert font.bdf back.pix >/dev/null 2>&1 || fail "convert from BDF"
+without_qt info font.bdf | grep -q "^format: BDF font" || fail "info of a BDF font"
+without_qt export font.bdf -o bdf.c >/dev/null 2>&1 || fail "export of a BDF font"
 
 # Drawing needs the library: refused with the reason, nothing written.
 status=0

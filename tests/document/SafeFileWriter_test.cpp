@@ -1,4 +1,4 @@
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 #include "document/PixWriter.h"
 #include "document/SafeFileWriter.h"
 
@@ -280,8 +280,10 @@ namespace {
         stop.request_stop();
         FontFileOptions options;
         options.stop = stop.get_token();
+        // Picture sheets need a picture codec, which the core has not: their writer's
+        // interruption is tested with Qt's (PictureSheetFile_test.cpp).
         for (const FontFileFormat& format : fontFileFormats()) {
-            if (!format.canWrite()) {
+            if (!format.canWrite() || format.needsPictureCodec) {
                 continue;
             }
             const std::string path = dir.path("font" + format.extensions.front());

@@ -28,7 +28,12 @@ class ExportCommandTest : public QObject {
 
     TMainForm& form() { return m_test.form(); }
     QAction& exportAction() { return *form().actions().FileExport1; }
-    TDlgExportLib& dialog() { return m_test.program->DlgExportLib(); }
+    // The command bound to File > Export, which owns the export dialog.
+    ExportCommand& command()
+    {
+        return static_cast<ExportCommand&>(*form().commands().commandOf(&exportAction()));
+    }
+    TDlgExportLib& dialog() { return command().dialog(); }
 
     TMDIChild* openFont(const QString& name, std::uint32_t glyphs)
     {
@@ -119,8 +124,7 @@ private slots:
         QVERIFY(child);
         const QByteArray font = test::fileBytes(child->fileName());
         m_test.dialogs.saveChoices << child->fileName();
-        ExportCommand command(form().context());
-        QVERIFY(command.ExportFont(*child));
+        QVERIFY(command().ExportFont(*child));
         dialog().cmdExport().click();
         QCOMPARE(m_test.dialogs.warned,
             QStringList { "Cannot create file " + child->fileName() + ": it is the same file as "

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/ByteSource.h"
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 
 #include "support/FontBuilders.h"
 

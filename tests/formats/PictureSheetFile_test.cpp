@@ -1,4 +1,5 @@
 #include "formats/PictureSheetFile.h"
+#include "formats/QtPictureCodec.h"
 
 #include "support/FontBuilders.h"
 #include "support/PictureHeaders.h"
@@ -20,11 +21,14 @@ class PictureSheetFileTest : public QObject {
 
     std::string path(const QString& name) const { return m_dir.filePath(name).toStdString(); }
 
+    static inline const QtPictureCodec pictures;
+
     static FontFileOptions sheetOptions()
     {
         FontFileOptions options;
         options.columns = 3;
         options.cell = GlyphSize { 7, 9 };
+        options.pictures = &pictures;
         return options;
     }
 

@@ -1,5 +1,8 @@
 #include "export/DlgExportLib.h"
+#include "export/ExportCommand.h"
 #include "shell/AboutBox.h"
+#include "shell/AboutCommand.h"
+#include "shell/MainActions.h"
 #include "shell/MainForm.h"
 #include "shell/Program.h"
 #include "shell/ProgramVersion.h"
@@ -10,6 +13,27 @@
 #include <QtTest>
 
 using namespace tessellon;
+
+namespace {
+
+MainCommand& commandOf(Program& program, QAction* action)
+{
+    return *program.MainForm().commands().commandOf(action);
+}
+
+TAboutBox& aboutBox(Program& program)
+{
+    return static_cast<AboutCommand&>(commandOf(program, program.MainForm().actions().HelpAbout1))
+        .aboutBox();
+}
+
+TDlgExportLib& exportDialog(Program& program)
+{
+    return static_cast<ExportCommand&>(commandOf(program, program.MainForm().actions().FileExport1))
+        .dialog();
+}
+
+} // namespace
 
 class AboutBoxTest : public QObject {
     Q_OBJECT
@@ -50,15 +74,18 @@ private slots:
         QCOMPARE(box.result(), int(QDialog::Accepted));
     }
 
-    void startUpMakesItsFormsAndShowsNoneOfThem()
+    // The about box and the export dialog belong to their commands, which make them on first
+    // use.
+    void startUpMakesTheFormsAndShowsNoneOfThem()
     {
         test::ScriptedDialogs dialogs;
         Program program(dialogs);
         QCOMPARE(program.MainForm().windowTitle(), QString("Tessellon"));
-        QCOMPARE(program.AboutBox().labelVersion().text(), QString("Version: 1.4.0.1625"));
-        QCOMPARE(program.DlgExportLib().windowTitle(), QString("Export font lib"));
-        for (QWidget* form : std::initializer_list<QWidget*> {
-                 &program.MainForm(), &program.AboutBox(), &program.DlgExportLib() }) {
+        QCOMPARE(aboutBox(program).labelVersion().text(), QString("Version: 1.4.0.1625"));
+        QCOMPARE(exportDialog(program).windowTitle(), QString("Export font lib"));
+        for (QWidget* form :
+            std::initializer_list<QWidget*> { &program.MainForm(), &aboutBox(program),
+                &exportDialog(program) }) {
             QVERIFY(!form->isVisible());
         }
         QVERIFY(program.MainForm().childWindows().isEmpty());
@@ -68,9 +95,9 @@ private slots:
     {
         test::ScriptedDialogs dialogs;
         Program program(dialogs);
-        program.MainForm().HelpAbout1Execute();
+        program.MainForm().actions().HelpAbout1->trigger();
         QCOMPARE(dialogs.modalDialogs.size(), 1);
-        QCOMPARE(dialogs.modalDialogs[0], static_cast<QDialog*>(&program.AboutBox()));
+        QCOMPARE(dialogs.modalDialogs[0], static_cast<QDialog*>(&aboutBox(program)));
     }
 };
 

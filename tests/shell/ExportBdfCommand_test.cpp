@@ -1,4 +1,4 @@
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 #include "editor/MDIChild.h"
 #include "editor/WindowCaption.h"
 #include "shell/ExportBdfCommand.h"

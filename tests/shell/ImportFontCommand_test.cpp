@@ -1,7 +1,7 @@
-#include "document/FontFileFormats.h"
 #include "editor/MDIChild.h"
 #include "editor/WindowCaption.h"
-#include "formats/FontImport.h"
+#include "formats/FontFileFormats.h"
+#include "formats/QtPictureCodec.h"
 #include "shell/DlgPictureSheet.h"
 #include "shell/MainActions.h"
 #include "shell/MainForm.h"
@@ -31,6 +31,8 @@ class ImportFontCommandTest : public QObject {
     QString writeFile(const QString& name, const FontLib& font, FontFileOptions options = {})
     {
         const QString file = path(name);
+        const QtPictureCodec pictures;
+        options.pictures = &pictures;
         const Status written = exportFontFile(test::localPath(file), font, options);
         if (!written) {
             qFatal("cannot write a test font: %s", written.message().c_str());

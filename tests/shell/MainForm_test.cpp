@@ -11,7 +11,7 @@
 #include "editor/TextPreviewView.h"
 #include "editor/WindowCaption.h"
 #include "export/DlgExportLib.h"
-#include "formats/FontImport.h"
+#include "formats/FontFileFormats.h"
 #include "shell/AboutBox.h"
 #include "shell/MainActions.h"
 #include "shell/MainForm.h"
@@ -862,9 +862,6 @@ private slots:
 
     void commandsSeeTheProgramsDialogs()
     {
-        const ProgramForms& forms = form().context().forms;
-        QCOMPARE(&forms.AboutBox, &m_test.program->AboutBox());
-        QCOMPARE(&forms.DlgExportLib, &m_test.program->DlgExportLib());
         QCOMPARE(&form().context().dialogs, static_cast<UserDialogs*>(&m_test.dialogs));
         QCOMPARE(form().context().windows.frameWindow(), static_cast<QWidget*>(&form()));
     }

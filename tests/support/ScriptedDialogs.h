@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/UserDialogs.h"
+#include "gui/UserDialogs.h"
 
 #include <QDialog>
 #include <QFont>

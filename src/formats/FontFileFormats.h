@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/ByteSource.h"
+#include "document/CellGeometry.h"
 #include "document/FontLib.h"
 #include "document/Result.h"
 
@@ -13,19 +14,7 @@
 
 namespace tessellon {
 
-struct GlyphSize {
-    int width = 0;
-    int height = 0;
-
-    bool operator==(const GlyphSize&) const = default;
-};
-
-struct CellOffset {
-    int x = 0;
-    int y = 0;
-
-    bool operator==(const CellOffset&) const = default;
-};
+class PictureCodec;
 
 // Settings that some font file formats take beyond the file itself, given to every reader
 // and writer; a format ignores what it does not use. The font pixel file takes none.
@@ -48,6 +37,9 @@ struct FontFileOptions {
     // Writing: once stop is requested (an interrupted command) the write stops, the file
     // stays as it was, and the writer fails.
     std::stop_token stop;
+    // Reading and writing picture sheets: the codec of picture files, which a layer above the
+    // core supplies (QtPictureCodec.h); without one, sheets are refused.
+    const PictureCodec* pictures = nullptr;
 };
 
 // What a reader says about the font besides the font itself: what it left out or changed
@@ -64,24 +56,36 @@ enum class FontFileUse { OpenAndSave, ImportAndExport };
 struct FontFileFormat {
     using Reader
         = Result<FontLib> (*)(ByteSource& source, const FontFileOptions& options, ReadNotes& notes);
+    // A reader that opens the file itself; its failures name the file.
+    using FileReader = Result<FontLib> (*)(const std::string& path, const FontFileOptions& options);
     using Writer
         = Status (*)(const std::string& path, const FontLib& font, const FontFileOptions& options);
 
     std::string description;
-    // Lower case, with the dot: ".pix".
+    // Lower case, with the dot: ".pix". The files read; those written too, unless
+    // writtenExtensions names fewer.
     std::vector<std::string> extensions;
     Reader read = nullptr;
     Writer write = nullptr;
     FontFileUse use = FontFileUse::OpenAndSave;
+    FileReader readFile = nullptr;
+    std::vector<std::string> writtenExtensions;
+    // What the file dialogs' filters call the format, when not its description.
+    std::string filterName;
+    // Read and written through FontFileOptions::pictures.
+    bool needsPictureCodec = false;
 
-    bool canRead() const { return read != nullptr; }
+    bool canRead() const { return read != nullptr || readFile != nullptr; }
     bool canWrite() const { return write != nullptr; }
+    // The extensions of the files written (none for a format that cannot be written).
+    const std::vector<std::string>& extensionsWritten() const;
 };
 
 // Every format the program knows, its own font pixel file first.
 std::span<const FontFileFormat> fontFileFormats();
 const FontFileFormat& pixFileFormat();
 const FontFileFormat& bdfFileFormat();
+const FontFileFormat& pictureSheetFormat();
 
 // The format that Open and Save use for a file name, ignoring case: the font pixel file for
 // a name that names none of them, as files of any name have always been read and written
@@ -109,9 +113,22 @@ std::string lowerCaseExtension(const std::string& path);
 
 // File dialog filters, "description (patterns)|patterns|...": one format alone; for opening,
 // every format Open reads followed by all files; for importing, every other readable format
-// and picture sheets, followed by all files.
+// followed by all files.
 std::string fontFileFilter(const FontFileFormat& format);
 std::string fontOpenFilter();
 std::string fontImportFilter();
+
+// Fonts in and out of files of every format the program knows, chosen by the file name's
+// extension: Import and the command line go through here. Picture sheets need
+// options.pictures.
+
+// Reads the font in path; what the reader left out goes to notes. A name of no format that
+// can be read is refused with the extensions that can be read.
+Result<FontLib> importFontFile(
+    const std::string& path, const FontFileOptions& options, ReadNotes& notes);
+
+// Writes font to path in the format its name gives; a name of no format that can be written
+// is refused with the extensions that can.
+Status exportFontFile(const std::string& path, const FontLib& font, const FontFileOptions& options);
 
 } // namespace tessellon

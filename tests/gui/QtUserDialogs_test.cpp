@@ -1,4 +1,4 @@
-#include "editor/QtUserDialogs.h"
+#include "gui/QtUserDialogs.h"
 #include "support/TestFonts.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
-#include "editor/HelpPage.h"
+#include "gui/HelpPage.h"
 
 #include "document/ProgramFolders.h"
-#include "editor/UserDialogs.h"
+#include "gui/UserDialogs.h"
 
 #include <QDir>
 #include <QFile>

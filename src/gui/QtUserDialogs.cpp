@@ -1,6 +1,6 @@
-#include "editor/QtUserDialogs.h"
+#include "gui/QtUserDialogs.h"
 
-#include "editor/FileFilter.h"
+#include "gui/FileFilter.h"
 
 #include <QApplication>
 #include <QDesktopServices>

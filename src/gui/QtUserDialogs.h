@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/UserDialogs.h"
+#include "gui/UserDialogs.h"
 
 namespace tessellon {
 

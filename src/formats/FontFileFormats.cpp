@@ -1,4 +1,4 @@
-#include "document/FontFileFormats.h"
+#include "formats/FontFileFormats.h"
 
 #include "document/PixReader.h"
 #include "document/PixWriter.h"
@@ -6,6 +6,7 @@
 #include "formats/BdfWriter.h"
 #include "formats/HexReader.h"
 #include "formats/PictureSheet.h"
+#include "formats/PictureSheetFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -28,6 +29,14 @@ namespace {
             { "BDF font", { ".bdf" }, readBdf, writeBdfFile, FontFileUse::ImportAndExport },
             { "Unifont hex file", { ".hex" }, readUnifontHex, nullptr,
                 FontFileUse::ImportAndExport },
+            { .description = pictureSheetDescription,
+                .extensions = pictureSheetReadExtensions(),
+                .write = writePictureSheetFile,
+                .use = FontFileUse::ImportAndExport,
+                .readFile = readPictureSheetFile,
+                .writtenExtensions = pictureSheetWriteExtensions(),
+                .filterName = std::string(pictureSheetDescription) + "s",
+                .needsPictureCodec = true },
         };
         return formats;
     }
@@ -48,21 +57,62 @@ namespace {
         return description + " (" + patterns + ")|" + patterns;
     }
 
-    bool hasExtension(const FontFileFormat& format, const std::string& extension)
+    bool contains(const std::vector<std::string>& extensions, const std::string& extension)
     {
-        return std::find(format.extensions.begin(), format.extensions.end(), extension)
-            != format.extensions.end();
+        return std::find(extensions.begin(), extensions.end(), extension) != extensions.end();
     }
+
+    // The format that writes files of the name's extension; null for none.
+    const FontFileFormat* writerNamed(const std::string& path)
+    {
+        const std::string extension = lowerCaseExtension(path);
+        for (const FontFileFormat& format : formatTable()) {
+            if (contains(format.extensionsWritten(), extension)) {
+                return &format;
+            }
+        }
+        return nullptr;
+    }
+
+    // "a, b, c or d": the extensions of the files that can be read, or written.
+    std::string extensionList(bool reading)
+    {
+        std::vector<std::string> extensions;
+        for (const FontFileFormat& format : formatTable()) {
+            if (reading && !format.canRead()) {
+                continue;
+            }
+            const auto& own = reading ? format.extensions : format.extensionsWritten();
+            extensions.insert(extensions.end(), own.begin(), own.end());
+        }
+        std::string list;
+        for (std::size_t i = 0; i < extensions.size(); ++i) {
+            list += (i == 0 ? "" : i + 1 == extensions.size() ? " or " : ", ") + extensions[i];
+        }
+        return list;
+    }
+
+    const std::vector<std::string> noExtensions;
 
     constexpr const char* allFiles = "All files (*.*)|*.*";
 
 } // namespace
+
+const std::vector<std::string>& FontFileFormat::extensionsWritten() const
+{
+    if (!canWrite()) {
+        return noExtensions;
+    }
+    return writtenExtensions.empty() ? extensions : writtenExtensions;
+}
 
 std::span<const FontFileFormat> fontFileFormats() { return formatTable(); }
 
 const FontFileFormat& pixFileFormat() { return formatTable().front(); }
 
 const FontFileFormat& bdfFileFormat() { return *fontFileFormatNamed("font.bdf"); }
+
+const FontFileFormat& pictureSheetFormat() { return formatTable().back(); }
 
 const FontFileFormat& fontFileFormatFor(const std::string& path)
 {
@@ -74,7 +124,7 @@ const FontFileFormat* fontFileFormatNamed(const std::string& path)
 {
     const std::string extension = lowerCaseExtension(path);
     for (const FontFileFormat& format : formatTable()) {
-        if (hasExtension(format, extension)) {
+        if (contains(format.extensions, extension)) {
             return &format;
         }
     }
@@ -98,6 +148,9 @@ Result<FontLib> readFontFileAs(const FontFileFormat& format, const std::string& 
     if (!format.canRead()) {
         return failure("Cannot open file " + path + ": " + format.description
             + "s can be written but not read");
+    }
+    if (format.readFile) {
+        return format.readFile(path, options);
     }
     auto source = openFileForReading(path);
     if (!source) {
@@ -131,7 +184,8 @@ std::string lowerCaseExtension(const std::string& path)
 
 std::string fontFileFilter(const FontFileFormat& format)
 {
-    return filterEntry(format.description, format.extensions);
+    return filterEntry(
+        format.filterName.empty() ? format.description : format.filterName, format.extensions);
 }
 
 std::string fontOpenFilter()
@@ -153,9 +207,28 @@ std::string fontImportFilter()
             filter += fontFileFilter(format) + "|";
         }
     }
-    return filter
-        + filterEntry(std::string(pictureSheetDescription) + "s", pictureSheetReadExtensions())
-        + "|" + allFiles;
+    return filter + allFiles;
+}
+
+Result<FontLib> importFontFile(
+    const std::string& path, const FontFileOptions& options, ReadNotes& notes)
+{
+    const FontFileFormat* format = fontFileFormatNamed(path);
+    if (!format || !format->canRead()) {
+        return failure("cannot tell the format of " + path + " from its name; files ending in "
+            + extensionList(true) + " are read");
+    }
+    return readFontFileAs(*format, path, options, notes);
+}
+
+Status exportFontFile(const std::string& path, const FontLib& font, const FontFileOptions& options)
+{
+    const FontFileFormat* format = writerNamed(path);
+    if (!format) {
+        return failure("cannot tell the format to write " + path
+            + " in from its name; files ending in " + extensionList(false) + " are written");
+    }
+    return writeFontFileAs(*format, path, font, options);
 }
 
 } // namespace tessellon

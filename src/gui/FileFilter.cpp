@@ -1,4 +1,4 @@
-#include "editor/FileFilter.h"
+#include "gui/FileFilter.h"
 
 #include <QStringList>
 

@@ -7,17 +7,8 @@ class QWidget;
 
 namespace tessellon {
 
-class TAboutBox;
-class TDlgExportLib;
 class TMDIChild;
 class UserDialogs;
-
-// The dialogs that live for the whole run. They are made before the main window, hidden
-// between uses, and keep what the user left in them.
-struct ProgramForms {
-    TAboutBox& AboutBox;
-    TDlgExportLib& DlgExportLib;
-};
 
 // The main window's child windows, as a command sees them.
 class ChildWindows {
@@ -45,7 +36,6 @@ protected:
 // window; it never sees the main window itself.
 struct CommandContext {
     ChildWindows& windows;
-    const ProgramForms& forms;
     UserDialogs& dialogs;
 };
 

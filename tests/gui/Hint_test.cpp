@@ -1,4 +1,4 @@
-#include "editor/Hint.h"
+#include "gui/Hint.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "editor/HelpPage.h"
+#include "gui/HelpPage.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFonts.h"
 
