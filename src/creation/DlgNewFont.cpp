@@ -28,6 +28,8 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 
+#include <algorithm>
+
 namespace tessellon {
 
 namespace {
@@ -111,6 +113,7 @@ TDlgNewFont::TDlgNewFont(UserDialogs& dialogs, QWidget* parent)
     buildPixelFontBox();
     buildFontBox();
     buildButtons();
+    buildHintingRow();
     RadioFromtextClick();
 }
 
@@ -244,6 +247,26 @@ void TDlgNewFont::buildButtons()
     connect(m_previewBtn, &QPushButton::clicked, this, &TDlgNewFont::DrawPreview);
 }
 
+void TDlgNewFont::buildHintingRow()
+{
+    auto* caption = new QLabel("Hinting:", this);
+    caption->setGeometry(265, hintingRowTop + 4, 60, 14);
+    m_cboHinting = new QComboBox(this);
+    m_cboHinting->setObjectName("cboHinting");
+    m_cboHinting->setGeometry(325, hintingRowTop, 186, 22);
+    for (const HintingStyleInfo& style : hintingStyles) {
+        m_cboHinting->addItem(style.name);
+    }
+    caption->setBuddy(m_cboHinting);
+    connect(m_cboHinting, &QComboBox::currentIndexChanged, this, &TDlgNewFont::redrawPreview);
+}
+
+HintingStyle TDlgNewFont::hinting() const
+{
+    const auto chosen = static_cast<std::size_t>(std::max(0, m_cboHinting->currentIndex()));
+    return chosen < hintingStyles.size() ? hintingStyles[chosen].style : HintingStyle::System;
+}
+
 void TDlgNewFont::setDataFolder(const std::filesystem::path& folder) { m_dataFolder = folder; }
 
 NewFontTexts TDlgNewFont::numberTexts() const
@@ -263,7 +286,7 @@ std::optional<NewFontChoices> TDlgNewFont::choices() const
     const QFont font = glyphFont();
     NewFontChoices chosen { numbers->glyphWidth, numbers->glyphHeight, numbers->offsetX,
         numbers->offsetY, QFontInfo(font).family().toStdString(), font.pixelSize(), font.bold(),
-        font.italic(), std::nullopt, {} };
+        font.italic(), std::nullopt, {}, hinting() };
     const QListWidgetItem* item = m_lstFontText->currentItem();
     if (m_radioFromText->isChecked() && item) {
         chosen.charSetName = QFile::encodeName(item->text()).toStdString();
@@ -417,7 +440,7 @@ void TDlgNewFont::redrawPreview()
     if (!numbers) {
         return;
     }
-    drawNewFontPreview(m_preview, glyphFont(), m_txtPreview->text(), *numbers);
+    drawNewFontPreview(m_preview, glyphFont(), m_txtPreview->text(), *numbers, hinting());
     m_imgPreview->setPixmap(QPixmap::fromImage(m_preview));
 }
 

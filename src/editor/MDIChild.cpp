@@ -56,6 +56,7 @@ namespace {
         params.offsetY = static_cast<std::int16_t>(numbers.offsetY);
         params.font = dialog.glyphFont();
         params.CharSetFile = dialog.CharSetFile();
+        params.hinting = dialog.hinting();
         return params;
     }
 

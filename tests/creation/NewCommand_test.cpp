@@ -1,5 +1,6 @@
 #include "creation/DlgNewFont.h"
 #include "creation/DlgProgress.h"
+#include "creation/GlyphDrawing.h"
 #include "creation/GlyphRenderer.h"
 #include "creation/NewCommand.h"
 #include "creation/UnicodeRangeGrid.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QProgressBar>
@@ -181,6 +183,36 @@ private slots:
         const auto made = font.glyph(1);
         QCOMPARE(std::vector<std::uint8_t>(made.begin(), made.end()), expected);
         QCOMPARE(font.baseline, GlyphRenderer::cellBaseline(newFontDialog().glyphFont(), 20, 2));
+    }
+
+    // The glyphs are drawn in the hinting style chosen in the dialog.
+    void fontIsDrawnInTheDialogsHintingStyle()
+    {
+        QFont font("DejaVu Sans");
+        font.setPixelSize(12);
+        if (QFontInfo(font).family() != font.family()) {
+            QSKIP("the font is not installed");
+        }
+        answerNewFontDialog([font](TDlgNewFont& dialog) {
+            chooseRanges(dialog, { { "61", "62" }, { "", "" }, { "", "" } });
+            dialog.txtPreview().setFont(font);
+            dialog.txtWidth().setCurrentText("12");
+            dialog.txtHeight().setCurrentText("15");
+            dialog.cboHinting().setCurrentIndex(int(HintingStyle::AutoHinter));
+        });
+        TMDIChild* child = triggerNew();
+        QVERIFY(child);
+        const FontLib& made = child->document().fontLib;
+        QCOMPARE(made.info.glyphCount, 2u);
+        auto drawer = openGlyphDrawer(
+            GlyphDrawingParams { font, {}, 12, 15, 0, 0, HintingStyle::AutoHinter });
+        QVERIFY2(drawer.ok(), drawer.message().c_str());
+        for (std::uint32_t k = 0; k < 2; ++k) {
+            std::vector<std::uint8_t> expected(made.glyphBytes(), 0);
+            (*drawer)->drawCharacter(U'a' + k, expected);
+            const auto glyph = made.glyph(k);
+            QCOMPARE(std::vector<std::uint8_t>(glyph.begin(), glyph.end()), expected);
+        }
     }
 
     void cancelInTheProgressDialogAtOnceLeavesNearlyEveryGlyphBlank()
@@ -358,10 +390,12 @@ private slots:
         QTest::addColumn<bool>("ranges");
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("saved");
+        QTest::addColumn<int>("hinting");
         QTest::newRow("character set") << false << "set"
-                                       << "set.tfont";
-        QTest::newRow("ranges, name with extension") << true << "r.tfont"
-                                                     << "r.tfont";
+                                       << "set.tfont" << int(HintingStyle::System);
+        QTest::newRow("ranges, name with extension, light hinting")
+            << true << "r.tfont"
+            << "r.tfont" << int(HintingStyle::Light);
     }
 
     void saveRecipeKeepsTheChoicesOfTheNewFont()
@@ -369,10 +403,11 @@ private slots:
         QFETCH(bool, ranges);
         QFETCH(QString, given);
         QFETCH(QString, saved);
+        QFETCH(int, hinting);
         QAction& saveRecipe = *form().actions().FileSaveRecipe1;
         form().updateActions();
         QVERIFY(!saveRecipe.isEnabled());
-        answerNewFontDialog([ranges](TDlgNewFont& dialog) {
+        answerNewFontDialog([ranges, hinting](TDlgNewFont& dialog) {
             dialog.show();
             dialog.hide();
             if (ranges) {
@@ -380,6 +415,7 @@ private slots:
             }
             dialog.txtWidth().setCurrentText("12");
             dialog.txtOffsetY().setCurrentText("-2");
+            dialog.cboHinting().setCurrentIndex(hinting);
         });
         QVERIFY(triggerNew());
         form().updateActions();
@@ -398,6 +434,7 @@ private slots:
         QCOMPARE(
             recipe->ranges, ranges ? std::optional<std::string>("41-43,4E00-4E01") : std::nullopt);
         QCOMPARE(recipe->charSet.has_value(), !ranges);
+        QCOMPARE(recipe->hinting, HintingStyle(hinting));
 
         const QString opened = m_test.dir.filePath("opened.pix");
         QVERIFY(test::writeFont(opened, test::numberedFont(8, 8, 1)));
