@@ -8,6 +8,7 @@
 #include "shell/MainForm.h"
 #include "shell/ProgramIcon.h"
 #include "shell/ProgramVersion.h"
+#include "shell/StartProbe.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -31,6 +32,9 @@ Program::~Program() = default;
 
 int Program::run(const QStringList& files)
 {
+    if (qEnvironmentVariableIsSet("TESSELLON_QUIT_WHEN_SHOWN")) {
+        quitWhenFirstPainted(*m_mainForm);
+    }
     m_mainForm->show();
     openFontFiles(files);
     QApplication::exec();
