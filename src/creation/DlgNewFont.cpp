@@ -27,6 +27,7 @@
 #include <QScrollArea>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -109,6 +110,10 @@ TDlgNewFont::TDlgNewFont(UserDialogs& dialogs, QWidget* parent)
     setFixedSize(clientWidth, clientHeight);
     setFont(dialogFont(font()));
     m_preview.fill(Qt::white);
+    m_missingCount = new QTimer(this);
+    m_missingCount->setSingleShot(true);
+    m_missingCount->setInterval(0);
+    connect(m_missingCount, &QTimer::timeout, this, &TDlgNewFont::countMissingCharacters);
     buildCharacterSetBox();
     buildPixelFontBox();
     buildFontBox();
@@ -301,6 +306,13 @@ void TDlgNewFont::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     redrawPreview();
     FormActivate();
+    updateMissingCount();
+}
+
+void TDlgNewFont::hideEvent(QHideEvent* event)
+{
+    m_missingCount->stop();
+    QDialog::hideEvent(event);
 }
 
 bool TDlgNewFont::eventFilter(QObject* watched, QEvent* event)
@@ -368,6 +380,13 @@ std::optional<std::vector<std::uint16_t>> TDlgNewFont::chosenCodes() const
 }
 
 void TDlgNewFont::updateMissingCount()
+{
+    if (isVisible()) {
+        m_missingCount->start();
+    }
+}
+
+void TDlgNewFont::countMissingCharacters()
 {
     std::optional<MissingCharacters> missing;
     if (const auto codes = chosenCodes()) {

@@ -21,6 +21,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTableView;
+class QTimer;
 
 namespace tessellon {
 
@@ -97,7 +98,9 @@ public:
     // Draws the preview from the four number fields; false, after telling the user which
     // field is wrong and putting the focus there, with the preview left as it was.
     bool DrawPreview();
-    // Counts again the chosen characters the glyphs' font lacks.
+    // Counts again the chosen characters the glyphs' font lacks, at the next pass of the
+    // event loop: once for any number of changes made before it (a user's keystrokes, a
+    // paste), and not at all while the dialog is hidden.
     void updateMissingCount();
     // Checks the four numbers, sets CharSetFile from the chosen source and ends the dialog
     // with OK; stays open, after telling the user why, when a number cannot be used (the
@@ -106,6 +109,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -121,6 +125,7 @@ private:
     // Draws the preview when the numbers allow it, silently otherwise: the dialog being
     // shown and the focus moving between fields are no moments for a message.
     void redrawPreview();
+    void countMissingCharacters();
     bool numbersUsable();
     void tellBadField(NewFontField field, const std::string& message);
     QComboBox* numberField(NewFontField field) const;
@@ -154,6 +159,7 @@ private:
     QPushButton* m_cancelBtn = nullptr;
     QPushButton* m_previewBtn = nullptr;
     QLabel* m_lblMissing = nullptr;
+    QTimer* m_missingCount = nullptr;
     QComboBox* m_cboHinting = nullptr;
 };
 

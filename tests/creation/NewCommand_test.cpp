@@ -468,15 +468,18 @@ private slots:
         m_test.dialogs.fontChoices << font;
         dialog.show();
         dialog.cmdFontClick();
+        QCoreApplication::processEvents(); // the dialog counts at the event loop's next pass
         QCOMPARE(dialog.lblMissing().text(), QString());
         QList<QPair<QString, QString>> rows;
         for (const QString& range : ranges.split(',')) {
             rows << qMakePair(range.section('-', 0, 0), range.section('-', 1, 1));
         }
         chooseRanges(dialog, rows + QList<QPair<QString, QString>> { { "", "" }, { "", "" } });
+        QCoreApplication::processEvents();
         QCOMPARE(dialog.lblMissing().text(), shown);
         QCOMPARE(dialog.lblMissing().toolTip().startsWith(shown + ": U+4E00"), !shown.isEmpty());
         dialog.RadioFromtext().click();
+        QCoreApplication::processEvents();
         QCOMPARE(dialog.lblMissing().text(), QString());
         dialog.hide();
     }
