@@ -34,24 +34,24 @@ FontLib patternedFont()
 void checkPaste(const QImage& picture, const GridRect& cells)
 {
     FontDocument document;
-    document.fontLib = patternedFont();
-    const FontLib before = document.fontLib;
-    const TileBlock block = pasteBlockOf(document.fontLib, cells, picture);
-    auto undo = document.replaceGlyphs(pasteChange(document.fontLib, block, picture));
-    if (!undo || document.fontLib.codeTable != before.codeTable) {
+    document.takeFont(patternedFont());
+    const FontLib before = document.fontLib();
+    const TileBlock block = pasteBlockOf(document.fontLib(), cells, picture);
+    auto undo = document.replaceGlyphs(pasteChange(document.fontLib(), block, picture));
+    if (!undo || document.fontLib().codeTable != before.codeTable) {
         std::abort();
     }
     for (const GlyphTile& tile : walkTiles(block, glyphCount)) {
         for (int y = 0; y < glyphHeight; ++y) {
             for (int x = 0; x < glyphWidth; ++x) {
                 const bool ink = (picture.pixel(tile.x0 + x, tile.y0 + y) & 0xFFFFFF) == 0;
-                if (document.fontLib.pixel(tile.index, x, y) != ink) {
+                if (document.fontLib().pixel(tile.index, x, y) != ink) {
                     std::abort();
                 }
             }
         }
     }
-    if (!document.replaceGlyphs(*undo) || document.fontLib.pixelData != before.pixelData) {
+    if (!document.replaceGlyphs(*undo) || document.fontLib().pixelData != before.pixelData) {
         std::abort();
     }
 }

@@ -143,7 +143,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     std::printf("new: %.3f s (processor %.3f s), glyphs %u, font %s %d px, platform %s\n", seconds,
-        processor, child->document().fontLib.info.glyphCount, qPrintable(font.family()),
+        processor, child->document().fontLib().info.glyphCount, qPrintable(font.family()),
         font.pixelSize(), qPrintable(QGuiApplication::platformName()));
     return 0;
 }

@@ -77,7 +77,7 @@ const char* verdict(double worst, double target) { return worst < target ? "met"
 double coreTransforms()
 {
     FontDocument document;
-    document.fontLib = bench::fullFont();
+    document.takeFont(bench::fullFont());
     std::vector<std::uint32_t> all(glyphCount);
     std::iota(all.begin(), all.end(), 0u);
     double worst = 0;
@@ -89,7 +89,8 @@ double coreTransforms()
         for (int run = 0; run < runs; ++run) {
             clock.start();
             const GlyphChange undo
-                = document.replaceGlyphs(transformGlyphs(document.fontLib, all, transform)).value();
+                = document.replaceGlyphs(transformGlyphs(document.fontLib(), all, transform))
+                      .value();
             done.push_back(clock.nsecsElapsed());
             clock.start();
             const bool undoFits = document.replaceGlyphs(undo).ok();
@@ -176,7 +177,7 @@ int main(int argc, char* argv[])
     TMDIChild child(dialogs);
     child.setAttribute(Qt::WA_DeleteOnClose, false);
     child.takeFont(bench::fullFont());
-    child.document().modified = false;
+    child.history().markSaved();
     TextPreviewSettings settings;
     settings.shown = true;
     child.useTextPreviewSettings(settings);

@@ -82,17 +82,17 @@ QByteArray encoded(const QImage& picture, const char* format)
 void benchFormat(const QString& folder, const char* format, int runs)
 {
     FontDocument document;
-    document.fontLib = patternedFont();
+    document.takeFont(patternedFont());
     const QString path = folder + "/block." + format;
 
     const Timing copy = timeRuns(runs, [&] {
-        const Result<QImage> picture = copyPicture(document.fontLib, copiedCells);
+        const Result<QImage> picture = copyPicture(document.fontLib(), copiedCells);
         if (!picture || !writeExchangePicture(*picture, path)) {
             fail("cannot copy to " + path.toStdString());
         }
     });
-    const QImage picture = copyPicture(document.fontLib, copiedCells).value();
-    const double draw = median(runs, [&] { (void)copyPicture(document.fontLib, copiedCells); });
+    const QImage picture = copyPicture(document.fontLib(), copiedCells).value();
+    const double draw = median(runs, [&] { (void)copyPicture(document.fontLib(), copiedCells); });
     const double encode = median(runs, [&] { (void)encoded(picture, format); });
 
     const Timing paste = timeRuns(runs, [&] {
@@ -100,8 +100,8 @@ void benchFormat(const QString& folder, const char* format, int runs)
         if (!read) {
             fail(read.message());
         }
-        const TileBlock block = pasteBlockOf(document.fontLib, pastedCells, *read);
-        if (!document.replaceGlyphs(pasteChange(document.fontLib, block, *read))) {
+        const TileBlock block = pasteBlockOf(document.fontLib(), pastedCells, *read);
+        if (!document.replaceGlyphs(pasteChange(document.fontLib(), block, *read))) {
             fail("the paste does not fit the font");
         }
     });
@@ -112,9 +112,9 @@ void benchFormat(const QString& folder, const char* format, int runs)
         buffer.open(QIODevice::ReadOnly);
         (void)QImageReader(&buffer).read();
     });
-    const TileBlock block = pasteBlockOf(document.fontLib, pastedCells, picture);
+    const TileBlock block = pasteBlockOf(document.fontLib(), pastedCells, picture);
     const double glyphs
-        = median(runs, [&] { (void)pasteChange(document.fontLib, block, picture); });
+        = median(runs, [&] { (void)pasteChange(document.fontLib(), block, picture); });
 
     std::printf("%-4s %7lld bytes  copy %6.2f ms (fastest %6.2f; drawing %5.2f, encoding %5.2f)\n"
                 "%-4s %7s        paste %6.2f ms (fastest %6.2f; decoding %5.2f, reading glyphs "

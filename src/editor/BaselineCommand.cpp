@@ -19,7 +19,7 @@ void BaselineCommand::Execute()
         return;
     }
     const FontDocument& document = child->document();
-    DlgBaseline dialog(document.fontLib.baselineOrDefault(), document.glyphHeight(), child);
+    DlgBaseline dialog(document.fontLib().baselineOrDefault(), document.glyphHeight(), child);
     if (m_context.dialogs.runModal(dialog) != QDialog::Accepted) {
         return;
     }

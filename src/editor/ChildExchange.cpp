@@ -35,7 +35,7 @@ bool ChildExchange::CopyGlyphs(const QString& fileName)
     if (!tessellon::HasGlyphSelection(cells)) {
         return false;
     }
-    const Result<QImage> picture = copyPicture(m_child.document().fontLib, cells);
+    const Result<QImage> picture = copyPicture(m_child.document().fontLib(), cells);
     if (!picture) {
         m_dialogs.warn(&m_child, messageCaption, QString::fromStdString(picture.message()));
         return true;
@@ -70,7 +70,7 @@ bool ChildExchange::PasteGlyphs(const QString& fileName)
         tellCannotPaste(picture->message());
         return true;
     }
-    const FontLib& font = m_child.document().fontLib;
+    const FontLib& font = m_child.document().fontLib();
     const TileBlock block = pasteBlockOf(font, cells, picture->value());
     const GlyphChange change = pasteChange(font, block, picture->value());
     if (!change.empty() && !m_child.changeGlyphs(change, "Paste")) {

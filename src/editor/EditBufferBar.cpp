@@ -1,6 +1,6 @@
 #include "editor/EditBufferBar.h"
 
-#include "document/FontDocument.h"
+#include "editor/EditorState.h"
 
 namespace tessellon {
 
@@ -10,9 +10,9 @@ namespace {
 
 } // namespace
 
-EditBufferBar::EditBufferBar(const FontDocument& document, QWidget* parent)
+EditBufferBar::EditBufferBar(const EditorState& editor, QWidget* parent)
     : QLabel(parent)
-    , m_document(document)
+    , m_editor(editor)
     , m_background(palette().color(QPalette::Window))
 {
     setObjectName("EditBufferBar");
@@ -28,12 +28,13 @@ EditBufferBar::EditBufferBar(const FontDocument& document, QWidget* parent)
 
 QString EditBufferBar::glyphName(std::int64_t index) const
 {
-    if (index < 0 || !m_document.fontLib.hasGlyph(static_cast<std::uint32_t>(index))) {
+    const FontLib& font = m_editor.document().fontLib();
+    if (index < 0 || !font.hasGlyph(static_cast<std::uint32_t>(index))) {
         return "no glyph";
     }
     QString name = "glyph " + QString::number(index);
-    if (m_document.fontLib.codeTable) {
-        const unsigned code = (*m_document.fontLib.codeTable)[static_cast<std::size_t>(index)];
+    if (font.codeTable) {
+        const unsigned code = (*font.codeTable)[static_cast<std::size_t>(index)];
         name += QString::asprintf(" U+%04X", code);
     }
     return name;
@@ -41,8 +42,8 @@ QString EditBufferBar::glyphName(std::int64_t index) const
 
 void EditBufferBar::refresh(std::int64_t target)
 {
-    const std::int64_t source = m_document.editGlyph ? std::int64_t(*m_document.editGlyph) : -1;
-    m_unwritten = m_document.editBufferUnwritten();
+    const std::int64_t source = m_editor.editGlyph ? std::int64_t(*m_editor.editGlyph) : -1;
+    m_unwritten = m_editor.editBufferUnwritten();
     // The last line keeps its place while empty, so that the picture below does not move
     // when it comes and goes.
     const QString text = "Picture: " + glyphName(source) + "<br>Update to: " + glyphName(target)

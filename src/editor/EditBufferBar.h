@@ -6,7 +6,7 @@
 
 namespace tessellon {
 
-class FontDocument;
+class EditorState;
 
 // The lines above the pixel editor that say which glyph its picture came from, which glyph
 // Update writes to, and whether the picture holds pixels no glyph has yet (drawn and not
@@ -14,7 +14,7 @@ class FontDocument;
 class EditBufferBar final : public QLabel {
     Q_OBJECT
 public:
-    explicit EditBufferBar(const FontDocument& document, QWidget* parent = nullptr);
+    explicit EditBufferBar(const EditorState& editor, QWidget* parent = nullptr);
 
     // target: the glyph Update writes to; negative for none.
     void refresh(std::int64_t target);
@@ -24,7 +24,7 @@ public:
 private:
     QString glyphName(std::int64_t index) const;
 
-    const FontDocument& m_document;
+    const EditorState& m_editor;
     QColor m_background;
     bool m_unwritten = false;
 };

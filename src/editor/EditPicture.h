@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/FontDocument.h"
+#include "editor/EditorState.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,15 +15,15 @@ struct EditPicture {
 
     bool operator==(const EditPicture&) const = default;
 
-    static EditPicture of(const FontDocument& document)
+    static EditPicture of(const EditorState& editor)
     {
-        return { document.editBuffer, document.editGlyph };
+        return { editor.editBuffer, editor.editGlyph };
     }
 
-    void putInto(FontDocument& document) const
+    void putInto(EditorState& editor) const
     {
-        document.editBuffer = pixels;
-        document.editGlyph = glyph;
+        editor.editBuffer = pixels;
+        editor.editGlyph = glyph;
     }
 };
 

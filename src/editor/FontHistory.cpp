@@ -1,95 +1,95 @@
 #include "editor/FontHistory.h"
 
-#include "editor/BaselineStep.h"
-#include "editor/GlyphChangeStep.h"
+#include "editor/EditorState.h"
+#include "editor/FontStep.h"
 #include "editor/PictureStep.h"
 
 namespace tessellon {
 
-FontHistory::FontHistory(FontDocument& document, QObject* parent)
+FontHistory::FontHistory(FontDocument& document, EditorState& editor, QObject* parent)
     : QObject(parent)
     , m_document(document)
+    , m_editor(editor)
+    , m_font(document)
 {
     m_stack.setUndoLimit(stepLimit);
 }
 
 Status FontHistory::changeGlyphs(const GlyphChange& change, const QString& name)
 {
-    Result<GlyphChange> undo = m_document.replaceGlyphs(change);
-    if (!undo) {
-        return failure(undo.message());
+    const std::uint64_t before = m_font.position();
+    if (const Status applied = m_font.changeGlyphs(change); !applied) {
+        return applied;
     }
-    if (change.empty()) {
-        return {};
-    }
-    // A revision names the glyphs after this step; it is never reused, so a state that was
-    // saved and then undone and replaced by other steps is never taken for the saved one.
-    const std::int64_t before = m_revision;
-    const std::int64_t after = ++m_lastRevision;
-    glyphsAt(after);
-    m_stack.push(
-        new GlyphChangeStep(*this, m_document, std::move(undo).value(), before, after, name));
+    pushFontStep(before, name);
     return {};
 }
 
 void FontHistory::pictureChanged(const EditPicture& before, const QString& name)
 {
-    if (before == EditPicture::of(m_document)) {
+    if (before == EditPicture::of(m_editor)) {
         return;
     }
-    m_stack.push(new PictureStep(*this, m_document, before, name));
+    // The stack forgets the steps undone before this one; so does the font's history.
+    m_font.dropRedo();
+    m_stack.push(new PictureStep(*this, m_editor, before, name));
 }
 
 Status FontHistory::changeBaseline(std::optional<int> rows, const QString& name)
 {
-    const std::optional<int> before = m_document.fontLib.baseline;
-    if (rows == before) {
-        return {};
-    }
-    if (const Status set = m_document.setBaseline(rows); !set) {
+    const std::uint64_t before = m_font.position();
+    if (const Status set = m_font.changeBaseline(rows); !set) {
         return set;
     }
-    const std::int64_t revisionBefore = m_revision;
-    const std::int64_t after = ++m_lastRevision;
-    glyphsAt(after);
-    emit baselineChanged();
-    m_stack.push(new BaselineStep(*this, { before, revisionBefore }, { rows, after }, name));
+    if (pushFontStep(before, name)) {
+        emit baselineChanged();
+    }
     return {};
 }
 
-void FontHistory::baselineAt(std::optional<int> rows, std::int64_t revision)
+bool FontHistory::pushFontStep(std::uint64_t positionBefore, const QString& name)
 {
-    // A baseline that fitted the cell once fits it again: the cell keeps its size.
-    if (m_document.setBaseline(rows)) {
-        glyphsAt(revision);
-        emit baselineChanged();
+    if (m_font.position() == positionBefore) {
+        return false;
     }
+    emit modifiedChanged(m_font.modified());
+    m_stack.push(new FontStep(*this, name));
+    return true;
 }
 
-void FontHistory::startFont(bool saved)
+void FontHistory::takeFont(FontLib font, FontOrigin origin)
 {
     m_stack.clear();
-    m_revision = ++m_lastRevision;
-    m_savedRevision = saved ? m_revision : neverSaved;
-    setModified(!saved);
+    m_font.takeFont(std::move(font), origin);
+    emit modifiedChanged(m_font.modified());
 }
 
 void FontHistory::markSaved()
 {
-    m_savedRevision = m_revision;
-    setModified(false);
+    m_font.markSaved();
+    emit modifiedChanged(false);
 }
 
-void FontHistory::glyphsAt(std::int64_t revision)
+void FontHistory::undoFontStep()
 {
-    m_revision = revision;
-    setModified(m_revision != m_savedRevision);
+    const std::optional<int> baseline = m_document.fontLib().baseline;
+    m_font.undo();
+    announce(baseline);
 }
 
-void FontHistory::setModified(bool modified)
+void FontHistory::redoFontStep()
 {
-    m_document.modified = modified;
-    emit modifiedChanged(modified);
+    const std::optional<int> baseline = m_document.fontLib().baseline;
+    m_font.redo();
+    announce(baseline);
+}
+
+void FontHistory::announce(std::optional<int> baselineBefore)
+{
+    emit modifiedChanged(m_font.modified());
+    if (m_document.fontLib().baseline != baselineBefore) {
+        emit baselineChanged();
+    }
 }
 
 } // namespace tessellon

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/FontDocument.h"
+#include "document/GlyphHistory.h"
 #include "document/Result.h"
 #include "editor/EditPicture.h"
 
@@ -12,19 +13,19 @@
 
 namespace tessellon {
 
+class EditorState;
+
 // The undo history of one font window, in the order the user worked: steps that change the
-// font's glyphs (Update, a paste, a transform) and steps of the pixel editor's picture (a
-// stroke, loading a glyph, a transform of the picture), and steps of the font's baseline.
-// Only glyph and baseline steps touch the font: it is modified exactly when it is not as
-// last saved or loaded, so undoing back to that state clears the flag, and a font that was
-// never saved stays modified.
+// font's glyphs (Update, a paste, a transform) or its baseline, which the font's own history
+// (GlyphHistory) keeps and which alone decide whether the font is modified, and steps of the
+// pixel editor's picture (a stroke, loading a glyph, a transform of the picture).
 class FontHistory final : public QObject {
     Q_OBJECT
 public:
     // Each step keeps a copy of what it replaced; older steps are forgotten.
-    static constexpr int stepLimit = 500;
+    static constexpr int stepLimit = static_cast<int>(GlyphHistory::stepLimit);
 
-    explicit FontHistory(FontDocument& document, QObject* parent = nullptr);
+    FontHistory(FontDocument& document, EditorState& editor, QObject* parent = nullptr);
 
     QUndoStack& stack() { return m_stack; }
 
@@ -39,17 +40,16 @@ public:
     // step.
     Status changeBaseline(std::optional<int> rows, const QString& name);
 
-    // A whole font has been put in place: every step is forgotten. A font just read counts
-    // as saved, not modified; a new one is modified until it is saved.
-    void startFont(bool saved);
+    // Puts a whole font in place and forgets every step (GlyphHistory::takeFont).
+    void takeFont(FontLib font, FontOrigin origin);
     // The font's glyphs are now those in its file: it is no longer modified.
     void markSaved();
+    bool modified() const { return m_font.modified(); }
 
-    // For the steps: the font's glyphs are now those of revision; the picture was put back.
-    void glyphsAt(std::int64_t revision);
+    // For the steps: undo or redo the font's own step; the picture was put back.
+    void undoFontStep();
+    void redoFontStep();
     void notePictureRestored() { emit pictureRestored(); }
-    // For the baseline steps: the font's baseline is now rows, the font that of revision.
-    void baselineAt(std::optional<int> rows, std::int64_t revision);
 
 signals:
     // An undo or redo changed the picture (or the glyph it belongs to).
@@ -61,15 +61,16 @@ signals:
     void baselineChanged();
 
 private:
-    static constexpr std::int64_t neverSaved = -1;
-
-    void setModified(bool modified);
+    // Puts the step the font's history took, if it took one, on the stack: true when it did.
+    bool pushFontStep(std::uint64_t positionBefore, const QString& name);
+    // Tells what a step of the font changed: always whether it is modified, and the
+    // baseline when it is no longer before.
+    void announce(std::optional<int> baselineBefore);
 
     FontDocument& m_document;
+    EditorState& m_editor;
+    GlyphHistory m_font;
     QUndoStack m_stack;
-    std::int64_t m_revision = 0;
-    std::int64_t m_savedRevision = 0;
-    std::int64_t m_lastRevision = 0;
 };
 
 } // namespace tessellon

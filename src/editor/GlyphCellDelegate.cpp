@@ -34,7 +34,7 @@ void GlyphCellDelegate::gridFontLibDrawCell(
     }
     const Rgb background = selected ? yellow : white;
     const auto index = glyphIndexAt(column, row);
-    if (row < 1 || index >= m_document.fontLib.info.glyphCount) {
+    if (row < 1 || index >= m_document.fontLib().info.glyphCount) {
         // Past the last glyph: the grid's own look, in the selection's colour when selected.
         if (selected) {
             painter.fillRect(cell, QColor(background.red, background.green, background.blue));
@@ -45,7 +45,7 @@ void GlyphCellDelegate::gridFontLibDrawCell(
     if (m_cellImage.size() != glyphSize) {
         m_cellImage = QImage(glyphSize, QImage::Format_RGB32);
     }
-    drawGlyphCell(m_document.fontLib, static_cast<std::uint32_t>(index), m_cellImage, background);
+    drawGlyphCell(m_document.fontLib(), static_cast<std::uint32_t>(index), m_cellImage, background);
     if (m_scale == 1) {
         painter.drawImage(cell.topLeft(), m_cellImage);
     } else {

@@ -148,7 +148,7 @@ QRect GlyphGrid::cellRect(int column, int row) const
 QModelIndex GlyphGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
     const QModelIndex moved = QTableView::moveCursor(action, modifiers);
-    const std::uint32_t glyphCount = m_document.fontLib.info.glyphCount;
+    const std::uint32_t glyphCount = m_document.fontLib().info.glyphCount;
     if (!moved.isValid() || glyphCount == 0
         || glyphIndexAt(moved.column(), moved.row() + 1) < glyphCount) {
         return moved;

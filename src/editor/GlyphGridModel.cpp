@@ -45,7 +45,7 @@ Qt::ItemFlags GlyphGridModel::flags(const QModelIndex& index) const
 void GlyphGridModel::SetupGrid()
 {
     beginResetModel();
-    m_glyphRows = gridRowCount(m_document.fontLib.info.glyphCount) - 1;
+    m_glyphRows = gridRowCount(m_document.fontLib().info.glyphCount) - 1;
     endResetModel();
 }
 

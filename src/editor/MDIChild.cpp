@@ -10,6 +10,7 @@
 #include "document/PixFormat.h"
 #include "document/PixWriter.h"
 #include "editor/EditBufferBar.h"
+#include "editor/EditorState.h"
 #include "editor/FontHistory.h"
 #include "editor/GlyphGrid.h"
 #include "editor/GlyphGridModel.h"
@@ -65,7 +66,7 @@ namespace {
 TMDIChild::TMDIChild(UserDialogs& dialogs, QWidget* parent)
     : QMdiSubWindow(parent)
     , m_dialogs(dialogs)
-    , m_history(new FontHistory(m_document, this))
+    , m_history(new FontHistory(m_document, m_editorState, this))
 {
     setObjectName("MDIChild");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -80,8 +81,8 @@ TMDIChild::~TMDIChild()
 {
     stopMaking();
     m_document.removeGlyphsListener(m_glyphsListener);
-    // The history's steps and the widgets hold on to m_document (the grid listens to it):
-    // they go before it does.
+    // The history's steps and the widgets hold on to m_document (the grid listens to it)
+    // and to m_editorState: they go before those do.
     delete m_history;
     QWidget* content = widget();
     setWidget(nullptr);
@@ -123,13 +124,13 @@ QWidget* TMDIChild::buildPanelLeft()
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->setSpacing(0);
     m_toolBar = new PenToolBar;
-    m_bufferBar = new EditBufferBar(m_document);
+    m_bufferBar = new EditBufferBar(m_editorState);
     m_scrollBox = new QScrollArea;
     m_scrollBox->setObjectName("ScrollBox1");
     m_scrollBox->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Clicks around the picture leave the focus, and with it the Glyph menu's target, alone.
     m_scrollBox->setFocusPolicy(Qt::NoFocus);
-    m_editor = new PixelEditor(m_document);
+    m_editor = new PixelEditor(m_editorState);
     m_scrollBox->setWidget(m_editor);
     panelLayout->addWidget(m_toolBar);
     panelLayout->addWidget(m_bufferBar);
@@ -197,9 +198,8 @@ bool TMDIChild::LoadFontLib(const QString& path)
         tellWhyNotRead(read.message());
         return false;
     }
-    takeFont(std::move(read).value());
+    takeFont(std::move(read).value(), FontOrigin::itsFile);
     setFileName(path);
-    m_history->markSaved();
     return true;
 }
 
@@ -278,13 +278,11 @@ void TMDIChild::stopMaking()
     }
 }
 
-void TMDIChild::takeFont(FontLib font)
+void TMDIChild::takeFont(FontLib font, FontOrigin origin)
 {
     m_editor->endStroke();
-    m_document.fontLib = std::move(font);
-    // Steps of another font would not fit this one; a font put in place counts as unsaved
-    // until it is saved (a font read from its file is marked saved by the reader).
-    m_history->startFont(false);
+    // Steps of another font would not fit this one.
+    m_history->takeFont(std::move(font), origin);
     SetupEditor(m_document.glyphWidth(), m_document.glyphHeight());
     SetupGrid();
     m_document.fontReady = true;
@@ -322,13 +320,13 @@ bool TMDIChild::SaveFontLib(bool saveAs)
         }
         setFileName(name);
     }
-    const Status written = writeFontFile(m_document.fileName, m_document.fontLib);
+    const Status written = writeFontFile(m_document.fileName, m_document.fontLib());
     if (!written) {
         // Staying silent here would let the user believe the font is safe on disk.
         m_dialogs.warn(this, messageCaption, QString::fromStdString(written.message()));
         return false;
     }
-    m_document.fontLib.info = infoForSaving(m_document.fontLib);
+    m_document.markWritten();
     m_history->markSaved();
     return true;
 }
@@ -351,7 +349,7 @@ const TMDIChild* TMDIChild::otherWindowShowing(const QString& path) const
 
 bool TMDIChild::QuerySave()
 {
-    if (!m_document.modified) {
+    if (!m_history->modified()) {
         return true;
     }
     bringToFront();
@@ -392,8 +390,8 @@ void TMDIChild::SetupGrid() { m_grid->SetupGrid(); }
 
 void TMDIChild::SetupEditor(int width, int height)
 {
-    m_document.editBuffer.assign(static_cast<std::size_t>(width) * height, 0);
-    m_document.editGlyph.reset();
+    m_editorState.editBuffer.assign(static_cast<std::size_t>(width) * height, 0);
+    m_editorState.editGlyph.reset();
     m_editor->setupPicture(width, height);
     const int pictureWidth = m_editor->picture().width();
     if (pictureWidth >= panelLeftWidth()) {
@@ -417,7 +415,7 @@ std::int64_t TMDIChild::selectedGlyph() const
 {
     const GridRect cells = m_grid->selectedCells();
     const std::int64_t index = glyphIndexAt(cells.Left, cells.Top);
-    if (cells.Top < 1 || index >= m_document.fontLib.info.glyphCount) {
+    if (cells.Top < 1 || index >= m_document.fontLib().info.glyphCount) {
         return -1;
     }
     return index;
@@ -430,7 +428,7 @@ std::vector<std::uint32_t> TMDIChild::selectedGlyphs() const
     for (int row = std::max(cells.Top, 1); row <= cells.Bottom; ++row) {
         for (int column = cells.Left; column <= cells.Right; ++column) {
             const std::int64_t index = glyphIndexAt(column, row);
-            if (index < m_document.fontLib.info.glyphCount) {
+            if (index < m_document.fontLib().info.glyphCount) {
                 glyphs.push_back(static_cast<std::uint32_t>(index));
             }
         }
@@ -445,8 +443,8 @@ void TMDIChild::gridFontLibClick()
         return;
     }
     emit statusText(3, "Index:" + QString::number(index));
-    if (m_document.fontLib.codeTable) {
-        const unsigned code = (*m_document.fontLib.codeTable)[static_cast<std::size_t>(index)];
+    if (m_document.fontLib().codeTable) {
+        const unsigned code = (*m_document.fontLib().codeTable)[static_cast<std::size_t>(index)];
         emit statusText(2, QString::asprintf("Unicode:%04X", code));
     }
 }
@@ -455,8 +453,8 @@ void TMDIChild::gridFontLibDblClick()
 {
     m_editor->endStroke();
     const std::int64_t index = selectedGlyph();
-    const EditPicture before = EditPicture::of(m_document);
-    if (index >= 0 && m_document.LoadEditBuffer(static_cast<std::uint32_t>(index))) {
+    const EditPicture before = EditPicture::of(m_editorState);
+    if (index >= 0 && m_editorState.LoadEditBuffer(static_cast<std::uint32_t>(index))) {
         // Undoable: loading over a picture that was never written would lose it otherwise.
         m_history->pictureChanged(before, "Load Glyph " + QString::number(index));
         m_editor->RedrawEditor();
@@ -472,15 +470,15 @@ void TMDIChild::spdUpdateClick()
         return;
     }
     const auto glyph = static_cast<std::uint32_t>(index);
-    if (changeGlyphs(m_document.editBufferChange(glyph), "Update")) {
-        m_document.editGlyph = glyph;
+    if (changeGlyphs(m_editorState.editBufferChange(glyph), "Update")) {
+        m_editorState.editGlyph = glyph;
         refreshBufferBar();
     }
 }
 
 void TMDIChild::pictureStroked(const std::vector<std::uint8_t>& before)
 {
-    m_history->pictureChanged({ before, m_document.editGlyph }, "Stroke");
+    m_history->pictureChanged({ before, m_editorState.editGlyph }, "Stroke");
     refreshBufferBar();
 }
 
@@ -505,16 +503,16 @@ void TMDIChild::transform(GlyphTransform transform)
         transformPicture(transform);
         return;
     }
-    changeGlyphs(transformGlyphs(m_document.fontLib, selectedGlyphs(), transform),
+    changeGlyphs(transformGlyphs(m_document.fontLib(), selectedGlyphs(), transform),
         glyphTransformName(transform));
 }
 
 void TMDIChild::transformPicture(GlyphTransform transform)
 {
     m_editor->endStroke();
-    const EditPicture before = EditPicture::of(m_document);
+    const EditPicture before = EditPicture::of(m_editorState);
     tessellon::transformPicture(
-        transform, m_document.editBuffer, m_document.glyphWidth(), m_document.glyphHeight());
+        transform, m_editorState.editBuffer, m_document.glyphWidth(), m_document.glyphHeight());
     m_history->pictureChanged(before, glyphTransformName(transform));
     m_editor->RedrawEditor();
     refreshBufferBar();
@@ -531,13 +529,13 @@ void TMDIChild::refreshBufferBar() { m_bufferBar->refresh(selectedGlyph()); }
 void TMDIChild::zoomEditor(int steps)
 {
     if (canZoomEditor(steps)) {
-        m_editor->setZoom(steppedEditorZoom(m_document.zoom, steps));
+        m_editor->setZoom(steppedEditorZoom(m_editorState.zoom, steps));
     }
 }
 
 bool TMDIChild::canZoomEditor(int steps) const
 {
-    return steppedEditorZoom(m_document.zoom, steps) != m_document.zoom;
+    return steppedEditorZoom(m_editorState.zoom, steps) != m_editorState.zoom;
 }
 
 void TMDIChild::scaleGrid(int steps)
@@ -571,7 +569,7 @@ void TMDIChild::showTextPreview(bool shown)
 
 void TMDIChild::spdColorBlackClick()
 {
-    m_document.penColor = m_toolBar->spdColorBlack().isChecked() ? black : white;
+    m_editorState.penColor = m_toolBar->spdColorBlack().isChecked() ? black : white;
 }
 
 void TMDIChild::setContextActions(QAction* copy, QAction* paste)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "document/FontDocument.h"
+#include "document/GlyphHistory.h"
+#include "editor/EditorState.h"
 #include "editor/GlyphTransform.h"
 
 #include <QMdiSubWindow>
@@ -44,6 +46,9 @@ public:
 
     FontDocument& document() { return m_document; }
     const FontDocument& document() const { return m_document; }
+    // The pixel editor's picture, its pen and zoom.
+    EditorState& editorState() { return m_editorState; }
+    const EditorState& editorState() const { return m_editorState; }
     QString fileName() const;
     // The window's caption is the name, with "*" after it while the font has changes that
     // are not saved.
@@ -68,9 +73,9 @@ public:
     void stopMaking();
     bool isMakingFont() const { return m_making != nullptr; }
     // Puts a whole font, read or made, in place in this fresh window: sets up the editor and
-    // the grid for it and shows it. The font counts as modified until it is saved (a font
-    // just read is marked saved by LoadFontLib); the caller sets the name.
-    void takeFont(FontLib font);
+    // the grid for it and shows it. A font made or imported counts as modified until it is
+    // saved, one read from its file does not; the caller sets the name.
+    void takeFont(FontLib font, FontOrigin origin = FontOrigin::madeOrImported);
     // Every command that changes glyphs of the font in place (paste, transforms, import of
     // glyphs) goes through here, as one undoable step named stepName ("Paste"). False, after
     // telling the user why, when the change does not fit the font; nothing changes then.
@@ -160,6 +165,7 @@ private:
 
     UserDialogs& m_dialogs;
     FontDocument m_document;
+    EditorState m_editorState { m_document };
     FontHistory* m_history;
     FontDocument::ListenerId m_glyphsListener = 0;
     QSplitter* m_splitter = nullptr;

@@ -5,10 +5,10 @@
 namespace tessellon {
 
 PictureStep::PictureStep(
-    FontHistory& history, FontDocument& document, EditPicture before, const QString& name)
+    FontHistory& history, EditorState& editor, EditPicture before, const QString& name)
     : QUndoCommand(name)
     , m_history(history)
-    , m_document(document)
+    , m_editor(editor)
     , m_other(std::move(before))
 {
 }
@@ -26,8 +26,8 @@ void PictureStep::redo()
 
 void PictureStep::swapPictures()
 {
-    EditPicture shown = EditPicture::of(m_document);
-    m_other.putInto(m_document);
+    EditPicture shown = EditPicture::of(m_editor);
+    m_other.putInto(m_editor);
     m_other = std::move(shown);
     m_history.notePictureRestored();
 }

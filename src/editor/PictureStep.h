@@ -12,8 +12,7 @@ class FontHistory;
 // and redo each swap the picture with the one the step keeps.
 class PictureStep final : public QUndoCommand {
 public:
-    PictureStep(
-        FontHistory& history, FontDocument& document, EditPicture before, const QString& name);
+    PictureStep(FontHistory& history, EditorState& editor, EditPicture before, const QString& name);
 
     void undo() override;
     void redo() override;
@@ -22,7 +21,7 @@ private:
     void swapPictures();
 
     FontHistory& m_history;
-    FontDocument& m_document;
+    EditorState& m_editor;
     EditPicture m_other;
     bool m_applied = true;
 };

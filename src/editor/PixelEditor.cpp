@@ -1,6 +1,6 @@
 #include "editor/PixelEditor.h"
 
-#include "document/FontDocument.h"
+#include "editor/EditorState.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -31,16 +31,16 @@ namespace {
 
 } // namespace
 
-PixelEditor::PixelEditor(FontDocument& document, QWidget* parent)
+PixelEditor::PixelEditor(EditorState& editor, QWidget* parent)
     : QWidget(parent)
-    , m_document(document)
+    , m_editor(editor)
 {
     setObjectName("imgEdit");
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    QImage blank(m_document.glyphWidth() * m_document.zoom,
-        m_document.glyphHeight() * m_document.zoom, QImage::Format_RGB32);
+    QImage blank(m_editor.glyphWidth() * m_editor.zoom, m_editor.glyphHeight() * m_editor.zoom,
+        QImage::Format_RGB32);
     blank.fill(Qt::white);
     setPicture(std::move(blank));
 }
@@ -54,7 +54,7 @@ void PixelEditor::setPicture(QImage picture)
 
 void PixelEditor::setupPicture(int width, int height)
 {
-    const int zoom = m_document.zoom;
+    const int zoom = m_editor.zoom;
     QImage picture(width * zoom, height * zoom, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
@@ -71,22 +71,22 @@ void PixelEditor::setupPicture(int width, int height)
 
 void PixelEditor::setZoom(int zoom)
 {
-    m_document.zoom = zoom;
-    setupPicture(m_document.glyphWidth(), m_document.glyphHeight());
+    m_editor.zoom = zoom;
+    setupPicture(m_editor.glyphWidth(), m_editor.glyphHeight());
     RedrawEditor();
 }
 
 void PixelEditor::RedrawEditor()
 {
-    const int width = m_document.glyphWidth();
-    const int height = m_document.glyphHeight();
+    const int width = m_editor.glyphWidth();
+    const int height = m_editor.glyphHeight();
     if (!hasBuffer()) {
         return;
     }
     QPainter painter(&m_picture);
     for (int x = 0; x < width; ++x) {
         for (int y = 0; y < height; ++y) {
-            const bool ink = m_document.editBuffer[y * width + x] == 1;
+            const bool ink = m_editor.editBuffer[y * width + x] == 1;
             painter.fillRect(squareRect(x, y), ink ? Qt::black : Qt::white);
         }
     }
@@ -96,37 +96,37 @@ void PixelEditor::RedrawEditor()
 PixelPoint PixelEditor::pixelAt(int x, int y) const
 {
     // Division truncates toward zero, as the position shown always has.
-    return { x / m_document.zoom, y / m_document.zoom };
+    return { x / m_editor.zoom, y / m_editor.zoom };
 }
 
 bool PixelEditor::hasBuffer() const
 {
-    return m_document.editBuffer.size()
-        == static_cast<std::size_t>(m_document.glyphWidth()) * m_document.glyphHeight();
+    return m_editor.editBuffer.size()
+        == static_cast<std::size_t>(m_editor.glyphWidth()) * m_editor.glyphHeight();
 }
 
 bool PixelEditor::insideGlyph(PixelPoint pixel) const
 {
-    return pixel.x >= 0 && pixel.y >= 0 && pixel.x < m_document.glyphWidth()
-        && pixel.y < m_document.glyphHeight();
+    return pixel.x >= 0 && pixel.y >= 0 && pixel.x < m_editor.glyphWidth()
+        && pixel.y < m_editor.glyphHeight();
 }
 
 void PixelEditor::startStroke(PixelPoint pixel)
 {
-    m_strokeBefore = m_document.editBuffer;
+    m_strokeBefore = m_editor.editBuffer;
     m_strokeEnd = pixel;
     drawLineTo(pixel);
 }
 
 void PixelEditor::drawLineTo(PixelPoint pixel)
 {
-    const bool ink = m_document.penColor == black;
+    const bool ink = m_editor.penColor == black;
     // Only the squares on the line can have changed: repainting all of them, as RedrawEditor
     // does, makes strokes lag on large glyphs.
     QPainter painter(&m_picture);
     for (const PixelPoint point : linePixels(m_strokeEnd, pixel)) {
         if (insideGlyph(point)) {
-            m_document.editBuffer[point.y * m_document.glyphWidth() + point.x] = ink ? 1 : 0;
+            m_editor.editBuffer[point.y * m_editor.glyphWidth() + point.x] = ink ? 1 : 0;
             const QRect square = squareRect(point.x, point.y);
             painter.fillRect(square, ink ? Qt::black : Qt::white);
             update(square);
@@ -142,14 +142,14 @@ void PixelEditor::endStroke()
     }
     const std::vector<std::uint8_t> before = std::move(*m_strokeBefore);
     m_strokeBefore.reset();
-    if (before != m_document.editBuffer) {
+    if (before != m_editor.editBuffer) {
         emit strokeEnded(before);
     }
 }
 
 QRect PixelEditor::squareRect(int column, int row) const
 {
-    const int zoom = m_document.zoom;
+    const int zoom = m_editor.zoom;
     return { column * zoom + 1, row * zoom + 1, zoom - 2, zoom - 2 };
 }
 

@@ -13,16 +13,16 @@
 
 namespace tessellon {
 
-class FontDocument;
+class EditorState;
 
-// The magnified pixel editor (imgEdit): the document's edit buffer drawn zoom times larger,
-// grey rule lines between the pixels, and a pen that sets pixels under the left button.
-// A stroke, from press to release, sets every pixel on the lines between the mouse
-// positions it passed, however fast the mouse moved.
+// The magnified pixel editor (imgEdit): the window's edit buffer (EditorState) drawn zoom times
+// larger, grey rule lines between the pixels, and a pen that sets pixels under the left button. A
+// stroke, from press to release, sets every pixel on the lines between the mouse positions it
+// passed, however fast the mouse moved.
 class PixelEditor final : public QWidget {
     Q_OBJECT
 public:
-    explicit PixelEditor(FontDocument& document, QWidget* parent = nullptr);
+    explicit PixelEditor(EditorState& editor, QWidget* parent = nullptr);
 
     // A white picture for a glyph of width x height with the grey rules and no pixels.
     void setupPicture(int width, int height);
@@ -69,7 +69,7 @@ private:
     QRect squareRect(int column, int row) const;
     void setPicture(QImage picture);
 
-    FontDocument& m_document;
+    EditorState& m_editor;
     QImage m_picture;
     // The stroke in progress: the picture before it and the last pixel it reached.
     std::optional<std::vector<std::uint8_t>> m_strokeBefore;

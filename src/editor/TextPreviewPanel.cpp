@@ -157,7 +157,7 @@ void TextPreviewPanel::redraw()
         return;
     }
     if (!m_codes) {
-        m_codes.emplace(m_document.fontLib);
+        m_codes.emplace(m_document.fontLib());
     }
     const int scale = m_scale->value();
     const int panelWidth = m_area->viewport()->width() - 2 * TextPreviewView::frameWidth;
@@ -170,9 +170,9 @@ void TextPreviewPanel::redraw()
                            : std::max(1, m_layout.lines) * m_document.glyphHeight());
     const PreviewScheme& scheme = previewSchemes[m_scheme->currentIndex()];
     m_view->setGuideRows(baselineRows(
-        display.height(), m_document.glyphHeight(), m_document.fontLib.baselineOrDefault()));
+        display.height(), m_document.glyphHeight(), m_document.fontLib().baselineOrDefault()));
     m_view->setDisplay(
-        drawTextPreview(m_layout, m_document.fontLib, display, scheme.ink, scheme.background),
+        drawTextPreview(m_layout, m_document.fontLib(), display, scheme.ink, scheme.background),
         scale);
     m_note->setText(noteText(display));
 }

@@ -77,6 +77,8 @@ public:
     void cmdHelpClick();
 
     bool isRunning() const { return m_run != nullptr; }
+    // The lines of the run going on that are left out of the output page so far.
+    std::size_t linesLeftOut() { return m_messages.leftOutCount(); }
     // Gives the stop request to a run and waits until it has ended.
     void stopRun();
 

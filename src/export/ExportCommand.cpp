@@ -31,7 +31,7 @@ bool ExportCommand::ExportFont(TMDIChild& child)
     const FontDocument& document = child.document();
     const QString fontFileName = isUntitledName(document.fileName) ? QString() : child.fileName();
     TDlgExportLib& dialog = m_context.forms.DlgExportLib;
-    dialog.PrepareExport(outputFileName, document.fontLib, fontFileName);
+    dialog.PrepareExport(outputFileName, document.fontLib(), fontFileName);
     m_context.dialogs.runModal(dialog);
     return true;
 }

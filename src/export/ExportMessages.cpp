@@ -39,6 +39,12 @@ std::vector<std::string> ExportMessages::takeRest()
     return rest;
 }
 
+std::size_t ExportMessages::leftOutCount()
+{
+    const std::lock_guard lock(m_mutex);
+    return m_leftOut;
+}
+
 std::string ExportMessages::leftOutLine(std::size_t count)
 {
     std::string line = "(";

@@ -24,6 +24,8 @@ public:
     // Once the run has ended: every line waiting, then, if lines were left out, a line that
     // counts them and the last lines of the run. Ready for the next run after it.
     std::vector<std::string> takeRest();
+    // The lines of the run left out so far.
+    std::size_t leftOutCount();
 
     // "(12345 more lines not shown)"
     static std::string leftOutLine(std::size_t count);

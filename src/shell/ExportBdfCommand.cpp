@@ -43,7 +43,7 @@ void ExportBdfCommand::Execute()
     }
     const std::string path = withBdfExtension(QFile::encodeName(chosen).toStdString());
     const Status written
-        = writeFontFileAs(bdfFileFormat(), path, child->document().fontLib, FontFileOptions {});
+        = writeFontFileAs(bdfFileFormat(), path, child->document().fontLib(), FontFileOptions {});
     if (!written) {
         m_context.dialogs.warn(
             child, QStringLiteral("Tessellon"), QString::fromStdString(written.message()));

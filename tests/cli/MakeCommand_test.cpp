@@ -111,6 +111,21 @@ private:
         return file.fileName();
     }
 
+    // The threads of a running process, as Linux counts them; 0 once it has gone.
+    static int threadCount(qint64 pid)
+    {
+        QFile status(QString("/proc/%1/status").arg(pid));
+        if (!status.open(QIODevice::ReadOnly)) {
+            return 0;
+        }
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("Threads:")) {
+                return line.mid(8).trimmed().toInt();
+            }
+        }
+        return 0;
+    }
+
     QStringList leftInTemporary() const
     {
         return QDir(m_temporary).entryList(QDir::Files | QDir::Hidden);
@@ -524,10 +539,12 @@ private slots:
         }
         QProcess process;
         startMake(process,
-            common(path("interrupted.pix")) + QStringList { "--ranges", ranges.join(',') });
+            common(path("interrupted.pix"))
+                + QStringList { "--ranges", ranges.join(','), "--threads", "4" });
         QVERIFY(process.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(!leftInTemporary().isEmpty(), 20000);
-        QTest::qWait(300);
+        // It draws: its four drawing threads run beside the main one.
+        QTRY_VERIFY_WITH_TIMEOUT(threadCount(process.processId()) > 4, 20000);
         QCOMPARE(::kill(static_cast<pid_t>(process.processId()), signal), 0);
         QVERIFY(process.waitForFinished(20000));
         QCOMPARE(process.exitStatus(), QProcess::CrashExit);

@@ -1,5 +1,7 @@
 #include "creation/CreateFontRun.h"
 
+#include "WaitUntil.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -96,10 +98,9 @@ namespace {
             }
             font.run.markStopped();
         });
-        // 256 glyphs of two bytes wait; the worker waits for room.
-        for (int wait = 0; wait < 500 && handed < 256; ++wait) {
-            std::this_thread::sleep_for(10ms);
-        }
+        // 256 glyphs of two bytes wait; the worker waits for room. The pause gives a worker
+        // that did not wait the time to run on: it can only hide a failure, never make one.
+        EXPECT_TRUE(test::waitUntil([&] { return handed >= 256; }));
         std::this_thread::sleep_for(20ms);
         EXPECT_EQ(handed, 256u);
         EXPECT_TRUE(font.holdsExactly(0));
@@ -115,14 +116,18 @@ namespace {
     TEST(CreateFontRun, StopRequestReleasesAWorkerThatNobodyServes)
     {
         Font font(1000);
+        std::atomic<std::uint32_t> handed { 0 };
         std::atomic<bool> returned { false };
         std::thread worker([&] {
             font.run.enter();
-            for (std::uint32_t k = 0; k < 1000 && font.handOver(k); ++k) { }
+            for (std::uint32_t k = 0; k < 1000 && font.handOver(k); ++k) {
+                ++handed;
+            }
             returned = true;
             font.run.markStopped();
         });
-        std::this_thread::sleep_for(20ms);
+        // A whole queue waits: the worker waits for room that nobody makes.
+        EXPECT_TRUE(test::waitUntil([&] { return handed >= 256; }));
         EXPECT_FALSE(returned);
         font.run.stopAndWait();
         worker.join();
@@ -212,17 +217,19 @@ namespace {
     {
         Font font(3);
         std::atomic<bool> taken { false };
+        std::atomic<int> handed { 0 };
         bool finished = false;
         std::thread worker([&] {
             font.run.enter();
             for (std::uint32_t k = 0; k < 3; ++k) {
                 font.handOver(k);
+                ++handed;
             }
             finished = font.run.finishHandOvers();
             EXPECT_TRUE(taken);
             font.run.markStopped();
         });
-        std::this_thread::sleep_for(20ms);
+        EXPECT_TRUE(test::waitUntil([&] { return handed == 3; }));
         taken = true;
         font.run.serveUntilStopped([] {});
         worker.join();

@@ -1,6 +1,7 @@
 #include "creation/FontMaking.h"
 
 #include "TempDir.h"
+#include "WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -427,16 +428,18 @@ namespace {
         EXPECT_TRUE(oneFails.holdsExactly(codes, 100));
     }
 
-    // Nobody takes the glyphs: the stop request alone ends the threads.
+    // Nobody takes the glyphs: once drawn glyphs wait, the stop request alone ends the threads.
     TEST(FontMaking, StopEndsThreadsWhoseGlyphsAreNeverTaken)
     {
         ThreadedMaking making(3000);
+        std::atomic<bool> glyphsWait { false };
+        making.run.setNotifyHook([&] { glyphsWait = true; });
         std::thread worker([&] {
             making.run.enter();
             EXPECT_TRUE(making.drawOnThreads(utf16(codesFrom(0x41, 3000)), 2).ok());
             making.run.markStopped();
         });
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        EXPECT_TRUE(test::waitUntil([&] { return glyphsWait.load(); }));
         making.run.stopAndWait();
         worker.join();
         EXPECT_TRUE(making.holdsExactly({}, 0));

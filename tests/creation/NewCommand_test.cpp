@@ -14,6 +14,7 @@
 #include "shell/Program.h"
 #include "support/ProgramUnderTest.h"
 #include "support/TestFonts.h"
+#include "support/WindowChanges.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -148,14 +149,14 @@ private slots:
         QCOMPARE(child->fileName(), QString("NONAME1"));
         const FontDocument& document = child->document();
         QVERIFY(document.fontReady);
-        QVERIFY(document.modified);
-        QCOMPARE(document.fontLib.info.glyphCount, 62u);
-        QCOMPARE(int(document.fontLib.info.codeTableFlag), 1);
+        QVERIFY(child->history().modified());
+        QCOMPARE(document.fontLib().info.glyphCount, 62u);
+        QCOMPARE(int(document.fontLib().info.codeTableFlag), 1);
         QCOMPARE(document.glyphWidth(), 16);
         QCOMPARE(document.glyphHeight(), 16);
-        QCOMPARE(*document.fontLib.codeTable, UnicodeRangeGrid().codes());
+        QCOMPARE(*document.fontLib().codeTable, UnicodeRangeGrid().codes());
         QCOMPARE(child->gridFontLib().model()->rowCount(), 2); // glyph rows under the header
-        QCOMPARE(blankGlyphsWithCodeZero(document.fontLib), 0);
+        QCOMPARE(blankGlyphsWithCodeZero(document.fontLib()), 0);
         QVERIFY(!m_test.program->dlgProgress().isVisible());
         QVERIFY(!child->isMakingFont());
         QVERIFY(m_test.dialogs.warned.isEmpty());
@@ -172,7 +173,7 @@ private slots:
         });
         TMDIChild* child = triggerNew();
         QVERIFY(child);
-        const FontLib& font = child->document().fontLib;
+        const FontLib& font = child->document().fontLib();
         QCOMPARE(font.info.glyphCount, 2u);
         QCOMPARE(int(font.info.glyphWidth), 12);
         QCOMPARE(int(font.info.glyphHeight), 20);
@@ -227,10 +228,10 @@ private slots:
         QCOMPARE(cancel.shown, 1);
         QVERIFY(!progress.workerFinished());
         const FontDocument& document = child->document();
-        QCOMPARE(document.fontLib.info.glyphCount, 20902u);
+        QCOMPARE(document.fontLib().info.glyphCount, 20902u);
         QVERIFY(document.fontReady);
-        QVERIFY(document.modified);
-        QVERIFY(blankGlyphsWithCodeZero(document.fontLib) > 20000);
+        QVERIFY(child->history().modified());
+        QVERIFY(blankGlyphsWithCodeZero(document.fontLib()) > 20000);
         QCOMPARE(child->gridFontLib().model()->rowCount(), (20902 + 31) / 32);
     }
 
@@ -284,8 +285,8 @@ private slots:
         QCOMPARE(m_test.dialogs.warned, QStringList { message });
         QCOMPARE(shownTitle(*child), QString("NONAME1"));
         QVERIFY(!child->document().fontReady);
-        QVERIFY(!child->document().modified);
-        QCOMPARE(child->document().fontLib.info.glyphCount, 0u);
+        QVERIFY(!child->history().modified());
+        QCOMPARE(child->document().fontLib().info.glyphCount, 0u);
         QCOMPARE(progressShown.shown, 0);
         QCOMPARE(form().childWindows().size(), 1);
     }
@@ -322,7 +323,7 @@ private slots:
         TMDIChild* child = triggerNew();
         QVERIFY(child);
         QCOMPARE(
-            *child->document().fontLib.codeTable, (std::vector<std::uint16_t> { 'a', 'b', 'c' }));
+            *child->document().fontLib().codeTable, (std::vector<std::uint16_t> { 'a', 'b', 'c' }));
     }
 
     void unreadableCharacterSetGivesAnEmptyFontAndSaysWhy()
@@ -340,9 +341,9 @@ private slots:
         QVERIFY2(
             m_test.dialogs.warned[0].contains("abc.txt"), qPrintable(m_test.dialogs.warned[0]));
         const FontDocument& document = child->document();
-        QCOMPARE(document.fontLib.info.glyphCount, 0u);
+        QCOMPARE(document.fontLib().info.glyphCount, 0u);
         QVERIFY(document.fontReady);
-        QVERIFY(document.modified);
+        QVERIFY(child->history().modified());
         QCOMPARE(child->gridFontLib().model()->rowCount(), 0);
         QVERIFY(!m_test.program->dlgProgress().isVisible());
     }
@@ -378,8 +379,8 @@ private slots:
         QVERIFY(!form().isVisible());
         QVERIFY(child);
         // Stopped long before the end: most of the 20,902 glyphs were never drawn.
-        QCOMPARE(child->document().fontLib.info.glyphCount, 20902u);
-        QVERIFY(blankGlyphsWithCodeZero(child->document().fontLib) > 20000);
+        QCOMPARE(child->document().fontLib().info.glyphCount, 20902u);
+        QVERIFY(blankGlyphsWithCodeZero(child->document().fontLib()) > 20000);
         QVERIFY(!progress.isVisible());
     }
 

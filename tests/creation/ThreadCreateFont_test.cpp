@@ -6,6 +6,8 @@
 #include "creation/UnicodeRangeGrid.h"
 #include "document/FontLib.h"
 
+#include "WaitUntil.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
@@ -13,7 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <thread>
+#include <atomic>
 
 namespace tessellon {
 
@@ -328,8 +330,11 @@ private slots:
         QVERIFY(charSet.ok());
         Making making(paramsFor(QString::fromStdString(charSet->path())));
         making.worker->setReleaseOnEnd(false);
+        // Told in place of the event loop: glyphs have been drawn and wait to be taken.
+        std::atomic<bool> glyphsWait { false };
+        making.run->setNotifyHook([&] { glyphsWait = true; });
         making.worker->start();
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        QVERIFY(test::waitUntil([&] { return glyphsWait.load(); }));
         QElapsedTimer timer;
         timer.start();
         making.run->stopAndWait();

@@ -13,13 +13,14 @@ namespace {
     // place, with codes 0x41 on.
     void putSixGlyphs(FontDocument& document)
     {
-        document.fontLib = FontLib::blank(12, 2, 6, true);
-        for (std::size_t i = 0; i < document.fontLib.pixelData.size(); ++i) {
-            document.fontLib.pixelData[i] = static_cast<std::uint8_t>((i / 4) * 16 + i % 4);
+        FontLib font = FontLib::blank(12, 2, 6, true);
+        for (std::size_t i = 0; i < font.pixelData.size(); ++i) {
+            font.pixelData[i] = static_cast<std::uint8_t>((i / 4) * 16 + i % 4);
         }
         for (std::uint16_t i = 0; i < 6; ++i) {
-            (*document.fontLib.codeTable)[i] = static_cast<std::uint16_t>(0x41 + i);
+            (*font.codeTable)[i] = static_cast<std::uint16_t>(0x41 + i);
         }
+        document.takeFont(std::move(font));
     }
 
     GlyphRun run(std::uint32_t first, std::uint32_t count, std::uint8_t fill,
@@ -52,27 +53,28 @@ namespace {
     {
         FontDocument document;
         putSixGlyphs(document);
-        const FontLib original = document.fontLib;
+        const FontLib original = document.fontLib();
         const GlyphChange& change = GetParam().change;
 
         Result<GlyphChange> undo = document.replaceGlyphs(change);
         ASSERT_TRUE(undo.ok()) << undo.message();
-        EXPECT_TRUE(document.modified);
         const GlyphRun& last = change.runs.back();
-        EXPECT_EQ(copyGlyphs(document.fontLib, last.first, last.count, false).pixels, last.pixels);
-        EXPECT_NE(document.fontLib.pixelData, original.pixelData);
+        EXPECT_EQ(
+            copyGlyphs(document.fontLib(), last.first, last.count, false).pixels, last.pixels);
+        EXPECT_NE(document.fontLib().pixelData, original.pixelData);
 
         const Result<GlyphChange> redo = document.replaceGlyphs(*undo);
         ASSERT_TRUE(redo.ok()) << redo.message();
-        EXPECT_EQ(document.fontLib.pixelData, original.pixelData);
-        EXPECT_EQ(document.fontLib.codeTable, original.codeTable);
+        EXPECT_EQ(document.fontLib().pixelData, original.pixelData);
+        EXPECT_EQ(document.fontLib().codeTable, original.codeTable);
 
         ASSERT_TRUE(document.replaceGlyphs(*redo).ok());
         FontDocument again;
         putSixGlyphs(again);
         ASSERT_TRUE(again.replaceGlyphs(change).ok());
-        EXPECT_EQ(document.fontLib.pixelData, again.fontLib.pixelData) << "redo repeats the change";
-        EXPECT_EQ(document.fontLib.codeTable, again.fontLib.codeTable);
+        EXPECT_EQ(document.fontLib().pixelData, again.fontLib().pixelData)
+            << "redo repeats the change";
+        EXPECT_EQ(document.fontLib().codeTable, again.fontLib().codeTable);
     }
 
     INSTANTIATE_TEST_SUITE_P(Changes, GlyphDoor,
@@ -96,7 +98,7 @@ namespace {
         putSixGlyphs(document);
         const Result<GlyphChange> undo = document.replaceGlyphs({ { run(1, 2, 0) } });
         ASSERT_TRUE(undo.ok());
-        EXPECT_EQ((*document.fontLib.codeTable)[1], 0x42);
+        EXPECT_EQ((*document.fontLib().codeTable)[1], 0x42);
         ASSERT_EQ(undo->runs.size(), 1u);
         EXPECT_FALSE(undo->runs[0].codes.has_value());
         EXPECT_EQ(undo->runs[0].pixels, (Bytes { 0x10, 0x11, 0x12, 0x13, 0x20, 0x21, 0x22, 0x23 }));
@@ -104,7 +106,7 @@ namespace {
         const Result<GlyphChange> withCodes
             = document.replaceGlyphs({ { run(3, 1, 0, Codes { 0x4E2D }) } });
         ASSERT_TRUE(withCodes.ok());
-        EXPECT_EQ((*document.fontLib.codeTable)[3], 0x4E2D);
+        EXPECT_EQ((*document.fontLib().codeTable)[3], 0x4E2D);
         EXPECT_EQ(withCodes->runs[0].codes, (Codes { 0x44 }));
     }
 
@@ -123,13 +125,12 @@ namespace {
             putSixGlyphs(document);
             Heard heard;
             document.addGlyphsListener(heard.listener());
-            const FontLib before = document.fontLib;
+            const FontLib before = document.fontLib();
             const Result<GlyphChange> result = document.replaceGlyphs(c.change);
             EXPECT_FALSE(result.ok()) << c.what;
             EXPECT_FALSE(result.message().empty()) << c.what;
-            EXPECT_EQ(document.fontLib.pixelData, before.pixelData) << c.what;
-            EXPECT_EQ(document.fontLib.codeTable, before.codeTable) << c.what;
-            EXPECT_FALSE(document.modified) << c.what;
+            EXPECT_EQ(document.fontLib().pixelData, before.pixelData) << c.what;
+            EXPECT_EQ(document.fontLib().codeTable, before.codeTable) << c.what;
             EXPECT_TRUE(heard.runs.empty()) << c.what;
         }
     }
@@ -137,12 +138,12 @@ namespace {
     TEST(GlyphDoorRefusal, CodesForAFontWithoutACodeTableAreRefused)
     {
         FontDocument document;
-        document.fontLib = FontLib::blank(12, 2, 6, false);
+        document.takeFont(FontLib::blank(12, 2, 6, false));
         const Result<GlyphChange> result
             = document.replaceGlyphs({ { run(0, 1, 0, Codes { 1 }) } });
         EXPECT_FALSE(result.ok());
         EXPECT_NE(result.message().find("no code table"), std::string::npos) << result.message();
-        EXPECT_FALSE(document.fontLib.codeTable.has_value());
+        EXPECT_FALSE(document.fontLib().codeTable.has_value());
     }
 
     TEST(GlyphDoorListeners, HearEveryAppliedChangeUntilRemoved)
@@ -164,99 +165,59 @@ namespace {
         EXPECT_EQ(first.runs.size(), 2u);
         EXPECT_EQ(second.runs.back(), (std::pair<std::uint32_t, std::uint32_t> { 3, 1 }));
 
-        document.modified = false;
         ASSERT_TRUE(document.replaceGlyphs({}).ok());
-        EXPECT_FALSE(document.modified) << "an empty change changes nothing";
-        EXPECT_EQ(second.runs.size(), 3u);
+        EXPECT_EQ(second.runs.size(), 3u) << "an empty change changes nothing";
     }
 
-    TEST(GlyphDoorEditing, UpdateAndPasteGoThroughTheDoor)
+    TEST(FontBaseline, SetWithinTheCellAndRefusedOutside)
     {
         FontDocument document;
-        putSixGlyphs(document);
-        Heard heard;
-        document.addGlyphsListener(heard.listener());
-
-        ASSERT_TRUE(document.LoadEditBuffer(1));
-        ASSERT_TRUE(document.StoreEditBuffer(4));
-        EXPECT_TRUE(document.modified);
-        EXPECT_EQ(heard.runs, (std::vector<std::pair<std::uint32_t, std::uint32_t>> { { 4, 1 } }));
-        const auto copied = document.fontLib.glyph(4);
-        EXPECT_EQ(Bytes(copied.begin(), copied.end()), (Bytes { 0x10, 0x10, 0x12, 0x10 }))
-            << "glyph 1 with its padding bits cleared";
-
-        document.modified = false;
-        MemoryImage image(12, 2);
-        image.setPixel(11, 1, black);
-        ASSERT_TRUE(document.ReadGlyph(image, 0, 0, 2));
-        EXPECT_TRUE(document.modified) << "a paste is a change the user must not lose";
-        EXPECT_EQ(heard.runs.back(), (std::pair<std::uint32_t, std::uint32_t> { 2, 1 }));
-        const auto pasted = document.fontLib.glyph(2);
-        EXPECT_EQ(Bytes(pasted.begin(), pasted.end()), (Bytes { 0, 0, 0, 0x10 }));
-
-        EXPECT_FALSE(document.ReadGlyph(image, 0, 0, 6));
-        EXPECT_EQ(heard.runs.size(), 2u);
-    }
-
-    // What the pixel editor's picture shows against the glyph it came from.
-    TEST(EditBufferState, UnwrittenWhileThePictureHoldsWhatItsGlyphDoesNot)
-    {
-        FontDocument document;
-        putSixGlyphs(document);
-        document.resetEditBuffer();
-        EXPECT_FALSE(document.editGlyph.has_value());
-        EXPECT_FALSE(document.editBufferUnwritten()) << "a blank picture from no glyph";
-        document.editBuffer[5] = 1;
-        EXPECT_TRUE(document.editBufferUnwritten()) << "ink drawn on the blank picture";
-
-        ASSERT_TRUE(document.LoadEditBuffer(1));
-        EXPECT_EQ(document.editGlyph, 1u);
-        EXPECT_FALSE(document.editBufferUnwritten());
-        document.editBuffer[0] ^= 1;
-        EXPECT_TRUE(document.editBufferUnwritten());
-        document.editBuffer[0] ^= 1;
-        EXPECT_FALSE(document.editBufferUnwritten()) << "drawn back as it was";
-
-        document.editBuffer[0] ^= 1;
-        ASSERT_TRUE(document.StoreEditBuffer(4));
-        EXPECT_EQ(document.editGlyph, 4u) << "written, the picture is glyph 4's";
-        EXPECT_FALSE(document.editBufferUnwritten());
-
-        ASSERT_TRUE(document.replaceGlyphs({ { run(4, 1, 0xff) } }).ok());
-        EXPECT_TRUE(document.editBufferUnwritten()) << "its glyph changed underneath";
-    }
-
-    TEST(EditBufferState, TheChangeThatUpdateAppliesWritesThePicture)
-    {
-        FontDocument document;
-        putSixGlyphs(document);
-        ASSERT_TRUE(document.LoadEditBuffer(1));
-        const GlyphChange change = document.editBufferChange(3);
-        ASSERT_EQ(change.runs.size(), 1u);
-        EXPECT_EQ(change.runs[0].first, 3u);
-        EXPECT_EQ(change.runs[0].pixels, (Bytes { 0x10, 0x10, 0x12, 0x10 }));
-        EXPECT_FALSE(change.runs[0].codes.has_value());
-        EXPECT_TRUE(document.editBufferChange(6).empty());
-        document.editBuffer.pop_back();
-        EXPECT_TRUE(document.editBufferChange(3).empty());
-    }
-
-    TEST(FontBaseline, SetWithinTheCellMarksModifiedAndOutsideIsRefused)
-    {
-        FontDocument document;
-        document.fontLib = FontLib::blank(8, 16, 1, true);
+        document.takeFont(FontLib::blank(8, 16, 1, true));
         EXPECT_TRUE(document.setBaseline(16).ok());
-        EXPECT_EQ(document.fontLib.baseline, 16);
-        EXPECT_TRUE(document.modified);
-        document.modified = false;
+        EXPECT_EQ(document.fontLib().baseline, 16);
         const Status refused = document.setBaseline(17);
         EXPECT_FALSE(refused.ok());
         EXPECT_NE(refused.message().find("0 to 16"), std::string::npos) << refused.message();
-        EXPECT_EQ(document.fontLib.baseline, 16);
-        EXPECT_FALSE(document.modified);
+        EXPECT_EQ(document.fontLib().baseline, 16);
         EXPECT_FALSE(document.setBaseline(-1).ok());
         EXPECT_TRUE(document.setBaseline(std::nullopt).ok());
-        EXPECT_FALSE(document.fontLib.baseline.has_value());
+        EXPECT_FALSE(document.fontLib().baseline.has_value());
+    }
+
+    TEST(FontDocumentState, StartsAsAChildWindowBeforeAnyFont)
+    {
+        FontDocument document;
+        EXPECT_TRUE(document.fileName.empty());
+        EXPECT_FALSE(document.fontReady);
+        EXPECT_TRUE(document.fontLib().pixelData.empty());
+        EXPECT_FALSE(document.fontLib().codeTable.has_value());
+        EXPECT_EQ(document.fontLib().info, (FontLibInfo { 0, 0, 0, 16, 16 }));
+    }
+
+    TEST(FontDocumentState, AWrittenFontsHeaderSaysWhatItsFileDoes)
+    {
+        FontDocument document;
+        FontLib font = FontLib::blank(8, 8, 1, false);
+        font.info.reserved = 7;
+        font.info.codeTableFlag = 1;
+        document.takeFont(font);
+        document.markWritten();
+        EXPECT_EQ(document.fontLib().info.reserved, 0);
+        EXPECT_EQ(document.fontLib().info.codeTableFlag, 0);
+    }
+
+    TEST(FontDocumentEditing, DrawGlyphTakesTheBackgroundWhiteUnlessGiven)
+    {
+        FontDocument document;
+        FontLib font = FontLib::blank(2, 1, 1, false);
+        font.setPixel(0, 1, 0);
+        document.takeFont(std::move(font));
+        MemoryImage image(2, 1, Rgb { 9, 9, 9 });
+        ASSERT_TRUE(document.DrawGlyph(image, 0, 0, 0, yellow));
+        EXPECT_EQ(image.pixel(0, 0), yellow);
+        EXPECT_EQ(image.pixel(1, 0), black);
+        ASSERT_TRUE(document.DrawGlyph(image, 0, 0, 0));
+        EXPECT_EQ(image.pixel(0, 0), white) << "drawing keeps no colour from an earlier call";
     }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "document/FontDocument.h"
 #include "document/FontLib.h"
 #include "document/MemoryImage.h"
 
@@ -115,70 +114,6 @@ namespace {
         MemoryImage canvas(12, 3, Rgb { 9, 9, 9 });
         EXPECT_FALSE(font.DrawGlyph(canvas, 0, 0, 2, white));
         EXPECT_EQ(canvas.pixel(0, 0), (Rgb { 9, 9, 9 }));
-    }
-
-    TEST(FontDocumentState, StartsAsAChildWindowBeforeAnyFont)
-    {
-        FontDocument document;
-        EXPECT_TRUE(document.fileName.empty());
-        EXPECT_FALSE(document.modified);
-        EXPECT_FALSE(document.fontReady);
-        EXPECT_TRUE(document.editBuffer.empty());
-        EXPECT_TRUE(document.fontLib.pixelData.empty());
-        EXPECT_FALSE(document.fontLib.codeTable.has_value());
-        EXPECT_EQ(document.fontLib.info, (FontLibInfo { 0, 0, 0, 16, 16 }));
-        EXPECT_EQ(document.penColor, black);
-        EXPECT_EQ(document.zoom, 10);
-    }
-
-    TEST(FontDocumentEditing, LoadAndStoreEditBufferCopyGlyphsAndMarkModified)
-    {
-        FontDocument document;
-        document.fontLib = FontLib::blank(12, 2, 3, true);
-        document.fontLib.setPixel(0, 0, 0);
-        document.fontLib.setPixel(0, 11, 1);
-        document.fontLib.glyph(0)[1] |= 0x0F; // stray padding
-
-        ASSERT_TRUE(document.LoadEditBuffer(0));
-        ASSERT_EQ(document.editBuffer.size(), 24u);
-        EXPECT_EQ(document.editBuffer[0], 1);
-        EXPECT_EQ(document.editBuffer[1 * 12 + 11], 1);
-        EXPECT_EQ(std::count(document.editBuffer.begin(), document.editBuffer.end(), 1), 2);
-        EXPECT_FALSE(document.modified) << "loading the editor changes nothing";
-
-        document.editBuffer[5] = 1;
-        ASSERT_TRUE(document.StoreEditBuffer(2));
-        EXPECT_TRUE(document.modified);
-        const auto glyph = document.fontLib.glyph(2);
-        EXPECT_EQ(glyph[0], 0x84); // pixels 0 and 5
-        EXPECT_EQ(glyph[1], 0x00);
-        EXPECT_EQ(glyph[2], 0x00);
-        EXPECT_EQ(glyph[3], 0x10); // pixel 11 of row 1, padding cleared
-    }
-
-    TEST(FontDocumentEditing, OutOfRangeIndexesAreRefused)
-    {
-        FontDocument document;
-        document.fontLib = FontLib::blank(8, 8, 1, false);
-        document.resetEditBuffer();
-        document.editBuffer[0] = 1;
-        EXPECT_FALSE(document.LoadEditBuffer(1));
-        EXPECT_EQ(document.editBuffer[0], 1) << "edit buffer untouched";
-        EXPECT_FALSE(document.StoreEditBuffer(1));
-        EXPECT_FALSE(document.modified);
-    }
-
-    TEST(FontDocumentEditing, DrawGlyphTakesTheBackgroundWhiteUnlessGiven)
-    {
-        FontDocument document;
-        document.fontLib = FontLib::blank(2, 1, 1, false);
-        document.fontLib.setPixel(0, 1, 0);
-        MemoryImage image(2, 1, Rgb { 9, 9, 9 });
-        ASSERT_TRUE(document.DrawGlyph(image, 0, 0, 0, yellow));
-        EXPECT_EQ(image.pixel(0, 0), yellow);
-        EXPECT_EQ(image.pixel(1, 0), black);
-        ASSERT_TRUE(document.DrawGlyph(image, 0, 0, 0));
-        EXPECT_EQ(image.pixel(0, 0), white) << "drawing keeps no colour from an earlier call";
     }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "support/PictureHeaders.h"
 #include "support/ProgramUnderTest.h"
 #include "support/TestFonts.h"
+#include "support/WindowChanges.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -123,16 +124,16 @@ private slots:
         QCOMPARE(copied.size(), QSize(16, 16));
 
         form().mdiArea().setActiveSubWindow(to);
-        QVERIFY(!to->document().modified);
+        QVERIFY(!to->history().modified());
         run(actions().EditPaste1);
-        const FontLib& source = from->document().fontLib;
-        const FontLib& pasted = to->document().fontLib;
+        const FontLib& source = from->document().fontLib();
+        const FontLib& pasted = to->document().fontLib();
         for (const auto& [target, original] :
             { std::pair { 35u, 30u }, { 36u, 31u }, { 67u, 62u }, { 68u, 63u } }) {
             QCOMPARE(glyphBytes(pasted, target), glyphBytes(source, original));
         }
         QCOMPARE(glyphBytes(pasted, 34), glyphBytes(source, 34));
-        QVERIFY(to->document().modified);
+        QVERIFY(to->history().modified());
         QCOMPARE(to->gridFontLib().selectedCells(), (GridRect { 3, 2, 4, 3 }));
         QVERIFY(m_test.dialogs.warned.isEmpty());
     }
@@ -203,8 +204,8 @@ private slots:
                     "*.gif|All files (*.*)|*.*"));
         for (std::uint32_t r = 0; r < 2; ++r) {
             for (std::uint32_t c = 0; c < 3; ++c) {
-                QCOMPARE(glyphBytes(to->document().fontLib, 74 + 32 * r + c),
-                    glyphBytes(from->document().fontLib, 1 + 32 * r + c));
+                QCOMPARE(glyphBytes(to->document().fontLib(), 74 + 32 * r + c),
+                    glyphBytes(from->document().fontLib(), 1 + 32 * r + c));
             }
         }
         QCOMPARE(to->gridFontLib().selectedCells(), (GridRect { 10, 3, 12, 4 }));
@@ -228,15 +229,15 @@ private slots:
             bytes = test::fileBytes(path("whole.bmp")).chopped(10);
         }
         QVERIFY(test::writeBytes(path("bad.bmp"), bytes));
-        const FontLib before = child->document().fontLib;
+        const FontLib before = child->document().fontLib();
         m_test.dialogs.openChoices << path("bad.bmp");
         run(actions().EditPasteFrom);
         QCOMPARE(m_test.dialogs.warned.size(), 1);
         QVERIFY2(m_test.dialogs.warned[0].startsWith("Can not paste\n"),
             qPrintable(m_test.dialogs.warned[0]));
         QVERIFY(m_test.dialogs.warned[0].contains("bad.bmp"));
-        QCOMPARE(child->document().fontLib.pixelData, before.pixelData);
-        QVERIFY(!child->document().modified);
+        QCOMPARE(child->document().fontLib().pixelData, before.pixelData);
+        QVERIFY(!child->history().modified());
         QCOMPARE(child->gridFontLib().selectedCells(), (GridRect { 0, 1, 2, 1 }));
     }
 
@@ -247,13 +248,13 @@ private slots:
         auto* data = new QMimeData;
         data->setData("image/gif", test::gifClaiming(65535, 65535));
         clipboard().setMimeData(data);
-        const FontLib before = child->document().fontLib;
+        const FontLib before = child->document().fontLib();
         run(actions().EditPaste1);
         QCOMPARE(m_test.dialogs.warned.size(), 1);
         QVERIFY(m_test.dialogs.warned[0].startsWith("Can not paste\n"));
         QVERIFY(m_test.dialogs.warned[0].contains("65535 x 65535 pixels is larger"));
-        QCOMPARE(child->document().fontLib.pixelData, before.pixelData);
-        QVERIFY(!child->document().modified);
+        QCOMPARE(child->document().fontLib().pixelData, before.pixelData);
+        QVERIFY(!child->history().modified());
     }
 
     void pastedFontAsksToBeSavedOnClose()
@@ -272,20 +273,20 @@ private slots:
     {
         TMDIChild* child = openFont("a.pix", 70, { 30, 1, 31, 2 });
         QVERIFY(child);
-        const FontLib opened = child->document().fontLib;
+        const FontLib opened = child->document().fontLib();
         QImage picture(32, 16, QImage::Format_RGB32);
         picture.fill(Qt::black);
         clipboard().setImage(picture);
         run(actions().EditPaste1);
-        const FontLib pasted = child->document().fontLib;
+        const FontLib pasted = child->document().fontLib();
         QVERIFY(pasted.pixelData != opened.pixelData);
 
         run(actions().EditUndo1);
-        QCOMPARE(child->document().fontLib.pixelData, opened.pixelData);
-        QVERIFY(!child->document().modified);
+        QCOMPARE(child->document().fontLib().pixelData, opened.pixelData);
+        QVERIFY(!child->history().modified());
         run(actions().EditRedo1);
-        QCOMPARE(child->document().fontLib.pixelData, pasted.pixelData);
-        QVERIFY(child->document().modified);
+        QCOMPARE(child->document().fontLib().pixelData, pasted.pixelData);
+        QVERIFY(child->history().modified());
     }
 
     void pasteWrapsAndSelectsTheBlockCutToTheGrid()
@@ -296,7 +297,7 @@ private slots:
         picture.fill(Qt::black);
         clipboard().setImage(picture);
         run(actions().EditPaste1);
-        const FontLib& font = child->document().fontLib;
+        const FontLib& font = child->document().fontLib();
         // Columns 30 to 33 of rows 2 to 4 land on glyphs 62 to 65, 94... (past the end).
         for (std::uint32_t index = 62; index < 66; ++index) {
             QCOMPARE(glyphBytes(font, index), std::vector<std::uint8_t>(8, 0xFF));
@@ -315,7 +316,7 @@ private slots:
         m_test.dialogs.openChoices << QString();
         run(actions().EditPasteFrom);
         QVERIFY(m_test.dialogs.warned.isEmpty());
-        QVERIFY(!child->document().modified);
+        QVERIFY(!child->history().modified());
         QCOMPARE(QDir(m_test.dir.path()).entryList(QDir::Files), files);
     }
 

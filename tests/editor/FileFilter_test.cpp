@@ -1,5 +1,4 @@
 #include "editor/FileFilter.h"
-#include "editor/Hint.h"
 
 #include <QtTest>
 
@@ -30,15 +29,6 @@ private slots:
         QCOMPARE(qtFileFilter("Bitmaps|*.bmp"), QString("Bitmaps (*.bmp)"));
         QCOMPARE(qtFileFilter("C Source file (*.c)|*.c|Any file(*.*)|*.*"),
             QString("C Source file (*.c);;Any file (*)"));
-    }
-
-    void hintsSplitAtTheBar()
-    {
-        QCOMPARE(shortHint("black pen|Select black pen"), QString("black pen"));
-        QCOMPARE(longHint("black pen|Select black pen"), QString("Select black pen"));
-        QCOMPARE(shortHint("Cascade"), QString("Cascade"));
-        QCOMPARE(longHint("Cascade"), QString("Cascade"));
-        QCOMPARE(longHint("Open|"), QString());
     }
 };
 

@@ -56,7 +56,7 @@ class FontHistoryTest : public QObject {
         return child;
     }
 
-    static const FontLib& fontOf(const TMDIChild& child) { return child.document().fontLib; }
+    static const FontLib& fontOf(const TMDIChild& child) { return child.document().fontLib(); }
 
 private slots:
     void init()
@@ -75,15 +75,15 @@ private slots:
         child->gridFontLib().selectCells({ 6, 1, 6, 1 });
         child->spdUpdateClick();
         QCOMPARE(glyphBytes(fontOf(*child), 6), glyphBytes(m_font, 5));
-        QVERIFY(child->document().modified);
+        QVERIFY(child->history().modified());
         QCOMPARE(child->history().stack().undoText(), QString("Update"));
 
         child->undo();
         QCOMPARE(fontOf(*child).pixelData, m_font.pixelData);
-        QVERIFY(!child->document().modified);
+        QVERIFY(!child->history().modified());
         child->redo();
         QCOMPARE(glyphBytes(fontOf(*child), 6), glyphBytes(m_font, 5));
-        QVERIFY(child->document().modified);
+        QVERIFY(child->history().modified());
     }
 
     void pasteThroughTheWindowIsOneStep()
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(child->history().stack().undoText(), QString("Invert"));
         child->undo();
         QCOMPARE(fontOf(*child).pixelData, m_font.pixelData);
-        QVERIFY(!child->document().modified);
+        QVERIFY(!child->history().modified());
         child->redo();
         QCOMPARE(glyphBytes(fontOf(*child), 3)[0], std::uint8_t(~m_font.glyph(3)[0]));
     }
@@ -149,18 +149,18 @@ private slots:
         QCOMPARE(shownTitle(*child), saved);
         child->transform(GlyphTransform::Bold);
         child->transform(GlyphTransform::ShiftUp);
-        QVERIFY(child->document().modified);
+        QVERIFY(child->history().modified());
         child->undo();
-        QVERIFY(child->document().modified);
+        QVERIFY(child->history().modified());
         QCOMPARE(shownTitle(*child), changed);
         child->undo();
-        QVERIFY(!child->document().modified);
+        QVERIFY(!child->history().modified());
         QCOMPARE(shownTitle(*child), saved);
         child->undo();
-        QVERIFY2(child->document().modified, "before the save is not what is saved");
+        QVERIFY2(child->history().modified(), "before the save is not what is saved");
         QCOMPARE(shownTitle(*child), changed);
         child->redo();
-        QVERIFY(!child->document().modified);
+        QVERIFY(!child->history().modified());
         QCOMPARE(shownTitle(*child), saved);
         QVERIFY(child->close());
         QVERIFY(m_dialogs.questions.isEmpty());
@@ -172,14 +172,14 @@ private slots:
         child->gridFontLib().selectCells({ 3, 1, 3, 1 });
         child->transform(GlyphTransform::Invert);
         child->undo();
-        QVERIFY(!child->document().modified);
+        QVERIFY(!child->history().modified());
         child->transform(GlyphTransform::Invert);
         child->transform(GlyphTransform::Invert);
         QCOMPARE(fontOf(*child).pixelData, m_font.pixelData);
-        QVERIFY2(child->document().modified, "the glyphs are the same, but edited twice");
+        QVERIFY2(child->history().modified(), "the glyphs are the same, but edited twice");
         child->undo();
         child->undo();
-        QVERIFY(!child->document().modified);
+        QVERIFY(!child->history().modified());
     }
 
     void aFontThatWasNeverSavedStaysModified()
@@ -187,15 +187,14 @@ private slots:
         TMDIChild child(m_dialogs);
         child.setFileName("NONAME1");
         child.takeFont(m_font);
-        child.document().modified = true;
         child.gridFontLib().selectCells({ 1, 1, 1, 1 });
         child.transform(GlyphTransform::Clear);
         child.undo();
         QCOMPARE(fontOf(child).pixelData, m_font.pixelData);
-        QVERIFY(child.document().modified);
+        QVERIFY(child.history().modified());
         child.redo();
         child.undo();
-        QVERIFY(child.document().modified);
+        QVERIFY(child.history().modified());
     }
 
     void anotherFontPutInPlaceForgetsTheSteps()
@@ -211,7 +210,7 @@ private slots:
         QVERIFY(!child->history().stack().canUndo());
         child->undo();
         QCOMPARE(fontOf(*child).pixelData, test::numberedFont(12, 4, 3).pixelData);
-        QCOMPARE(child->document().editBuffer, Bytes(12 * 4, 0));
+        QCOMPARE(child->editorState().editBuffer, Bytes(12 * 4, 0));
     }
 
     void aChangeThatDoesNotFitIsRefusedAndIsNoStep()
@@ -221,7 +220,7 @@ private slots:
         QVERIFY(!child->changeGlyphs(beyond, "Paste"));
         QCOMPARE(m_dialogs.warned.size(), 1);
         QVERIFY(!child->history().stack().canUndo());
-        QVERIFY(!child->document().modified);
+        QVERIFY(!child->history().modified());
         QVERIFY(child->changeGlyphs({}, "Paste"));
         QVERIFY(!child->history().stack().canUndo());
     }
@@ -230,25 +229,25 @@ private slots:
     {
         const auto child = openChild(m_font);
         PixelEditor& editor = child->imgEdit();
-        const Bytes blank = child->document().editBuffer;
+        const Bytes blank = child->editorState().editBuffer;
         dot(editor, QPoint(5, 5));
         QTest::mousePress(&editor, Qt::LeftButton, {}, QPoint(15, 25));
         QTest::mouseMove(&editor, QPoint(55, 25));
         QTest::mouseRelease(&editor, Qt::LeftButton, {}, QPoint(55, 25));
         QCOMPARE(child->history().stack().count(), 2);
         QCOMPARE(child->history().stack().undoText(), QString("Stroke"));
-        QVERIFY(!child->document().modified);
+        QVERIFY(!child->history().modified());
         Bytes afterFirst = blank;
         afterFirst[0] = 1;
         child->undo();
-        QCOMPARE(child->document().editBuffer, afterFirst);
+        QCOMPARE(child->editorState().editBuffer, afterFirst);
         QCOMPARE(child->imgEdit().picture().pixelColor(35, 25), QColor(Qt::white));
         child->undo();
-        QCOMPARE(child->document().editBuffer, blank);
+        QCOMPARE(child->editorState().editBuffer, blank);
         QCOMPARE(child->imgEdit().picture().pixelColor(5, 5), QColor(Qt::white));
         child->redo();
-        QCOMPARE(child->document().editBuffer, afterFirst);
-        QVERIFY(!child->document().modified);
+        QCOMPARE(child->editorState().editBuffer, afterFirst);
+        QVERIFY(!child->history().modified());
         dot(editor, QPoint(5, 5));
         // A dot on ink changes nothing: no step, and the undone stroke can still be redone.
         QCOMPARE(child->history().stack().index(), 1);
@@ -263,11 +262,11 @@ private slots:
         child->spdUpdateClick();
         dot(child->imgEdit(), QPoint(25, 25));
         child->undo();
-        QCOMPARE(child->document().editBuffer[2 * 8 + 2], std::uint8_t(0));
+        QCOMPARE(child->editorState().editBuffer[2 * 8 + 2], std::uint8_t(0));
         QCOMPARE(fontOf(*child).glyph(7)[1], std::uint8_t(0x40));
         child->undo();
         QCOMPARE(glyphBytes(fontOf(*child), 7), glyphBytes(m_font, 7));
-        QCOMPARE(child->document().editBuffer[1 * 8 + 1], std::uint8_t(1));
+        QCOMPARE(child->editorState().editBuffer[1 * 8 + 1], std::uint8_t(1));
     }
 
     void loadingAGlyphOverAnUnwrittenPictureCanBeUndone()
@@ -276,16 +275,16 @@ private slots:
         child->gridFontLib().selectCells({ 5, 1, 5, 1 });
         child->gridFontLibDblClick();
         dot(child->imgEdit(), QPoint(75, 75));
-        const Bytes drawn = child->document().editBuffer;
+        const Bytes drawn = child->editorState().editBuffer;
         QVERIFY(child->editBufferBar().showsUnwritten());
         child->gridFontLib().selectCells({ 9, 1, 9, 1 });
         child->gridFontLibDblClick();
-        QCOMPARE(child->document().editGlyph, 9u);
+        QCOMPARE(child->editorState().editGlyph, 9u);
         QVERIFY(!child->editBufferBar().showsUnwritten());
         QCOMPARE(child->history().stack().undoText(), QString("Load Glyph 9"));
         child->undo();
-        QCOMPARE(child->document().editBuffer, drawn);
-        QCOMPARE(child->document().editGlyph, 5u);
+        QCOMPARE(child->editorState().editBuffer, drawn);
+        QCOMPARE(child->editorState().editGlyph, 5u);
         QVERIFY(child->editBufferBar().showsUnwritten());
         QCOMPARE(child->imgEdit().picture().pixelColor(75, 75), QColor(Qt::black));
     }
@@ -299,25 +298,25 @@ private slots:
         child->gridFontLibDblClick();
         child->imgEdit().setFocus();
         QVERIFY(child->editorHasFocus());
-        const Bytes picture = child->document().editBuffer;
+        const Bytes picture = child->editorState().editBuffer;
         child->transform(GlyphTransform::FlipVertically);
         QCOMPARE(fontOf(*child).pixelData, m_font.pixelData);
         for (int y = 0; y < 8; ++y) {
             for (int x = 0; x < 8; ++x) {
-                QCOMPARE(child->document().editBuffer[y * 8 + x], picture[(7 - y) * 8 + x]);
+                QCOMPARE(child->editorState().editBuffer[y * 8 + x], picture[(7 - y) * 8 + x]);
             }
         }
         QCOMPARE(child->imgEdit().picture().pixelColor(15, 5), QColor(Qt::white));
         QCOMPARE(child->imgEdit().picture().pixelColor(15, 75), QColor(Qt::black));
         child->undo();
-        QCOMPARE(child->document().editBuffer, picture);
+        QCOMPARE(child->editorState().editBuffer, picture);
 
         QTest::keyClick(&child->imgEdit(), Qt::Key_Right, Qt::ShiftModifier);
         QCOMPARE(child->history().stack().undoText(), QString("Shift Right"));
         // Glyph 5's first row has ink at x 1 and 2.
-        QCOMPARE(child->document().editBuffer[2], std::uint8_t(1));
-        QCOMPARE(child->document().editBuffer[3], std::uint8_t(1));
-        QCOMPARE(child->document().editBuffer[1], std::uint8_t(0));
+        QCOMPARE(child->editorState().editBuffer[2], std::uint8_t(1));
+        QCOMPARE(child->editorState().editBuffer[3], std::uint8_t(1));
+        QCOMPARE(child->editorState().editBuffer[1], std::uint8_t(0));
 
         child->gridFontLib().setFocus();
         QVERIFY(!child->editorHasFocus());

@@ -31,7 +31,7 @@ namespace {
     // Pastes picture at cells through the document, as the editor does.
     void paste(FontDocument& document, const GridRect& cells, const RgbImage& picture)
     {
-        const FontLib& font = document.fontLib;
+        const FontLib& font = document.fontLib();
         const TileBlock block = pasteBlock(cells, { picture.width(), picture.height() },
             font.info.glyphWidth, font.info.glyphHeight);
         ASSERT_TRUE(document.replaceGlyphs(changeFromBlock(font, block, picture)).ok());
@@ -144,8 +144,8 @@ namespace {
         };
         for (const PasteCase& c : cases) {
             FontDocument document;
-            document.fontLib = test::numberedFont(c.glyphWidth, c.glyphHeight, c.glyphCount);
-            const FontLib before = document.fontLib;
+            document.takeFont(test::numberedFont(c.glyphWidth, c.glyphHeight, c.glyphCount));
+            const FontLib before = document.fontLib();
             const MemoryImage picture = patternedPicture(c.picture.width, c.picture.height);
             paste(document, c.cells, picture);
 
@@ -155,9 +155,9 @@ namespace {
                     = tileGlyph(picture, tile.x0, tile.y0, c.glyphWidth, c.glyphHeight);
                 std::copy(tileBytes.begin(), tileBytes.end(), expected.glyph(tile.index).begin());
             }
-            EXPECT_EQ(document.fontLib.pixelData, expected.pixelData) << c.name;
-            EXPECT_EQ(document.fontLib.codeTable, before.codeTable) << c.name;
-            EXPECT_EQ(document.fontLib.info, before.info) << c.name;
+            EXPECT_EQ(document.fontLib().pixelData, expected.pixelData) << c.name;
+            EXPECT_EQ(document.fontLib().codeTable, before.codeTable) << c.name;
+            EXPECT_EQ(document.fontLib().info, before.info) << c.name;
         }
     }
 
@@ -165,34 +165,35 @@ namespace {
     {
         for (const Rgb dark : { Rgb { 64, 64, 64 }, Rgb { 1, 1, 1 }, Rgb { 0, 0, 1 } }) {
             FontDocument document;
-            document.fontLib = FontLib::blank(8, 8, 4, false);
-            std::fill(document.fontLib.pixelData.begin(), document.fontLib.pixelData.end(), 0xFF);
+            FontLib font = FontLib::blank(8, 8, 4, false);
+            std::fill(font.pixelData.begin(), font.pixelData.end(), 0xFF);
+            document.takeFont(std::move(font));
             paste(document, { 1, 1, 1, 1 }, MemoryImage(16, 8, dark));
-            EXPECT_EQ(glyphBytes(document.fontLib, 1), Bytes(8, 0)) << "cleared";
-            EXPECT_EQ(glyphBytes(document.fontLib, 2), Bytes(8, 0)) << "cleared";
-            EXPECT_EQ(glyphBytes(document.fontLib, 3), Bytes(8, 0xFF)) << "left alone";
+            EXPECT_EQ(glyphBytes(document.fontLib(), 1), Bytes(8, 0)) << "cleared";
+            EXPECT_EQ(glyphBytes(document.fontLib(), 2), Bytes(8, 0)) << "cleared";
+            EXPECT_EQ(glyphBytes(document.fontLib(), 3), Bytes(8, 0xFF)) << "left alone";
         }
     }
 
     TEST(PasteGlyphs, CopyThenPasteElsewhereDuplicatesAndInPlaceChangesNothing)
     {
         FontDocument document;
-        document.fontLib = test::numberedFont(12, 16, 200);
-        const FontLib before = document.fontLib;
-        const MemoryImage picture = copied(document.fontLib, { 2, 1, 4, 2 });
+        document.takeFont(test::numberedFont(12, 16, 200));
+        const FontLib before = document.fontLib();
+        const MemoryImage picture = copied(document.fontLib(), { 2, 1, 4, 2 });
 
         paste(document, { 2, 1, 2, 1 }, picture);
-        EXPECT_EQ(document.fontLib.pixelData, before.pixelData);
+        EXPECT_EQ(document.fontLib().pixelData, before.pixelData);
 
         paste(document, { 20, 4, 20, 4 }, picture);
         for (std::uint32_t r = 0; r < 2; ++r) {
             for (std::uint32_t c = 0; c < 3; ++c) {
-                EXPECT_EQ(glyphBytes(document.fontLib, 116 + 32 * r + c),
+                EXPECT_EQ(glyphBytes(document.fontLib(), 116 + 32 * r + c),
                     glyphBytes(before, 2 + 32 * r + c));
             }
         }
-        EXPECT_EQ(glyphBytes(document.fontLib, 115), glyphBytes(before, 115));
-        EXPECT_EQ(glyphBytes(document.fontLib, 119), glyphBytes(before, 119));
+        EXPECT_EQ(glyphBytes(document.fontLib(), 115), glyphBytes(before, 115));
+        EXPECT_EQ(glyphBytes(document.fontLib(), 119), glyphBytes(before, 119));
     }
 
     TEST(PastedCells, SelectTheBlockCutToTheGrid)

@@ -26,7 +26,7 @@ struct ShownGrid {
 
     ShownGrid(int width, int height, std::uint32_t count, QSize size = QSize(420, 260))
     {
-        document.fontLib = test::numberedFont(width, height, count);
+        document.takeFont(test::numberedFont(width, height, count));
         grid.SetupGrid();
         document.fontReady = true;
         grid.resize(size);
@@ -98,7 +98,7 @@ private slots:
         QFETCH(int, gridRows);
         QCOMPARE(gridRowCount(static_cast<std::uint32_t>(glyphs)), gridRows);
         FontDocument document;
-        document.fontLib = FontLib::blank(8, 8, static_cast<std::uint32_t>(glyphs), false);
+        document.takeFont(FontLib::blank(8, 8, static_cast<std::uint32_t>(glyphs), false));
         GlyphGrid grid(document);
         grid.SetupGrid();
         // The header row is the view's header; the model holds the glyph rows.
@@ -260,12 +260,13 @@ private slots:
         QFETCH(int, width);
         QFETCH(int, height);
         QFETCH(bool, selected);
-        FontDocument document;
-        document.fontLib = FontLib::blank(width, height, 3, false);
-        auto bytes = document.fontLib.glyph(1);
+        FontLib font = FontLib::blank(width, height, 3, false);
+        auto bytes = font.glyph(1);
         for (std::size_t b = 0; b < bytes.size(); ++b) {
             bytes[b] = static_cast<std::uint8_t>(b * 97 + 13);
         }
+        FontDocument document;
+        document.takeFont(std::move(font));
         const Rgb background = selected ? yellow : white;
         QImage expected(width, height, QImage::Format_RGB32);
         expected.fill(Qt::red);
@@ -273,17 +274,17 @@ private slots:
         QVERIFY(document.DrawGlyph(canvas, 0, 0, 1, background));
         QImage cell(width, height, QImage::Format_RGB32);
         cell.fill(Qt::red);
-        QVERIFY(drawGlyphCell(document.fontLib, 1, cell, background));
+        QVERIFY(drawGlyphCell(document.fontLib(), 1, cell, background));
         QCOMPARE(cell, expected);
     }
 
     void cellImageRefusesAMissingGlyph()
     {
         FontDocument document;
-        document.fontLib = FontLib::blank(8, 8, 3, false);
+        document.takeFont(FontLib::blank(8, 8, 3, false));
         QImage cell(8, 8, QImage::Format_RGB32);
         cell.fill(Qt::red);
-        QVERIFY(!drawGlyphCell(document.fontLib, 3, cell, white));
+        QVERIFY(!drawGlyphCell(document.fontLib(), 3, cell, white));
         QCOMPARE(cell.pixelColor(0, 0), QColor(Qt::red));
     }
 
@@ -396,7 +397,7 @@ private slots:
         QApplication::processEvents();
         recorder.clear();
 
-        GlyphRun run = copyGlyphs(shown.document.fontLib, 30, 36, false);
+        GlyphRun run = copyGlyphs(shown.document.fontLib(), 30, 36, false);
         std::fill(run.pixels.begin(), run.pixels.end(), 0xFF);
         QVERIFY(shown.document.replaceGlyphs({ { run } }).ok());
         QTRY_VERIFY(recorder.paints > 0);

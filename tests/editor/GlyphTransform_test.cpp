@@ -215,21 +215,21 @@ namespace {
         EXPECT_FALSE(change.runs[0].codes.has_value());
 
         FontDocument document;
-        document.fontLib = font;
+        document.takeFont(font);
         const Result<GlyphChange> undo = document.replaceGlyphs(change);
         ASSERT_TRUE(undo.ok());
         for (std::uint32_t i = 0; i < 8; ++i) {
             const bool chosenGlyph = i == 1 || i == 2 || i == 3 || i == 6;
             for (int y = 0; y < 3; ++y) {
                 for (int x = 0; x < 9; ++x) {
-                    EXPECT_EQ(document.fontLib.pixel(i, x, y), font.pixel(i, x, y) != chosenGlyph)
+                    EXPECT_EQ(document.fontLib().pixel(i, x, y), font.pixel(i, x, y) != chosenGlyph)
                         << "glyph " << i << " pixel " << x << "," << y;
                 }
             }
         }
-        EXPECT_EQ(document.fontLib.codeTable, font.codeTable);
+        EXPECT_EQ(document.fontLib().codeTable, font.codeTable);
         ASSERT_TRUE(document.replaceGlyphs(undo.value()).ok());
-        EXPECT_EQ(document.fontLib.pixelData, font.pixelData);
+        EXPECT_EQ(document.fontLib().pixelData, font.pixelData);
     }
 
     TEST(TransformGlyphs, NothingChosenIsNoChange)

@@ -7,6 +7,7 @@
 #include "shell/Program.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFonts.h"
+#include "support/WindowChanges.h"
 
 #include <QMdiArea>
 #include <QSplitter>
@@ -106,11 +107,11 @@ private slots:
         const FontDocument& document = child.document();
         QVERIFY(document.fileName.empty());
         QVERIFY(!document.fontReady);
-        QVERIFY(!document.modified);
+        QVERIFY(!child.history().modified());
         QCOMPARE(document.glyphWidth(), 16);
         QCOMPARE(document.glyphHeight(), 16);
-        QCOMPARE(document.zoom, 10);
-        QVERIFY(document.penColor == black);
+        QCOMPARE(child.editorState().zoom, 10);
+        QVERIFY(child.editorState().penColor == black);
         QVERIFY(child.CoolBar1().spdColorBlack().isChecked());
         QCOMPARE(child.size(), QSize(552, 419));
     }
@@ -120,12 +121,12 @@ private slots:
         const auto child = openChild(test::numberedFont(12, 16, 33));
         const FontDocument& document = child->document();
         QVERIFY(document.fontReady);
-        QVERIFY(!document.modified);
+        QVERIFY(!child->history().modified());
         QCOMPARE(child->fileName(), path("font.pix"));
         QCOMPARE(shownTitle(*child), path("font.pix"));
-        QCOMPARE(document.fontLib.info.glyphCount, 33u);
+        QCOMPARE(document.fontLib().info.glyphCount, 33u);
         QCOMPARE(child->imgEdit().picture().size(), QSize(120, 160));
-        QCOMPARE(document.editBuffer.size(), std::size_t(12 * 16));
+        QCOMPARE(child->editorState().editBuffer.size(), std::size_t(12 * 16));
         QCOMPARE(child->gridFontLib().model()->rowCount(), 2);
         QVERIFY(m_dialogs.informed.isEmpty());
     }
@@ -138,7 +139,7 @@ private slots:
         QVERIFY(!child.LoadFontLib(file));
         QCOMPARE(m_dialogs.informed, QStringList { "This is not an font pixel file!" });
         QVERIFY(!child.document().fontReady);
-        QVERIFY(child.document().fontLib.pixelData.empty());
+        QVERIFY(child.document().fontLib().pixelData.empty());
     }
 
     void damagedFileIsRefusedWithTheReason()
@@ -228,14 +229,13 @@ private slots:
         const QPoint cell = grid.cellRect(5, 1).center();
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell);
         QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cell);
-        const FontDocument& document = child->document();
         // Glyph 5: bits of 6 in row 0 (x 1 and 2), and pixel (5, 7).
         std::vector<std::uint8_t> expected(64, 0);
         expected[1] = expected[2] = expected[7 * 8 + 5] = 1;
-        QCOMPARE(document.editBuffer, expected);
+        QCOMPARE(child->editorState().editBuffer, expected);
         QCOMPARE(child->imgEdit().picture().pixelColor(15, 5), QColor(Qt::black));
         QCOMPARE(child->imgEdit().picture().pixelColor(35, 5), QColor(Qt::white));
-        QVERIFY(!document.modified);
+        QVERIFY(!child->history().modified());
     }
 
     void enterLoadsAndControlEnterUpdates()
@@ -249,21 +249,21 @@ private slots:
         QTest::keyClick(&grid, Qt::Key_Return);
         std::vector<std::uint8_t> expected(64, 0);
         expected[1] = expected[2] = expected[7 * 8 + 5] = 1;
-        QCOMPARE(child->document().editBuffer, expected);
+        QCOMPARE(child->editorState().editBuffer, expected);
         QCOMPARE(child->imgEdit().picture().pixelColor(15, 5), QColor(Qt::black));
 
         QTest::keyClick(&grid, Qt::Key_Right);
         QTest::keyClick(&grid, Qt::Key_Return, Qt::ControlModifier);
-        QCOMPARE(
-            glyphBytes(child->document().fontLib, 6), glyphBytes(test::numberedFont(8, 8, 40), 5));
-        QVERIFY(child->document().modified);
+        QCOMPARE(glyphBytes(child->document().fontLib(), 6),
+            glyphBytes(test::numberedFont(8, 8, 40), 5));
+        QVERIFY(child->history().modified());
 
         // The same keys from the pixel editor: Ctrl+Enter writes the picture back there too.
         child->imgEdit().setFocus();
         QTest::keyClick(&grid, Qt::Key_Right);
         QTest::keyClick(&child->imgEdit(), Qt::Key_Enter, Qt::ControlModifier);
-        QCOMPARE(
-            glyphBytes(child->document().fontLib, 7), glyphBytes(test::numberedFont(8, 8, 40), 5));
+        QCOMPARE(glyphBytes(child->document().fontLib(), 7),
+            glyphBytes(test::numberedFont(8, 8, 40), 5));
     }
 
     void zoomAndGridScaleStopAtTheirLimits()
@@ -271,12 +271,12 @@ private slots:
         const auto child = openChild(test::numberedFont(12, 16, 4));
         QVERIFY(child->canZoomEditor(1) && child->canZoomEditor(-1));
         child->zoomEditor(1);
-        QCOMPARE(child->document().zoom, 12);
+        QCOMPARE(child->editorState().zoom, 12);
         QCOMPARE(child->imgEdit().picture().size(), QSize(144, 192));
         for (int i = 0; i < 20; ++i) {
             child->zoomEditor(-1);
         }
-        QCOMPARE(child->document().zoom, 4);
+        QCOMPARE(child->editorState().zoom, 4);
         QVERIFY(!child->canZoomEditor(-1));
         QCOMPARE(child->imgEdit().picture().size(), QSize(48, 64));
 
@@ -296,7 +296,7 @@ private slots:
             QApplication::sendEvent(&widget, &event);
         };
         wheel(child->imgEdit(), 240);
-        QCOMPARE(child->document().zoom, 16);
+        QCOMPARE(child->editorState().zoom, 16);
         wheel(*child->gridFontLib().viewport(), 120);
         QCOMPARE(child->gridFontLib().scale(), 2);
     }
@@ -309,13 +309,13 @@ private slots:
         child->imgEdit().imgEditMouseDown(Qt::LeftButton, 75, 35); // pixel (7, 3)
         child->gridFontLib().selectCells({ 6, 1, 6, 1 });
         child->spdUpdateClick();
-        const FontLib& font = child->document().fontLib;
+        const FontLib& font = child->document().fontLib();
         FontLib expected = test::numberedFont(8, 8, 40);
         expected.setPixel(5, 7, 3);
         QCOMPARE(glyphBytes(font, 6), glyphBytes(expected, 5));
         // The glyph the picture came from is unchanged.
         QCOMPARE(glyphBytes(font, 5), glyphBytes(test::numberedFont(8, 8, 40), 5));
-        QVERIFY(child->document().modified);
+        QVERIFY(child->history().modified());
     }
 
     void updateButtonStoresTheEditor()
@@ -324,8 +324,8 @@ private slots:
         child->gridFontLib().selectCells({ 3, 1, 3, 1 });
         child->CoolBar1().spdUpdate().click();
         // An untouched editor is blank, so glyph 3 is cleared.
-        QCOMPARE(glyphBytes(child->document().fontLib, 3), std::vector<std::uint8_t>(8, 0));
-        QVERIFY(child->document().modified);
+        QCOMPARE(glyphBytes(child->document().fontLib(), 3), std::vector<std::uint8_t>(8, 0));
+        QVERIFY(child->history().modified());
     }
 
     void updateOnTheHeaderRowOrPastTheEndDoesNothing()
@@ -336,20 +336,20 @@ private slots:
         child->gridFontLibDblClick();
         child->gridFontLib().selectionModel()->clearSelection();
         child->spdUpdateClick();
-        QVERIFY(!child->document().modified);
-        QCOMPARE(child->document().fontLib.pixelData, test::numberedFont(8, 8, 33).pixelData);
+        QVERIFY(!child->history().modified());
+        QCOMPARE(child->document().fontLib().pixelData, test::numberedFont(8, 8, 33).pixelData);
     }
 
     void penButtonsChooseThePenColour()
     {
         TMDIChild child(m_dialogs);
         child.CoolBar1().spdColorWhite().click();
-        QVERIFY(child.document().penColor == white);
+        QVERIFY(child.editorState().penColor == white);
         QVERIFY(!child.CoolBar1().spdColorBlack().isChecked());
         child.CoolBar1().spdColorWhite().click();
         QVERIFY(child.CoolBar1().spdColorWhite().isChecked());
         child.CoolBar1().spdColorBlack().click();
-        QVERIFY(child.document().penColor == black);
+        QVERIFY(child.editorState().penColor == black);
         QVERIFY(!child.CoolBar1().spdColorWhite().isChecked());
     }
 
@@ -460,20 +460,20 @@ private slots:
     void querySaveAsksWithTheFileName()
     {
         const auto child = openChild(test::numberedFont(8, 8, 3));
-        child->document().modified = true;
+        QVERIFY(test::changeFirstGlyph(*child));
         m_dialogs.answers << MessageAnswer::No;
         QVERIFY(child->QuerySave());
         QCOMPARE(m_dialogs.questions.size(), 1);
         QCOMPARE(m_dialogs.questions[0].caption, QString("Save file?"));
         QCOMPARE(m_dialogs.questions[0].text, "Save Changes to " + path("font.pix") + "?");
         // The changes are dropped, not forgotten: the font is still modified.
-        QVERIFY(child->document().modified);
+        QVERIFY(child->history().modified());
     }
 
     void cancelKeepsTheWindowOpen()
     {
         const auto child = openChild(test::numberedFont(8, 8, 3));
-        child->document().modified = true;
+        QVERIFY(test::changeFirstGlyph(*child));
         m_dialogs.answers << MessageAnswer::Cancel;
         QVERIFY(!child->close());
         QCOMPARE(m_dialogs.questions.size(), 1);
@@ -486,10 +486,10 @@ private slots:
         child->spdUpdateClick();
         m_dialogs.answers << MessageAnswer::Yes;
         QVERIFY(child->QuerySave());
-        QVERIFY(!child->document().modified);
+        QVERIFY(!child->history().modified());
         QVERIFY(m_dialogs.saveFilters.isEmpty());
         const FontLib saved = test::readFont(path("font.pix"));
-        QCOMPARE(saved.pixelData, child->document().fontLib.pixelData);
+        QCOMPARE(saved.pixelData, child->document().fontLib().pixelData);
         QCOMPARE(glyphBytes(saved, 1), std::vector<std::uint8_t>(8, 0));
     }
 
@@ -497,14 +497,13 @@ private slots:
     {
         TMDIChild child(m_dialogs);
         child.setFileName("NONAME1");
-        child.document().fontLib = test::numberedFont(8, 8, 3);
-        child.document().modified = true;
+        child.takeFont(test::numberedFont(8, 8, 3));
         m_dialogs.answers << MessageAnswer::Yes;
         m_dialogs.saveChoices << QString();
         QVERIFY(!child.QuerySave());
         QCOMPARE(m_dialogs.saveFilters, QStringList { "Font pixel file (*.pix)|*.pix" });
         QCOMPARE(child.fileName(), QString("NONAME1"));
-        QVERIFY(child.document().modified);
+        QVERIFY(child.history().modified());
 
         m_dialogs.answers << MessageAnswer::Yes;
         m_dialogs.saveChoices << path("named");
@@ -512,7 +511,7 @@ private slots:
         QCOMPARE(child.fileName(), path("named.pix"));
         QCOMPARE(shownTitle(child), path("named.pix"));
         QVERIFY(QFile::exists(path("named.pix")));
-        QVERIFY(!child.document().modified);
+        QVERIFY(!child.history().modified());
     }
 
     void saveAsAppliesTheExtensionRule_data()
@@ -570,7 +569,7 @@ private slots:
             return nullptr;
         };
         first->setWindowShowingFile(showing);
-        first->document().modified = true;
+        QVERIFY(test::changeFirstGlyph(*first));
         const QByteArray secondBytes = test::fileBytes(path("second.pix"));
 
         m_dialogs.saveChoices << path("second") << path("second.pix");
@@ -581,7 +580,7 @@ private slots:
             "Cannot save as " + path("second.pix") + ": the window \"" + path("second.pix")
                 + "\" shows that file. Close it first, or choose another name.");
         QCOMPARE(first->fileName(), path("first.pix"));
-        QVERIFY(first->document().modified);
+        QVERIFY(first->history().modified());
         QCOMPARE(test::fileBytes(path("second.pix")), secondBytes);
 
         // Its own file is no other window's.
@@ -623,7 +622,7 @@ private slots:
         area.setActiveSubWindow(second);
         QCOMPARE(area.currentSubWindow(), second);
 
-        first->document().modified = true;
+        QVERIFY(test::changeFirstGlyph(*first));
         m_dialogs.answers << MessageAnswer::No;
         QVERIFY(first->QuerySave());
         QCOMPARE(area.currentSubWindow(), first);
@@ -634,17 +633,17 @@ private slots:
     void saveAsCancelledChangesNothing()
     {
         const auto child = openChild(test::numberedFont(8, 8, 3), "start.pix");
-        child->document().modified = true;
+        QVERIFY(test::changeFirstGlyph(*child));
         m_dialogs.saveChoices << QString();
         QVERIFY(!child->SaveFontLib(true));
         QCOMPARE(child->fileName(), path("start.pix"));
-        QVERIFY(child->document().modified);
+        QVERIFY(child->history().modified());
     }
 
     void saveKeepsTheNameOfAFileOpenedWithoutTheExtension()
     {
         const auto child = openChild(test::numberedFont(8, 8, 3), "plain");
-        child->document().modified = true;
+        QVERIFY(test::changeFirstGlyph(*child));
         QVERIFY(child->SaveFontLib(false));
         QCOMPARE(child->fileName(), path("plain"));
         QVERIFY(!QFile::exists(path("plain.pix")));
@@ -653,13 +652,13 @@ private slots:
     void failedSaveTellsTheUserAndKeepsTheFontModified()
     {
         const auto child = openChild(test::numberedFont(8, 8, 3));
-        child->document().modified = true;
+        QVERIFY(test::changeFirstGlyph(*child));
         const QString unwritable = path("missing-folder/font");
         m_dialogs.saveChoices << unwritable;
         QVERIFY(!child->SaveFontLib(true));
         QCOMPARE(m_dialogs.warned.size(), 1);
         QVERIFY(m_dialogs.warned[0].contains(unwritable + ".pix"));
-        QVERIFY(child->document().modified);
+        QVERIFY(child->history().modified());
         // The chosen name stays, so that the next Save tries it again.
         QCOMPARE(child->fileName(), unwritable + ".pix");
     }
@@ -667,7 +666,7 @@ private slots:
     void failedSaveOnCloseKeepsTheWindowOpen()
     {
         const auto child = openChild(test::numberedFont(8, 8, 3));
-        child->document().modified = true;
+        QVERIFY(test::changeFirstGlyph(*child));
         child->setFileName(path("missing-folder/font.pix"));
         m_dialogs.answers << MessageAnswer::Yes;
         QVERIFY(!child->close());
@@ -677,11 +676,13 @@ private slots:
     void savingWritesTheCodeTableFlagIntoTheInfo()
     {
         FontLib font = test::numberedFont(8, 8, 3, false);
-        const auto child = openChild(font);
-        child->document().fontLib.info.reserved = 7;
+        font.info.reserved = 7;
+        const auto child = std::make_unique<TMDIChild>(m_dialogs);
+        child->takeFont(font);
+        child->setFileName(path("font.pix"));
         QVERIFY(child->SaveFontLib(false));
-        QCOMPARE(child->document().fontLib.info.reserved, std::uint16_t(0));
-        QCOMPARE(child->document().fontLib.info.codeTableFlag, std::uint16_t(0));
+        QCOMPARE(child->document().fontLib().info.reserved, std::uint16_t(0));
+        QCOMPARE(child->document().fontLib().info.codeTableFlag, std::uint16_t(0));
         QVERIFY(!test::readFont(path("font.pix")).codeTable);
     }
 };

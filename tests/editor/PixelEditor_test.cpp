@@ -1,4 +1,5 @@
 #include "document/FontDocument.h"
+#include "editor/EditorState.h"
 #include "editor/PixelEditor.h"
 #include "support/TestFonts.h"
 
@@ -15,18 +16,19 @@ const QColor whiteColour(255, 255, 255);
 
 struct Editor {
     FontDocument document;
-    PixelEditor editor { document };
+    EditorState state { document };
+    PixelEditor editor { state };
 
     Editor(int width, int height)
     {
-        document.fontLib = FontLib::blank(width, height, 4, true);
-        document.editBuffer.assign(static_cast<std::size_t>(width) * height, 0);
+        document.takeFont(FontLib::blank(width, height, 4, true));
+        state.editBuffer.assign(static_cast<std::size_t>(width) * height, 0);
         editor.setupPicture(width, height);
     }
 
     std::uint8_t pixel(int x, int y) const
     {
-        return document.editBuffer[y * document.glyphWidth() + x];
+        return state.editBuffer[y * document.glyphWidth() + x];
     }
 
     QColor screen(int x, int y) const { return editor.picture().pixelColor(x, y); }
@@ -34,7 +36,7 @@ struct Editor {
     int inkCount() const
     {
         int count = 0;
-        for (auto value : document.editBuffer) {
+        for (auto value : state.editBuffer) {
             count += value;
         }
         return count;
@@ -78,7 +80,7 @@ private slots:
     void redrawPaintsEightByEightSquares()
     {
         Editor e(12, 16);
-        e.document.editBuffer[2 * 12 + 1] = 1;
+        e.state.editBuffer[2 * 12 + 1] = 1;
         e.editor.RedrawEditor();
         // Pixel (1, 2) covers columns 11..18 and rows 21..28.
         QCOMPARE(e.screen(11, 21), inkColour);
@@ -93,9 +95,9 @@ private slots:
     void redrawClearsPixelsThatWereRemoved()
     {
         Editor e(8, 8);
-        e.document.editBuffer[0] = 1;
+        e.state.editBuffer[0] = 1;
         e.editor.RedrawEditor();
-        e.document.editBuffer[0] = 0;
+        e.state.editBuffer[0] = 0;
         e.editor.RedrawEditor();
         QCOMPARE(e.screen(5, 5), whiteColour);
     }
@@ -113,8 +115,8 @@ private slots:
     void whitePenClears()
     {
         Editor e(12, 16);
-        e.document.editBuffer.assign(e.document.editBuffer.size(), 1);
-        e.document.penColor = white;
+        e.state.editBuffer.assign(e.state.editBuffer.size(), 1);
+        e.state.penColor = white;
         QTest::mousePress(&e.editor, Qt::LeftButton, {}, QPoint(25, 37));
         QCOMPARE(e.pixel(2, 3), std::uint8_t(0));
         QCOMPARE(e.inkCount(), 12 * 16 - 1);
@@ -241,9 +243,9 @@ private slots:
     {
         QFETCH(int, zoom);
         Editor e(3, 2);
-        e.document.editBuffer = { 0, 1, 0, 0, 0, 1 };
+        e.state.editBuffer = { 0, 1, 0, 0, 0, 1 };
         e.editor.setZoom(zoom);
-        QCOMPARE(e.document.zoom, zoom);
+        QCOMPARE(e.state.zoom, zoom);
         QCOMPARE(e.editor.picture().size(), QSize(3 * zoom, 2 * zoom));
         for (int x = 0; x < 3 * zoom; ++x) {
             for (int y = 0; y < 2 * zoom; ++y) {
@@ -255,7 +257,7 @@ private slots:
                 if (inX == 0 || inY == 0) {
                     expected = grey;
                 } else if (inX <= zoom - 2 && inY <= zoom - 2
-                    && e.document.editBuffer[row * 3 + column] == 1) {
+                    && e.state.editBuffer[row * 3 + column] == 1) {
                     expected = inkColour;
                 }
                 QCOMPARE(e.screen(x, y), expected);
@@ -309,10 +311,11 @@ private slots:
     void editorWithoutABufferIgnoresThePen()
     {
         FontDocument document;
-        PixelEditor editor(document);
+        EditorState state(document);
+        PixelEditor editor(state);
         editor.imgEditMouseDown(Qt::LeftButton, 5, 5);
         editor.imgEditMouseMove(Qt::LeftButton, 5, 5);
-        QVERIFY(document.editBuffer.empty());
+        QVERIFY(state.editBuffer.empty());
     }
 };
 

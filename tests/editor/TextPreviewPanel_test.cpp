@@ -26,7 +26,7 @@ struct ShownPanel {
 
     explicit ShownPanel(const QString& text, int display = 0, int scale = 1, int scheme = 0)
     {
-        document.fontLib = threeGlyphs();
+        document.takeFont(threeGlyphs());
         document.fontReady = true;
         settings.text = text;
         settings.display = display;
@@ -160,13 +160,13 @@ private slots:
     {
         ShownPanel shown("BA");
         QCOMPARE(shown.display().pixelColor(0, 1), QColor(Qt::black));
-        GlyphRun run = copyGlyphs(shown.document.fontLib, 1, 1, false);
+        GlyphRun run = copyGlyphs(shown.document.fontLib(), 1, 1, false);
         run.pixels.assign(run.pixels.size(), 0xf0);
         QVERIFY(shown.document.replaceGlyphs({ { run } }).ok());
         QTRY_COMPARE(shown.display().pixelColor(0, 1), QColor(Qt::white));
 
         // New codes move the characters: 'A' is now the last glyph.
-        GlyphRun codes = copyGlyphs(shown.document.fontLib, 0, 3, true);
+        GlyphRun codes = copyGlyphs(shown.document.fontLib(), 0, 3, true);
         *codes.codes = { u'C', u'B', u'A' };
         QVERIFY(shown.document.replaceGlyphs({ { codes } }).ok());
         QTRY_COMPARE(shown.panel.note(), QString());

@@ -479,8 +479,8 @@ private slots:
         setEditor("int i, x;\nfor (i = 0; 0 < 1; i++) x = i / 0;");
         dialog().cmdExport().click();
         QTRY_VERIFY_WITH_TIMEOUT(messages().size() >= 10000, 10000);
-        // Many more lines than are shown come meanwhile.
-        QTest::qWait(200);
+        // More lines than are shown come meanwhile.
+        QTRY_VERIFY_WITH_TIMEOUT(dialog().linesLeftOut() > 0, 10000);
         QSignalSpy finished(&dialog(), &TDlgExportLib::runFinished);
         dialog().cmdExport().click();
         QVERIFY(finished.wait(10000));

@@ -108,7 +108,7 @@ private slots:
         const ExportSource& source = dialog().session().source();
         QCOMPARE(source.outputFileName, test::localPath(m_test.dir.filePath("out")));
         QCOMPARE(source.fontInfo.glyphCount, 70u);
-        QCOMPARE(source.pixelData.data(), active->document().fontLib.pixelData.data());
+        QCOMPARE(source.pixelData.data(), active->document().fontLib().pixelData.data());
         QVERIFY(dialog().memOutput().toPlainText().isEmpty());
         QVERIFY(!dialog().memExportFormat().toPlainText().isEmpty());
     }
@@ -155,7 +155,7 @@ private slots:
         ExportChoices choices;
         choices.name = "sample_font";
         const Result<TargetFont> font = prepareTargetFont(
-            child->document().fontLib, chosen, choices, test::localPath(output));
+            child->document().fontLib(), chosen, choices, test::localPath(output));
         QVERIFY(font);
         QCOMPARE(messages().last(), QString::fromStdString(sizeReportText(exportSize(*font))));
         if (!beside.isEmpty()) {

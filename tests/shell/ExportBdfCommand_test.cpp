@@ -7,6 +7,7 @@
 #include "shell/Program.h"
 #include "support/ProgramUnderTest.h"
 #include "support/TestFonts.h"
+#include "support/WindowChanges.h"
 
 #include <QAction>
 #include <QEventLoop>
@@ -64,7 +65,7 @@ private slots:
         QCOMPARE(written.pixelData, font.pixelData);
         QCOMPARE(written.codeTable, font.codeTable);
         QCOMPARE(shownTitle(*child), path("ten.pix"));
-        QVERIFY(!child->document().modified);
+        QVERIFY(!child->history().modified());
         QVERIFY(m_test.dialogs.warned.isEmpty());
 
         // Cancelled, nothing is written.

@@ -8,6 +8,7 @@
 #include "shell/Program.h"
 #include "support/ProgramUnderTest.h"
 #include "support/TestFonts.h"
+#include "support/WindowChanges.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -51,7 +52,7 @@ private slots:
     {
         // The imported fonts are modified: close without the question.
         for (TMDIChild* child : form().childWindows()) {
-            child->document().modified = false;
+            child->history().markSaved();
         }
         QCOMPARE(m_test.stop(), 0);
     }
@@ -64,11 +65,11 @@ private slots:
         QVERIFY(child);
         QCOMPARE(m_test.dialogs.openFilters.last(), QString::fromStdString(fontImportFilter()));
         QCOMPARE(shownTitle(*child), path("clean.pix") + "*");
-        QVERIFY(child->document().modified);
+        QVERIFY(child->history().modified());
         QVERIFY(child->isUntitled());
         QVERIFY(child->document().fontReady);
-        QCOMPARE(child->document().fontLib.pixelData, font.pixelData);
-        QCOMPARE(child->document().fontLib.codeTable, font.codeTable);
+        QCOMPARE(child->document().fontLib().pixelData, font.pixelData);
+        QCOMPARE(child->document().fontLib().codeTable, font.codeTable);
         QVERIFY(m_test.dialogs.informed.isEmpty());
 
         // Save asks where, offering the name the window carries.
@@ -88,7 +89,7 @@ private slots:
         hex.close();
         TMDIChild* child = import(hex.fileName());
         QVERIFY(child);
-        QCOMPARE(child->document().fontLib.info.glyphCount, 1u);
+        QCOMPARE(child->document().fontLib().info.glyphCount, 1u);
         QCOMPARE(
             m_test.dialogs.informed, QStringList { "1 glyph with codes above FFFF was skipped." });
     }
@@ -110,8 +111,8 @@ private slots:
         QVERIFY(child);
         QCOMPARE(m_test.dialogs.modalDialogs.size(), 1);
         QCOMPARE(shownTitle(*child), path("sheet.pix") + "*");
-        QCOMPARE(child->document().fontLib.pixelData, font.pixelData);
-        QCOMPARE(child->document().fontLib.codeTable, font.codeTable);
+        QCOMPARE(child->document().fontLib().pixelData, font.pixelData);
+        QCOMPARE(child->document().fontLib().codeTable, font.codeTable);
 
         // Cancelled, nothing is read.
         m_test.dialogs.modalAnswer = [](QDialog&) { return int(QDialog::Rejected); };
@@ -144,7 +145,7 @@ private slots:
         QCOMPARE(shownTitle(*imported), path("same.pix") + "*");
         TMDIChild* opened = form().OpenOrCreate(path("same.pix"));
         QVERIFY(opened && opened != imported);
-        QCOMPARE(opened->document().fontLib.info.glyphCount, 3u);
+        QCOMPARE(opened->document().fontLib().info.glyphCount, 3u);
     }
 };
 

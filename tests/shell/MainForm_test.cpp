@@ -22,6 +22,7 @@
 #include "support/EventLoop.h"
 #include "support/ProgramUnderTest.h"
 #include "support/TestFonts.h"
+#include "support/WindowChanges.h"
 
 #include <QAction>
 #include <QLabel>
@@ -467,7 +468,7 @@ private slots:
     {
         TMDIChild* child = openThroughTheMenu(fontFile("a.pix"));
         QVERIFY(child);
-        child->document().modified = true;
+        QVERIFY(test::changeFirstGlyph(*child));
         idle();
         m_test.dialogs.answers << MessageAnswer::Cancel;
         actions().FileClose1->trigger();
@@ -485,7 +486,7 @@ private slots:
             files << fontFile(name);
             TMDIChild* child = openThroughTheMenu(files.last());
             QVERIFY(child);
-            child->document().modified = true;
+            QVERIFY(test::changeFirstGlyph(*child));
         }
         m_test.dialogs.answers << MessageAnswer::No << MessageAnswer::Cancel;
         actions().FileExit1->trigger();
@@ -495,7 +496,7 @@ private slots:
         QVERIFY(form().isVisible());
         QCOMPARE(form().childWindows().size(), 3);
         for (TMDIChild* child : form().childWindows()) {
-            QVERIFY(child->document().modified);
+            QVERIFY(child->history().modified());
         }
     }
 
@@ -506,10 +507,10 @@ private slots:
         TMDIChild* b = openThroughTheMenu(fontFile("b.pix"));
         TMDIChild* c = openThroughTheMenu(fontFile("c.pix"));
         QVERIFY(a && b && c);
-        a->document().modified = true;
+        QVERIFY(test::changeFirstGlyph(*a));
         a->gridFontLib().selectCells({ 2, 1, 2, 1 });
         a->spdUpdateClick();
-        c->document().modified = true;
+        QVERIFY(test::changeFirstGlyph(*c));
         // c is asked first, b passes silently, then a.
         m_test.dialogs.answers << MessageAnswer::No << MessageAnswer::Yes;
         QVERIFY(form().close());
@@ -528,9 +529,9 @@ private slots:
         child->spdUpdateClick();
         idle();
         actions().FileSave1->trigger();
-        QVERIFY(!child->document().modified);
+        QVERIFY(!child->history().modified());
         QVERIFY(m_test.dialogs.saveFilters.isEmpty());
-        QCOMPARE(test::readFont(file).pixelData, child->document().fontLib.pixelData);
+        QCOMPARE(test::readFont(file).pixelData, child->document().fontLib().pixelData);
     }
 
     void saveAsAsksForTheName()
@@ -554,14 +555,14 @@ private slots:
         QVERIFY(child);
         QCOMPARE(m_test.dialogs.modalDialogs, QList<QDialog*> { &m_test.program->DlgNewFont() });
         QCOMPARE(shownTitle(*child), name + "*");
-        QVERIFY(child->document().modified);
-        QCOMPARE(child->document().fontLib.info.glyphCount, 62u);
+        QVERIFY(child->history().modified());
+        QCOMPARE(child->document().fontLib().info.glyphCount, 62u);
         idle();
         actions().FileSave1->trigger();
         QVERIFY(m_test.dialogs.saveFilters.isEmpty());
-        QVERIFY(!child->document().modified);
+        QVERIFY(!child->history().modified());
         QVERIFY(!QFile::exists(name + ".pix"));
-        QCOMPARE(test::readFont(name).codeTable, child->document().fontLib.codeTable);
+        QCOMPARE(test::readFont(name).codeTable, child->document().fontLib().codeTable);
     }
 
     void fontsGivenOnTheCommandLineOpenEachInAWindow()
@@ -574,9 +575,9 @@ private slots:
         const QList<TMDIChild*> windows = form().childWindows();
         QCOMPARE(windows.size(), 2);
         QCOMPARE(windows[0]->fileName(), a);
-        QCOMPARE(windows[0]->document().fontLib.info.glyphCount, 40u);
+        QCOMPARE(windows[0]->document().fontLib().info.glyphCount, 40u);
         QCOMPARE(windows[1]->fileName(), b);
-        QCOMPARE(windows[1]->document().fontLib.info.glyphCount, 7u);
+        QCOMPARE(windows[1]->document().fontLib().info.glyphCount, 7u);
         QCOMPARE(form().activeChild(), windows[0]);
         QCOMPARE(m_test.dialogs.warned,
             QStringList { "Cannot open file " + missing + ": there is no such file" });
@@ -751,7 +752,7 @@ private slots:
         QVERIFY(!a.EditUndo1->isEnabled());
         first->gridFontLib().selectCells({ 2, 1, 2, 1 });
         a.GlyphClear1->trigger();
-        QCOMPARE(first->document().fontLib.glyph(2)[0], std::uint8_t(0));
+        QCOMPARE(first->document().fontLib().glyph(2)[0], std::uint8_t(0));
         idle();
         QVERIFY(a.EditUndo1->isEnabled());
         QVERIFY(!a.EditRedo1->isEnabled());
@@ -762,13 +763,13 @@ private slots:
         activateSubWindow(form().mdiArea(), *first);
         idle();
         a.EditUndo1->trigger();
-        QCOMPARE(first->document().fontLib.pixelData, test::numberedFont(8, 8, 40).pixelData);
-        QVERIFY(!first->document().modified);
+        QCOMPARE(first->document().fontLib().pixelData, test::numberedFont(8, 8, 40).pixelData);
+        QVERIFY(!first->history().modified());
         idle();
         QVERIFY(a.EditRedo1->isEnabled());
         a.EditRedo1->trigger();
-        QCOMPARE(first->document().fontLib.glyph(2)[0], std::uint8_t(0));
-        QVERIFY(!second->document().modified);
+        QCOMPARE(first->document().fontLib().glyph(2)[0], std::uint8_t(0));
+        QVERIFY(!second->history().modified());
     }
 
     void baselineEntrySetsTheBaselineAsAStep()
@@ -778,7 +779,7 @@ private slots:
         QAction& baseline = *actions().GlyphBaseline1;
         idle();
         QVERIFY(baseline.isEnabled());
-        const std::optional<int> before = child->document().fontLib.baseline;
+        const std::optional<int> before = child->document().fontLib().baseline;
         QVERIFY(before != std::optional<int>(6));
         child->showTextPreview(true);
         int asked = -1;
@@ -790,23 +791,23 @@ private slots:
         };
         baseline.trigger();
         QCOMPARE(asked, before.value_or(8)); // unknown: the cell's bottom
-        QCOMPARE(child->document().fontLib.baseline, std::optional<int>(6));
-        QVERIFY(child->document().modified);
+        QCOMPARE(child->document().fontLib().baseline, std::optional<int>(6));
+        QVERIFY(child->history().modified());
         QVERIFY(child->isWindowModified());
         QCOMPARE(child->textPreview().view().guideRows().front(), 6);
         idle();
         actions().EditUndo1->trigger();
-        QCOMPARE(child->document().fontLib.baseline, before);
-        QVERIFY(!child->document().modified);
+        QCOMPARE(child->document().fontLib().baseline, before);
+        QVERIFY(!child->history().modified());
         QCOMPARE(child->textPreview().view().guideRows().front(), before.value_or(8));
         idle();
         actions().EditRedo1->trigger();
-        QCOMPARE(child->document().fontLib.baseline, std::optional<int>(6));
+        QCOMPARE(child->document().fontLib().baseline, std::optional<int>(6));
         QVERIFY(child->SaveFontLib(false));
         QCOMPARE(test::readFont(child->fileName()).baseline, std::optional<int>(6));
         m_test.dialogs.modalAnswer = [](QDialog&) { return int(QDialog::Rejected); };
         baseline.trigger();
-        QVERIFY(!child->document().modified);
+        QVERIFY(!child->history().modified());
     }
 
     void glyphAndViewCommandsNeedAWindow()
@@ -827,7 +828,7 @@ private slots:
         }
         QVERIFY2(!a.ViewGridSmaller1->isEnabled(), "the grid is at 1x already");
         a.ViewZoomIn1->trigger();
-        QCOMPARE(child->document().zoom, 12);
+        QCOMPARE(child->editorState().zoom, 12);
         a.ViewGridLarger1->trigger();
         QCOMPARE(child->gridFontLib().scale(), 2);
         child->gridFontLib().selectionModel()->clearSelection();

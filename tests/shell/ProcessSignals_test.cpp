@@ -2,6 +2,7 @@
 #include "shell/ProcessSignals.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFonts.h"
+#include "support/WindowChanges.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -49,14 +50,14 @@ private slots:
         test::ScriptedDialogs dialogs;
         TMDIChild child(dialogs);
         QVERIFY(child.LoadFontLib(file));
-        child.document().modified = true;
+        QVERIFY(test::changeFirstGlyph(child));
         {
             FileSizeLimit limit(4096);
             QVERIFY(limit.isSet());
             QVERIFY(!child.SaveFontLib(false));
         }
         QCOMPARE(dialogs.warned.size(), 1);
-        QVERIFY(child.document().modified);
+        QVERIFY(child.history().modified());
         QCOMPARE(test::fileBytes(file), saved);
     }
 };
