@@ -31,8 +31,9 @@ class UserDialogs;
 // The new-font dialog ("Create font"): one object for the whole run, shown modally for
 // every new font and hidden, not destroyed, when it closes, so it keeps what the user left
 // in it. It gathers the character set, the four numbers, the font the glyphs are drawn
-// with and how they are hinted, and shows how characters will sit in their glyphs. It checks none
-// of the numbers for its caller: after OK the caller reads them (numberTexts) and converts them.
+// with and how they are hinted, and shows how characters will sit in their glyphs. It
+// checks none of the numbers for its caller: after OK the caller reads them (numberTexts)
+// and converts them.
 class TDlgNewFont final : public QDialog {
     Q_OBJECT
 public:
