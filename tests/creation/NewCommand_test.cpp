@@ -203,7 +203,7 @@ private slots:
         });
         TMDIChild* child = triggerNew();
         QVERIFY(child);
-        const FontLib& made = child->document().fontLib;
+        const FontLib& made = child->document().fontLib();
         QCOMPARE(made.info.glyphCount, 2u);
         auto drawer = openGlyphDrawer(
             GlyphDrawingParams { font, {}, 12, 15, 0, 0, HintingStyle::AutoHinter });
