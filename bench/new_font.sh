@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Times the editor's New of a 16 x 16 font of U+0020-007E and U+4E00-9FA5 from Droid Sans
-# Fallback (new_font_bench: File > New through CreateFontLib, the new-font dialog's choices
+# Fallback (new_font_bench: File > New through NewCommand::makeFont, the new-font dialog's choices
 # set by the program, the progress dialog shown) beside `tessellon-cli make` of the same font
 # (on a thread a core, and with --threads 1) and the plain FreeType loop (ft_limit) on the
 # same glyphs, alternately in the same run. Prints the best and median of each over RUNS

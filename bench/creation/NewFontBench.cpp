@@ -1,5 +1,5 @@
-// Times the editor's New command on a large font: File > New through CreateFontLib, with the
-// new-font dialog's choices set by the program instead of typed (ranges, 16 x 16, the font
+// Times the editor's New command on a large font: File > New through NewCommand::makeFont,
+// with the new-font dialog's choices set by the program instead of typed (ranges, 16 x 16, the font
 // of the file given, 16 pixels) and the progress dialog shown as a user sees it, on the
 // platform that QT_QPA_PLATFORM names. Prints the seconds from the command to the font in
 // its window (and the processor time of both threads meanwhile), and the glyph count; it is

@@ -5,7 +5,7 @@
 
 #include "document/FontLib.h"
 #include "document/PixWriter.h"
-#include "editor/QImageRgbImage.h"
+#include "formats/QImageRgbImage.h"
 
 #include <QFile>
 #include <QFont>

@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/DrawingCommands.h"
+#include "cli/GuiApplicationScope.h"
 #include "cli/InterruptWatch.h"
 #include "cli/MakeCommand.h"
 
@@ -8,6 +9,7 @@
 #include "recipe/OutputExport.h"
 #include "recipe/RecipeBuild.h"
 #include "recipe/RecipeFont.h"
+#include "recipe/RecipeFontMaking.h"
 #include "recipe/RecipeParser.h"
 
 #include <filesystem>
@@ -63,102 +65,19 @@ namespace {
         io.err << "tessellon-cli build: warning: " << message << "\n";
     }
 
-    // What `make` is asked for to draw a recipe's font.
-    MakeArguments makeArgumentsOf(
-        const Recipe& recipe, const RecipeCharacters& characters, bool strict)
-    {
-        MakeArguments arguments;
-        arguments.width = recipe.cell->width;
-        arguments.height = recipe.cell->height;
-        arguments.offsetX = recipe.offset ? recipe.offset->x : 0;
-        arguments.offsetY = recipe.offset ? recipe.offset->y : 0;
-        arguments.font
-            = recipe.source == RecipeSource::Family ? recipe.family : recipe.fontFile->path;
-        arguments.pixelSize = *recipe.pixelSize;
-        arguments.bold = recipe.bold;
-        arguments.italic = recipe.italic;
-        arguments.hinting = recipe.hinting;
-        arguments.strict = strict;
-        if (characters.charSetFile) {
-            arguments.charSetFile = characters.charSetFile;
-        } else {
-            arguments.codes = characters.codes;
-        }
-        return arguments;
-    }
-
-    // The recipe's font, drawn as make draws it or taken from its bitmap font, with its hand
-    // edits laid over it and its baseline; the face file of an installed family it was drawn
-    // from.
-    struct RecipeFontMade {
-        FontLib font;
-        std::optional<std::string> face;
-    };
-
-    Result<RecipeFontMade> drawOrRead(const Recipe& recipe, const RecipeCharacters& characters,
-        bool strict, CreateFontRun& run, CliStreams io)
-    {
-        if (recipe.source == RecipeSource::BitmapFile) {
-            ReadNotes notes;
-            auto picked = readBitmapSource(recipe, characters, notes);
-            for (const std::string& note : notes) {
-                warn(io, recipe.fontFile->written + ": " + note);
-            }
-            if (!picked) {
-                return failure(picked.message());
-            }
-            if (strict && !picked->missing.empty()) {
-                return failure(missingCharactersText(picked->missing));
-            }
-            if (!picked->missing.empty()) {
-                warn(io, missingCharactersText(picked->missing));
-            }
-            return RecipeFontMade { std::move(picked->font), std::nullopt };
-        }
-        auto made = makeFontInMemory(makeArgumentsOf(recipe, characters, strict), run, io);
-        if (!made) {
-            return failure(made.message());
-        }
-        if (!made->missing.empty()) {
-            warn(io, missingCharactersText(made->missing));
-        }
-        const bool family = recipe.source == RecipeSource::Family;
-        return RecipeFontMade { std::move(made->font),
-            family ? std::optional(made->face.path) : std::nullopt };
-    }
-
+    // The recipe's font, made as the editor's Open Recipe makes it, its glyphs drawn here.
     Result<RecipeFontMade> fontOf(
         const Recipe& recipe, bool strict, CreateFontRun& run, CliStreams io)
     {
-        const auto characters = recipeCharacters(recipe);
-        if (!characters) {
-            return failure(characters.message());
+        std::optional<GuiApplicationScope> application;
+        if (recipe.source != RecipeSource::BitmapFile) {
+            application.emplace();
         }
-        if (!characters->beyond16Bits.empty()) {
-            const std::string text = std::to_string(characters->beyond16Bits.size())
-                + " characters of the source files lie beyond U+FFFF, which a font cannot hold: "
-                + codeListText(characters->beyond16Bits);
-            if (strict) {
-                return failure(text);
-            }
-            warn(io, text);
-        }
-        auto made = drawOrRead(recipe, *characters, strict, run, io);
-        if (!made) {
-            return made;
-        }
-        const auto overlaid = applyRecipeOverlay(made->font, recipe);
-        if (!overlaid) {
-            return failure(overlaid.message());
-        }
-        if (!overlaid->unused.empty()) {
-            warn(io,
-                std::to_string(overlaid->unused.size()) + " glyphs of the overlay "
-                    + recipe.overlay->written
-                    + " are not in the font: " + codeListText(overlaid->unused));
-        }
-        if (recipe.baseline) {
-            made->font.baseline = recipe.baseline;
+        std::vector<std::string> warnings;
+        auto made
+            = makeRecipeFont(recipe, strict, commandLineDrawer(std::nullopt, run, io), warnings);
+        for (const std::string& warning : warnings) {
+            warn(io, warning);
         }
         return made;
     }
@@ -242,7 +161,7 @@ namespace {
             io.out << "input " << absoluteNormal(input.path) << "\n";
         }
         if (recipe.source == RecipeSource::Family) {
-            const auto face = fontFaceOf(makeArgumentsOf(recipe, {}, false));
+            const auto face = fontFaceOf(faceFontRequestOf(recipe, {}, false));
             if (!face) {
                 return failure(face.message());
             }

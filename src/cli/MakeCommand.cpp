@@ -5,33 +5,20 @@
 #include "cli/InterruptWatch.h"
 #include "cli/MakeArguments.h"
 
-#include "creation/CharSetFolder.h"
-#include "creation/CharSetReader.h"
+#include "creation/FaceFont.h"
 #include "creation/FontCoverage.h"
 #include "creation/FontMaking.h"
 #include "creation/GlyphDrawing.h"
-#include "creation/GlyphRenderer.h"
-#include "creation/NewFontLimits.h"
-#include "creation/TemporaryCharSetFile.h"
-#include "document/ByteSource.h"
+#include "creation/NewFontSetUp.h"
 #include "document/FontLib.h"
 #include "document/PixWriter.h"
-#include "document/ProgramFolders.h"
 #include "document/SameFile.h"
 
-#include <QFile>
-#include <QFontDatabase>
-#include <QFontInfo>
-
-#include <algorithm>
-#include <array>
-#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
 #include <ostream>
-#include <span>
 
 #include <unistd.h>
 
@@ -39,7 +26,6 @@ namespace tessellon::cli {
 
 namespace {
 
-    namespace fs = std::filesystem;
     using Clock = std::chrono::steady_clock;
 
     constexpr const char* makeUsage
@@ -88,110 +74,6 @@ namespace {
         int m_shown = -1;
     };
 
-    // Font files are read whole; none of the largest real ones comes near this.
-    constexpr std::uint64_t maxFontFileBytes = 256ull << 20;
-
-    bool looksLikeFontFile(const std::string& given)
-    {
-        std::string suffix = fs::path(given).extension().string();
-        std::transform(suffix.begin(), suffix.end(), suffix.begin(),
-            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        static const std::array suffixes { ".ttf", ".otf", ".ttc", ".otc", ".pfb", ".pfa" };
-        return given.find('/') != std::string::npos
-            || std::find(suffixes.begin(), suffixes.end(), suffix) != suffixes.end();
-    }
-
-    // The family to draw with, and the font file it was loaded from when one was given.
-    struct FontChoice {
-        QString family;
-        QString file;
-    };
-
-    Result<QString> familyOfFontFile(const std::string& path)
-    {
-        const auto bytes = readWholeFile<QByteArray>(path, maxFontFileBytes, "a font file");
-        if (!bytes) {
-            return failure(bytes.message());
-        }
-        const int id = QFontDatabase::addApplicationFontFromData(*bytes);
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (id < 0 || families.isEmpty()) {
-            return failure("Cannot load font file " + path + ": not a font Qt can read");
-        }
-        return families.first();
-    }
-
-    // A family name, or the family of the font file given by path.
-    Result<FontChoice> resolveFamily(const std::string& given)
-    {
-        std::error_code error;
-        if (fs::exists(given, error) || looksLikeFontFile(given)) {
-            auto family = familyOfFontFile(given);
-            if (!family) {
-                return failure(family.message());
-            }
-            return FontChoice { *family, QFile::decodeName(QByteArray::fromStdString(given)) };
-        }
-        return FontChoice { QString::fromStdString(given), {} };
-    }
-
-    QFont fontFor(const MakeArguments& arguments, const QString& family)
-    {
-        QFont font(family);
-        font.setPixelSize(arguments.pixelSize);
-        font.setWeight(arguments.bold ? QFont::Bold : QFont::Normal);
-        font.setItalic(arguments.italic);
-        return font;
-    }
-
-    // The character-set file to make the font from: the one given, or a temporary one
-    // written from the ranges, which are refused before anything is made from them when
-    // they give more codes than a font may hold.
-    struct CharSetChoice {
-        std::string path;
-        TemporaryCharSetFile temporary;
-    };
-
-    Result<CharSetChoice> temporaryCharSet(
-        const MakeArguments& arguments, std::span<const std::uint16_t> codes)
-    {
-        const Status size = checkNewFontSize(arguments.width, arguments.height, codes.size());
-        if (!size) {
-            return failure(size.message());
-        }
-        auto temporary = TemporaryCharSetFile::create(codes);
-        if (!temporary) {
-            return failure(temporary.message());
-        }
-        std::string path = temporary->path();
-        return CharSetChoice { std::move(path), std::move(*temporary) };
-    }
-
-    Result<CharSetChoice> chooseCharSet(const MakeArguments& arguments, std::ostream& err)
-    {
-        if (arguments.codes) {
-            return temporaryCharSet(arguments, *arguments.codes);
-        }
-        if (arguments.charSetFile) {
-            return CharSetChoice {
-                findCharSetFile(*arguments.charSetFile, {}, programFolders().data), {}
-            };
-        }
-        const auto ranges = parseRangeList(*arguments.ranges);
-        if (!ranges) {
-            return failure(ranges.message());
-        }
-        for (const auto& warning : ranges->warnings) {
-            err << "tessellon-cli make: warning: " << warning << "\n";
-        }
-        if (const Status size
-            = checkNewFontSize(arguments.width, arguments.height, ranges->codeCount);
-            !size) {
-            return failure(size.message());
-        }
-        return temporaryCharSet(arguments, ranges->codes());
-    }
-
     // Making a font must not replace what it is made from.
     Status checkOutputIsNoInput(const MakeArguments& arguments, const std::string& charSetPath)
     {
@@ -222,20 +104,14 @@ namespace {
         }
     };
 
-    // Draws every glyph of the character set into font, on a thread a core, and stores the
-    // glyphs in order on this thread, answering each hand-over as it is posted, by the
-    // progress bar. A stop request ends it early.
-    Status drawGlyphs(OpenCharSet& charSet, const GlyphDrawingPlan& drawing,
-        const MakeArguments& arguments, FontLib& font, CreateFontRun& run, Timings& timings,
-        CliStreams io)
+    // Draws every glyph of the set-up font, on a thread a core, and stores the glyphs in
+    // order on this thread, answering each hand-over as it is posted, by the progress bar. A
+    // stop request ends it early.
+    Status drawGlyphs(NewFontDrawing& drawing, std::optional<unsigned> threads, CreateFontRun& run,
+        Timings& timings, CliStreams io)
     {
-        const auto arrays = claimNewFontArrays(font.pixelData, *font.codeTable,
-            font.info.glyphCount, arguments.width, arguments.height);
-        if (!arrays) {
-            return failure(arrays.message());
-        }
         ProgressBar bar(io.err, &io.err == &std::cerr && ::isatty(STDERR_FILENO));
-        run.setTotalBytes(charSet.measure.totalBytes);
+        run.setTotalBytes(drawing.totalBytes);
         run.answerOnPost([&run, &bar] {
             if (const auto percent = run.percentDone()) {
                 bar.show(*percent);
@@ -243,85 +119,49 @@ namespace {
         });
         const auto drawStart = Clock::now();
         timings.setUp = drawStart - timings.start;
-        Status drawn = drawCharSetOnThreads(*charSet.source, glyphSourceOpener(drawing),
-            arguments.threads.value_or(drawingThreadCount()), *arrays, run);
+        Status drawn = drawNewFont(drawing, threads.value_or(drawingThreadCount()), run);
         timings.drawing = Clock::now() - drawStart;
         timings.handOvers = run.handOverTime();
         run.setNotifyHook({});
         bar.finish();
+        if (drawn && run.stopRequested()) {
+            return failure("interrupted; nothing was written");
+        }
         return drawn;
     }
 
     // What the glyphs are drawn with. Call it within a GuiApplicationScope.
-    Result<GlyphDrawingPlan> planFor(const MakeArguments& arguments)
+    Result<GlyphDrawingPlan> planFor(const FaceFontRequest& request)
     {
-        const auto family = resolveFamily(arguments.font);
-        if (!family) {
-            return failure(family.message());
+        const auto params = faceDrawingParams(request);
+        if (!params) {
+            return failure(params.message());
         }
-        return planGlyphDrawing({ fontFor(arguments, family->family), family->file, arguments.width,
-            arguments.height, arguments.offsetX, arguments.offsetY, arguments.hinting });
+        return planGlyphDrawing(*params);
     }
 
-    // The characters of the set that the face lacks; an error with --strict.
-    Result<FaceCoverage> checkCoverage(const GlyphDrawingPlan& plan, const std::string& charSetPath,
-        const MakeArguments& arguments)
-    {
-        const auto codes = readCharSetCodes(charSetPath);
-        if (!codes) {
-            return failure(codes.message());
-        }
-        auto coverage = findMissingCharacters(plan, *codes);
-        if (coverage && arguments.strict && !coverage->missing.empty()) {
-            return failure(
-                missingCharactersText(coverage->missing) + "; nothing was written (--strict)");
-        }
-        return coverage;
-    }
-
-    Result<MadeFont> drawFont(
+    Result<FaceFont> drawFont(
         const MakeArguments& arguments, CreateFontRun& run, Timings& timings, CliStreams io)
     {
-        auto choice = chooseCharSet(arguments, io.err);
+        std::vector<std::string> warnings;
+        auto choice = chooseFaceCharSet(arguments, warnings);
+        for (const std::string& warning : warnings) {
+            io.err << "tessellon-cli make: warning: " << warning << "\n";
+        }
         if (!choice) {
             return failure(choice.message());
-        }
-        auto charSet = openNewFontCharSet(choice->path, arguments.width, arguments.height);
-        if (!charSet) {
-            return failure(charSet.message());
         }
         if (const Status distinct = checkOutputIsNoInput(arguments, choice->path); !distinct) {
             return failure(distinct.message());
         }
         GuiApplicationScope application;
-        const auto plan = planFor(arguments);
-        if (!plan) {
-            return failure(plan.message());
-        }
-        auto coverage = checkCoverage(*plan, choice->path, arguments);
-        if (!coverage) {
-            return failure(coverage.message());
-        }
-        MadeFont made { FontLib::blank(arguments.width, arguments.height,
-                            static_cast<std::uint32_t>(charSet->measure.glyphCount), true),
-            QFontInfo(plan->params.font).family().toStdString(), coverage->face,
-            coverage->missing };
-        made.font.baseline = arguments.baseline
-            ? arguments.baseline
-            : GlyphRenderer::cellBaseline(plan->params.font, arguments.height, arguments.offsetY);
-        if (const Status drawn
-            = drawGlyphs(*charSet, *plan, arguments, made.font, run, timings, io);
-            !drawn) {
-            return failure(drawn.message());
-        }
-        if (run.stopRequested()) {
-            return failure("interrupted; nothing was written");
-        }
-        return made;
+        return makeFaceFont(arguments, choice->path, [&](NewFontDrawing& drawing) {
+            return drawGlyphs(drawing, arguments.threads, run, timings, io);
+        });
     }
 
     Status writeFont(
-        const MakeArguments& arguments, const MadeFont& made, Timings& timings, CliStreams io)
+        const MakeArguments& arguments, const FaceFont& made, Timings& timings, CliStreams io)
     {
         const auto writeStart = Clock::now();
         Status written = writePixFile(arguments.output, made.font);
@@ -354,16 +194,18 @@ namespace {
 
 } // namespace
 
-Result<MadeFont> makeFontInMemory(const MakeArguments& arguments, CreateFontRun& run, CliStreams io)
+NewFontDrawer commandLineDrawer(std::optional<unsigned> threads, CreateFontRun& run, CliStreams io)
 {
-    Timings timings;
-    return drawFont(arguments, run, timings, io);
+    return [threads, &run, io](NewFontDrawing& drawing) {
+        Timings timings;
+        return drawGlyphs(drawing, threads, run, timings, io);
+    };
 }
 
-Result<FontFaceFile> fontFaceOf(const MakeArguments& arguments)
+Result<FontFaceFile> fontFaceOf(const FaceFontRequest& request)
 {
     GuiApplicationScope application;
-    const auto plan = planFor(arguments);
+    const auto plan = planFor(request);
     if (!plan) {
         return failure(plan.message());
     }

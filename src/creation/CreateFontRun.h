@@ -1,6 +1,7 @@
 #pragma once
 
 #include "creation/NewFontArrays.h"
+#include "document/Result.h"
 
 #include <atomic>
 #include <chrono>
@@ -108,6 +109,11 @@ public:
     // Time the worker spent waiting for the other side; read it once the worker has stopped.
     std::chrono::nanoseconds handOverTime() const { return m_handOverTime; }
 
+    // What the font-making loop ended with (drawNewFont's status), set by a worker that runs
+    // it on a thread of its own before markStopped; read it once the worker has stopped.
+    void setOutcome(Status outcome) { m_outcome = std::move(outcome); }
+    const Status& outcome() const { return m_outcome; }
+
 private:
     struct Waiting {
         std::uint16_t code = 0;
@@ -130,6 +136,7 @@ private:
     std::uint64_t m_totalBytes = 0;
     std::uint64_t m_doneBytes = 0;
     std::chrono::nanoseconds m_handOverTime { 0 }; // the worker's own until it has stopped
+    Status m_outcome; // the worker's own until it has stopped
     std::chrono::steady_clock::time_point m_lastTold {}; // the worker's own
     std::atomic<std::uint64_t> m_handedOver { 0 };
     std::atomic<std::uint64_t> m_taken { 0 };

@@ -16,7 +16,8 @@
 namespace tessellon {
 
 // Making the glyphs of a new font from a character set, the same for the editor's New (on
-// the rasteriser's worker thread) and for the command line (on its own thread):
+// the rasteriser's worker thread) and for the command line (on its own thread); every
+// caller goes through setUpNewFont (steps 1 and 2, NewFontSetUp.h) and drawNewFont (step 3):
 //
 //   1. openNewFontCharSet: open and measure the character-set file once; its glyph count
 //      is the font's.

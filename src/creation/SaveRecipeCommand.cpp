@@ -16,8 +16,6 @@ namespace tessellon {
 
 namespace {
 
-    const QString recipeFilter = QStringLiteral("Font recipes (*.tfont)");
-
     std::string withRecipeExtension(std::string path)
     {
         if (!std::filesystem::path(path).has_extension()) {

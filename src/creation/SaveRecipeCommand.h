@@ -16,6 +16,9 @@ public:
     void Execute() override;
     bool Update() const override;
 
+    // The file chooser's filter of recipes.
+    static inline const QString recipeFilter = QStringLiteral("Font recipes (*.tfont)");
+
     // The name offered for the recipe of the font in fileName: its name with .tfont.
     static QString suggestedName(const QString& fileName);
 

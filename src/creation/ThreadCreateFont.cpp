@@ -1,10 +1,7 @@
 #include "creation/ThreadCreateFont.h"
 
-#include "creation/GlyphRenderer.h"
-
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 
 namespace tessellon {
 
@@ -39,40 +36,11 @@ ThreadCreateFont::~ThreadCreateFont()
     m_run->setNotifyHook({});
 }
 
-std::uint32_t ThreadCreateFont::Prepare(const CreateFontParams& params)
+void ThreadCreateFont::setDrawing(NewFontDrawing drawing)
 {
-    m_params = params;
-    m_baseline = GlyphRenderer::cellBaseline(params.font, params.glyphHeight, params.offsetY);
-    m_charSet.reset();
-    m_plan.reset();
-    m_run->setTotalBytes(0);
+    m_drawing = std::move(drawing);
+    m_run->setTotalBytes(m_drawing.totalBytes);
     m_run->setDoneBytes(0);
-    auto plan = planGlyphDrawing({ params.font, {}, params.glyphWidth, params.glyphHeight,
-        params.offsetX, params.offsetY, params.hinting });
-    if (!plan) {
-        m_prepared = failure(plan.message());
-        return 0;
-    }
-    m_plan = std::move(*plan);
-    auto charSet = openNewFontCharSet(
-        QFile::encodeName(params.CharSetFile).toStdString(), params.glyphWidth, params.glyphHeight);
-    if (!charSet) {
-        m_prepared = failure(charSet.message());
-        return 0;
-    }
-    m_prepared = {};
-    m_run->setTotalBytes(charSet->measure.totalBytes);
-    m_charSet = std::move(charSet->source);
-    return static_cast<std::uint32_t>(charSet->measure.glyphCount);
-}
-
-bool ThreadCreateFont::SetBuffers(
-    std::span<std::uint8_t> pixelData, std::span<std::uint16_t> codeTable, std::uint32_t glyphCount)
-{
-    auto font = claimNewFontArrays(
-        pixelData, codeTable, glyphCount, m_params.glyphWidth, m_params.glyphHeight);
-    m_font = font ? *font : NewFontArrays {};
-    return font.ok();
 }
 
 void ThreadCreateFont::setReleaseOnEnd(bool release)
@@ -128,12 +96,10 @@ void ThreadCreateFont::run()
 
 void ThreadCreateFont::Execute()
 {
-    // Drawers that cannot be made (no drawing surface) leave every glyph blank.
-    if (m_plan && m_charSet) {
-        (void)drawCharSetOnThreads(
-            *m_charSet, glyphSourceOpener(*m_plan), drawingThreadCount(), m_font, *m_run);
+    if (m_drawing.charSet) {
+        m_run->setOutcome(drawNewFont(m_drawing, drawingThreadCount(), *m_run));
     }
-    m_charSet.reset();
+    m_drawing.charSet.reset();
 }
 
 } // namespace tessellon

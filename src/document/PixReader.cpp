@@ -75,7 +75,7 @@ Result<FontLib> readPix(ByteSource& source)
         return damaged("its header could not be read");
     }
     if (available < 2 || head[0] != pix::magic0 || head[1] != pix::magic1) {
-        return failure(pix::notFontPixelFileMessage);
+        return failure(pix::notFontPixelFileMessage, FailureKind::NotThisFormat);
     }
     if (available < head.size()) {
         return damaged("it ends inside its header (" + std::to_string(fileSize) + " of "

@@ -7,13 +7,24 @@
 
 namespace tessellon {
 
+// What kind of failure it is, for the few callers that answer one kind otherwise than the
+// rest; every other caller shows the message, whatever the kind.
+enum class FailureKind {
+    Refused, // the message says why
+    NotThisFormat, // the file is not of the format asked for at all
+};
+
 // Why an operation could not be done: one sentence for the user that names the file, the
 // line or the value concerned and the reason.
 struct Failure {
     std::string message;
+    FailureKind kind = FailureKind::Refused;
 };
 
-inline Failure failure(std::string message) { return Failure { std::move(message) }; }
+inline Failure failure(std::string message, FailureKind kind = FailureKind::Refused)
+{
+    return Failure { std::move(message), kind };
+}
 
 // What the core's reading, writing and parsing functions return: the value, or the message
 // that says why there is none. Nothing in the core throws across its API; callers look at
@@ -26,6 +37,7 @@ public:
     }
     Result(Failure why)
         : m_message(std::move(why.message))
+        , m_kind(why.kind)
     {
     }
 
@@ -33,6 +45,8 @@ public:
     explicit operator bool() const { return ok(); }
     // Empty when ok().
     const std::string& message() const { return m_message; }
+    // Refused when ok().
+    FailureKind kind() const { return m_kind; }
 
     // Only when ok().
     T& value() &
@@ -58,6 +72,7 @@ public:
 private:
     std::optional<T> m_value;
     std::string m_message;
+    FailureKind m_kind = FailureKind::Refused;
 };
 
 // The outcome of an operation that gives nothing back but may fail.
@@ -66,6 +81,7 @@ public:
     Result() = default;
     Result(Failure why)
         : m_message(std::move(why.message))
+        , m_kind(why.kind)
         , m_ok(false)
     {
     }
@@ -73,9 +89,11 @@ public:
     bool ok() const { return m_ok; }
     explicit operator bool() const { return ok(); }
     const std::string& message() const { return m_message; }
+    FailureKind kind() const { return m_kind; }
 
 private:
     std::string m_message;
+    FailureKind m_kind = FailureKind::Refused;
     bool m_ok = true;
 };
 

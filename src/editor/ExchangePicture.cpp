@@ -2,8 +2,8 @@
 
 #include "document/SafeFileWriter.h"
 #include "editor/GlyphExchange.h"
-#include "editor/QImageRgbImage.h"
 #include "formats/PictureDecoder.h"
+#include "formats/QImageRgbImage.h"
 
 #include <QBuffer>
 #include <QFile>

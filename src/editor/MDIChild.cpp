@@ -1,13 +1,8 @@
 #include "editor/MDIChild.h"
 
-#include "creation/CreateFontParams.h"
-#include "creation/DlgNewFont.h"
-#include "creation/DlgProgress.h"
-#include "creation/NewFontNumbers.h"
-#include "creation/ThreadCreateFont.h"
+#include "creation/CreateFontRun.h"
 #include "document/FontFileFormats.h"
 #include "document/PixFileName.h"
-#include "document/PixFormat.h"
 #include "document/PixWriter.h"
 #include "editor/EditBufferBar.h"
 #include "editor/EditorState.h"
@@ -27,7 +22,6 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMenu>
-#include <QPointer>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSplitter>
@@ -47,19 +41,6 @@ namespace {
     std::string toPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
     QString fromPath(const std::string& name) { return QFile::decodeName(name.c_str()); }
-
-    CreateFontParams createFontParams(const NewFontNumbers& numbers, const TDlgNewFont& dialog)
-    {
-        CreateFontParams params;
-        params.glyphWidth = static_cast<std::uint16_t>(numbers.glyphWidth);
-        params.glyphHeight = static_cast<std::uint16_t>(numbers.glyphHeight);
-        params.offsetX = static_cast<std::int16_t>(numbers.offsetX);
-        params.offsetY = static_cast<std::int16_t>(numbers.offsetY);
-        params.font = dialog.glyphFont();
-        params.CharSetFile = dialog.CharSetFile();
-        params.hinting = dialog.hinting();
-        return params;
-    }
 
 } // namespace
 
@@ -195,7 +176,7 @@ bool TMDIChild::LoadFontLib(const QString& path)
 {
     Result<FontLib> read = readFontFile(toPath(path));
     if (!read) {
-        tellWhyNotRead(read.message());
+        tellWhyNotRead(read);
         return false;
     }
     takeFont(std::move(read).value(), FontOrigin::itsFile);
@@ -226,51 +207,6 @@ void TMDIChild::redo()
     m_history->stack().redo();
 }
 
-bool TMDIChild::CreateFontLib(
-    const QString& name, TDlgNewFont& DlgNewFont, TdlgProgress& dlgProgress)
-{
-    setFileName(name);
-    if (m_dialogs.runModal(DlgNewFont) != QDialog::Accepted) {
-        return false;
-    }
-    const Result<NewFontNumbers> numbers = readNewFontNumbers(DlgNewFont.numberTexts());
-    if (!numbers) {
-        m_dialogs.warn(this, messageCaption, QString::fromStdString(numbers.message()));
-        return true;
-    }
-    FontLib font;
-    const QPointer<TMDIChild> window(this);
-    const auto run = startMaking(createFontParams(*numbers, DlgNewFont), font, dlgProgress);
-    dlgProgress.exec();
-    // After Cancel the rasteriser may still be drawing a glyph; it ends before the font is used.
-    run->stopAndWait();
-    if (!window) {
-        return true; // closed while the font was being made
-    }
-    m_making.reset();
-    takeFont(std::move(font));
-    return true;
-}
-
-std::shared_ptr<CreateFontRun> TMDIChild::startMaking(
-    const CreateFontParams& params, FontLib& font, TdlgProgress& dlgProgress)
-{
-    auto* worker = new ThreadCreateFont;
-    const std::uint32_t glyphCount = worker->Prepare(params);
-    if (const Status& prepared = worker->prepareStatus(); !prepared) {
-        // The font is made all the same, empty.
-        m_dialogs.warn(this, messageCaption, QString::fromStdString(prepared.message()));
-    }
-    font = FontLib::blank(params.glyphWidth, params.glyphHeight, glyphCount, true);
-    font.baseline = worker->baseline();
-    worker->SetBuffers(font.pixelData, *font.codeTable, glyphCount);
-    worker->setReleaseOnEnd(true);
-    dlgProgress.follow(*worker);
-    m_making = worker->runState();
-    worker->start();
-    return m_making;
-}
-
 void TMDIChild::stopMaking()
 {
     if (m_making) {
@@ -291,13 +227,14 @@ void TMDIChild::takeFont(FontLib font, FontOrigin origin)
     refreshBufferBar();
 }
 
-void TMDIChild::tellWhyNotRead(const std::string& message)
+void TMDIChild::tellWhyNotRead(const Result<FontLib>& read)
 {
+    const QString message = QString::fromStdString(read.message());
     // Not being a font pixel file at all is the one case the user is only informed of.
-    if (message == pix::notFontPixelFileMessage) {
-        m_dialogs.inform(this, messageCaption, pix::notFontPixelFileMessage);
+    if (read.kind() == FailureKind::NotThisFormat) {
+        m_dialogs.inform(this, messageCaption, message);
     } else {
-        m_dialogs.warn(this, messageCaption, QString::fromStdString(message));
+        m_dialogs.warn(this, messageCaption, message);
     }
 }
 

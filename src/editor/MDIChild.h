@@ -21,9 +21,6 @@ class CreateFontRun;
 class EditBufferBar;
 class FontHistory;
 class GlyphGrid;
-class TDlgNewFont;
-class TdlgProgress;
-struct CreateFontParams;
 class PenToolBar;
 class PixelEditor;
 class TextPreviewPanel;
@@ -62,12 +59,9 @@ public:
     // Reads a font file into this fresh window; false, after telling the user why, when it
     // cannot be read or is not a usable font. The caller closes the window then.
     bool LoadFontLib(const QString& path);
-    // Makes a new font for this fresh window under the name: the new-font dialog, then the
-    // glyph rasteriser while the progress dialog runs. False when the user cancelled the
-    // new-font dialog; the caller closes the window then. When one of the dialog's numbers
-    // cannot be used the user is told why and the window stays open without a font. A font
-    // made, also one cancelled half-way, counts as modified.
-    bool CreateFontLib(const QString& name, TDlgNewFont& DlgNewFont, TdlgProgress& dlgProgress);
+    // The run of the rasteriser while it makes this window's font (New, Open Recipe), so
+    // that closing the window stops it; null when it has ended.
+    void followMaking(std::shared_ptr<CreateFontRun> run) { m_making = std::move(run); }
     // While a font is being made: stops the rasteriser and waits until it has ended.
     // Nothing otherwise.
     void stopMaking();
@@ -154,15 +148,10 @@ private:
     // Every glyph of the selected cells, in index order.
     std::vector<std::uint32_t> selectedGlyphs() const;
     void showGridMenu(const QPoint& at);
-    void tellWhyNotRead(const std::string& message);
+    void tellWhyNotRead(const Result<FontLib>& read);
     QString suggestedSaveName() const;
     const TMDIChild* otherWindowShowing(const QString& path) const;
     void bringToFront();
-    // Starts the rasteriser on a new font of the glyph count the character set gives; font
-    // becomes that font, blank, which the rasteriser fills while the progress dialog runs.
-    std::shared_ptr<CreateFontRun> startMaking(
-        const CreateFontParams& params, FontLib& font, TdlgProgress& dlgProgress);
-
     UserDialogs& m_dialogs;
     FontDocument m_document;
     EditorState m_editorState { m_document };

@@ -9,17 +9,13 @@ namespace tessellon {
 
 class TAboutBox;
 class TDlgExportLib;
-class TDlgNewFont;
 class TMDIChild;
-class TdlgProgress;
 class UserDialogs;
 
 // The dialogs that live for the whole run. They are made before the main window, hidden
 // between uses, and keep what the user left in them.
 struct ProgramForms {
     TAboutBox& AboutBox;
-    TDlgNewFont& DlgNewFont;
-    TdlgProgress& dlgProgress;
     TDlgExportLib& DlgExportLib;
 };
 

@@ -138,6 +138,9 @@ MainActions::MainActions(QObject* owner)
     , FileSaveRecipe1(makeAction(owner,
           { "FileSaveRecipe1", "Save &Recipe...", {},
               "Save Recipe|Save the choices of a new font as a font recipe" }))
+    , FileOpenRecipe1(makeAction(owner,
+          { "FileOpenRecipe1", "Open Recip&e...", {},
+              "Open Recipe|Make the font of a font recipe in a new window" }))
 {
     FileNew1->setIcon(standardIcon("document-new", QStyle::SP_FileIcon));
     FileOpen1->setIcon(standardIcon("document-open", QStyle::SP_DialogOpenButton));
@@ -165,7 +168,7 @@ QList<QAction*> MainActions::all() const
         EditUndo1, EditRedo1, GlyphShiftUp1, GlyphShiftDown1, GlyphShiftLeft1, GlyphShiftRight1,
         GlyphFlipHorizontally1, GlyphFlipVertically1, GlyphInvert1, GlyphClear1, GlyphBold1,
         ViewZoomIn1, ViewZoomOut1, ViewGridLarger1, ViewGridSmaller1, ViewTextPreview1, FileImport1,
-        FileExportBdf1, GlyphBaseline1, FileSaveRecipe1 };
+        FileExportBdf1, GlyphBaseline1, FileSaveRecipe1, FileOpenRecipe1 };
 }
 
 } // namespace tessellon

@@ -51,6 +51,7 @@ struct MainActions {
     QAction* FileExportBdf1;
     QAction* GlyphBaseline1;
     QAction* FileSaveRecipe1;
+    QAction* FileOpenRecipe1;
 
     // Every action, in the order of the list.
     QList<QAction*> all() const;

@@ -1,8 +1,7 @@
 #include "shell/MainForm.h"
 
-#include "creation/DlgNewFont.h"
 #include "creation/NewCommand.h"
-#include "creation/NewFontOrigin.h"
+#include "creation/OpenRecipeCommand.h"
 #include "creation/SaveRecipeCommand.h"
 #include "document/PixFileName.h"
 #include "editor/BaselineCommand.h"
@@ -77,7 +76,7 @@ void TMainForm::buildMenus()
     QMenu* file = menuBar()->addMenu("&File");
     file->menuAction()->setStatusTip("File related commands");
     file->addActions({ a.FileNew1, a.FileOpen1, a.FileClose1, a.FileSave1, a.FileSaveAs1,
-        a.FileExport1, a.FileImport1, a.FileExportBdf1, a.FileSaveRecipe1 });
+        a.FileExport1, a.FileImport1, a.FileExportBdf1, a.FileOpenRecipe1, a.FileSaveRecipe1 });
     file->addSeparator();
     file->addAction(a.FileExit1);
 
@@ -133,7 +132,9 @@ void TMainForm::connectActions()
 {
     const MainActions& a = *m_actions;
     const auto childActive = [this] { return activeChild() != nullptr; };
-    m_commands.bind(a.FileNew1, std::make_unique<NewCommand>(m_context));
+    auto newCommand = std::make_unique<NewCommand>(m_context);
+    m_newCommand = newCommand.get();
+    m_commands.bind(a.FileNew1, std::move(newCommand));
     m_commands.bind(a.FileOpen1, [this] { FileOpen1Execute(); });
     m_commands.bind(
         a.FileClose1, [this] { FileClose1Execute(); }, childActive);
@@ -153,6 +154,7 @@ void TMainForm::connectActions()
     connectEditingCommands();
     m_commands.bind(a.FileImport1, std::make_unique<ImportFontCommand>(m_context));
     m_commands.bind(a.FileExportBdf1, std::make_unique<ExportBdfCommand>(m_context));
+    m_commands.bind(a.FileOpenRecipe1, std::make_unique<OpenRecipeCommand>(m_context));
     m_commands.bind(a.FileSaveRecipe1, std::make_unique<SaveRecipeCommand>(m_context));
     m_commands.disableUnbound(a.all());
 }
@@ -244,11 +246,7 @@ TMDIChild* TMainForm::OpenOrCreate(const QString& name)
     // The window may be closed while its font is being made.
     const QPointer<TMDIChild> child = addChildWindow(name);
     const bool made = !QFileInfo::exists(name);
-    const bool ready = made ? child->CreateFontLib(name, m_forms.DlgNewFont, m_forms.dlgProgress)
-                            : child->LoadFontLib(name);
-    if (child && ready && made) {
-        rememberMadeFont(*child);
-    }
+    const bool ready = made ? m_newCommand->makeFont(*child, name) : child->LoadFontLib(name);
     if (child && ready) {
         child->focusGrid();
         return child;
@@ -261,13 +259,6 @@ TMDIChild* TMainForm::OpenOrCreate(const QString& name)
         previous->focusGrid();
     }
     return nullptr;
-}
-
-void TMainForm::rememberMadeFont(TMDIChild& child)
-{
-    if (const auto choices = m_forms.DlgNewFont.choices(); choices && child.document().fontReady) {
-        rememberNewFontChoices(child, *choices);
-    }
 }
 
 TMDIChild* TMainForm::addChildWindow(const QString& name)

@@ -16,6 +16,7 @@ class QMenu;
 namespace tessellon {
 
 class MainStatusBar;
+class NewCommand;
 class MainToolBar;
 class WindowList;
 struct MainActions;
@@ -38,6 +39,8 @@ public:
     QWidget* frameWindow() override { return this; }
 
     const CommandContext& context() const { return m_context; }
+    // File > New's controller, which also makes the font of a name Open does not find.
+    NewCommand& newCommand() { return *m_newCommand; }
     CommandBindings& commands() { return m_commands; }
     QMdiArea& mdiArea() { return *m_mdiArea; }
     MainActions& actions() { return *m_actions; }
@@ -68,8 +71,6 @@ private:
     void connectEditingCommands();
     void connectWindowCommands();
     TMDIChild* childShowing(const QString& path) const;
-    // Keeps the new-font dialog's choices with a window whose font it made (Save Recipe).
-    void rememberMadeFont(TMDIChild& child);
     // Panels 1 to 3 show what the active child window reports, and nothing without one.
     void showActiveChildStatus();
 
@@ -77,6 +78,7 @@ private:
     UserDialogs& m_dialogs;
     CommandContext m_context;
     CommandBindings m_commands;
+    NewCommand* m_newCommand = nullptr; // bound to File > New, owned by m_commands
     std::unique_ptr<MainActions> m_actions;
     QMdiArea* m_mdiArea;
     MainToolBar* m_toolBar;

@@ -1,7 +1,5 @@
 #include "shell/Program.h"
 
-#include "creation/DlgNewFont.h"
-#include "creation/DlgProgress.h"
 #include "editor/UserDialogs.h"
 #include "export/DlgExportLib.h"
 #include "shell/AboutBox.h"
@@ -18,10 +16,8 @@ namespace tessellon {
 Program::Program(UserDialogs& dialogs)
     : m_dialogs(dialogs)
     , m_aboutBox(std::make_unique<TAboutBox>(programFileVersion()))
-    , m_dlgNewFont(std::make_unique<TDlgNewFont>(dialogs))
-    , m_dlgProgress(std::make_unique<TdlgProgress>())
     , m_dlgExportLib(std::make_unique<TDlgExportLib>(dialogs, TDlgExportLib::programScriptFile()))
-    , m_forms { *m_aboutBox, *m_dlgNewFont, *m_dlgProgress, *m_dlgExportLib }
+    , m_forms { *m_aboutBox, *m_dlgExportLib }
     , m_mainForm(std::make_unique<TMainForm>(m_forms, dialogs))
 {
     QApplication::setWindowIcon(programIcon());

@@ -10,12 +10,10 @@ namespace tessellon {
 
 class TAboutBox;
 class TDlgExportLib;
-class TDlgNewFont;
 class TMainForm;
-class TdlgProgress;
 class UserDialogs;
 
-// The program's windows that live from start to end: the four dialogs, then the main
+// The program's windows that live from start to end: its dialogs, then the main
 // window, which is handed the dialogs already made. The dialogs are hidden between uses and
 // keep their state.
 class Program {
@@ -27,8 +25,6 @@ public:
 
     TMainForm& MainForm() { return *m_mainForm; }
     TAboutBox& AboutBox() { return *m_aboutBox; }
-    TDlgNewFont& DlgNewFont() { return *m_dlgNewFont; }
-    TdlgProgress& dlgProgress() { return *m_dlgProgress; }
     TDlgExportLib& DlgExportLib() { return *m_dlgExportLib; }
     UserDialogs& dialogs() { return m_dialogs; }
 
@@ -44,8 +40,6 @@ public:
 private:
     UserDialogs& m_dialogs;
     std::unique_ptr<TAboutBox> m_aboutBox;
-    std::unique_ptr<TDlgNewFont> m_dlgNewFont;
-    std::unique_ptr<TdlgProgress> m_dlgProgress;
     std::unique_ptr<TDlgExportLib> m_dlgExportLib;
     ProgramForms m_forms;
     std::unique_ptr<TMainForm> m_mainForm;

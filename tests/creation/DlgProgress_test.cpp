@@ -34,14 +34,15 @@ struct Making {
 
     explicit Making(const QString& charSetFile)
     {
-        CreateFontParams params;
+        GlyphDrawingParams params;
         params.font = QFont("Liberation Mono");
         params.font.setPixelSize(16);
-        params.CharSetFile = charSetFile;
-        const std::uint32_t glyphCount = worker->Prepare(params);
-        font = FontLib::blank(16, 16, glyphCount, true);
-        worker->SetBuffers(font.pixelData, *font.codeTable, glyphCount);
         worker->setReleaseOnEnd(true);
+        auto setUp = setUpNewFont(params, QFile::encodeName(charSetFile).toStdString());
+        if (setUp) {
+            font = std::move(setUp->font);
+            worker->setDrawing(std::move(setUp->drawing));
+        }
     }
     ~Making() { run->stopAndWait(); }
 };

@@ -80,7 +80,8 @@ class NewCommandTest : public QObject {
     test::ProgramUnderTest m_test;
 
     TMainForm& form() { return m_test.form(); }
-    TDlgNewFont& newFontDialog() { return m_test.program->DlgNewFont(); }
+    TDlgNewFont& newFontDialog() { return form().newCommand().dialog(); }
+    TdlgProgress& progressDialog() { return form().newCommand().progress(); }
 
     TMDIChild* triggerNew()
     {
@@ -157,7 +158,7 @@ private slots:
         QCOMPARE(*document.fontLib().codeTable, UnicodeRangeGrid().codes());
         QCOMPARE(child->gridFontLib().model()->rowCount(), 2); // glyph rows under the header
         QCOMPARE(blankGlyphsWithCodeZero(document.fontLib()), 0);
-        QVERIFY(!m_test.program->dlgProgress().isVisible());
+        QVERIFY(!progressDialog().isVisible());
         QVERIFY(!child->isMakingFont());
         QVERIFY(m_test.dialogs.warned.isEmpty());
     }
@@ -221,7 +222,7 @@ private slots:
         answerNewFontDialog([](TDlgNewFont& dialog) {
             chooseRanges(dialog, { { "4E00", "9FA5" }, { "", "" }, { "", "" } });
         });
-        TdlgProgress& progress = m_test.program->dlgProgress();
+        TdlgProgress& progress = progressDialog();
         OnProgressShown cancel(progress, [&progress] { progress.CancelBtn().click(); });
         TMDIChild* child = triggerNew();
         QVERIFY(child);
@@ -279,7 +280,7 @@ private slots:
             newFont.txtOffsetX().setCurrentText(offsetX);
             return int(QDialog::Accepted);
         };
-        OnProgressShown progressShown(m_test.program->dlgProgress(), [] {});
+        OnProgressShown progressShown(progressDialog(), [] {});
         TMDIChild* child = triggerNew();
         QVERIFY(child);
         QCOMPARE(m_test.dialogs.warned, QStringList { message });
@@ -334,7 +335,7 @@ private slots:
             dialog.hide();
             QFile::remove(file);
         });
-        OnProgressShown progressShown(m_test.program->dlgProgress(), [] {});
+        OnProgressShown progressShown(progressDialog(), [] {});
         TMDIChild* child = triggerNew();
         QVERIFY(child);
         QCOMPARE(m_test.dialogs.warned.size(), 1);
@@ -345,7 +346,7 @@ private slots:
         QVERIFY(document.fontReady);
         QVERIFY(child->history().modified());
         QCOMPARE(child->gridFontLib().model()->rowCount(), 0);
-        QVERIFY(!m_test.program->dlgProgress().isVisible());
+        QVERIFY(!progressDialog().isVisible());
     }
 
     void closingTheWindowWhileItsFontIsMadeStopsTheRasteriser()
@@ -353,7 +354,7 @@ private slots:
         answerNewFontDialog([](TDlgNewFont& dialog) {
             chooseRanges(dialog, { { "4E00", "9FA5" }, { "", "" }, { "", "" } });
         });
-        TdlgProgress& progress = m_test.program->dlgProgress();
+        TdlgProgress& progress = progressDialog();
         QPointer<TMDIChild> making;
         OnProgressShown closeWindow(progress, [&] {
             making = form().activeChild();
@@ -373,7 +374,7 @@ private slots:
         answerNewFontDialog([](TDlgNewFont& dialog) {
             chooseRanges(dialog, { { "4E00", "9FA5" }, { "", "" }, { "", "" } });
         });
-        TdlgProgress& progress = m_test.program->dlgProgress();
+        TdlgProgress& progress = progressDialog();
         OnProgressShown closeProgram(progress, [this] { form().close(); });
         TMDIChild* child = triggerNew();
         QVERIFY(!form().isVisible());

@@ -28,15 +28,20 @@ namespace {
         return font;
     }
 
-    CreateFontParams paramsFor(const QString& charSetFile, int width = 16, int height = 16)
+    // How a font is drawn, and from which character set.
+    struct MakingParams : GlyphDrawingParams {
+        QString charSetFile;
+    };
+
+    MakingParams paramsFor(const QString& charSetFile, int width = 16, int height = 16)
     {
-        CreateFontParams params;
-        params.glyphWidth = static_cast<std::uint16_t>(width);
-        params.glyphHeight = static_cast<std::uint16_t>(height);
+        MakingParams params;
+        params.glyphWidth = width;
+        params.glyphHeight = height;
         params.offsetX = 1;
         params.offsetY = -1;
         params.font = testFont();
-        params.CharSetFile = charSetFile;
+        params.charSetFile = charSetFile;
         return params;
     }
 
@@ -70,7 +75,7 @@ namespace {
     }
 
     // The glyph of code drawn directly, as the worker should draw it in the params' style.
-    std::vector<std::uint8_t> directGlyph(const CreateFontParams& params, std::uint16_t code)
+    std::vector<std::uint8_t> directGlyph(const MakingParams& params, std::uint16_t code)
     {
         std::vector<std::uint8_t> glyph(rowBytesFor(params.glyphWidth) * params.glyphHeight, 0);
         if (params.hinting == HintingStyle::System) {
@@ -80,32 +85,35 @@ namespace {
             renderer.RenderGlyph(glyph, code);
             return glyph;
         }
-        auto drawer = openGlyphDrawer(GlyphDrawingParams { params.font, {}, params.glyphWidth,
-            params.glyphHeight, params.offsetX, params.offsetY, params.hinting });
+        auto drawer = openGlyphDrawer(GlyphDrawingParams(params));
         if (drawer) {
             (*drawer)->drawGlyph(code, glyph);
         }
         return glyph;
     }
 
-    // A font being made: the worker, the arrays it fills and the run it reports to.
+    // A font being made: the worker, the font it fills and the run it reports to, set up as
+    // the editor sets them up; a worker with nothing to draw when the set-up was refused.
     struct Making {
         FontLib font;
         QPointer<ThreadCreateFont> worker;
         std::shared_ptr<CreateFontRun> run;
         std::uint32_t glyphCount = 0;
+        Status setUp;
 
-        explicit Making(const CreateFontParams& params)
+        explicit Making(const MakingParams& params)
             : worker(new ThreadCreateFont)
             , run(worker->runState())
         {
-            glyphCount = worker->Prepare(params);
-            font = FontLib::blank(params.glyphWidth, params.glyphHeight, glyphCount, true);
-            // Non-zero to show that SetBuffers clears them.
-            std::fill(font.pixelData.begin(), font.pixelData.end(), 0xFF);
-            std::fill(font.codeTable->begin(), font.codeTable->end(), 0xFFFF);
-            worker->SetBuffers(font.pixelData, *font.codeTable, glyphCount);
             worker->setReleaseOnEnd(true);
+            auto made = setUpNewFont(params, QFile::encodeName(params.charSetFile).toStdString());
+            if (!made) {
+                setUp = failure(made.message());
+                return;
+            }
+            font = std::move(made->font);
+            glyphCount = font.info.glyphCount;
+            worker->setDrawing(std::move(made->drawing));
         }
 
         std::vector<std::uint8_t> glyph(std::uint32_t index) const
@@ -141,7 +149,7 @@ private slots:
         const auto codes = UnicodeRangeGrid().codes();
         const auto charSet = TemporaryCharSetFile::create(codes);
         QVERIFY(charSet.ok());
-        CreateFontParams params = paramsFor(QString::fromStdString(charSet->path()));
+        MakingParams params = paramsFor(QString::fromStdString(charSet->path()));
         params.hinting = HintingStyle(hinting);
         Making making(params);
         QCOMPARE(making.glyphCount, 62u);
@@ -189,7 +197,7 @@ private slots:
         QTemporaryDir folder;
         const std::vector<std::uint16_t> codes { 0x2588, 0x41, 0x2588 };
         const QString path = writeFile(folder, "blocks.txt", utf16File(codes));
-        CreateFontParams params = paramsFor(path, 12, 16);
+        MakingParams params = paramsFor(path, 12, 16);
         params.font = QFont(QStringLiteral("DejaVu Sans Mono"));
         params.font.setPixelSize(26);
         params.offsetX = 0;
@@ -287,7 +295,7 @@ private slots:
         const QString path = folder.filePath("missing.txt");
         Making making(paramsFor(path));
         QCOMPARE(making.glyphCount, 0u);
-        QVERIFY(making.worker->prepareStatus().message().find("missing.txt") != std::string::npos);
+        QVERIFY(making.setUp.message().find("missing.txt") != std::string::npos);
         QCOMPARE(making.worker->totalBytes(), std::uint64_t { 0 });
         QSignalSpy closed(making.worker.data(), &ThreadCreateFont::closeProgressRequested);
         making.worker->start();
@@ -388,33 +396,40 @@ private slots:
         delete making.worker.data();
     }
 
-    void unsupportedGlyphSizeGivesZeroGlyphs()
+    void unsupportedGlyphSizeIsRefusedBySetUp()
     {
         QTemporaryDir folder;
         const QString path = writeFile(folder, "two.txt", QByteArray("AB"));
-        ThreadCreateFont worker;
-        QCOMPARE(worker.Prepare(paramsFor(path, 0, 16)), 0u);
-        QVERIFY(!worker.prepareStatus().ok());
-        QCOMPARE(worker.Prepare(paramsFor(path, 16, 300)), 0u);
-        QCOMPARE(worker.Prepare(paramsFor(path, 16, 16)), 2u);
-        QVERIFY(worker.prepareStatus().ok());
+        const std::string file = QFile::encodeName(path).toStdString();
+        QVERIFY(!setUpNewFont(paramsFor(path, 0, 16), file).ok());
+        QVERIFY(!setUpNewFont(paramsFor(path, 16, 300), file).ok());
+        const auto setUp = setUpNewFont(paramsFor(path, 16, 16), file);
+        QVERIFY(setUp.ok());
+        QCOMPARE(setUp->font.info.glyphCount, 2u);
+        QCOMPARE(setUp->drawing.arrays.pixelData.data(), setUp->font.pixelData.data());
+        QCOMPARE(setUp->font.baseline, GlyphRenderer::cellBaseline(testFont(), 16, -1));
     }
 
-    void shortBuffersAreRefused()
+    // A drawer that cannot begin (no drawing surface for the glyph size) leaves the glyphs
+    // blank and is the run's outcome, for the editor to tell the user as make does.
+    void drawerThatCannotBeginIsTheRunsOutcome()
     {
         QTemporaryDir folder;
-        const QString path = writeFile(folder, "two.txt", QByteArray("AB"));
-        ThreadCreateFont worker;
-        QCOMPARE(worker.Prepare(paramsFor(path, 12, 16)), 2u);
-        std::vector<std::uint8_t> pixels(63);
-        std::vector<std::uint16_t> codes(2);
-        QVERIFY(!worker.SetBuffers(pixels, codes, 2));
-        QCOMPARE(worker.glyphCount(), 0u);
-        pixels.resize(64, 0xFF);
-        QVERIFY(worker.SetBuffers(pixels, codes, 2));
-        QVERIFY(std::all_of(pixels.begin(), pixels.end(), [](auto b) { return b == 0; }));
-        codes.resize(1);
-        QVERIFY(!worker.SetBuffers(pixels, codes, 2));
+        Making making(paramsFor(writeFile(folder, "two.txt", QByteArray("AB"))));
+        QVERIFY(making.setUp.ok());
+        NewFontDrawing drawing;
+        drawing.charSet
+            = openFileForReading(QFile::encodeName(folder.filePath("two.txt")).toStdString())
+                  .value();
+        drawing.plan.params = paramsFor({}, 0, 16);
+        drawing.arrays = { making.font.pixelData, *making.font.codeTable, 2, 32 };
+        making.worker->setDrawing(std::move(drawing));
+        QSignalSpy closed(making.worker.data(), &ThreadCreateFont::closeProgressRequested);
+        making.worker->start();
+        QVERIFY(closed.wait(10000));
+        making.run->stopAndWait();
+        QVERIFY(making.run->outcome().message().find("0 x 16") != std::string::npos);
+        QVERIFY(making.blank(0) && making.blank(1));
     }
 };
 

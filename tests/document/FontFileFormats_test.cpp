@@ -88,6 +88,8 @@ namespace {
 
         test::writeText(dir.path("text.pix"), "hello");
         EXPECT_EQ(readFontFile(dir.path("text.pix")).message(), pix::notFontPixelFileMessage);
+        EXPECT_EQ(readFontFile(dir.path("text.pix")).kind(), FailureKind::NotThisFormat);
+        EXPECT_EQ(readFontFile(dir.path("missing.pix")).kind(), FailureKind::Refused);
 
         test::writeText(dir.path("text.bdf"), "hello");
         ReadNotes notes;

@@ -3,7 +3,7 @@
 #include "editor/GlyphCellImage.h"
 #include "editor/GlyphGrid.h"
 #include "editor/GlyphGridModel.h"
-#include "editor/QImageRgbImage.h"
+#include "formats/QImageRgbImage.h"
 #include "support/TestFonts.h"
 
 #include <QHeaderView>

@@ -1,5 +1,3 @@
-#include "creation/DlgNewFont.h"
-#include "creation/DlgProgress.h"
 #include "export/DlgExportLib.h"
 #include "shell/AboutBox.h"
 #include "shell/MainForm.h"
@@ -52,18 +50,15 @@ private slots:
         QCOMPARE(box.result(), int(QDialog::Accepted));
     }
 
-    void startUpMakesTheFiveFormsAndShowsNoneOfThem()
+    void startUpMakesItsFormsAndShowsNoneOfThem()
     {
         test::ScriptedDialogs dialogs;
         Program program(dialogs);
         QCOMPARE(program.MainForm().windowTitle(), QString("Tessellon"));
         QCOMPARE(program.AboutBox().labelVersion().text(), QString("Version: 1.4.0.1625"));
-        QCOMPARE(program.DlgNewFont().windowTitle(), QString("Create font"));
-        QCOMPARE(program.dlgProgress().windowTitle(), QString("Making pixel font"));
         QCOMPARE(program.DlgExportLib().windowTitle(), QString("Export font lib"));
-        for (QWidget* form :
-            std::initializer_list<QWidget*> { &program.MainForm(), &program.AboutBox(),
-                &program.DlgNewFont(), &program.dlgProgress(), &program.DlgExportLib() }) {
+        for (QWidget* form : std::initializer_list<QWidget*> {
+                 &program.MainForm(), &program.AboutBox(), &program.DlgExportLib() }) {
             QVERIFY(!form->isVisible());
         }
         QVERIFY(program.MainForm().childWindows().isEmpty());

@@ -1,5 +1,6 @@
 #include "creation/DlgNewFont.h"
 #include "creation/DlgProgress.h"
+#include "creation/NewCommand.h"
 #include "editor/DlgBaseline.h"
 #include "editor/FontHistory.h"
 #include "editor/GlyphGrid.h"
@@ -147,8 +148,8 @@ private slots:
                  a.WindowMinimizeAll1, a.WindowArrangeAll1 }) {
             QVERIFY2(!disabled->isEnabled(), qPrintable(disabled->objectName()));
         }
-        for (QAction* enabled :
-            { a.FileNew1, a.FileOpen1, a.FileImport1, a.FileExit1, a.HelpHelp1, a.HelpAbout1 }) {
+        for (QAction* enabled : { a.FileNew1, a.FileOpen1, a.FileImport1, a.FileOpenRecipe1,
+                 a.FileExit1, a.HelpHelp1, a.HelpAbout1 }) {
             QVERIFY2(enabled->isEnabled(), qPrintable(enabled->objectName()));
         }
     }
@@ -207,6 +208,8 @@ private slots:
             "Sets how many rows of the cell lie above the font's baseline");
         row("FileSaveRecipe1", "Save &Recipe...", "", "Save Recipe",
             "Save the choices of a new font as a font recipe");
+        row("FileOpenRecipe1", "Open Recip&e...", "", "Open Recipe",
+            "Make the font of a font recipe in a new window");
     }
 
     void actionsCarryCaptionsShortcutsAndHints()
@@ -241,7 +244,7 @@ private slots:
                 "GlyphShiftRight1", "GlyphFlipHorizontally1", "GlyphFlipVertically1",
                 "GlyphInvert1", "GlyphClear1", "GlyphBold1", "ViewZoomIn1", "ViewZoomOut1",
                 "ViewGridLarger1", "ViewGridSmaller1", "ViewTextPreview1", "FileImport1",
-                "FileExportBdf1", "GlyphBaseline1", "FileSaveRecipe1" }));
+                "FileExportBdf1", "GlyphBaseline1", "FileSaveRecipe1", "FileOpenRecipe1" }));
     }
 
     void menusHoldTheirEntriesInOrder()
@@ -252,9 +255,9 @@ private slots:
         QMenu* help = menuTitled(form(), "&Help");
         QVERIFY(file && edit && window && help);
         QCOMPARE(entryNames(*file),
-            QStringList(
-                { "FileNew1", "FileOpen1", "FileClose1", "FileSave1", "FileSaveAs1", "FileExport1",
-                    "FileImport1", "FileExportBdf1", "FileSaveRecipe1", "-", "FileExit1" }));
+            QStringList({ "FileNew1", "FileOpen1", "FileClose1", "FileSave1", "FileSaveAs1",
+                "FileExport1", "FileImport1", "FileExportBdf1", "FileOpenRecipe1",
+                "FileSaveRecipe1", "-", "FileExit1" }));
         QCOMPARE(entryNames(*edit),
             QStringList({ "EditCut1", "EditCopy1", "EditPaste1", "-", "EditCopyTo", "EditPasteFrom",
                 "-", "EditUndo1", "EditRedo1" }));
@@ -553,7 +556,7 @@ private slots:
         m_test.dialogs.modalAnswer = acceptNewFontFromCodes;
         TMDIChild* child = openThroughTheMenu(name);
         QVERIFY(child);
-        QCOMPARE(m_test.dialogs.modalDialogs, QList<QDialog*> { &m_test.program->DlgNewFont() });
+        QCOMPARE(m_test.dialogs.modalDialogs, QList<QDialog*> { &form().newCommand().dialog() });
         QCOMPARE(shownTitle(*child), name + "*");
         QVERIFY(child->history().modified());
         QCOMPARE(child->document().fontLib().info.glyphCount, 62u);
@@ -861,8 +864,6 @@ private slots:
     {
         const ProgramForms& forms = form().context().forms;
         QCOMPARE(&forms.AboutBox, &m_test.program->AboutBox());
-        QCOMPARE(&forms.DlgNewFont, &m_test.program->DlgNewFont());
-        QCOMPARE(&forms.dlgProgress, &m_test.program->dlgProgress());
         QCOMPARE(&forms.DlgExportLib, &m_test.program->DlgExportLib());
         QCOMPARE(&form().context().dialogs, static_cast<UserDialogs*>(&m_test.dialogs));
         QCOMPARE(form().context().windows.frameWindow(), static_cast<QWidget*>(&form()));

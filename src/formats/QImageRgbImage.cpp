@@ -1,4 +1,4 @@
-#include "editor/QImageRgbImage.h"
+#include "formats/QImageRgbImage.h"
 
 #include <QImage>
 
