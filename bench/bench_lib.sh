@@ -32,3 +32,8 @@ time_run() {
 best_and_median() {
     sort -g | awk '{ t[NR] = $1 } END { printf "%.3f %.3f", t[1], t[int((NR + 1) / 2)] }'
 }
+
+# best_and_median_ms: the same, of times in seconds, in milliseconds to a tenth.
+best_and_median_ms() {
+    sort -g | awk '{ t[NR] = $1 } END { printf "%.1f %.1f", t[1] * 1000, t[int((NR + 1) / 2)] * 1000 }'
+}

@@ -27,6 +27,9 @@
 #include <QScrollArea>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace tessellon {
 
@@ -107,10 +110,15 @@ TDlgNewFont::TDlgNewFont(UserDialogs& dialogs, QWidget* parent)
     setFixedSize(clientWidth, clientHeight);
     setFont(dialogFont(font()));
     m_preview.fill(Qt::white);
+    m_missingCount = new QTimer(this);
+    m_missingCount->setSingleShot(true);
+    m_missingCount->setInterval(0);
+    connect(m_missingCount, &QTimer::timeout, this, &TDlgNewFont::countMissingCharacters);
     buildCharacterSetBox();
     buildPixelFontBox();
     buildFontBox();
     buildButtons();
+    buildHintingRow();
     RadioFromtextClick();
 }
 
@@ -244,6 +252,26 @@ void TDlgNewFont::buildButtons()
     connect(m_previewBtn, &QPushButton::clicked, this, &TDlgNewFont::DrawPreview);
 }
 
+void TDlgNewFont::buildHintingRow()
+{
+    auto* caption = new QLabel("Hinting:", this);
+    caption->setGeometry(265, hintingRowTop + 4, 60, 14);
+    m_cboHinting = new QComboBox(this);
+    m_cboHinting->setObjectName("cboHinting");
+    m_cboHinting->setGeometry(325, hintingRowTop, 186, 22);
+    for (const HintingStyleInfo& style : hintingStyles) {
+        m_cboHinting->addItem(style.name);
+    }
+    caption->setBuddy(m_cboHinting);
+    connect(m_cboHinting, &QComboBox::currentIndexChanged, this, &TDlgNewFont::redrawPreview);
+}
+
+HintingStyle TDlgNewFont::hinting() const
+{
+    const auto chosen = static_cast<std::size_t>(std::max(0, m_cboHinting->currentIndex()));
+    return chosen < hintingStyles.size() ? hintingStyles[chosen].style : HintingStyle::System;
+}
+
 void TDlgNewFont::setDataFolder(const std::filesystem::path& folder) { m_dataFolder = folder; }
 
 NewFontTexts TDlgNewFont::numberTexts() const
@@ -263,7 +291,7 @@ std::optional<NewFontChoices> TDlgNewFont::choices() const
     const QFont font = glyphFont();
     NewFontChoices chosen { numbers->glyphWidth, numbers->glyphHeight, numbers->offsetX,
         numbers->offsetY, QFontInfo(font).family().toStdString(), font.pixelSize(), font.bold(),
-        font.italic(), std::nullopt, {} };
+        font.italic(), std::nullopt, {}, hinting() };
     const QListWidgetItem* item = m_lstFontText->currentItem();
     if (m_radioFromText->isChecked() && item) {
         chosen.charSetName = QFile::encodeName(item->text()).toStdString();
@@ -278,6 +306,13 @@ void TDlgNewFont::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     redrawPreview();
     FormActivate();
+    updateMissingCount();
+}
+
+void TDlgNewFont::hideEvent(QHideEvent* event)
+{
+    m_missingCount->stop();
+    QDialog::hideEvent(event);
 }
 
 bool TDlgNewFont::eventFilter(QObject* watched, QEvent* event)
@@ -345,6 +380,13 @@ std::optional<std::vector<std::uint16_t>> TDlgNewFont::chosenCodes() const
 }
 
 void TDlgNewFont::updateMissingCount()
+{
+    if (isVisible()) {
+        m_missingCount->start();
+    }
+}
+
+void TDlgNewFont::countMissingCharacters()
 {
     std::optional<MissingCharacters> missing;
     if (const auto codes = chosenCodes()) {
@@ -417,7 +459,7 @@ void TDlgNewFont::redrawPreview()
     if (!numbers) {
         return;
     }
-    drawNewFontPreview(m_preview, glyphFont(), m_txtPreview->text(), *numbers);
+    drawNewFontPreview(m_preview, glyphFont(), m_txtPreview->text(), *numbers, hinting());
     m_imgPreview->setPixmap(QPixmap::fromImage(m_preview));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "creation/HintingStyle.h"
 #include "creation/NewFontNumbers.h"
 #include "creation/TemporaryCharSetFile.h"
 #include "recipe/NewFontRecipe.h"
@@ -20,6 +21,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTableView;
+class QTimer;
 
 namespace tessellon {
 
@@ -28,14 +30,17 @@ class UserDialogs;
 
 // The new-font dialog ("Create font"): one object for the whole run, shown modally for
 // every new font and hidden, not destroyed, when it closes, so it keeps what the user left
-// in it. It gathers the character set, the four numbers and the font the glyphs are drawn
-// with, and shows how characters will sit in their glyphs. It checks none of the numbers
-// for its caller: after OK the caller reads them (numberTexts) and converts them.
+// in it. It gathers the character set, the four numbers, the font the glyphs are drawn
+// with and how they are hinted, and shows how characters will sit in their glyphs. It
+// checks none of the numbers for its caller: after OK the caller reads them (numberTexts)
+// and converts them.
 class TDlgNewFont final : public QDialog {
     Q_OBJECT
 public:
     static constexpr int clientWidth = 519;
-    static constexpr int clientHeight = 374;
+    // The hinting list takes a row of its own below the other controls.
+    static constexpr int hintingRowTop = 374;
+    static constexpr int clientHeight = hintingRowTop + 30;
     static constexpr const char* initialPreviewText = "Preview 1234";
 
     explicit TDlgNewFont(UserDialogs& dialogs, QWidget* parent = nullptr);
@@ -50,6 +55,8 @@ public:
     NewFontTexts numberTexts() const;
     QFont glyphFont() const;
     const QString& CharSetFile() const { return m_charSetFile; }
+    // How the glyphs are fitted to the pixels: the style chosen in the hinting list.
+    HintingStyle hinting() const;
 
     // What the dialog holds, as a recipe keeps it; nothing while a number cannot be used.
     std::optional<NewFontChoices> choices() const;
@@ -76,6 +83,8 @@ public:
     // How many of the chosen characters the glyphs' font lacks ("3 characters not in
     // DejaVu Sans", the codes in its tool tip); empty when it has them all.
     QLabel& lblMissing() { return *m_lblMissing; }
+    // The hinting styles, in hintingStyles' order; the preview follows the choice.
+    QComboBox& cboHinting() { return *m_cboHinting; }
 
     // Rebuilds the list of character-set files and selects the first; without any, says so
     // and disables OK until a rebuild finds some.
@@ -90,7 +99,9 @@ public:
     // Draws the preview from the four number fields; false, after telling the user which
     // field is wrong and putting the focus there, with the preview left as it was.
     bool DrawPreview();
-    // Counts again the chosen characters the glyphs' font lacks.
+    // Counts again the chosen characters the glyphs' font lacks, at the next pass of the
+    // event loop: once for any number of changes made before it (a user's keystrokes, a
+    // paste), and not at all while the dialog is hidden.
     void updateMissingCount();
     // Checks the four numbers, sets CharSetFile from the chosen source and ends the dialog
     // with OK; stays open, after telling the user why, when a number cannot be used (the
@@ -99,6 +110,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -106,6 +118,7 @@ private:
     void buildPixelFontBox();
     void buildFontBox();
     void buildButtons();
+    void buildHintingRow();
     QComboBox* addNumberField(QWidget* box, const char* name, const QString& label, int top,
         const QString& text, const QStringList& items);
     // The font chosen in the chooser (or auto-sized) becomes the glyphs' font.
@@ -113,6 +126,7 @@ private:
     // Draws the preview when the numbers allow it, silently otherwise: the dialog being
     // shown and the focus moving between fields are no moments for a message.
     void redrawPreview();
+    void countMissingCharacters();
     bool numbersUsable();
     void tellBadField(NewFontField field, const std::string& message);
     QComboBox* numberField(NewFontField field) const;
@@ -146,6 +160,8 @@ private:
     QPushButton* m_cancelBtn = nullptr;
     QPushButton* m_previewBtn = nullptr;
     QLabel* m_lblMissing = nullptr;
+    QTimer* m_missingCount = nullptr;
+    QComboBox* m_cboHinting = nullptr;
 };
 
 } // namespace tessellon

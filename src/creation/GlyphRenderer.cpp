@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tessellon {
 
 namespace {
@@ -118,10 +120,15 @@ void GlyphRenderer::packInk(std::uint8_t* destination) const
     for (int y = 0; y < m_glyphHeight; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(m_surface.constScanLine(y));
         std::uint8_t* row = destination + static_cast<std::size_t>(y) * m_rowBytes;
-        for (int x = 0; x < m_glyphWidth; ++x) {
-            if ((line[x] & rgb565Bits) == 0) {
-                row[x / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
+        // Whole bytes at a time and without branches: ink and paper pixels alternate
+        // unpredictably along a glyph's edges.
+        for (int byteStart = 0; byteStart < m_glyphWidth; byteStart += 8) {
+            const int end = std::min(byteStart + 8, m_glyphWidth);
+            unsigned bits = 0;
+            for (int x = byteStart; x < end; ++x) {
+                bits |= static_cast<unsigned>((line[x] & rgb565Bits) == 0) << (7 - (x - byteStart));
             }
+            row[byteStart / 8] |= static_cast<std::uint8_t>(bits);
         }
     }
 }

@@ -21,7 +21,7 @@ namespace {
     GlyphDrawingParams drawingParams(const NewFontNumbers& numbers, const TDlgNewFont& dialog)
     {
         return { dialog.glyphFont(), {}, numbers.glyphWidth, numbers.glyphHeight, numbers.offsetX,
-            numbers.offsetY, HintingStyle::System };
+            numbers.offsetY, dialog.hinting() };
     }
 
     // What the window gets when the set-up is refused: a font of no glyphs, of the size and

@@ -1,5 +1,6 @@
 #include "creation/NewFontPreview.h"
 
+#include "creation/GlyphDrawing.h"
 #include "creation/PreviewLayout.h"
 
 #include <QFontMetrics>
@@ -31,6 +32,31 @@ namespace {
         return sharp;
     }
 
+    // Paints a cell's character as the drawer draws its glyph.
+    void drawCellGlyph(QPainter& painter, GlyphDrawer& drawer, const QRect& inside,
+        const NewFontNumbers& numbers, const QString& character)
+    {
+        const QList<uint> codes = character.toUcs4();
+        if (codes.isEmpty()) {
+            return;
+        }
+        painter.drawImage(inside.topLeft(),
+            drawGlyphPicture(drawer, codes.front(), numbers.glyphWidth, numbers.glyphHeight));
+    }
+
+    // A drawer of the style's glyphs, none for the System style (drawn as text) or a font
+    // that cannot be drawn in the style.
+    std::unique_ptr<GlyphDrawer> styleDrawer(
+        const QFont& font, const NewFontNumbers& numbers, HintingStyle hinting)
+    {
+        if (hinting == HintingStyle::System) {
+            return nullptr;
+        }
+        auto drawer = openGlyphDrawer(GlyphDrawingParams { font, {}, numbers.glyphWidth,
+            numbers.glyphHeight, numbers.offsetX, numbers.offsetY, hinting });
+        return drawer ? std::move(*drawer) : nullptr;
+    }
+
 } // namespace
 
 QStringList previewCharacters(const QString& text)
@@ -45,9 +71,10 @@ QStringList previewCharacters(const QString& text)
     return characters;
 }
 
-void drawNewFontPreview(
-    QImage& image, const QFont& font, const QString& text, const NewFontNumbers& numbers)
+void drawNewFontPreview(QImage& image, const QFont& font, const QString& text,
+    const NewFontNumbers& numbers, HintingStyle hinting)
 {
+    const std::unique_ptr<GlyphDrawer> drawer = styleDrawer(font, numbers, hinting);
     QPainter painter(&image);
     drawBox(painter, image.rect(), Qt::black);
     const QStringList characters = previewCharacters(text);
@@ -66,8 +93,12 @@ void drawNewFontPreview(
         const QRect inside = toQRect(cell.inside);
         painter.setClipRect(inside);
         painter.fillRect(inside, Qt::white);
-        painter.drawText(
-            QPoint(cell.originX, cell.originY + ascent), characters[static_cast<qsizetype>(i)]);
+        const QString& character = characters[static_cast<qsizetype>(i)];
+        if (drawer) {
+            drawCellGlyph(painter, *drawer, inside, numbers, character);
+        } else {
+            painter.drawText(QPoint(cell.originX, cell.originY + ascent), character);
+        }
         painter.setClipping(false);
     }
 }

@@ -27,6 +27,7 @@ Recipe newFontRecipe(const NewFontChoices& choices, const std::string& recipePat
     recipe.offset = CellOffset { choices.offsetX, choices.offsetY };
     recipe.bold = choices.bold;
     recipe.italic = choices.italic;
+    recipe.hinting = choices.hinting;
     if (choices.charSetName) {
         recipe.charSet = RecipeFile { *choices.charSetName, {}, 0 };
     } else {

@@ -8,8 +8,8 @@
 namespace tessellon {
 
 // What the new-font dialog was left with when a font was made: the glyph size and offset,
-// the installed family the glyphs were drawn with, and the characters, a shipped
-// character set by its name or the ranges of the range grid.
+// the installed family the glyphs were drawn with and how they were hinted, and the
+// characters, a shipped character set by its name or the ranges of the range grid.
 struct NewFontChoices {
     int glyphWidth = 16;
     int glyphHeight = 16;
@@ -21,6 +21,7 @@ struct NewFontChoices {
     bool italic = false;
     std::optional<std::string> charSetName; // "ascii.txt"
     std::string ranges; // "30-39,41-5A", when no set is named
+    HintingStyle hinting = HintingStyle::System;
 
     bool operator==(const NewFontChoices&) const = default;
 };

@@ -3,6 +3,7 @@
 #include "gui/UserDialogs.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramIcon.h"
+#include "shell/StartProbe.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -20,6 +21,9 @@ Program::~Program() = default;
 
 int Program::run(const QStringList& files)
 {
+    if (qEnvironmentVariableIsSet("TESSELLON_QUIT_WHEN_SHOWN")) {
+        quitWhenFirstPainted(*m_mainForm);
+    }
     m_mainForm->show();
     openFontFiles(files);
     QApplication::exec();

@@ -22,7 +22,8 @@ public:
     UserDialogs& dialogs() { return m_dialogs; }
 
     // Shows the main window, opens the font files given, and runs the event loop until the
-    // window closes.
+    // window closes; with TESSELLON_QUIT_WHEN_SHOWN set in the environment, until it has
+    // been painted once (quitWhenFirstPainted).
     int run(const QStringList& files = {});
 
     // Opens each font file in a window, as Open does; a name that does not exist is reported,

@@ -1,4 +1,5 @@
 #include "creation/DlgNewFont.h"
+#include "creation/GlyphDrawing.h"
 #include "creation/GlyphRenderer.h"
 #include "creation/UnicodeRangeModel.h"
 #include "document/FontLib.h"
@@ -204,7 +205,7 @@ private slots:
     void controlsCarryTheirTextsAndDefaults()
     {
         QCOMPARE(dialog().windowTitle(), QString("Create font"));
-        QCOMPARE(dialog().size(), QSize(519, 374));
+        QCOMPARE(dialog().size(), QSize(519, 404));
         QCOMPARE(dialog().RadioFromtext().text(), QString("From text file"));
         QVERIFY(dialog().RadioFromtext().isChecked());
         QCOMPARE(dialog().RadioFromcode().text(), QString("Unicode subset (Hex)"));
@@ -233,6 +234,15 @@ private slots:
         QCOMPARE(dialog().PreviewBtn().text(), QString("Preview"));
         QCOMPARE(dialog().imgPreview().size(), QSize(137, 137));
         QVERIFY(dialog().CharSetFile().isEmpty());
+        QStringList styles;
+        for (int i = 0; i < dialog().cboHinting().count(); ++i) {
+            styles << dialog().cboHinting().itemText(i);
+        }
+        QCOMPARE(styles,
+            QStringList(
+                { "System (bilevel hinting)", "Auto-hinter", "Light (vertical only)", "None" }));
+        QCOMPARE(dialog().cboHinting().currentIndex(), 0);
+        QCOMPARE(dialog().hinting(), HintingStyle::System);
 
         const QAbstractItemModel& ranges = *dialog().gridUnicode().model();
         QCOMPARE(ranges.headerData(0, Qt::Horizontal).toString(), QString("From"));
@@ -470,6 +480,45 @@ private slots:
         }
         QVERIFY(inkOf(image, 2, 2, width, height)
             != std::vector<std::uint8_t>(rowBytesFor(width) * height, 0));
+    }
+
+    // The preview shows the glyphs of the chosen hinting style: at 12 px the auto-hinted and
+    // the unhinted letters are not the desktop's, and each cell is what the style draws.
+    void previewFollowsTheHintingStyle_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("style");
+        for (const char* family : { "DejaVu Sans", "Liberation Mono" }) {
+            for (const HintingStyle style : { HintingStyle::AutoHinter, HintingStyle::None }) {
+                QTest::addRow("%s %s", family, hintingStyleInfo(style).option)
+                    << family << int(style);
+            }
+        }
+    }
+
+    void previewFollowsTheHintingStyle()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, style);
+        QFont font(family);
+        font.setPixelSize(12);
+        if (QFontInfo(font).family() != family) {
+            QSKIP("the font is not installed");
+        }
+        dialog().txtPreview().setFont(font);
+        const QImage system = previewOf("a", "12", "15");
+        dialog().cboHinting().setCurrentIndex(style);
+        QCOMPARE(dialog().hinting(), HintingStyle(style));
+        const QImage styled = dialog().previewImage();
+        QCOMPARE(inkOf(system, 2, 2, 12, 15), renderedGlyph(font, 12, 15, 0, 0, 'a'));
+        QVERIFY(inkOf(styled, 2, 2, 12, 15) != inkOf(system, 2, 2, 12, 15));
+        auto drawer
+            = openGlyphDrawer(GlyphDrawingParams { font, {}, 12, 15, 0, 0, HintingStyle(style) });
+        QVERIFY2(drawer.ok(), drawer.message().c_str());
+        std::vector<std::uint8_t> drawn(rowBytesFor(12) * 15, 0);
+        (*drawer)->drawCharacter(U'a', drawn);
+        QCOMPARE(inkOf(styled, 2, 2, 12, 15), drawn);
+        QCOMPARE(dialog().choices()->hinting, HintingStyle(style));
     }
 
     void previewCountsCharactersNotCodeUnits()

@@ -1,5 +1,6 @@
 #include "creation/DlgNewFont.h"
 #include "creation/DlgProgress.h"
+#include "creation/GlyphDrawing.h"
 #include "creation/GlyphRenderer.h"
 #include "creation/NewCommand.h"
 #include "creation/UnicodeRangeGrid.h"
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QProgressBar>
@@ -183,6 +185,36 @@ private slots:
         const auto made = font.glyph(1);
         QCOMPARE(std::vector<std::uint8_t>(made.begin(), made.end()), expected);
         QCOMPARE(font.baseline, GlyphRenderer::cellBaseline(newFontDialog().glyphFont(), 20, 2));
+    }
+
+    // The glyphs are drawn in the hinting style chosen in the dialog.
+    void fontIsDrawnInTheDialogsHintingStyle()
+    {
+        QFont font("DejaVu Sans");
+        font.setPixelSize(12);
+        if (QFontInfo(font).family() != font.family()) {
+            QSKIP("the font is not installed");
+        }
+        answerNewFontDialog([font](TDlgNewFont& dialog) {
+            chooseRanges(dialog, { { "61", "62" }, { "", "" }, { "", "" } });
+            dialog.txtPreview().setFont(font);
+            dialog.txtWidth().setCurrentText("12");
+            dialog.txtHeight().setCurrentText("15");
+            dialog.cboHinting().setCurrentIndex(int(HintingStyle::AutoHinter));
+        });
+        TMDIChild* child = triggerNew();
+        QVERIFY(child);
+        const FontLib& made = child->document().fontLib();
+        QCOMPARE(made.info.glyphCount, 2u);
+        auto drawer = openGlyphDrawer(
+            GlyphDrawingParams { font, {}, 12, 15, 0, 0, HintingStyle::AutoHinter });
+        QVERIFY2(drawer.ok(), drawer.message().c_str());
+        for (std::uint32_t k = 0; k < 2; ++k) {
+            std::vector<std::uint8_t> expected(made.glyphBytes(), 0);
+            (*drawer)->drawCharacter(U'a' + k, expected);
+            const auto glyph = made.glyph(k);
+            QCOMPARE(std::vector<std::uint8_t>(glyph.begin(), glyph.end()), expected);
+        }
     }
 
     void cancelInTheProgressDialogAtOnceLeavesNearlyEveryGlyphBlank()
@@ -360,10 +392,12 @@ private slots:
         QTest::addColumn<bool>("ranges");
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("saved");
+        QTest::addColumn<int>("hinting");
         QTest::newRow("character set") << false << "set"
-                                       << "set.tfont";
-        QTest::newRow("ranges, name with extension") << true << "r.tfont"
-                                                     << "r.tfont";
+                                       << "set.tfont" << int(HintingStyle::System);
+        QTest::newRow("ranges, name with extension, light hinting")
+            << true << "r.tfont"
+            << "r.tfont" << int(HintingStyle::Light);
     }
 
     void saveRecipeKeepsTheChoicesOfTheNewFont()
@@ -371,10 +405,11 @@ private slots:
         QFETCH(bool, ranges);
         QFETCH(QString, given);
         QFETCH(QString, saved);
+        QFETCH(int, hinting);
         QAction& saveRecipe = *form().actions().FileSaveRecipe1;
         form().updateActions();
         QVERIFY(!saveRecipe.isEnabled());
-        answerNewFontDialog([ranges](TDlgNewFont& dialog) {
+        answerNewFontDialog([ranges, hinting](TDlgNewFont& dialog) {
             dialog.show();
             dialog.hide();
             if (ranges) {
@@ -382,6 +417,7 @@ private slots:
             }
             dialog.txtWidth().setCurrentText("12");
             dialog.txtOffsetY().setCurrentText("-2");
+            dialog.cboHinting().setCurrentIndex(hinting);
         });
         QVERIFY(triggerNew());
         form().updateActions();
@@ -400,6 +436,7 @@ private slots:
         QCOMPARE(
             recipe->ranges, ranges ? std::optional<std::string>("41-43,4E00-4E01") : std::nullopt);
         QCOMPARE(recipe->charSet.has_value(), !ranges);
+        QCOMPARE(recipe->hinting, HintingStyle(hinting));
 
         const QString opened = m_test.dir.filePath("opened.pix");
         QVERIFY(test::writeFont(opened, test::numberedFont(8, 8, 1)));
@@ -433,15 +470,18 @@ private slots:
         m_test.dialogs.fontChoices << font;
         dialog.show();
         dialog.cmdFontClick();
+        QCoreApplication::processEvents(); // the dialog counts at the event loop's next pass
         QCOMPARE(dialog.lblMissing().text(), QString());
         QList<QPair<QString, QString>> rows;
         for (const QString& range : ranges.split(',')) {
             rows << qMakePair(range.section('-', 0, 0), range.section('-', 1, 1));
         }
         chooseRanges(dialog, rows + QList<QPair<QString, QString>> { { "", "" }, { "", "" } });
+        QCoreApplication::processEvents();
         QCOMPARE(dialog.lblMissing().text(), shown);
         QCOMPARE(dialog.lblMissing().toolTip().startsWith(shown + ": U+4E00"), !shown.isEmpty());
         dialog.RadioFromtext().click();
+        QCoreApplication::processEvents();
         QCOMPARE(dialog.lblMissing().text(), QString());
         dialog.hide();
     }

@@ -108,8 +108,10 @@ namespace {
     TEST_F(RecipeParserTest, NewFontChoicesReadBackAsTheyWereMade)
     {
         const NewFontChoices cases[] = {
-            { 8, 16, 0, -1, "DejaVu Sans Mono", 13, false, false, "ascii.txt", {} },
-            { 16, 16, 2, 0, "Noto Sans CJK SC", 16, true, true, std::nullopt, "4E00-9FA5,20-7E" },
+            { 8, 16, 0, -1, "DejaVu Sans Mono", 13, false, false, "ascii.txt", {},
+                HintingStyle::System },
+            { 16, 16, 2, 0, "Noto Sans CJK SC", 16, true, true, std::nullopt, "4E00-9FA5,20-7E",
+                HintingStyle::Light },
         };
         for (const NewFontChoices& c : cases) {
             const auto recipe = parse(newFontRecipeText(c, path()));
@@ -120,7 +122,7 @@ namespace {
             EXPECT_EQ(recipe->cell, (GlyphSize { c.glyphWidth, c.glyphHeight }));
             EXPECT_EQ(recipe->offset, (CellOffset { c.offsetX, c.offsetY }));
             EXPECT_EQ(std::pair(recipe->bold, recipe->italic), std::pair(c.bold, c.italic));
-            EXPECT_EQ(recipe->hinting, HintingStyle::System);
+            EXPECT_EQ(recipe->hinting, c.hinting);
             if (c.charSetName) {
                 ASSERT_TRUE(recipe->charSet);
                 EXPECT_EQ(recipe->charSet->path, (m_data.root() / "txt" / "ascii.txt").string());
