@@ -7,7 +7,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string_view>
+#include <thread>
 
 namespace tessellon {
 
@@ -55,6 +58,41 @@ namespace {
         return held && *held == bytes;
     }
 
+    // Runs work(i) for every i below count on as many threads as there are cores, this one
+    // among them, and returns when every call has returned.
+    void forEachOnCores(std::size_t count, const std::function<void(std::size_t)>& work)
+    {
+        const std::size_t threads
+            = std::min<std::size_t>(count, std::max(1u, std::thread::hardware_concurrency()));
+        const auto everyFrom = [&](std::size_t first) {
+            for (std::size_t i = first; i < count; i += threads) {
+                work(i);
+            }
+        };
+        std::vector<std::jthread> others;
+        for (std::size_t first = 1; first < threads; ++first) {
+            others.emplace_back(everyFrom, first);
+        }
+        everyFrom(0);
+    }
+
+    // One output's bytes, its header and its export, and their digest.
+    Result<MadeOutput> makeOutput(const Recipe& recipe, const RecipeOutput& output,
+        const FontLib& font, const std::vector<StampedInput>& inputs, std::string_view toolVersion,
+        std::vector<std::string>& notes)
+    {
+        auto body = exportRecipeOutput(font, output, notes);
+        if (!body) {
+            return failure(body.message());
+        }
+        const std::string header = withLineEndsOf(
+            outputHeader(recipe, output, headerInputs(recipe, output, inputs), toolVersion), *body);
+        MadeOutput made { &output, std::vector<std::uint8_t>(header.begin(), header.end()), {} };
+        made.bytes.insert(made.bytes.end(), body->begin(), body->end());
+        made.digest = sha256(made.bytes);
+        return made;
+    }
+
 } // namespace
 
 Result<std::vector<StampedInput>> stampRecipeInputs(
@@ -87,17 +125,19 @@ Result<std::vector<MadeOutput>> makeRecipeOutputs(const Recipe& recipe, const Fo
     const std::vector<StampedInput>& inputs, std::string_view toolVersion,
     std::vector<std::string>& notes)
 {
+    const std::size_t count = recipe.outputs.size();
+    std::vector<std::optional<Result<MadeOutput>>> results(count);
+    std::vector<std::vector<std::string>> notesOf(count);
+    forEachOnCores(count, [&](std::size_t i) {
+        results[i] = makeOutput(recipe, recipe.outputs[i], font, inputs, toolVersion, notesOf[i]);
+    });
     std::vector<MadeOutput> made;
-    for (const RecipeOutput& output : recipe.outputs) {
-        auto body = exportRecipeOutput(font, output, notes);
-        if (!body) {
-            return failure(body.message());
+    for (std::size_t i = 0; i < count; ++i) {
+        notes.insert(notes.end(), notesOf[i].begin(), notesOf[i].end());
+        if (!*results[i]) {
+            return failure(results[i]->message());
         }
-        const std::string header = withLineEndsOf(
-            outputHeader(recipe, output, headerInputs(recipe, output, inputs), toolVersion), *body);
-        MadeOutput result { &output, std::vector<std::uint8_t>(header.begin(), header.end()) };
-        result.bytes.insert(result.bytes.end(), body->begin(), body->end());
-        made.push_back(std::move(result));
+        made.push_back(std::move(**results[i]));
     }
     return made;
 }
@@ -119,18 +159,23 @@ std::vector<StaleOutput> compareRecipeOutputs(const std::vector<MadeOutput>& out
 Status writeRecipeOutputs(const Recipe& recipe, const std::vector<MadeOutput>& outputs,
     std::vector<StampedInput> inputs, std::string_view toolVersion)
 {
-    BuildStamp stamp { std::string(toolVersion), std::move(inputs), {} };
     for (const MadeOutput& made : outputs) {
-        const RecipeFile& file = made.output->file;
         std::error_code ignored;
-        const fs::path folder = fs::path(file.path).parent_path();
+        const fs::path folder = fs::path(made.output->file.path).parent_path();
         if (!folder.empty()) {
             fs::create_directories(folder, ignored);
         }
-        if (const Status written = writeFileSafely(file.path, made.bytes); !written) {
-            return written;
+    }
+    std::vector<std::optional<Status>> written(outputs.size());
+    forEachOnCores(outputs.size(), [&](std::size_t i) {
+        written[i] = writeFileSafely(outputs[i].output->file.path, outputs[i].bytes);
+    });
+    BuildStamp stamp { std::string(toolVersion), std::move(inputs), {} };
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        if (!*written[i]) {
+            return *written[i];
         }
-        stamp.outputs.push_back({ sha256(made.bytes), file.written });
+        stamp.outputs.push_back({ outputs[i].digest, outputs[i].output->file.written });
     }
     return writeStamp(stampPath(recipe), stamp);
 }

@@ -29,9 +29,11 @@ Result<StampedInput> stampFaceInput(const std::string& faceFile, const BuildStam
 struct MadeOutput {
     const RecipeOutput* output = nullptr;
     std::vector<std::uint8_t> bytes;
+    Sha256Digest digest {};
 };
 
-// Each output's bytes: its header (naming inputs) and the font exported to its target.
+// Each output's bytes: its header (naming inputs) and the font exported to its target. The
+// outputs are made on as many threads as there are cores; they only read the font.
 Result<std::vector<MadeOutput>> makeRecipeOutputs(const Recipe& recipe, const FontLib& font,
     const std::vector<StampedInput>& inputs, std::string_view toolVersion,
     std::vector<std::string>& notes);
@@ -39,9 +41,10 @@ Result<std::vector<MadeOutput>> makeRecipeOutputs(const Recipe& recipe, const Fo
 // The outputs whose files do not hold what was made (missing or different).
 std::vector<StaleOutput> compareRecipeOutputs(const std::vector<MadeOutput>& outputs);
 
-// Writes every output whole through the safe writer (making missing folders), then the
-// stamp of the build. Stops at the first output that cannot be written, naming it; the
-// outputs before it are written and the old stamp stays, so check finds them out of date.
+// Writes every output whole through the safe writer (making missing folders), the outputs
+// on as many threads as there are cores, then the stamp of the build. When an output cannot
+// be written, names the first such; the others may be written and the old stamp stays, so
+// check finds them out of date.
 Status writeRecipeOutputs(const Recipe& recipe, const std::vector<MadeOutput>& outputs,
     std::vector<StampedInput> inputs, std::string_view toolVersion);
 

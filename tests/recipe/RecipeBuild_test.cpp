@@ -1,5 +1,6 @@
 #include "recipe/BuildStamp.h"
 #include "recipe/OutputHeader.h"
+#include "recipe/RecipeBuild.h"
 #include "recipe/RecipeFont.h"
 #include "recipe/RecipeParser.h"
 
@@ -174,6 +175,34 @@ namespace {
             << hash;
         output.comment = OutputComment::None;
         EXPECT_EQ(outputHeader(*parsed, output, inputs, "1.4.0"), "");
+    }
+
+    TEST_F(RecipeFontTest, OutputsKeepTheirOrderAndOneThatCannotBeWrittenLeavesNoStamp)
+    {
+        const auto parsed = parseRecipe("font = source.pix\n[output]\nfile = a.c\n"
+                                        "[output]\nfile = b.c\n[output]\nfile = c.c\n",
+            m_folder.path("ui.tfont"), {});
+        ASSERT_TRUE(parsed.ok()) << parsed.message();
+        std::vector<std::string> notes;
+        const auto made
+            = makeRecipeOutputs(*parsed, test::numberedFont(8, 8, 10), {}, "1.4.0", notes);
+        ASSERT_TRUE(made.ok()) << made.message();
+        ASSERT_EQ(made->size(), 3u);
+        for (std::size_t i = 0; i < made->size(); ++i) {
+            const MadeOutput& output = (*made)[i];
+            EXPECT_EQ(output.output, &parsed->outputs[i]);
+            const std::string name = "/* " + parsed->outputs[i].file.written + ": made by";
+            EXPECT_TRUE(std::equal(name.begin(), name.end(), output.bytes.begin())) << name;
+            EXPECT_EQ(output.digest, sha256(output.bytes));
+        }
+        fs::create_directories(m_folder.path("b.c"));
+        const Status refused = writeRecipeOutputs(*parsed, *made, {}, "1.4.0");
+        EXPECT_NE(refused.message().find("b.c"), std::string::npos) << refused.message();
+        EXPECT_FALSE(fs::exists(stampPath(*parsed)));
+        fs::remove(m_folder.path("b.c"));
+        ASSERT_TRUE(writeRecipeOutputs(*parsed, *made, {}, "1.4.0").ok());
+        EXPECT_TRUE(compareRecipeOutputs(*made).empty());
+        EXPECT_TRUE(fs::exists(stampPath(*parsed)));
     }
 
 } // namespace
