@@ -17,7 +17,7 @@ public:
     bool Update() const override;
 
     // The file chooser's filter of recipes.
-    static inline const QString recipeFilter = QStringLiteral("Font recipes (*.tfont)");
+    static inline const QString recipeFilter = QStringLiteral("Font recipes (*.tfont)|*.tfont");
 
     // The name offered for the recipe of the font in fileName: its name with .tfont.
     static QString suggestedName(const QString& fileName);
