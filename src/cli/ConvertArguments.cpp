@@ -15,17 +15,13 @@ namespace {
 
     Result<GlyphSize> parseCell(const std::string& value)
     {
-        const auto parts = split(value, 'x');
-        const auto width
-            = parts.size() == 2 ? parseInteger(parts[0], minGlyphSide, maxGlyphSide) : std::nullopt;
-        const auto height
-            = parts.size() == 2 ? parseInteger(parts[1], minGlyphSide, maxGlyphSide) : std::nullopt;
-        if (!width || !height) {
+        const auto cell = parseGlyphSize(value);
+        if (!cell) {
             return failure("--cell must be WxH (two whole numbers from "
                 + std::to_string(minGlyphSide) + " to " + std::to_string(maxGlyphSide)
                 + ", such as 8x16), not " + quoted(value));
         }
-        return GlyphSize { *width, *height };
+        return *cell;
     }
 
     Status setNumber(const std::string& name, const std::string& value, int high, int& number)

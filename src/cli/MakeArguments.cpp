@@ -47,21 +47,12 @@ namespace {
         return {};
     }
 
-    std::string hintingOptions()
-    {
-        std::string options;
-        for (const HintingStyleInfo& info : hintingStyles) {
-            options += (options.empty() ? "" : ", ") + std::string(info.option);
-        }
-        return options;
-    }
-
     Status setHinting(const std::string& value, MakeArguments& parsed)
     {
         const auto style = hintingStyleForOption(value);
         if (!style) {
             return failure(
-                "--hinting must be one of " + hintingOptions() + ", not " + quoted(value));
+                "--hinting must be one of " + hintingStyleOptions() + ", not " + quoted(value));
         }
         parsed.hinting = *style;
         return {};

@@ -21,4 +21,13 @@ std::optional<HintingStyle> hintingStyleForOption(std::string_view option)
     return std::nullopt;
 }
 
+std::string hintingStyleOptions()
+{
+    std::string options;
+    for (const HintingStyleInfo& info : hintingStyles) {
+        options += (options.empty() ? "" : ", ") + std::string(info.option);
+    }
+    return options;
+}
+
 } // namespace tessellon

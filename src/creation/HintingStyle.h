@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tessellon {
@@ -31,5 +32,7 @@ inline constexpr std::array<HintingStyleInfo, 4> hintingStyles { {
 
 const HintingStyleInfo& hintingStyleInfo(HintingStyle style);
 std::optional<HintingStyle> hintingStyleForOption(std::string_view option);
+// The options of every style, as a message lists them: "system, auto, light, none".
+std::string hintingStyleOptions();
 
 } // namespace tessellon

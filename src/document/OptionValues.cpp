@@ -93,6 +93,20 @@ Status checkBaselineOption(int rows, int glyphHeight)
     return fits ? fits : failure("--baseline " + std::to_string(rows) + ": " + fits.message());
 }
 
+std::optional<GlyphSize> parseGlyphSize(const std::string& value)
+{
+    const auto parts = split(value, 'x');
+    if (parts.size() != 2) {
+        return std::nullopt;
+    }
+    const auto width = parseInteger(parts[0], minGlyphSide, maxGlyphSide);
+    const auto height = parseInteger(parts[1], minGlyphSide, maxGlyphSide);
+    if (!width || !height) {
+        return std::nullopt;
+    }
+    return GlyphSize { *width, *height };
+}
+
 Result<CellOffset> parseOffset(const std::string& value, const std::string& name)
 {
     const auto parts = split(value, ',');

@@ -56,6 +56,9 @@ Result<int> parseBaseline(const std::string& value);
 // with the limit named.
 Status checkBaselineOption(int rows, int glyphHeight);
 
+// WIDTHxHEIGHT, each a whole number from minGlyphSide to maxGlyphSide; nothing otherwise.
+std::optional<GlyphSize> parseGlyphSize(const std::string& value);
+
 // X,Y: two whole numbers of 16 bits; the message names the option, by default --offset.
 Result<CellOffset> parseOffset(const std::string& value, const std::string& name = "--offset");
 

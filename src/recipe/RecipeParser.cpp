@@ -164,17 +164,13 @@ namespace {
 
     Status setCell(Parser& parser, const std::string& value)
     {
-        const auto parts = split(value, 'x');
-        const auto width
-            = parts.size() == 2 ? parseInteger(parts[0], minGlyphSide, maxGlyphSide) : std::nullopt;
-        const auto height
-            = parts.size() == 2 ? parseInteger(parts[1], minGlyphSide, maxGlyphSide) : std::nullopt;
-        if (!width || !height) {
+        const auto cell = parseGlyphSize(value);
+        if (!cell) {
             return parser.fault("cell must be WIDTHxHEIGHT, each from "
                 + std::to_string(minGlyphSide) + " to " + std::to_string(maxGlyphSide) + ", not "
                 + quoted(value));
         }
-        parser.recipe().cell = GlyphSize { *width, *height };
+        parser.recipe().cell = *cell;
         return {};
     }
 
@@ -198,21 +194,12 @@ namespace {
         return {};
     }
 
-    std::string hintingOptions()
-    {
-        std::string options;
-        for (const HintingStyleInfo& info : hintingStyles) {
-            options += (options.empty() ? "" : ", ") + std::string(info.option);
-        }
-        return options;
-    }
-
     Status setHinting(Parser& parser, const std::string& value)
     {
         const auto style = hintingStyleForOption(value);
         if (!style) {
             return parser.fault(
-                "hinting must be one of " + hintingOptions() + ", not " + quoted(value));
+                "hinting must be one of " + hintingStyleOptions() + ", not " + quoted(value));
         }
         parser.recipe().hinting = *style;
         return {};
