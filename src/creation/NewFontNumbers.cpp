@@ -1,6 +1,7 @@
 #include "creation/NewFontNumbers.h"
 
 #include "document/FontLib.h"
+#include "document/OptionValues.h"
 
 #include <charconv>
 #include <limits>
@@ -57,7 +58,7 @@ namespace {
     {
         const Result<int> value = readDecimalInteger(text);
         if (!value) {
-            return failure(rangeMessage(field, "'" + std::string(text) + "'"));
+            return failure(rangeMessage(field, quoted(std::string(text))));
         }
         return value;
     }

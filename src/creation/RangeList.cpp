@@ -53,7 +53,10 @@ std::string rangeListText(const UnicodeRangeGrid& grid)
         if (UnicodeRangeGrid::rangeSize(from, to) == 0) {
             continue;
         }
-        text += (text.empty() ? "" : ",") + hexCode(from) + "-" + hexCode(to);
+        if (!text.empty()) {
+            text += ',';
+        }
+        text += hexCode(from) + "-" + hexCode(to);
     }
     return text;
 }
