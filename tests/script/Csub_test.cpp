@@ -1,5 +1,6 @@
 #include "ScriptTestSupport.h"
 
+#include "export/DefaultScript.h"
 #include "script/MemoryScriptOutput.h"
 
 #include <gtest/gtest.h>
@@ -40,29 +41,6 @@ public:
 
 private:
     bool m_flushWorks;
-};
-
-const std::vector<std::string> defaultScript = {
-    "int i,unicode;",
-    "WRITE(\"#include \\\"fontlib.h\\\"\\n\");",
-    " ",
-    "/*write font pixel array into the final file*/",
-    "for(i=0;i<FONT_NUMBER;i++)",
-    "{",
-    "  unicode=GETUNICODE(i);",
-    "  WRITE(\"const unsigned char uc2_%04x[] = {\",unicode);",
-    "  PUTITEM(i);",
-    "  WRITE(\"};\\n\");",
-    "}",
-    " ",
-    "/*write the index table into the final file*/",
-    "WRITE(\"const unsigned char* zk_table[] = {\\n\");",
-    "for(i=0;i<FONT_NUMBER;i++)",
-    "{",
-    "  unicode=GETUNICODE(i);",
-    "  WRITE(\"uc2_%04x,\\n\",unicode);",
-    "}",
-    "WRITE(\"};\\n\");",
 };
 
 std::string joinedWithCrLf(const std::vector<std::string>& lines)
@@ -129,7 +107,7 @@ TEST(Csub, DefaultScriptExportsTheTwoGlyphFont)
     auto getUnicode = [&](std::uint32_t index) { return codes[index]; };
     RecordingCsub unit;
     MemoryScriptOutput output;
-    EXPECT_EQ(unit.csub.CsubExecute(output, joinedWithCrLf(defaultScript), putItem, getUnicode, 2),
+    EXPECT_EQ(unit.csub.CsubExecute(output, joinedWithCrLf(defaultScript()), putItem, getUnicode, 2),
         ExecuteResult::Ran);
     EXPECT_EQ(output.text(),
         "#include \"fontlib.h\"\r\n"
