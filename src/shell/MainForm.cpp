@@ -67,7 +67,12 @@ TMainForm::TMainForm(UserDialogs& dialogs)
         &TMainForm::updateActions);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // QWidget's destructor closes the child windows after this one has run, and the area
+    // activates the next one each time: no slot of this frame may run then.
+    m_mdiArea->disconnect(this);
+}
 
 void TMainForm::buildMenus()
 {
