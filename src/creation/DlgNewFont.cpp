@@ -122,7 +122,12 @@ TDlgNewFont::TDlgNewFont(UserDialogs& dialogs, QWidget* parent)
     RadioFromtextClick();
 }
 
-TDlgNewFont::~TDlgNewFont() = default;
+TDlgNewFont::~TDlgNewFont()
+{
+    // QDialog's destructor hides the dialog after this one has run, which commits a range
+    // cell still being edited: no slot of this dialog may run then.
+    m_rangeModel->disconnect(this);
+}
 
 void TDlgNewFont::buildCharacterSetBox()
 {
