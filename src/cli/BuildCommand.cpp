@@ -138,9 +138,8 @@ namespace {
             status = reportStale(recipe, staleOutputs(recipe, *stamp, TESSELLON_FILE_VERSION), io);
             return {};
         }
-        io.err << "tessellon-cli build: no stamp of an earlier build in "
-               << std::filesystem::path(stampPath(recipe)).parent_path().string()
-               << "; making the outputs to compare\n";
+        io.err << "tessellon-cli build: no stamp of an earlier build (" << stampPath(recipe)
+               << "); making the outputs to compare\n";
         const auto built = makeOutputs(recipe, strict, run, io);
         if (!built) {
             return failure(built.message());

@@ -185,6 +185,9 @@ namespace {
         if (!made) {
             return failure(made.message());
         }
+        if (made->substitution) {
+            io.err << "tessellon-cli make: warning: " << *made->substitution << "\n";
+        }
         if (!made->missing.empty()) {
             io.err << "tessellon-cli make: warning: " << missingCharactersText(made->missing)
                    << "\n";

@@ -112,6 +112,24 @@ namespace {
         return coverage;
     }
 
+    // A family asked for by name that no installed family has: fontconfig quietly draws
+    // another, which the user is told of, or refused with --strict.
+    Result<std::optional<std::string>> checkFamilyInstalled(
+        const FaceFontRequest& request, const GlyphDrawingParams& params)
+    {
+        const QString asked = QString::fromStdString(request.font);
+        if (!params.fontFile.isEmpty()
+            || QFontDatabase::families().contains(asked, Qt::CaseInsensitive)) {
+            return std::optional<std::string>();
+        }
+        const std::string text = "no installed font family is named " + request.font
+            + ": the glyphs are drawn with " + QFontInfo(params.font).family().toStdString();
+        if (request.strict) {
+            return failure(text + "; nothing was written (--strict)");
+        }
+        return std::optional(text);
+    }
+
 } // namespace
 
 Result<FaceCharSet> chooseFaceCharSet(
@@ -152,6 +170,10 @@ Result<FaceFont> makeFaceFont(
     if (!params) {
         return failure(params.message());
     }
+    const auto substitution = checkFamilyInstalled(request, *params);
+    if (!substitution) {
+        return failure(substitution.message());
+    }
     auto setUp = setUpNewFont(*params, charSetPath);
     if (!setUp) {
         return failure(setUp.message());
@@ -161,7 +183,7 @@ Result<FaceFont> makeFaceFont(
         return failure(coverage.message());
     }
     FaceFont made { std::move(setUp->font), QFontInfo(params->font).family().toStdString(),
-        coverage->face, coverage->missing };
+        coverage->face, coverage->missing, *substitution };
     if (request.baseline) {
         made.font.baseline = request.baseline;
     }

@@ -10,6 +10,7 @@
 #include "document/Result.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ struct FaceFont {
     std::string family; // the family the glyphs were drawn with, as Qt names it
     FontFaceFile face; // the font file of that face
     MissingCharacters missing; // the characters of the set that face lacks
+    // When the family asked for is none installed: which one the system drew with instead.
+    std::optional<std::string> substitution;
 };
 
 // The character-set file a request draws: the one given (found as a shipped set too), or a

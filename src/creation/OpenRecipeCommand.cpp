@@ -124,10 +124,11 @@ TMDIChild* OpenRecipeCommand::makeFontIn(const Recipe& recipe)
         return nullptr; // closed while the font was being made
     }
     if (!made || cancelled) {
-        if (!made) {
-            tell(child, made.message());
-        }
+        // The empty window goes before the message, which would otherwise stand in front of it.
         child->close();
+        if (!made) {
+            tell(m_context.windows.frameWindow(), made.message());
+        }
         return nullptr;
     }
     child->takeFont(std::move(made->font));

@@ -2,6 +2,7 @@
 
 #include "creation/NewFontOrigin.h"
 #include "document/SafeFileWriter.h"
+#include "document/SameFile.h"
 #include "editor/MDIChild.h"
 #include "gui/UserDialogs.h"
 
@@ -22,6 +23,32 @@ namespace {
             path += ".tfont";
         }
         return path;
+    }
+
+    // The window whose font is kept in the file at path: a recipe written there would
+    // replace the font.
+    const TMDIChild* windowKeepingFontIn(const ChildWindows& windows, const std::string& path)
+    {
+        for (const TMDIChild* window : windows.childWindows()) {
+            if (isSameFile(QFile::encodeName(window->fileName()).toStdString(), path)) {
+                return window;
+            }
+        }
+        return nullptr;
+    }
+
+    // Why the recipe cannot be written at path; empty when it can.
+    QString refusalToSaveAt(const ChildWindows& windows, const std::string& path)
+    {
+        const QString name = QFile::decodeName(path.c_str());
+        if (std::filesystem::path(path).extension() != ".tfont") {
+            return "Cannot save the recipe as " + name + ": a recipe's name ends in .tfont";
+        }
+        if (const TMDIChild* window = windowKeepingFontIn(windows, path)) {
+            return "Cannot save the recipe as " + name + ": the window \"" + window->fileName()
+                + "\" keeps its font in that file. Choose another name.";
+        }
+        return {};
     }
 
 } // namespace
@@ -55,6 +82,10 @@ void SaveRecipeCommand::Execute()
         return;
     }
     const std::string path = withRecipeExtension(QFile::encodeName(chosen).toStdString());
+    if (const QString refusal = refusalToSaveAt(m_context.windows, path); !refusal.isEmpty()) {
+        m_context.dialogs.warn(child, QStringLiteral("Tessellon"), refusal);
+        return;
+    }
     const std::string text = newFontRecipeText(*choices, path);
     const Status written = writeFileSafely(
         path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));

@@ -148,6 +148,10 @@ namespace {
         if (!font.isConsistent()) {
             return failure("the font's arrays do not match its size");
         }
+        // A BDF of no glyphs is one that no reader takes, this program's included.
+        if (font.info.glyphCount == 0) {
+            return failure("the font has no glyphs to write");
+        }
         BdfMetrics m { font.info.glyphWidth, font.info.glyphHeight, 0, 0,
             font.codeTable.has_value() };
         m.ascent = options.ascent.value_or(font.baselineOrDefault());

@@ -16,7 +16,13 @@ namespace {
     // its signed sizes fit 32 bits.
     constexpr std::size_t infoFieldsSize = 20;
 
-    enum Compression : std::uint32_t { none = 0, bitFields = 3, alphaBitFields = 6 };
+    enum Compression : std::uint32_t {
+        none = 0,
+        runLength8 = 1,
+        runLength4 = 2,
+        bitFields = 3,
+        alphaBitFields = 6,
+    };
 
     struct PixelLayout {
         std::uint64_t width = 0;
@@ -99,6 +105,12 @@ Status checkBmpPixelsPresent(std::span<const std::uint8_t> start, std::uint64_t 
     const std::optional<PixelLayout> layout = layoutIn(start);
     if (!layout || fileSize < fileHeaderSize + std::min(*headerSize, infoHeaderSize)) {
         return failure("the BMP file ends inside its header");
+    }
+    // Qt's decoder leaves the pixels that a run-length picture does not reach as it found
+    // them in memory.
+    if (layout->compression == runLength8 || layout->compression == runLength4) {
+        return failure("the BMP file is run-length compressed (RLE), which is not read: save it "
+                       "uncompressed");
     }
     if (!isUncompressed(layout->compression) || layout->bitsPerPixel == 0
         || layout->bitsPerPixel > 32) {

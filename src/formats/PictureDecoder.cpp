@@ -71,6 +71,20 @@ namespace {
         return {};
     }
 
+    // Pixels whose index lies beyond the picture's colour table read as background (white)
+    // instead of as whatever QImage makes of an index it has no colour for.
+    void giveEveryIndexAColour(QImage& picture)
+    {
+        const qsizetype indexes = picture.format() == QImage::Format_Indexed8 ? 256
+            : picture.depth() == 1                                            ? 2
+                                                                              : 0;
+        QList<QRgb> colours = picture.colorTable();
+        if (colours.size() < indexes) {
+            colours.resize(indexes, qRgb(255, 255, 255));
+            picture.setColorTable(colours);
+        }
+    }
+
 } // namespace
 
 Result<QImage> decodePicture(
@@ -100,6 +114,7 @@ Result<QImage> decodePicture(
     if (Status fits = limits.fits(picture.width(), picture.height()); !fits) {
         return failure(fits.message());
     }
+    giveEveryIndexAColour(picture);
     return picture;
 }
 

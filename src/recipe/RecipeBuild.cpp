@@ -159,6 +159,13 @@ std::vector<StaleOutput> compareRecipeOutputs(const std::vector<MadeOutput>& out
 Status writeRecipeOutputs(const Recipe& recipe, const std::vector<MadeOutput>& outputs,
     std::vector<StampedInput> inputs, std::string_view toolVersion)
 {
+    // A folder where an output goes is the one fault found before anything is written.
+    for (const MadeOutput& made : outputs) {
+        std::error_code ignored;
+        if (fs::is_directory(made.output->file.path, ignored)) {
+            return failure("Cannot create file " + made.output->file.path + ": it is a folder");
+        }
+    }
     for (const MadeOutput& made : outputs) {
         std::error_code ignored;
         const fs::path folder = fs::path(made.output->file.path).parent_path();

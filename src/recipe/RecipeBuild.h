@@ -42,9 +42,10 @@ Result<std::vector<MadeOutput>> makeRecipeOutputs(const Recipe& recipe, const Fo
 std::vector<StaleOutput> compareRecipeOutputs(const std::vector<MadeOutput>& outputs);
 
 // Writes every output whole through the safe writer (making missing folders), the outputs
-// on as many threads as there are cores, then the stamp of the build. When an output cannot
-// be written, names the first such; the others may be written and the old stamp stays, so
-// check finds them out of date.
+// on as many threads as there are cores, then the stamp of the build. A folder where an
+// output goes is refused before anything is written. When an output cannot be written,
+// names the first such; the others may be written and the old stamp stays, so check finds
+// them out of date.
 Status writeRecipeOutputs(const Recipe& recipe, const std::vector<MadeOutput>& outputs,
     std::vector<StampedInput> inputs, std::string_view toolVersion);
 

@@ -40,6 +40,9 @@ namespace {
         if (!made) {
             return failure(made.message());
         }
+        if (made->substitution) {
+            warnings.push_back(*made->substitution);
+        }
         if (!made->missing.empty()) {
             warnings.push_back(missingCharactersText(made->missing));
         }

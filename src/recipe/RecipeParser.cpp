@@ -134,6 +134,11 @@ namespace {
 
     Status setFontFile(Parser& parser, const std::string& value)
     {
+        if (const FontFileFormat* format = fontFileFormatNamed(value);
+            format && format->needsPictureCodec) {
+            return parser.fault("a picture sheet cannot be a recipe's font: convert "
+                + quoted(value) + " to .pix first");
+        }
         auto file = parser.inputFile(value, "the font file");
         if (!file) {
             return failure(file.message());

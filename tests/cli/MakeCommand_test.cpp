@@ -344,6 +344,20 @@ private slots:
         QCOMPARE(covered.err, QString());
     }
 
+    // A family name that no installed family has is drawn with fontconfig's choice, and
+    // said so; with --strict it is refused.
+    void saysWhenTheFamilyIsNotInstalled()
+    {
+        const QStringList arguments { "--width", "8", "--height", "16", "--font", "NoSuchFamilyXYZ",
+            "--px", "13", "--ranges", "41-42" };
+        const Run run = make(QStringList { path("substitute.pix") } + arguments);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.startsWith("tessellon-cli make: warning: no installed font family is "
+                                    "named NoSuchFamilyXYZ: the glyphs are drawn with "),
+            qPrintable(run.err));
+        expectRefused(arguments + QStringList { "--strict" }, "nothing was written (--strict)");
+    }
+
     // A recipe over an outline font gives what make and export give for the same choices,
     // after its header.
     void buildDrawsAsMakeAndExportDo()

@@ -445,6 +445,45 @@ private slots:
         QVERIFY(!saveRecipe.isEnabled());
     }
 
+    // A recipe never replaces a font file: its name ends in .tfont, and no window keeps its
+    // font in that file, under any name.
+    void saveRecipeLeavesFontFilesAlone_data()
+    {
+        QTest::addColumn<QString>("recipeName");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("the font's own name") << "kept.pix"
+                                             << "a recipe's name ends in .tfont";
+        QTest::newRow("a link to the font") << "link.tfont"
+                                            << "keeps its font in that file";
+    }
+
+    void saveRecipeLeavesFontFilesAlone()
+    {
+        QFETCH(QString, recipeName);
+        QFETCH(QString, reason);
+        answerNewFontDialog([](TDlgNewFont& dialog) {
+            dialog.show();
+            dialog.hide();
+        });
+        QVERIFY(triggerNew());
+        const QString font = m_test.dir.filePath("kept.pix");
+        m_test.dialogs.saveChoices << font;
+        QVERIFY(form().activeChild()->SaveFontLib(true));
+        QFile::remove(m_test.dir.filePath("link.tfont"));
+        QVERIFY(QFile::link(font, m_test.dir.filePath("link.tfont")));
+        QFile file(font);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray saved = file.readAll();
+        file.close();
+        m_test.dialogs.saveChoices << m_test.dir.filePath(recipeName);
+        form().updateActions();
+        form().actions().FileSaveRecipe1->trigger();
+        QCOMPARE(m_test.dialogs.warned.size(), 1);
+        QVERIFY2(m_test.dialogs.warned[0].contains(reason), qPrintable(m_test.dialogs.warned[0]));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), saved);
+    }
+
     // Before OK the dialog says how many of the chosen characters its font lacks, as make
     // lists them: DejaVu Sans has Latin letters and no Chinese.
     void newFontDialogCountsTheCharactersItsFontLacks_data()

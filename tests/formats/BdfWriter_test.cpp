@@ -93,6 +93,8 @@ ENDFONT
                 "an ascent of " + std::to_string(ascent)
                     + " rows does not fit glyphs 4 rows high (it must be 0 to 4)");
         }
+        EXPECT_EQ(formatBdf(test::numberedFont(5, 4, 0), "none", {}).message(),
+            "the font has no glyphs to write");
     }
 
     TEST(BdfWriter, TheFamilyComesFromTheFileNameWithoutWhatXlfdNamesCannotHold)

@@ -89,6 +89,26 @@ private slots:
                   "take 512 MB, and at most 256 MB are decoded"));
     }
 
+    // An 8-bit picture of two colours whose pixels use index 5: no colour, so background,
+    // without a warning a pixel.
+    void pixelsOfIndexesBeyondThePaletteAreBackground()
+    {
+        QTest::failOnWarning(QRegularExpression("out of range"));
+        QImage picture(7, 9, QImage::Format_Indexed8);
+        picture.setColorTable({ qRgb(255, 255, 255), qRgb(0, 0, 0) });
+        picture.fill(5);
+        picture.setPixel(3, 4, 1);
+        QVERIFY(picture.save(m_dir.filePath("palette.bmp")));
+        FontFileOptions options = sheetOptions();
+        options.columns = 1;
+        const Result<FontLib> read = readPictureSheetFile(path("palette.bmp"), options);
+        QVERIFY2(read.ok(), read.message().c_str());
+        QCOMPARE(read->info.glyphCount, 1u);
+        const auto ink = std::count_if(read->pixelData.begin(), read->pixelData.end(),
+            [](std::uint8_t byte) { return byte != 0; });
+        QCOMPARE(ink, 1);
+    }
+
     void anInterruptedWriteLeavesTheOldFile()
     {
         std::stop_source stop;

@@ -177,7 +177,7 @@ namespace {
         EXPECT_EQ(outputHeader(*parsed, output, inputs, "1.4.0"), "");
     }
 
-    TEST_F(RecipeFontTest, OutputsKeepTheirOrderAndOneThatCannotBeWrittenLeavesNoStamp)
+    TEST_F(RecipeFontTest, OutputsKeepTheirOrderAndAFolderInTheWayWritesNothing)
     {
         const auto parsed = parseRecipe("font = source.pix\n[output]\nfile = a.c\n"
                                         "[output]\nfile = b.c\n[output]\nfile = c.c\n",
@@ -198,6 +198,7 @@ namespace {
         fs::create_directories(m_folder.path("b.c"));
         const Status refused = writeRecipeOutputs(*parsed, *made, {}, "1.4.0");
         EXPECT_NE(refused.message().find("b.c"), std::string::npos) << refused.message();
+        EXPECT_FALSE(fs::exists(m_folder.path("a.c")) || fs::exists(m_folder.path("c.c")));
         EXPECT_FALSE(fs::exists(stampPath(*parsed)));
         fs::remove(m_folder.path("b.c"));
         ASSERT_TRUE(writeRecipeOutputs(*parsed, *made, {}, "1.4.0").ok());

@@ -207,6 +207,9 @@ namespace {
             { "charset = none.txt\n",
                 ":1: the character set none.txt cannot be used: it is missing (neither in "
                     + m_project.root().string() + " nor among the shipped sets)" },
+            { "font = sheet.png\n",
+                ":1: a picture sheet cannot be a recipe's font: convert 'sheet.png' to .pix "
+                "first" },
             { "overlay = mine.txt\n",
                 ":1: the overlay must be a font file (.pix, .bdf, .hex), not 'mine.txt'" },
             { "font = font.ttf\nfamily = Sans\n", ":2: give either font or family, not both" },
