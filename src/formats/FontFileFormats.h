@@ -69,9 +69,9 @@ struct FontFileFormat {
     Writer write = nullptr;
     FontFileUse use = FontFileUse::OpenAndSave;
     FileReader readFile = nullptr;
-    std::vector<std::string> writtenExtensions;
+    std::vector<std::string> writtenExtensions {};
     // What the file dialogs' filters call the format, when not its description.
-    std::string filterName;
+    std::string filterName {};
     // Read and written through FontFileOptions::pictures.
     bool needsPictureCodec = false;
 
