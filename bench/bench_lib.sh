@@ -37,3 +37,20 @@ best_and_median() {
 best_and_median_ms() {
     sort -g | awk '{ t[NR] = $1 } END { printf "%.1f %.1f", t[1] * 1000, t[int((NR + 1) / 2)] * 1000 }'
 }
+
+# build_ft_limit REPO OUT: compiles the reference FreeType loop (ft_limit.c, from FT_LIMIT_SRC
+# or the shared bench folder beside the repository) into OUT/ft_limit; fails, saying how to
+# give it, when the source is not found.
+build_ft_limit() {
+    local repo=$1 out=$2 reference=${FT_LIMIT_SRC:-}
+    if [ -z "$reference" ]; then
+        for shared in "$repo/../shared" "$repo/../../shared" /work/shared; do
+            if [ -f "$shared/bench/ft_limit.c" ]; then
+                reference=$shared/bench/ft_limit.c
+                break
+            fi
+        done
+    fi
+    [ -n "$reference" ] || { echo "ft_limit.c not found: set FT_LIMIT_SRC" >&2; return 1; }
+    cc -O2 -o "$out/ft_limit" "$reference" $(pkg-config --cflags --libs freetype2)
+}

@@ -22,12 +22,7 @@ CLI=$REPO/$BUILD_DIR/bin/tessellon-cli
 install_missing fonts-droid-fallback libfreetype-dev pkg-config hyperfine
 FONT=$(dpkg -L fonts-droid-fallback | grep '/DroidSansFallbackFull.ttf$' | head -n 1)
 mkdir -p "$OUT"
-reference=""
-for shared in "$REPO/../shared" "$REPO/../../shared" /work/shared; do
-    [ -f "$shared/bench/ft_limit.c" ] && reference=${FT_LIMIT_SRC:-$shared/bench/ft_limit.c} && break
-done
-[ -n "$reference" ] || { echo "ft_limit.c not found: set FT_LIMIT_SRC" >&2; exit 1; }
-cc -O2 -o "$OUT/ft_limit" "$reference" $(pkg-config --cflags --libs freetype2)
+build_ft_limit "$REPO" "$OUT"
 BUILD_DIR=$BUILD_DIR "$REPO/bench/build_targets.sh" tessellon-cli tessellon_charsets
 
 "$CLI" make "$OUT/ascii.pix" --width 16 --height 16 --font "$FONT" --px 16 --ranges 20-7E \

@@ -25,26 +25,11 @@ fi
 OUT=$REPO/bench/out
 CLI=$REPO/$BUILD_DIR/bin/tessellon-cli
 
-find_reference() {
-    if [ -n "${FT_LIMIT_SRC:-}" ]; then
-        echo "$FT_LIMIT_SRC"
-        return
-    fi
-    for shared in "$REPO/../shared" "$REPO/../../shared" /work/shared; do
-        if [ -f "$shared/bench/ft_limit.c" ]; then
-            echo "$shared/bench/ft_limit.c"
-            return
-        fi
-    done
-    echo "ft_limit.c not found: set FT_LIMIT_SRC" >&2
-    exit 1
-}
-
 . "$REPO/bench/bench_lib.sh"
 install_missing fonts-droid-fallback libfreetype-dev pkg-config
 FONT=$(dpkg -L fonts-droid-fallback | grep '/DroidSansFallbackFull.ttf$' | head -n 1)
 mkdir -p "$OUT"
-cc -O2 -o "$OUT/ft_limit" "$(find_reference)" $(pkg-config --cflags --libs freetype2)
+build_ft_limit "$REPO" "$OUT"
 BUILD_DIR=$BUILD_DIR "$REPO/bench/build_targets.sh" tessellon-cli tessellon_charsets
 
 make_font() {

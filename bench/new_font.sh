@@ -28,12 +28,7 @@ export BUILD_DIR
 install_missing fonts-droid-fallback libfreetype-dev pkg-config
 FONT=$(dpkg -L fonts-droid-fallback | grep '/DroidSansFallbackFull.ttf$' | head -n 1)
 mkdir -p "$OUT"
-reference=""
-for shared in "$REPO/../shared" "$REPO/../../shared" /work/shared; do
-    [ -f "$shared/bench/ft_limit.c" ] && reference=${FT_LIMIT_SRC:-$shared/bench/ft_limit.c} && break
-done
-[ -n "$reference" ] || { echo "ft_limit.c not found: set FT_LIMIT_SRC" >&2; exit 1; }
-cc -O2 -o "$OUT/ft_limit" "$reference" $(pkg-config --cflags --libs freetype2)
+build_ft_limit "$REPO" "$OUT"
 "$REPO/bench/build_targets.sh" tessellon-cli new_font_bench tessellon_charsets
 
 run_new() {

@@ -10,12 +10,8 @@ cd "$(dirname "$0")/../.."
 . docs/screenshots/window_lib.sh
 in_virtual_display "tessellon tessellon_charsets" "$0" "$@"
 OUT=docs/screenshots
-"$BUILD_DIR/bin/tessellon" >/dev/null 2>&1 &
-EDITOR=$!
-trap 'kill $EDITOR 2>/dev/null' EXIT
-sleep 2
-
-main=$(window_named "Tessellon")
+trap 'kill ${EDITOR:-} 2>/dev/null' EXIT
+start_editor
 xdotool windowsize "$main" 1000 700
 xdotool windowfocus "$main"
 sleep 0.5

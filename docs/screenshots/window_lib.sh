@@ -32,14 +32,20 @@ window_named() {
     return 1
 }
 
-# open_sample_font: makes the 12 x 16 sample font in $WORK, starts the editor ($EDITOR is its
-# process), sizes its main window ($main) to 1000 x 700 and opens the font with File > Open.
-open_sample_font() {
-    "$BUILD_DIR/bench/editor/make_sample_pix" "$WORK/sample.pix" 12 16 >/dev/null
+# start_editor: starts the editor ($EDITOR is its process) and waits for its main window
+# ($main).
+start_editor() {
     "$BUILD_DIR/bin/tessellon" >/dev/null 2>&1 &
     EDITOR=$!
     sleep 2
     main=$(window_named "Tessellon")
+}
+
+# open_sample_font: makes the 12 x 16 sample font in $WORK, starts the editor, sizes its main
+# window ($main) to 1000 x 700 and opens the font with File > Open.
+open_sample_font() {
+    "$BUILD_DIR/bench/editor/make_sample_pix" "$WORK/sample.pix" 12 16 >/dev/null
+    start_editor
     xdotool windowsize "$main" 1000 700
     xdotool windowfocus "$main"
     sleep 0.5
